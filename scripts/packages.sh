@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs when they are missing (Debian 12, as root).
+set -euo pipefail
+
+needed=(cmake g++ make pkg-config qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev
+        libbenchmark-dev fonts-liberation2 fonts-crosextra-caladea "$@")
+missing=()
+for package in "${needed[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  if ! apt-get install -y --no-install-recommends "${missing[@]}"; then
+    apt-get update
+    apt-get install -y --no-install-recommends "${missing[@]}"
+  fi
+fi

@@ -1,0 +1,37 @@
+#pragma once
+// Thin, errno-reporting file operations. Every file is opened, used and closed within one call.
+#include "common/file_error.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <variant>
+
+namespace scalvo {
+
+template <typename T> using Expected = std::variant<T, FileError>;
+
+template <typename T> bool failed(const Expected<T>& result) {
+    return std::holds_alternative<FileError>(result);
+}
+
+// ENOENT is "the file does not exist" (the old error 53): callers treat it apart.
+bool is_missing(const FileError& error);
+
+// Size of an ordinary file in bytes; a folder of that name or any other failure is an error.
+Expected<std::int64_t> file_size_of(const std::filesystem::path& path);
+// The whole file.
+Expected<std::string> read_whole_file(const std::filesystem::path& path);
+// Up to length bytes from offset (fewer at the end of the file).
+Expected<std::string> read_at(const std::filesystem::path& path, std::int64_t offset,
+                              std::size_t length);
+// One positioned write into an existing file; nothing else in the file changes.
+FileResult write_at(const std::filesystem::path& path, std::int64_t offset,
+                    const std::string& bytes);
+// Creates a new file with these bytes; fails when it exists.
+FileResult create_file(const std::filesystem::path& path, const std::string& bytes);
+// Replaces the whole file through a temporary file and a rename, so that a crash leaves
+// either the old or the new content.
+FileResult replace_file(const std::filesystem::path& path, const std::string& bytes);
+
+} // namespace scalvo

@@ -1,0 +1,62 @@
+#include "forms/companion_window.h"
+
+#include "forms/design.h"
+#include "forms/plot_surface.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace scalvo {
+
+CompanionWindow::CompanionWindow(CompanionForm& form, SharedState& shared, Dialogs& dialogs)
+    : form_(form), shared_(shared), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("immagine_next_ionogram"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    surface_ = new PlotSurface(form_.plot, this);
+    surface_->setObjectName(QStringLiteral("immagine_next_ionogram_surface"));
+    layout->addWidget(surface_);
+    setFixedSize(surface_->size());
+
+    auto add_button = [this](const char* name, const char* caption, QRect place, auto command) {
+        auto* button = new QPushButton(QString::fromLatin1(caption), surface_);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(place);
+        connect(button, &QPushButton::clicked, this, [this, command] {
+            command(form_, shared_, dialogs_);
+            sync();
+        });
+    };
+    add_button("previous_new_form", "previous", twips(3360, 480, 1215, 495),
+               previous_new_form_click);
+    add_button("next_new_form", "next", twips(7560, 480, 1215, 495), next_new_form_click);
+}
+
+void CompanionWindow::sync() {
+    setWindowTitle(QString::fromLatin1(form_.caption.data(),
+                                       static_cast<qsizetype>(form_.caption.size())));
+    surface_->refresh();
+}
+
+void CompanionWindow::present() {
+    sync();
+    const bool first = !isVisible();
+    show();
+    if (first) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QRect area = screen ? screen->geometry() : QRect(0, 0, 1280, 1024);
+        move(area.x() + (area.width() - frameGeometry().width()) / 2,
+             area.y() + (area.height() - frameGeometry().height()) / 2);
+    }
+    raise();
+}
+
+void CompanionWindow::closeEvent(QCloseEvent* event) {
+    form_.shown = false;
+    event->accept();
+}
+
+} // namespace scalvo

@@ -1,0 +1,32 @@
+#include "forms/qt_dialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace scalvo {
+
+QString display_text(const std::string& text) {
+    QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
+void QtDialogs::message(const std::string& text, const std::string& title, bool information_icon) {
+    QMessageBox box(information_icon ? QMessageBox::Information : QMessageBox::NoIcon,
+                    display_text(title), display_text(text), QMessageBox::Ok, parent_);
+    box.setObjectName(QStringLiteral("message_box"));
+    box.exec();
+}
+
+int QtDialogs::ask_yes_no(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::NoIcon, display_text(title), display_text(text),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setObjectName(QStringLiteral("message_box"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? answer_yes : answer_no;
+}
+
+void QtDialogs::beep() { QApplication::beep(); }
+
+} // namespace scalvo

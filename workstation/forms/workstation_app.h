@@ -1,0 +1,48 @@
+#pragma once
+// The running program: its shared state, the message boxes, and the three windows, opened and
+// closed as the forms ask.
+#include "forms/qt_dialogs.h"
+#include "ionogram/companion.h"
+#include "scaling/scaling_form.h"
+#include "startup/shared_state.h"
+
+#include <QObject>
+#include <filesystem>
+#include <memory>
+
+namespace scalvo {
+
+class CompanionWindow;
+class EntrataWindow;
+class ImmagineWindow;
+
+class WorkstationApp : public QObject {
+    Q_OBJECT
+public:
+    explicit WorkstationApp(std::filesystem::path working_folder);
+    ~WorkstationApp() override;
+
+    // The parameters form; false when the program must end at once.
+    bool show_parameters_form();
+
+    EntrataWindow* entrata() { return entrata_.get(); }
+    ImmagineWindow* immagine() { return immagine_.get(); }
+    CompanionWindow* companion() { return companion_window_.get(); }
+    SharedState& shared() { return shared_; }
+
+private:
+    void show_scaling_form();
+    void show_companion();
+    void close_scaling_form();
+    void on_request(WindowRequest request);
+
+    std::filesystem::path working_folder_;
+    SharedState shared_;
+    QtDialogs dialogs_;
+    CompanionForm companion_form_;
+    std::unique_ptr<EntrataWindow> entrata_;
+    std::unique_ptr<ImmagineWindow> immagine_;
+    std::unique_ptr<CompanionWindow> companion_window_;
+};
+
+} // namespace scalvo

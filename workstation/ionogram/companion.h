@@ -1,0 +1,33 @@
+#pragma once
+// The companion window: another sounding of the day beside the one being scaled. It only
+// displays; it never writes a file.
+#include "ionogram/ionogram.h"
+#include "ionogram/plot_canvas.h"
+
+#include <cstdint>
+#include <string>
+
+namespace scalvo {
+
+class Dialogs;
+struct SharedState;
+
+struct CompanionForm {
+    std::string caption;
+    PlotCanvas plot{-30, 795, 670, -51, form_background};
+    Ionogram ionogram;
+    std::int16_t companion_hour = 0;
+    std::int16_t companion_minute = 0;
+    std::string companion_file_name;
+    bool companion_loaded = false;
+    bool companion_invalid = false;
+    bool shown = false; // the window is open
+};
+
+// "show simultaneously" on the scaling form: the sounding after the scaling form's one.
+void show_next_ionogram(CompanionForm& form, SharedState& shared, Dialogs& dialogs);
+// "next" and "previous" of the companion window.
+void next_new_form_click(CompanionForm& form, SharedState& shared, Dialogs& dialogs);
+void previous_new_form_click(CompanionForm& form, SharedState& shared, Dialogs& dialogs);
+
+} // namespace scalvo

@@ -1,0 +1,73 @@
+#include "records/record_file.h"
+
+#include "common/text.h"
+
+namespace scalvo {
+
+const std::string& blank_record() {
+    static const std::string record = std::string(246, ' ') + "\r\n";
+    return record;
+}
+
+int records_per_day(std::string_view interval_text) {
+    for (int minutes : {5, 10, 15, 30, 60}) {
+        const std::string text = minutes < 10 ? "0" + std::to_string(minutes)
+                                              : std::to_string(minutes);
+        if (interval_text == text)
+            return 24 * 60 / minutes;
+    }
+    return 0;
+}
+
+std::string scaled_values_file_name(std::string_view date, std::string_view interval_text) {
+    return "ZE20R_" + mid(date, 1, 2) + mid(date, 4, 2) + mid(date, 7, 4) + "_" +
+           std::string(interval_text) + ".txt";
+}
+
+FileResult create_blank_scaled_values_file(const std::filesystem::path& file, int record_count) {
+    const auto size = file_size_of(file);
+    if (!failed(size))
+        return std::nullopt;
+    const FileError& error = std::get<FileError>(size);
+    if (!is_missing(error))
+        return FileError{file, "opened", error.reason};
+    std::string content;
+    content.reserve(record_length * static_cast<std::size_t>(record_count));
+    for (int n = 0; n < record_count; ++n)
+        content += blank_record();
+    return create_file(file, content);
+}
+
+Expected<std::string> read_record_at(const std::filesystem::path& file, int n) {
+    if (n < 1)
+        return blank_record();
+    const auto bytes =
+        read_at(file, static_cast<std::int64_t>(n - 1) * record_length, record_length);
+    if (failed(bytes))
+        return bytes;
+    const std::string& record = std::get<std::string>(bytes);
+    return record.size() == record_length ? record : blank_record();
+}
+
+FileResult write_record_at(const std::filesystem::path& file, int n, const std::string& record) {
+    if (n < 1)
+        return FileError{file, "written", "record number " + std::to_string(n)};
+    const auto size = file_size_of(file);
+    if (failed(size)) {
+        FileError error = std::get<FileError>(size);
+        error.action = "written";
+        return error;
+    }
+    const std::int64_t offset = static_cast<std::int64_t>(n - 1) * record_length;
+    const std::int64_t complete = std::get<std::int64_t>(size) / record_length;
+    if (complete * static_cast<std::int64_t>(record_length) >= offset)
+        return write_at(file, offset, record);
+    // Blank records up to this one, then this one, in one write.
+    std::string bytes;
+    for (std::int64_t r = complete; r < n - 1; ++r)
+        bytes += blank_record();
+    bytes += record;
+    return write_at(file, complete * static_cast<std::int64_t>(record_length), bytes);
+}
+
+} // namespace scalvo

@@ -1,0 +1,16 @@
+#pragma once
+// Selecting the characteristic to scale: red label, letter boxes unlocked, focus, plot redrawn
+// and the derived day/night indication and Es types.
+#include "scaling/scaling_form.h"
+
+#include <string_view>
+
+namespace scalvo {
+
+// The click command of a row label (fmin_Click ... MUF3000F2_Click); the M(3000) rows and
+// unknown keys do nothing.
+void select_characteristic(Scaling& scaling, std::string_view key);
+// foF2 selected as after a move between soundings: without redrawing the plot.
+void select_foF2_without_redraw(Scaling& scaling);
+
+} // namespace scalvo
