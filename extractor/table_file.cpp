@@ -25,12 +25,12 @@ bool TableFile::open(const fs::path& path, std::string& why) {
     path_ = path;
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
-    existed_ = fs::exists(status);
+    existed_ = status.type() != fs::file_type::not_found;
     // Only a plain file (or none at all) can be put back; bytes sent to anything else are gone.
-    undoable_ = !existed_ || fs::is_regular_file(status);
-    old_size_ = fs::is_regular_file(status) ? fs::file_size(path, ec) : 0;
-    if (ec) {
-        undoable_ = false;
+    undoable_ = !existed_;
+    if (fs::is_regular_file(status)) {
+        old_size_ = fs::file_size(path, ec);
+        undoable_ = !ec;
     }
     file_ = std::fopen(path.c_str(), "ab");
     if (file_ == nullptr) {
