@@ -1,0 +1,19 @@
+#include "scaling/m3000.h"
+
+#include "startup/conversions.h"
+
+namespace scalvo {
+
+void recompute_m3000(ScalingForm& form, Layer layer) {
+    const bool f1 = layer == Layer::F1;
+    // foF1 is in 0.01 MHz, the MUF in 0.1 MHz: the extra factor 10 brings them together.
+    form.muf_product = static_cast<std::int32_t>(
+        numeric_value(form.text(f1 ? "Text10" : "Text15")) * (f1 ? 1000 : 100));
+    const double critical = numeric_value(form.text(f1 ? "Text9" : "Text13"));
+    if (critical == 0)
+        return;
+    const auto code = static_cast<std::int16_t>(nearest_integer(form.muf_product / critical));
+    form.set_text(f1 ? "Text11" : "Text16", trimmed_number_text(static_cast<long long>(code)));
+}
+
+} // namespace scalvo
