@@ -16,7 +16,7 @@ using testing::TempFolder;
 using testing::write_bytes;
 
 class ParametersFormTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::filesystem::create_directory(folder / "ionograms");
         write_bytes(folder / "setting.txt", "05-12-2026\r\n07\r\n45\r\n15\r\n32\r\n");

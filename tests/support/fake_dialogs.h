@@ -17,7 +17,7 @@ struct ShownBox {
 };
 
 class FakeDialogs : public Dialogs {
-public:
+  public:
     void message(const std::string& text, const std::string& title,
                  bool information_icon = false) override {
         shown.push_back({ShownBox::Kind::ok, text, title, information_icon});

@@ -9,7 +9,7 @@ inline constexpr int answer_yes = 6;
 inline constexpr int answer_no = 7;
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // OK-only box. An empty title leaves the window's default title.
     virtual void message(const std::string& text, const std::string& title,

@@ -15,6 +15,8 @@ void report_file_error(Dialogs& dialogs, const FileError& error) {
     dialogs.message(file_error_text(error), file_error_title);
 }
 
-std::string reason_of(int error_number) { return std::strerror(error_number); }
+std::string reason_of(int error_number) {
+    return std::strerror(error_number);
+}
 
 } // namespace scalvo

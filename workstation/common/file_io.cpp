@@ -34,7 +34,7 @@ bool write_all(int fd, const std::string& bytes, std::int64_t offset) {
 }
 
 class Descriptor {
-public:
+  public:
     explicit Descriptor(int fd) : fd_(fd) {}
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
@@ -50,7 +50,7 @@ public:
         return ::close(fd) == 0;
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -59,7 +59,7 @@ int open_regular(const std::filesystem::path& path, int flags) {
     const int fd = ::open(path.c_str(), flags | O_CLOEXEC);
     if (fd < 0)
         return fd;
-    struct stat info{};
+    struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         const int number = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
         ::close(fd);
@@ -71,10 +71,12 @@ int open_regular(const std::filesystem::path& path, int flags) {
 
 } // namespace
 
-bool is_missing(const FileError& error) { return error.reason == reason_of(ENOENT); }
+bool is_missing(const FileError& error) {
+    return error.reason == reason_of(ENOENT);
+}
 
 Expected<std::int64_t> file_size_of(const std::filesystem::path& path) {
-    struct stat info{};
+    struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
         return error_of(path, "opened", errno);
     if (!S_ISREG(info.st_mode))

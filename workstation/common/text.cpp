@@ -28,7 +28,9 @@ std::string trim_right(std::string_view text) {
     return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
 }
 
-std::string trim(std::string_view text) { return trim_left(trim_right(text)); }
+std::string trim(std::string_view text) {
+    return trim_left(trim_right(text));
+}
 
 std::string upper(std::string_view text) {
     std::string result(text);

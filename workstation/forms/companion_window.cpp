@@ -36,8 +36,8 @@ CompanionWindow::CompanionWindow(CompanionForm& form, SharedState& shared, Dialo
 }
 
 void CompanionWindow::sync() {
-    setWindowTitle(QString::fromLatin1(form_.caption.data(),
-                                       static_cast<qsizetype>(form_.caption.size())));
+    setWindowTitle(
+        QString::fromLatin1(form_.caption.data(), static_cast<qsizetype>(form_.caption.size())));
     surface_->refresh();
 }
 

@@ -10,16 +10,16 @@ class PlotSurface;
 
 class CompanionWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     CompanionWindow(CompanionForm& form, SharedState& shared, Dialogs& dialogs);
     void sync();
     // Shown centred on the screen.
     void present();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     CompanionForm& form_;
     SharedState& shared_;
     Dialogs& dialogs_;

@@ -10,6 +10,8 @@ inline QRect twips(int left, int top, int width, int height) {
 }
 
 // The dark blue of the scaling form and its labels (&H00C00000).
-inline QColor form_blue() { return QColor(0, 0, 192); }
+inline QColor form_blue() {
+    return QColor(0, 0, 192);
+}
 
 } // namespace scalvo

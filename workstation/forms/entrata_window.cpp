@@ -54,7 +54,11 @@ EntrataWindow::EntrataWindow(SharedState& shared, Dialogs& dialogs)
     connect(qApp, &QApplication::focusChanged, this, &EntrataWindow::focus_changed);
 }
 
-EntrataWindow::~EntrataWindow() { qApp->removeEventFilter(this); }
+EntrataWindow::~EntrataWindow() {
+    // The widgets outlive the form state while the base class is destroyed.
+    qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void EntrataWindow::build() {
     setFixedSize(930, 520);

@@ -13,7 +13,7 @@ class ClickLabel;
 
 class EntrataWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     EntrataWindow(SharedState& shared, Dialogs& dialogs);
     ~EntrataWindow() override;
 
@@ -21,14 +21,14 @@ public:
     bool load(const std::filesystem::path& working_folder);
     ParametersForm& form() { return form_; }
 
-signals:
+  signals:
     // The start command passed: the scaling form is to be shown.
     void started();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void build();
     void sync();
     void start();

@@ -39,7 +39,9 @@ void colour_text(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
-QColor highlight_text() { return QApplication::palette().color(QPalette::HighlightedText); }
+QColor highlight_text() {
+    return QApplication::palette().color(QPalette::HighlightedText);
+}
 
 } // namespace
 
@@ -65,7 +67,11 @@ ImmagineWindow::ImmagineWindow(SharedState& shared, Dialogs& dialogs, CompanionF
     connect(qApp, &QApplication::focusChanged, this, &ImmagineWindow::focus_changed);
 }
 
-ImmagineWindow::~ImmagineWindow() { qApp->removeEventFilter(this); }
+ImmagineWindow::~ImmagineWindow() {
+    // The widgets outlive the form state while the base class is destroyed.
+    qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 QLineEdit* ImmagineWindow::add_box(const std::string& name, QRect place, bool tab_stop) {
     auto* box = new QLineEdit(surface_);
@@ -163,12 +169,12 @@ void ImmagineWindow::build_controls() {
     });
     add_label(new QLabel(QStringLiteral("FREQUENCY (MHz):"), surface_), "Label3",
               twips(7440, 600, 1575, 255), QColor(255, 255, 0));
-    label1_ = add_label(new QLabel(surface_), "Label1", twips(9000, 600, 735, 255),
-                        QColor(255, 128, 0));
+    label1_ =
+        add_label(new QLabel(surface_), "Label1", twips(9000, 600, 735, 255), QColor(255, 128, 0));
     add_label(new QLabel(QStringLiteral("HEIGHT(km):"), surface_), "Label4",
               twips(10320, 600, 1095, 255), QColor(255, 255, 0));
-    label2_ = add_label(new QLabel(surface_), "Label2", twips(11400, 600, 855, 255),
-                        QColor(255, 128, 0));
+    label2_ =
+        add_label(new QLabel(surface_), "Label2", twips(11400, 600, 855, 255), QColor(255, 128, 0));
     auto* previous = new ClickLabel(QStringLiteral("Previous Ionogram (F4)"), surface_);
     add_label(previous, "prima", twips(12600, 600, 2175, 255), QColor(255, 255, 255));
     connect(previous, &ClickLabel::clicked, this, [this] {
@@ -245,8 +251,8 @@ void ImmagineWindow::build_menu() {
                                     day ? "&Daytime Es blanketing " : "&Nighttime Es blanketing ");
         const std::string prefix = day ? "giorno" : "notte";
         command(blanketing, (prefix + "_singola_riflessione").c_str(), "single reflection");
-        QMenu* multiple = submenu(blanketing, (prefix + "_doppia_riflessione").c_str(),
-                                  "multiple reflections");
+        QMenu* multiple =
+            submenu(blanketing, (prefix + "_doppia_riflessione").c_str(), "multiple reflections");
         command(multiple, (prefix + "_doppia_riflessione_magfoEs").c_str(),
                 "Case a) (second reflection>=foEs)");
         command(multiple, (prefix + "_doppia_riflessione_minfoEs").c_str(),

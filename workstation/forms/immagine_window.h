@@ -21,7 +21,7 @@ class PlotSurface;
 
 class ImmagineWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     ImmagineWindow(SharedState& shared, Dialogs& dialogs, CompanionForm& companion);
     ~ImmagineWindow() override;
 
@@ -35,15 +35,15 @@ public:
     // Mirrors the logic's state into the widgets.
     void sync();
 
-signals:
+  signals:
     void request(scalvo::WindowRequest request);
     void closed();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void build_sheet();
     void build_controls();
     void build_menu();

@@ -12,44 +12,77 @@ int virtual_key_code(const QKeyEvent& event) {
     if (key >= Qt::Key_A && key <= Qt::Key_Z)
         return 65 + (key - Qt::Key_A);
     switch (key) {
-    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Backspace:
+        return 8;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 9;
+    case Qt::Key_Backtab:
+        return 9;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Pause: return 19;
-    case Qt::Key_CapsLock: return 20;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    case Qt::Key_Asterisk: return keypad ? 106 : 0;
-    case Qt::Key_Plus: return keypad ? 107 : 187;
-    case Qt::Key_Minus: return keypad ? 109 : 189;
-    case Qt::Key_Slash: return keypad ? 111 : 191;
-    case Qt::Key_Comma: return 188;
-    case Qt::Key_Period: return keypad ? 110 : 190;
-    case Qt::Key_Semicolon: return 186;
-    case Qt::Key_QuoteLeft: return 192;
-    case Qt::Key_BracketLeft: return 219;
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Pause:
+        return 19;
+    case Qt::Key_CapsLock:
+        return 20;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    case Qt::Key_Asterisk:
+        return keypad ? 106 : 0;
+    case Qt::Key_Plus:
+        return keypad ? 107 : 187;
+    case Qt::Key_Minus:
+        return keypad ? 109 : 189;
+    case Qt::Key_Slash:
+        return keypad ? 111 : 191;
+    case Qt::Key_Comma:
+        return 188;
+    case Qt::Key_Period:
+        return keypad ? 110 : 190;
+    case Qt::Key_Semicolon:
+        return 186;
+    case Qt::Key_QuoteLeft:
+        return 192;
+    case Qt::Key_BracketLeft:
+        return 219;
     // Whatever the layout, the key that carries the backslash is the one the F1-layer
     // command listens to.
     case Qt::Key_Backslash:
-    case Qt::Key_Bar: return 220;
-    case Qt::Key_BracketRight: return 221;
-    case Qt::Key_Apostrophe: return 222;
-    default: return 0;
+    case Qt::Key_Bar:
+        return 220;
+    case Qt::Key_BracketRight:
+        return 221;
+    case Qt::Key_Apostrophe:
+        return 222;
+    default:
+        return 0;
     }
 }
 
@@ -67,11 +100,15 @@ int shift_state(const QKeyEvent& event) {
 
 int character_code(const QKeyEvent& event) {
     switch (event.key()) {
-    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Backspace:
+        return 8;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
-    default: break;
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Escape:
+        return 27;
+    default:
+        break;
     }
     const QString text = event.text();
     if (text.size() != 1)

@@ -45,9 +45,9 @@ void PlotSurface::paintEvent(QPaintEvent*) {
     const QFontMetrics metrics(font());
     for (const PlotText& text : canvas_.texts()) {
         const QPoint top_left(text.x - canvas_.left_x(), canvas_.top_y() - text.y);
-        painter.drawText(top_left.x(), top_left.y() + metrics.ascent(),
-                         QString::fromLatin1(text.text.data(),
-                                             static_cast<qsizetype>(text.text.size())));
+        painter.drawText(
+            top_left.x(), top_left.y() + metrics.ascent(),
+            QString::fromLatin1(text.text.data(), static_cast<qsizetype>(text.text.size())));
     }
 }
 

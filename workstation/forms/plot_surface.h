@@ -11,7 +11,7 @@ namespace scalvo {
 
 class PlotSurface : public QWidget {
     Q_OBJECT
-public:
+  public:
     PlotSurface(const PlotCanvas& canvas, QWidget* parent);
 
     // Repaints when the canvas changed since the last call.
@@ -21,12 +21,12 @@ public:
     std::function<void(int button, int shift, QPoint plot)> on_mouse_down;
     std::function<void(QPoint plot)> on_mouse_move;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     const PlotCanvas& canvas_;
     QImage image_;
     std::uint64_t painted_revision_ = ~std::uint64_t{0};

@@ -27,6 +27,8 @@ int QtDialogs::ask_yes_no(const std::string& text, const std::string& title) {
     return box.exec() == QMessageBox::Yes ? answer_yes : answer_no;
 }
 
-void QtDialogs::beep() { QApplication::beep(); }
+void QtDialogs::beep() {
+    QApplication::beep();
+}
 
 } // namespace scalvo

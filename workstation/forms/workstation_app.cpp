@@ -27,9 +27,8 @@ bool WorkstationApp::show_parameters_form() {
     dialogs_.set_parent(entrata_.get());
     if (!entrata_->load(working_folder_))
         return false;
-    connect(entrata_.get(), &EntrataWindow::started, this, [this] {
-        QTimer::singleShot(0, this, [this] { show_scaling_form(); });
-    });
+    connect(entrata_.get(), &EntrataWindow::started, this,
+            [this] { QTimer::singleShot(0, this, [this] { show_scaling_form(); }); });
     entrata_->show();
     entrata_->activateWindow();
     return true;
@@ -77,13 +76,18 @@ void WorkstationApp::close_scaling_form() {
 
 void WorkstationApp::on_request(WindowRequest request) {
     switch (request) {
-    case WindowRequest::show_companion: show_companion(); break;
-    case WindowRequest::show_parameters_form: show_parameters_form(); break;
+    case WindowRequest::show_companion:
+        show_companion();
+        break;
+    case WindowRequest::show_parameters_form:
+        show_parameters_form();
+        break;
     case WindowRequest::close_program:
         if (immagine_)
             immagine_->close();
         break;
-    case WindowRequest::none: break;
+    case WindowRequest::none:
+        break;
     }
 }
 

@@ -18,7 +18,7 @@ class ImmagineWindow;
 
 class WorkstationApp : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit WorkstationApp(std::filesystem::path working_folder);
     ~WorkstationApp() override;
 
@@ -30,7 +30,7 @@ public:
     CompanionWindow* companion() { return companion_window_.get(); }
     SharedState& shared() { return shared_; }
 
-private:
+  private:
     void show_scaling_form();
     void show_companion();
     void close_scaling_form();

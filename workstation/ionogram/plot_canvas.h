@@ -21,7 +21,7 @@ struct PlotText {
 };
 
 class PlotCanvas {
-public:
+  public:
     // left_x .. right_x - 1 by top_y .. bottom_y + 1, as the window's user scale defines it.
     PlotCanvas(int left_x, int right_x, int top_y, int bottom_y, Rgb background);
 
@@ -47,7 +47,7 @@ public:
     // Grows with every change, so that a window repaints only when something was drawn.
     std::uint64_t revision() const { return revision_; }
 
-private:
+  private:
     void put(int x, int y, std::uint32_t word) {
         const int column = x - left_x_;
         const int row = top_y_ - y;

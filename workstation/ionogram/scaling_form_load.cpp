@@ -9,8 +9,8 @@ namespace scalvo {
 // Placeholder until the ionogram reader lands: every sounding shows the empty frame.
 void load_sounding(Scaling& scaling) {
     ScalingForm& form = scaling.form;
-    form.ionogram_file_name = make_ionogram_file_name(
-        scaling.shared, scaling.shared.sounding_hour, scaling.shared.sounding_minute);
+    form.ionogram_file_name = make_ionogram_file_name(scaling.shared, scaling.shared.sounding_hour,
+                                                      scaling.shared.sounding_minute);
     form.sounding_caption = make_sounding_caption(form.ionogram_file_name);
     form.caption = "SCALVO - file: " + form.ionogram_file_name + " * " +
                    scaling.shared.station_name + " * " + form.sounding_caption;
@@ -18,7 +18,9 @@ void load_sounding(Scaling& scaling) {
     draw_empty_frame(form.plot);
 }
 
-void redraw_plot(Scaling& scaling) { draw_empty_frame(scaling.form.plot); }
+void redraw_plot(Scaling& scaling) {
+    draw_empty_frame(scaling.form.plot);
+}
 
 void update_readout(Scaling&, int, int) {}
 

@@ -11,8 +11,8 @@ const std::string& blank_record() {
 
 int records_per_day(std::string_view interval_text) {
     for (int minutes : {5, 10, 15, 30, 60}) {
-        const std::string text = minutes < 10 ? "0" + std::to_string(minutes)
-                                              : std::to_string(minutes);
+        const std::string text =
+            minutes < 10 ? "0" + std::to_string(minutes) : std::to_string(minutes);
         if (interval_text == text)
             return 24 * 60 / minutes;
     }

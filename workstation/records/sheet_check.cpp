@@ -3,6 +3,8 @@
 namespace scalvo {
 
 // Placeholder until the sheet check lands.
-bool check_sheet(Scaling&, std::string_view) { return false; }
+bool check_sheet(Scaling&, std::string_view) {
+    return false;
+}
 
 } // namespace scalvo

@@ -10,9 +10,8 @@ ScalingForm::ScalingForm() {
     for (const SheetRow& row : sheet_rows) {
         // Value boxes are locked for good; the Es types box is the one box open at design.
         const bool es_types = row.key == "tipoEs";
-        boxes[std::string(row.value_box)] =
-            TextBox{.text = {}, .max_length = es_types ? 4 : 3, .locked = !es_types,
-                    .visible = true};
+        boxes[std::string(row.value_box)] = TextBox{
+            .text = {}, .max_length = es_types ? 4 : 3, .locked = !es_types, .visible = true};
         if (!es_types) {
             boxes[std::string(row.qualifying_box)] =
                 TextBox{.text = {}, .max_length = 1, .locked = true, .visible = true};

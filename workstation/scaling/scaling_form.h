@@ -31,9 +31,12 @@ struct PlotPoint {
 
 // The top-level particular-case menu entries whose enabled state follows the load.
 inline constexpr std::array<std::string_view, 7> case_menu_entries{
-    "mancanza_es_di_giorno_principale", "mancanza_es_di_notte_principale",
-    "es_occultante_di_giorno",          "es_occultante_di_notte",
-    "assorbimento_parziale",            "annulla_caso_particolare",
+    "mancanza_es_di_giorno_principale",
+    "mancanza_es_di_notte_principale",
+    "es_occultante_di_giorno",
+    "es_occultante_di_notte",
+    "assorbimento_parziale",
+    "annulla_caso_particolare",
     "no_ionogramma"};
 
 struct ScalingForm {

@@ -30,7 +30,9 @@ void ScalingFormLogic::load() {
     scaling_.form.focus_lost.clear();
 }
 
-void ScalingFormLogic::mouse_move(int x, int y) { update_readout(scaling_, x, y); }
+void ScalingFormLogic::mouse_move(int x, int y) {
+    update_readout(scaling_, x, y);
+}
 
 void ScalingFormLogic::mouse_down(int button, int shift, float x, float y) {
     form_mouse_down(scaling_, button, shift, x, y);
@@ -103,7 +105,9 @@ void ScalingFormLogic::button_click(std::string_view button) {
     finish_event();
 }
 
-void ScalingFormLogic::option_click(bool yes) { scaling_.form.option_yes = yes; }
+void ScalingFormLogic::option_click(bool yes) {
+    scaling_.form.option_yes = yes;
+}
 
 void ScalingFormLogic::menu_click(std::string_view menu_control) {
     run_case_command(scaling_, menu_control);

@@ -12,7 +12,7 @@ namespace scalvo {
 struct CompanionForm;
 
 class ScalingFormLogic {
-public:
+  public:
     ScalingFormLogic(ScalingForm& form, SharedState& shared, Dialogs& dialogs,
                      CompanionForm& companion)
         : scaling_{form, shared, dialogs}, companion_(companion) {}
@@ -44,7 +44,7 @@ public:
     Scaling& scaling() { return scaling_; }
     ScalingForm& form() { return scaling_.form; }
 
-private:
+  private:
     // Lost-focus handlers of the controls the focus left during the event.
     void finish_event();
 

@@ -17,11 +17,13 @@ namespace {
 constexpr std::array<int, 12> common_offsets{0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
 constexpr std::array<int, 12> leap_offsets{0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335};
 
-constexpr std::array<const char*, 12> month_names{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+constexpr std::array<const char*, 12> month_names{"January",   "February", "March",    "April",
+                                                  "May",       "June",     "July",     "August",
+                                                  "September", "October",  "November", "December"};
 
-bool is_leap(double year) { return std::fmod(year, 4.0) == 0.0; }
+bool is_leap(double year) {
+    return std::fmod(year, 4.0) == 0.0;
+}
 
 } // namespace
 
@@ -56,7 +58,8 @@ std::string make_ionogram_file_name(const SharedState& shared, int hour, int min
 std::string make_sounding_caption(std::string_view name) {
     const std::string year = mid(name, 7, 4);
     // Held as a 16-bit integer, as the file names only carry three digits.
-    const auto day_of_year = static_cast<std::int16_t>(nearest_integer(numeric_value(mid(name, 11, 3))));
+    const auto day_of_year =
+        static_cast<std::int16_t>(nearest_integer(numeric_value(mid(name, 11, 3))));
     const std::string hour = upper(mid(name, 14, 2));
     const std::string minute = mid(name, 16, 2);
 

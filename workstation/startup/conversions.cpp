@@ -38,18 +38,21 @@ double numeric_value(std::string_view text) {
     return negative ? -value : value;
 }
 
-long long nearest_integer(double x) { return std::llrint(x); }
+long long nearest_integer(double x) {
+    return std::llrint(x);
+}
 
-long long truncate(double x) { return static_cast<long long>(std::trunc(x)); }
+long long truncate(double x) {
+    return static_cast<long long>(std::trunc(x));
+}
 
 namespace {
 
 // General format with the given significant digits, locale-free, "0." shortened to ".".
 std::string shortest(double x, int digits) {
     char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general,
-                                   digits)
-                         .ptr;
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, digits).ptr;
     std::string text(buffer, end);
     for (char& c : text)
         if (c == 'e')
@@ -71,15 +74,27 @@ std::string signed_text(std::string digits) {
 
 } // namespace
 
-std::string trimmed_number_text(double x) { return shortest(x, 15); }
+std::string trimmed_number_text(double x) {
+    return shortest(x, 15);
+}
 
-std::string trimmed_number_text(float x) { return shortest(static_cast<double>(x), 7); }
+std::string trimmed_number_text(float x) {
+    return shortest(static_cast<double>(x), 7);
+}
 
-std::string trimmed_number_text(long long x) { return std::to_string(x); }
+std::string trimmed_number_text(long long x) {
+    return std::to_string(x);
+}
 
-std::string number_text(double x) { return signed_text(trimmed_number_text(x)); }
-std::string number_text(float x) { return signed_text(trimmed_number_text(x)); }
-std::string number_text(long long x) { return signed_text(trimmed_number_text(x)); }
+std::string number_text(double x) {
+    return signed_text(trimmed_number_text(x));
+}
+std::string number_text(float x) {
+    return signed_text(trimmed_number_text(x));
+}
+std::string number_text(long long x) {
+    return signed_text(trimmed_number_text(x));
+}
 
 std::string two_digit_text(long long n) {
     std::string text = trimmed_number_text(n);

@@ -21,7 +21,9 @@ long long truncate(double x);
 std::string number_text(double x);
 std::string number_text(float x);
 std::string number_text(long long x);
-inline std::string number_text(int x) { return number_text(static_cast<long long>(x)); }
+inline std::string number_text(int x) {
+    return number_text(static_cast<long long>(x));
+}
 std::string trimmed_number_text(double x);
 std::string trimmed_number_text(float x);
 std::string trimmed_number_text(long long x);

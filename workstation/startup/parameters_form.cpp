@@ -23,9 +23,8 @@ bool contains(const std::vector<std::string>& items, const std::string& text) {
 } // namespace
 
 std::vector<std::string> minute_list_for(std::string_view interval_text) {
-    const int minutes = records_per_day(interval_text) == 0
-                            ? 0
-                            : static_cast<int>(numeric_value(interval_text));
+    const int minutes =
+        records_per_day(interval_text) == 0 ? 0 : static_cast<int>(numeric_value(interval_text));
     std::vector<std::string> list;
     for (int m = 0; minutes > 0 && m < 60; m += minutes)
         list.push_back(two_digit_text(m));

@@ -37,7 +37,7 @@ std::vector<std::string> minute_list_for(std::string_view interval_text);
 int record_number_of(int hour, int minute, std::string_view interval_text, int previous);
 
 class ParametersFormLogic {
-public:
+  public:
     ParametersFormLogic(ParametersForm& form, SharedState& shared, Dialogs& dialogs)
         : form_(form), shared_(shared), dialogs_(dialogs) {}
 
@@ -56,7 +56,7 @@ public:
     // Returns true when the scaling form is to be shown.
     bool start_command();
 
-private:
+  private:
     void reset_hour_and_minute();
     bool date_is_valid();
 
