@@ -19,8 +19,7 @@ namespace {
 bool sheet_may_be_stored(Scaling& scaling, bool closing) {
     if (!es_types_format_ok(scaling, closing))
         return false;
-    return !(scaling.form.option_yes &&
-             check_sheet(scaling, scaling.form.particular_case_code));
+    return !(scaling.form.option_yes && check_sheet(scaling, scaling.form.particular_case_code));
 }
 
 bool e_layer_is_empty(const ScalingForm& form) {
@@ -34,9 +33,9 @@ bool e_layer_is_empty(const ScalingForm& form) {
 bool store_case_code(Scaling& scaling) {
     if (!scaling.shared.ionogram_loaded)
         return true;
-    const auto error = write_particular_case_code(
-        scaling.shared.ionogram_folder / scaling.form.ionogram_file_name,
-        scaling.form.particular_case_code);
+    const auto error =
+        write_particular_case_code(scaling.shared.ionogram_folder / scaling.form.ionogram_file_name,
+                                   scaling.form.particular_case_code);
     if (error)
         report_file_error(scaling.dialogs, *error);
     return !error;
@@ -77,8 +76,7 @@ bool step_time(Scaling& scaling, bool forward) {
                 ++shared.sounding_hour;
                 shared.sounding_minute = 0;
             } else {
-                scaling.dialogs.message("This is the last ionogram you can scale",
-                                        "LAST IONOGRAM");
+                scaling.dialogs.message("This is the last ionogram you can scale", "LAST IONOGRAM");
                 restore(shared, before);
                 return false;
             }
@@ -137,21 +135,23 @@ void move(Scaling& scaling, bool forward) {
 
 } // namespace
 
-void successivo_click(Scaling& scaling) { move(scaling, true); }
+void successivo_click(Scaling& scaling) {
+    move(scaling, true);
+}
 
-void prima_click(Scaling& scaling) { move(scaling, false); }
+void prima_click(Scaling& scaling) {
+    move(scaling, false);
+}
 
 void end_of_scaling(Scaling& scaling) {
-    if (!sheet_may_be_stored(scaling, false) || !store_case_code(scaling) ||
-        !store_record(scaling))
+    if (!sheet_may_be_stored(scaling, false) || !store_case_code(scaling) || !store_record(scaling))
         return;
     scaling.form.selected_characteristic.clear();
     scaling.form.request = WindowRequest::show_parameters_form;
 }
 
 bool form_query_unload(Scaling& scaling) {
-    return sheet_may_be_stored(scaling, true) && store_case_code(scaling) &&
-           store_record(scaling);
+    return sheet_may_be_stored(scaling, true) && store_case_code(scaling) && store_record(scaling);
 }
 
 } // namespace scalvo
