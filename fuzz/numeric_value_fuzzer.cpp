@@ -1,0 +1,20 @@
+// Any text to numeric_value: never NaN, and the number text of a number written without an
+// exponent (1E-4 ... 1E15) reads back as the same number.
+#include "startup/conversions.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const double value = scalvo::numeric_value(text);
+    if (std::isnan(value))
+        std::abort();
+    if (std::isfinite(value) && std::fabs(value) < 1e15 && std::fabs(value) >= 1e-4) {
+        const double again = scalvo::numeric_value(scalvo::number_text(value));
+        if (std::fabs(again - value) > std::fabs(value) * 1e-14)
+            std::abort();
+    }
+    return 0;
+}
