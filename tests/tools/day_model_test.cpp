@@ -37,38 +37,29 @@ class Diurnal : public testing::TestWithParam<DayCase> {
     DayModel day{*parse_date(GetParam().date), GetParam().seed};
 };
 
-TEST_P(Diurnal, ELayerOnlyWhileTheSunIsUp) {
-    for (const auto& s : whole_day(day)) {
-        if (s.ionosphere.e) {
-            EXPECT_GT(s.cos_zenith, 0.0) << s.minute_of_day;
-            EXPECT_GE(s.ionosphere.e->critical_frequency, s.fmin);
+// E and F1 by day only, foE rising with the sun, F1 between E and F2.
+TEST_P(Diurnal, EAndF1FollowTheSun) {
+    auto soundings = whole_day(day);
+    for (const auto& a : soundings) {
+        if (a.ionosphere.e) {
+            EXPECT_GT(a.cos_zenith, 0.0) << a.minute_of_day;
+            EXPECT_GE(a.ionosphere.e->critical_frequency, a.fmin);
+            for (const auto& b : soundings) {
+                if (b.ionosphere.e && a.cos_zenith > b.cos_zenith + 0.1) {
+                    EXPECT_GT(a.ionosphere.e->critical_frequency,
+                              b.ionosphere.e->critical_frequency);
+                }
+            }
+        }
+        if (a.ionosphere.f1) {
+            EXPECT_GT(a.cos_zenith, 0.3) << a.minute_of_day;
+            ASSERT_TRUE(a.ionosphere.e);
+            EXPECT_GT(a.ionosphere.f1->critical_frequency, a.ionosphere.e->critical_frequency);
+            EXPECT_LT(a.ionosphere.f1->critical_frequency, a.ionosphere.f2.critical_frequency);
         }
     }
     EXPECT_FALSE(day.sounding(local_midnight).ionosphere.e);
     EXPECT_TRUE(day.sounding(local_noon).ionosphere.e);
-}
-
-TEST_P(Diurnal, FoEFollowsTheSolarZenithAngle) {
-    auto soundings = whole_day(day);
-    for (const auto& a : soundings) {
-        for (const auto& b : soundings) {
-            if (a.ionosphere.e && b.ionosphere.e && a.cos_zenith > b.cos_zenith + 0.1) {
-                EXPECT_GT(a.ionosphere.e->critical_frequency, b.ionosphere.e->critical_frequency);
-            }
-        }
-    }
-}
-
-TEST_P(Diurnal, F1OnlyByDayAndBelowF2) {
-    for (const auto& s : whole_day(day)) {
-        if (s.ionosphere.f1) {
-            EXPECT_GT(s.cos_zenith, 0.3) << s.minute_of_day;
-            EXPECT_LT(s.ionosphere.f1->critical_frequency, s.ionosphere.f2.critical_frequency);
-            ASSERT_TRUE(s.ionosphere.e);
-            EXPECT_GT(s.ionosphere.f1->critical_frequency, s.ionosphere.e->critical_frequency);
-        }
-    }
-    EXPECT_FALSE(day.sounding(local_midnight).ionosphere.f1);
 }
 
 TEST_P(Diurnal, FoF2LowAtNightHighestInTheEarlyAfternoon) {

@@ -112,13 +112,4 @@ TEST_P(EncodePng, DecodesBackToThePixels) {
 INSTANTIATE_TEST_SUITE_P(Sizes, EncodePng,
                          testing::Values(SizeCase{1, 1}, SizeCase{3, 2}, SizeCase{766, 602}));
 
-TEST(RgbImage, SetOutsideIsIgnored) {
-    RgbImage image(2, 2);
-    image.set(-1, 0, 255, 255, 255);
-    image.set(2, 1, 255, 255, 255);
-    image.set(1, 1, 1, 2, 3);
-    EXPECT_EQ(image.at(1, 1), 0x010203u);
-    EXPECT_EQ(image.at(0, 0), 0u);
-}
-
 } // namespace

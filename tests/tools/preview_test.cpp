@@ -91,14 +91,7 @@ TEST(Plot, AmplitudesNormalisedToTheLargest) {
     EXPECT_EQ(pixel(image, 408, 80), 0x7F7F7Fu); // 128 x 254 / 255 = 127.5
 }
 
-TEST(Plot, UnknownStepDrawsNoEchoes) {
-    auto r = ionogram(1.0f, 20.0f, 0.3f);
-    std::fill(r.amplitudes.begin(), r.amplitudes.end(), 200);
-    auto image = render_plot(r);
-    EXPECT_EQ(pixel(image, 100, 100), black);
-}
-
-TEST(ReadBack, SmallAmplitudesAreZero) {
+TEST(ReadBack, SmallAmplitudesAreZeroAndOldShortHeadersUnusable) {
     std::vector<std::uint8_t> file(197 + 39 * 150, 6);
     std::string header = "01.000 20.000 0.500";
     std::copy(header.begin(), header.end(), file.begin());
@@ -106,10 +99,9 @@ TEST(ReadBack, SmallAmplitudesAreZero) {
     file[197] = 7;
     auto r = read_back(file);
     ASSERT_TRUE(r);
-    EXPECT_EQ(r->count, 39);
     EXPECT_EQ(r->amplitudes[0], 7);
     EXPECT_EQ(r->amplitudes[1], 0);
-    file[49] = '\n'; // an old 50-byte header is never usable
+    file[49] = '\n';
     EXPECT_FALSE(read_back(file));
 }
 
