@@ -151,7 +151,7 @@ SoundingModel DayModel::sounding(int minute_of_day) const {
     if (cz > 0.0) {
         double foE = 0.9 * std::pow((180.0 + 1.44 * sunspot_number) * cz, 0.25);
         foE *= 1.0 + random.uniform(-0.015, 0.015);
-        // Too close to fmin the E trace would be a speck; the layer is then not seen.
+        // Too close to fmin the E trace would be a dot; the layer is then not seen.
         if (foE >= model.fmin + 0.3) {
             model.ionosphere.e = ChapmanLayer{foE, 108.0 + 6.0 * (1.0 - cz), 9.0};
         }

@@ -88,6 +88,10 @@ class Synthesiser {
         phase_2_ = random_.uniform(0.0, two_pi);
         double sunlit = std::max(model.cos_zenith, 0.0);
         second_hop_factor_ = 0.32 * (1.0 - 0.45 * sunlit);
+        amplitudes_.resize(TraceTable::last_index + 1);
+        for (int k = 0; k <= TraceTable::last_index; ++k) {
+            amplitudes_[k] = regular_amplitude(k);
+        }
     }
 
     std::vector<std::uint8_t> run(const FrequencyAxis& axis) {
@@ -137,11 +141,15 @@ class Synthesiser {
         return 210.0 * screen * rise * deviative * spreading * fading;
     }
 
+    double amplitude_at(int index) const {
+        return index < 0 || index > TraceTable::last_index ? 0.0 : amplitudes_[index];
+    }
+
     void add_regular_trace(Column& column, int centre, int band, int shift, int hop,
                            double factor) const {
         for (int k = centre - band; k <= centre + band; ++k) {
             int index = k - shift;
-            double amplitude = regular_amplitude(index) * factor;
+            double amplitude = amplitude_at(index) * factor;
             if (amplitude <= 0.0) {
                 continue;
             }
@@ -150,7 +158,7 @@ class Synthesiser {
             deposit(column, h, h, amplitude);
             if (k < centre + band) {
                 const Echo& next = traces_.echo(index + 1);
-                double next_amplitude = regular_amplitude(index + 1) * factor;
+                double next_amplitude = amplitude_at(index + 1) * factor;
                 if (next_amplitude > 0.0 && same_trace(echo, next)) {
                     double h_next = hop * next.virtual_height;
                     deposit(column, std::min(h, h_next), std::max(h, h_next),
@@ -215,11 +223,11 @@ class Synthesiser {
                 bits = random_.next();
             }
             double noise = sigma * rayleigh[bits & 4095];
-            double speckle = 0.75 + 0.5 * static_cast<double>((bits >> 12) & 1023) / 1023.0;
+            double grain = 0.75 + 0.5 * static_cast<double>((bits >> 12) & 1023) / 1023.0;
             double line =
                 interference * (0.6 + 0.8 * static_cast<double>((bits >> 22) & 255) / 255.0);
             bits >>= 32;
-            double value = logarithmic(column[j] * speckle) + noise + line;
+            double value = logarithmic(column[j] * grain) + noise + line;
             out[j] = static_cast<std::uint8_t>(std::clamp(value, 0.0, 255.0));
         }
     }
@@ -236,6 +244,7 @@ class Synthesiser {
     double phase_1_ = 0.0;
     double phase_2_ = 0.0;
     double second_hop_factor_ = 0.0;
+    std::vector<double> amplitudes_; // first-hop ordinary amplitude on the fine grid
 };
 
 } // namespace
