@@ -8,6 +8,7 @@
 #include "truth_csv.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <stdexcept>

@@ -1,5 +1,6 @@
 #include "trace_table.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace synth {
