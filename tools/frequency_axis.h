@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace synth {
+
+// The sounding's frequencies, 1 to 20 MHz, held in whole kHz so that every step lands
+// exactly on the fine trace grid and the header digits are exact.
+struct FrequencyAxis {
+    static constexpr int start_khz = 1000;
+    static constexpr int end_khz = 20000;
+    int step_khz = 50;
+
+    int count() const { return (end_khz - start_khz) / step_khz + 1; }
+    int frequency_khz(int index) const { return start_khz + index * step_khz; }
+    double frequency(int index) const { return frequency_khz(index) / 1000.0; }
+};
+
+// The steps the plot can place: 0.025, 0.05, 0.1, 0.2 and 0.5 MHz.
+std::optional<FrequencyAxis> axis_for_step(std::string_view step_mhz);
+
+} // namespace synth

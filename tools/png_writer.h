@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace synth {
+
+struct RgbImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> pixels; // row after row from the top, 3 bytes a pixel
+
+    RgbImage(int w, int h) : width(w), height(h), pixels(static_cast<std::size_t>(w) * h * 3) {}
+    void set(int x, int y, std::uint8_t r, std::uint8_t g, std::uint8_t b);
+    std::uint32_t at(int x, int y) const; // 0xRRGGBB
+};
+
+std::uint32_t crc32(std::span<const std::uint8_t> bytes);
+std::uint32_t adler32(std::span<const std::uint8_t> bytes);
+
+// An 8-bit RGB PNG whose zlib stream uses stored (uncompressed) blocks: no library needed,
+// and a preview's size does not matter.
+std::vector<std::uint8_t> encode_png(const RgbImage& image);
+
+} // namespace synth

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace synth {
+
+// Cosine of the solar zenith angle at the station; negative when the sun is below
+// the horizon. hours_ut may run outside 0..24 (the day wraps).
+double cos_solar_zenith(int day_of_year, double hours_ut);
+
+// Local mean solar time at the station, in hours 0..24.
+double local_time_hours(double hours_ut);
+
+} // namespace synth
