@@ -1,0 +1,39 @@
+#pragma once
+// A scaling form behind its event facade, with a scripted operator.
+#include "ionogram/companion.h"
+#include "scaling/scaling_form_logic.h"
+#include "scaling/sheet_layout.h"
+#include "startup/shared_state.h"
+#include "support/fake_dialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace scalvo::testing {
+
+class EntryTest : public ::testing::Test {
+  protected:
+    // The state the selection command leaves: the row's letter boxes open, every other letter
+    // box and the Es types box locked, the focus in the row's descriptive letter.
+    void select(std::string_view key) {
+        form.selected_characteristic = std::string(key);
+        for (const SheetRow& row : sheet_rows) {
+            if (row.key == "tipoEs") {
+                form.box(row.value_box).locked = key != "tipoEs";
+                continue;
+            }
+            form.box(row.qualifying_box).locked = row.key != key;
+            form.box(row.descriptive_box).locked = row.key != key;
+        }
+        form.focus = key == "tipoEs" ? "Text7" : std::string(sheet_row(key).descriptive_box);
+        form.focus_lost.clear();
+    }
+
+    ScalingForm form;
+    SharedState shared;
+    FakeDialogs dialogs;
+    CompanionForm companion;
+    ScalingFormLogic logic{form, shared, dialogs, companion};
+    Scaling& scaling = logic.scaling();
+};
+
+} // namespace scalvo::testing
