@@ -22,7 +22,10 @@ class SheetRecordTest : public ::testing::Test {
   protected:
     void SetUp() override {
         shared.scaled_values_file = folder / "ZE20R_05122026_15.txt";
-        ASSERT_FALSE(create_blank_scaled_values_file(shared.scaled_values_file, 96));
+        std::string day;
+        for (int n = 0; n < 96; ++n)
+            day += blank_record();
+        write_bytes(shared.scaled_values_file, day);
     }
     // The file's record n (1-based).
     std::string stored(int n) const {
