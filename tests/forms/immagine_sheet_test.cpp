@@ -194,5 +194,18 @@ TEST_F(ImmagineSheetTest, ACaseFromTheMenuFillsItsLettersAndCaption) {
               "There aren't the right conditions to apply this particular case");
 }
 
+TEST_F(ImmagineSheetTest, AFourDigitFactorStaysWholeInItsBox) {
+    window->form().set_text("Text16", "1000");
+    window->sync();
+    auto* box = child<QLineEdit>("Text16");
+    EXPECT_EQ(box->text(), "1000");
+    const QFontMetrics metrics(box->font());
+    EXPECT_LE(metrics.horizontalAdvance("1000"), box->width() - 4);
+    // Three digits keep the sheet's font.
+    window->form().set_text("Text16", "351");
+    window->sync();
+    EXPECT_GT(QFontMetrics(box->font()).horizontalAdvance("1000"), box->width() - 4);
+}
+
 } // namespace
 } // namespace scalvo
