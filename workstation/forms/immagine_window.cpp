@@ -283,8 +283,17 @@ void ImmagineWindow::sync() {
     for (const auto& [name, state] : form_.boxes) {
         QLineEdit* box = boxes_.at(name);
         const QString text = latin1(state.text);
-        if (box->text() != text)
+        // An M(3000) code of 1000 has four digits in a box made for three: narrower
+        // characters keep it whole on screen.
+        QFont font = arial(8);
+        if (state.max_length > 0 && text.size() > state.max_length)
+            font.setStretch(QFont::Condensed);
+        if (box->font() != font)
+            box->setFont(font);
+        if (box->text() != text) {
             box->setText(text);
+            box->setCursorPosition(0);
+        }
         box->setReadOnly(state.locked);
         box->setVisible(state.visible);
     }

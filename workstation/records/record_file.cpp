@@ -52,6 +52,11 @@ Expected<std::string> read_record_at(const std::filesystem::path& file, int n) {
 FileResult write_record_at(const std::filesystem::path& file, int n, const std::string& record) {
     if (n < 1)
         return FileError{file, "written", "record number " + std::to_string(n)};
+    // A record of another length would shift every record after it.
+    if (record.size() != record_length)
+        return FileError{file, "written",
+                         "a record of " + std::to_string(record.size()) +
+                             " characters instead of " + std::to_string(record_length)};
     const auto size = file_size_of(file);
     if (failed(size)) {
         FileError error = std::get<FileError>(size);

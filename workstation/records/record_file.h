@@ -27,7 +27,8 @@ FileResult create_blank_scaled_values_file(const std::filesystem::path& file, in
 Expected<std::string> read_record_at(const std::filesystem::path& file, int n);
 
 // One positioned write of record n. When the file is shorter than that, the gap is first
-// filled with blank records; the file is never shortened.
+// filled with blank records; the file is never shortened. A record that is not exactly
+// record_length bytes long is refused.
 FileResult write_record_at(const std::filesystem::path& file, int n, const std::string& record);
 
 } // namespace scalvo

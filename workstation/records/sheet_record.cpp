@@ -1,18 +1,187 @@
 #include "records/sheet_record.h"
 
+#include "common/text.h"
+#include "records/record_file.h"
+#include "scaling/sheet_layout.h"
+#include "startup/conversions.h"
+#include "startup/shared_state.h"
+
+#include <array>
+
 namespace scalvo {
 
-// Placeholder until the records land.
-void compose_sheet_record(Scaling&) {}
-FileResult write_current_record(Scaling&) {
+namespace {
+
+// The rows in the order of the record, which differs from the sheet's: h'F2, foF2 and fxI
+// follow foF1, the MUF(3000) and M(3000) rows come last.
+struct RecordRow {
+    std::string_view key;
+    std::string_view label; // fixed 10-character text before the row's fields
+};
+
+inline constexpr std::array<RecordRow, 16> record_rows{{
+    {"fmin", " fmin    ="},
+    {"hE", " h'E     ="},
+    {"foE", " foE     ="},
+    {"foEs", " foEs    ="},
+    {"hEs", " h'Es    ="},
+    {"tipoEs", " Es Type ="},
+    {"fbEs", " fbEs    ="},
+    {"hF", " h'F     ="},
+    {"foF1", " foF1    ="},
+    {"hF2", " h'F2    ="},
+    {"foF2", " foF2    ="},
+    {"fxI", " fxI     ="},
+    {"MUF3000F1", " MUF F1  ="},
+    {"M3000F1", " M3000 F1="},
+    {"MUF3000F2", " MUF F2  ="},
+    {"M3000F2", " M3000 F2="},
+}};
+
+constexpr std::size_t time_width = 5;   // "hh:mm"
+constexpr std::size_t label_width = 10; // " fmin    ="
+constexpr std::size_t value_width = 3;
+constexpr std::size_t es_types_width = 5;
+constexpr std::size_t es_types_length = 4; // the box's longest text; position 95 stays blank
+
+bool is_es_types(const RecordRow& row) {
+    return row.key == "tipoEs";
+}
+
+std::size_t row_width(const RecordRow& row) {
+    return label_width + (is_es_types(row) ? es_types_width : value_width + 2);
+}
+
+std::string letter_field(std::string_view text) {
+    return text.empty() ? std::string(" ") : std::string(text.substr(0, 1));
+}
+
+// A thousand-multiple code of four digits, as the digit before "E3"; 0 for any other text.
+char thousands_digit(std::string_view code) {
+    if (code.size() != 4 || code[0] < '1' || code[0] > '9' || code.substr(1) != "000")
+        return 0;
+    return code[0];
+}
+
+// Calls visit(row, 1-based position of the row's first field) for the rows in record order.
+template <typename Visit> void for_each_record_row(Visit visit) {
+    std::size_t position = time_width + 1;
+    for (const RecordRow& row : record_rows) {
+        visit(row, position + label_width);
+        position += row_width(row);
+    }
+}
+
+std::string field_text(std::string_view record, std::size_t position, std::size_t width) {
+    return trim(mid(record, position, width));
+}
+
+} // namespace
+
+std::string value_field(std::string_view box_text) {
+    const std::string code = trim(box_text);
+    if (code.size() <= value_width)
+        return pad_left(code, value_width);
+    if (const char digit = thousands_digit(code))
+        return std::string(1, digit) + "E3";
+    // No code of the sheet gets here; a text that cannot be stored must not shift the record
+    // nor pass for a number.
+    return std::string(value_width, '*');
+}
+
+std::string value_of_field(std::string_view field) {
+    const std::string text = trim(field);
+    if (text.size() == 3 && text[0] >= '1' && text[0] <= '9' && text.substr(1) == "E3")
+        return text.substr(0, 1) + "000";
+    return text;
+}
+
+void compose_sheet_record(Scaling& scaling) {
+    const ScalingForm& form = scaling.form;
+    std::string record = two_digit_text(scaling.shared.sounding_hour) + ":" +
+                         two_digit_text(scaling.shared.sounding_minute);
+    for (const RecordRow& row : record_rows) {
+        const SheetRow& sheet = sheet_row(row.key);
+        record += row.label;
+        if (is_es_types(row)) {
+            record += pad_right(left(form.text(sheet.value_box), es_types_length), es_types_width);
+            continue;
+        }
+        record += value_field(form.text(sheet.value_box));
+        record += letter_field(form.text(sheet.qualifying_box));
+        record += letter_field(form.text(sheet.descriptive_box));
+    }
+    record += " \r\n";
+    scaling.form.current_record = std::move(record);
+}
+
+FileResult write_current_record(Scaling& scaling) {
+    return write_record_at(scaling.shared.scaled_values_file, scaling.shared.current_record_number,
+                           scaling.form.current_record);
+}
+
+FileResult read_record(Scaling& scaling, int n, std::string& buffer) {
+    auto record = read_record_at(scaling.shared.scaled_values_file, n);
+    if (failed(record)) {
+        buffer = blank_record();
+        return std::get<FileError>(record);
+    }
+    buffer = std::move(std::get<std::string>(record));
     return std::nullopt;
 }
-FileResult read_record(Scaling&, int, std::string&) {
-    return std::nullopt;
+
+void fill_sheet_from_record(Scaling& scaling) {
+    ScalingForm& form = scaling.form;
+    const std::string& record = form.current_record;
+    for_each_record_row([&](const RecordRow& row, std::size_t position) {
+        const SheetRow& sheet = sheet_row(row.key);
+        if (is_es_types(row)) {
+            form.set_text(sheet.value_box, field_text(record, position, es_types_width));
+            return;
+        }
+        form.set_text(sheet.value_box, value_of_field(mid(record, position, value_width)));
+        form.set_text(sheet.qualifying_box, field_text(record, position + value_width, 1));
+        form.set_text(sheet.descriptive_box, field_text(record, position + value_width + 1, 1));
+    });
 }
-void fill_sheet_from_record(Scaling&) {}
-void riempimento_caselle_testo_ionogramma_precedente(Scaling&) {}
-void clear_previous_sounding_boxes(Scaling&) {}
-void show_stored_sheets(Scaling&) {}
+
+void riempimento_caselle_testo_ionogramma_precedente(Scaling& scaling) {
+    ScalingForm& form = scaling.form;
+    const std::string& record = form.previous_record;
+    for_each_record_row([&](const RecordRow& row, std::size_t position) {
+        const SheetRow& sheet = sheet_row(row.key);
+        if (is_es_types(row)) {
+            form.set_text(sheet.previous_box, field_text(record, position, es_types_width));
+            return;
+        }
+        form.set_text(sheet.previous_box, value_of_field(mid(record, position, value_width)) +
+                                              field_text(record, position + value_width, 1) +
+                                              field_text(record, position + value_width + 1, 1));
+    });
+}
+
+void clear_previous_sounding_boxes(Scaling& scaling) {
+    for (const SheetRow& row : sheet_rows)
+        scaling.form.set_text(row.previous_box, "");
+}
+
+void show_stored_sheets(Scaling& scaling) {
+    ScalingForm& form = scaling.form;
+    const int n = scaling.shared.current_record_number;
+    FileResult error = read_record(scaling, n, form.current_record);
+    fill_sheet_from_record(scaling);
+    if (n <= 1) {
+        clear_previous_sounding_boxes(scaling);
+    } else {
+        form.previous_record_number = static_cast<std::int16_t>(n - 1);
+        FileResult previous_error = read_record(scaling, n - 1, form.previous_record);
+        riempimento_caselle_testo_ionogramma_precedente(scaling);
+        if (!error)
+            error = std::move(previous_error);
+    }
+    // One box for both reads: they fail for the same file.
+    if (error)
+        report_file_error(scaling.dialogs, *error);
+}
 
 } // namespace scalvo

@@ -4,14 +4,17 @@
 #include "scaling/scaling_form.h"
 
 #include <string>
+#include <string_view>
 
 namespace scalvo {
 
 // The record of the sheet on screen at sounding_hour:sounding_minute, into current_record.
 void compose_sheet_record(Scaling& scaling);
-// current_record at current_record_number.
+// current_record at current_record_number, in one positioned write. On failure nothing on
+// screen changes and the caller reports the error.
 FileResult write_current_record(Scaling& scaling);
-// Reads record n into buffer (current_record or previous_record).
+// Reads record n into buffer (current_record or previous_record). A record the file does not
+// hold (a file cut short) reads as blank; on failure the buffer is blank too.
 FileResult read_record(Scaling& scaling, int n, std::string& buffer);
 void fill_sheet_from_record(Scaling& scaling);
 void riempimento_caselle_testo_ionogramma_precedente(Scaling& scaling);
@@ -19,5 +22,13 @@ void clear_previous_sounding_boxes(Scaling& scaling);
 // The sheet and the previous-sounding boxes of the sounding on screen, from the file.
 // A read failure is reported to the operator and leaves blank sheets.
 void show_stored_sheets(Scaling& scaling);
+
+// The 3-character value field of a value code: right-aligned digits. A code of 1000 ... 9000
+// (an M(3000) factor of exactly 10.00 or more) is written "1E3" ... "9E3", which keeps every
+// later field in its place, reads back as the same number, and cannot be taken for a code of
+// digits.
+std::string value_field(std::string_view box_text);
+// The box text of a value field: blanks removed, "1E3" ... "9E3" back to "1000" ... "9000".
+std::string value_of_field(std::string_view field);
 
 } // namespace scalvo

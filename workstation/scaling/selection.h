@@ -13,4 +13,7 @@ void select_characteristic(Scaling& scaling, std::string_view key);
 // foF2 selected as after a move between soundings: without redrawing the plot.
 void select_foF2_without_redraw(Scaling& scaling);
 
+// True for the keys that have a selection command.
+bool is_selectable(std::string_view key);
+
 } // namespace scalvo
