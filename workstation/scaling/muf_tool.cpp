@@ -126,8 +126,8 @@ void muf_from_point(ScalingForm& form, const PlotPoint& point) {
     std::string text = trimmed_number_text(value);
     if (text.size() <= 2)
         text += "0";
-    else
-        text.erase(text.find('.'), 1);
+    else if (const auto point = text.find('.'); point != std::string::npos)
+        text.erase(point, 1);
     set_muf(form, static_cast<long long>(numeric_value(text)));
 }
 
@@ -156,8 +156,8 @@ void default_muf(ScalingForm& form, const MufRow& row) {
 }
 
 // Keeps the MUF above the critical frequency and below ten times it, after a step in the
-// given direction, and recomputes M(3000). A critical frequency of 0 can bound nothing and
-// divides nothing: the MUF stays as stepped and M(3000) as it was.
+// given direction. A critical frequency of 0 can bound nothing (nor divide anything: M(3000)
+// then stays as it was).
 void keep_within_critical_frequency(Scaling& scaling, const MufRow& row, bool upward) {
     ScalingForm& form = scaling.form;
     const double critical = critical_units(form, row);
