@@ -2,6 +2,8 @@
 
 #include "startup/conversions.h"
 
+#include <cstdint>
+
 namespace scalvo {
 
 void recompute_m3000(ScalingForm& form, Layer layer) {
@@ -12,8 +14,11 @@ void recompute_m3000(ScalingForm& form, Layer layer) {
     const double critical = numeric_value(form.text(f1 ? "Text9" : "Text13"));
     if (critical == 0)
         return;
-    const auto code = static_cast<std::int16_t>(nearest_integer(form.muf_product / critical));
-    form.set_text(f1 ? "Text11" : "Text16", trimmed_number_text(static_cast<long long>(code)));
+    const long long code = nearest_integer(form.muf_product / critical);
+    // The code is a 16-bit value; a quotient beyond it (odd stored values) is no M(3000) at
+    // all, so the box is emptied rather than given a wrapped number.
+    const bool fits = code >= INT16_MIN && code <= INT16_MAX;
+    form.set_text(f1 ? "Text11" : "Text16", fits ? trimmed_number_text(code) : std::string());
 }
 
 } // namespace scalvo

@@ -1,0 +1,474 @@
+#include "scaling/muf_tool.h"
+
+#include "entry/key_map.h"
+#include "ionogram/plot.h"
+#include "scaling/m3000.h"
+#include "scaling/picking.h"
+#include "startup/shared_state.h"
+#include "support/fake_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace scalvo {
+namespace {
+
+using testing::FakeDialogs;
+using testing::ShownBox;
+
+constexpr int key_up = 38;
+constexpr int key_down = 40;
+
+class MufToolTest : public ::testing::Test {
+  protected:
+    MufToolTest() { shared.ionogram_loaded = true; }
+    void fill(const std::map<std::string, std::string>& texts) {
+        for (const auto& [box, text] : texts)
+            form.set_text(box, text);
+    }
+    void open(const char* key) {
+        form.selected_characteristic = key;
+        open_muf_tool(scaling);
+    }
+    // As the operator holds the MUF at a value before a key.
+    void hold(const char* key, int code) {
+        form.selected_characteristic = key;
+        form.muf_code = static_cast<std::int16_t>(code);
+        form.muf_value = static_cast<float>(code) / 10.0f;
+    }
+    void press(int key_code, int shift = 0) { form_key_down(scaling, key_code, shift); }
+    int red_pixels() const {
+        int count = 0;
+        for (int y = -50; y <= 670; ++y)
+            for (int x = -220; x < 795; ++x)
+                count += form.plot.pixel(x, y) == muf_curve_colour;
+        return count;
+    }
+
+    ScalingForm form;
+    SharedState shared;
+    FakeDialogs dialogs;
+    Scaling scaling{form, shared, dialogs};
+};
+
+// foF2 picked at 8.0 MHz on the row of 299.25 km: 29.26 MHz through the point, 29.3 taken,
+// 29.4 shown; 29400 / 80 = 367.5 goes to the even 368.
+TEST_F(MufToolTest, WorkedExampleFromThePickedPoint) {
+    form.selected_characteristic = "foF2";
+    form_mouse_down(scaling, 1, 0, 284, 190);
+    ASSERT_EQ(form.text("Text13"), "80");
+    EXPECT_NEAR(muf_of_echo(form.foF2_point.frequency, form.foF2_point.height), 29.26, 0.005);
+
+    open("MUF3000F2");
+    EXPECT_EQ(form.text("Text15"), "294");
+    EXPECT_EQ(form.text("Text16"), "368");
+    EXPECT_EQ(form.muf_code, 294);
+    EXPECT_EQ(form.muf_value, 29.4f);
+    EXPECT_EQ(form.muf_product, 29400);
+    // The curve runs one unit right of and below the mapping: just right of the click.
+    EXPECT_EQ(form.plot.pixel(284, 189), muf_curve_colour);
+    EXPECT_EQ(form.plot.pixel(285, 190), muf_curve_colour);
+    EXPECT_NE(form.plot.pixel(284, 190), muf_curve_colour);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_FALSE(form.esup_visible);
+}
+
+TEST_F(MufToolTest, InitialValueTakesTheFirstRuleThatApplies) {
+    const PlotPoint f1_point{4.325f, 254.25f}; // 17.33 MHz through it
+    const PlotPoint f2_point{8.0f, 299.25f};   // 29.26 MHz
+    const struct {
+        const char* name;
+        const char* key;
+        std::map<std::string, std::string> sheet;
+        bool points;
+        int code;
+        const char* shown; // MUF box after opening
+    } cases[] = {
+        {"F2 own value first",
+         "MUF3000F2",
+         {{"Text15", "253"}, {"Text13", "80"}},
+         true,
+         254,
+         "254"},
+        {"F1 own value first",
+         "MUF3000F1",
+         {{"Text10", "120"}, {"Text9", "433"}},
+         true,
+         121,
+         "121"},
+        {"F1 from its point", "MUF3000F1", {{"Text9", "433"}}, true, 174, "174"},
+        {"F2 from the F1 value",
+         "MUF3000F2",
+         {{"Text10", "120"}, {"Text13", "80"}},
+         false,
+         121,
+         "121"},
+        {"F2 from the F1 value, no foF2", "MUF3000F2", {{"Text10", "120"}}, true, 120, ""},
+        {"F1 never from the F2 value",
+         "MUF3000F1",
+         {{"Text15", "200"}, {"Text9", "433"}},
+         false,
+         151,
+         "151"},
+        {"point without its value", "MUF3000F2", {}, true, 150, ""},
+        {"value without its point", "MUF3000F2", {{"Text13", "130"}}, false, 151, "151"},
+    };
+    for (const auto& c : cases) {
+        form = ScalingForm{};
+        fill(c.sheet);
+        if (c.points) {
+            form.foF1_point = f1_point;
+            form.foF2_point = f2_point;
+        }
+        open(c.key);
+        EXPECT_EQ(form.muf_code, c.code) << c.name;
+        EXPECT_EQ(form.text(c.key == std::string("MUF3000F1") ? "Text10" : "Text15"), c.shown)
+            << c.name;
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(MufToolTest, EveryOpeningAddsATenth) {
+    fill({{"Text13", "72"}, {"Text15", "253"}});
+    open("MUF3000F2");
+    EXPECT_EQ(form.text("Text15"), "254");
+    EXPECT_EQ(form.text("Text16"), "353"); // 25400 / 72 = 352.8
+    open("MUF3000F2");
+    EXPECT_EQ(form.text("Text15"), "255");
+}
+
+TEST_F(MufToolTest, DefaultMovesTowardsTheCriticalFrequency) {
+    const struct {
+        const char* key;
+        const char* critical_box;
+        const char* critical;
+        const char* muf;
+        const char* m3000;
+        int beeps;
+    } cases[] = {
+        {"MUF3000F2", "Text13", "130", "151", "116", 0}, // 10 x 13.0 above 15.0: kept
+        {"MUF3000F2", "Text13", "10", "99", "990", 0},   // down to 9.9; the step comes back
+        {"MUF3000F2", "Text13", "153", "155", "101", 0}, // up past 15.3, then the step
+        {"MUF3000F2", "Text13", "700", "700", "100", 1}, // capped at 70.0 on both counts
+        {"MUF3000F1", "Text9", "120", "119", "992", 0},  // 1.20 MHz: below 12.0
+        {"MUF3000F1", "Text9", "433", "151", "349", 0},
+    };
+    for (const auto& c : cases) {
+        form = ScalingForm{};
+        dialogs.clear();
+        form.set_text(c.critical_box, c.critical);
+        open(c.key);
+        const bool f1 = c.key == std::string("MUF3000F1");
+        EXPECT_EQ(form.text(f1 ? "Text10" : "Text15"), c.muf) << c.critical;
+        EXPECT_EQ(form.text(f1 ? "Text11" : "Text16"), c.m3000) << c.critical;
+        EXPECT_EQ(dialogs.beeps, c.beeps) << c.critical;
+        EXPECT_TRUE(dialogs.shown.empty()) << c.critical;
+    }
+}
+
+TEST_F(MufToolTest, WithoutCriticalFrequencyOpeningWritesAndDrawsNothing) {
+    form.set_text("Text16", "345");
+    open("MUF3000F2");
+    EXPECT_EQ(form.muf_code, 150);
+    EXPECT_EQ(form.text("Text15"), "");
+    EXPECT_EQ(red_pixels(), 0);
+
+    // The keys still move the curve and write the code; M(3000) is left alone.
+    press(key_down);
+    EXPECT_EQ(form.text("Text15"), "151");
+    EXPECT_EQ(form.text("Text16"), "345");
+    EXPECT_GT(red_pixels(), 0);
+}
+
+TEST_F(MufToolTest, StepKeys) {
+    const struct {
+        int key;
+        int shift;
+        int code;
+    } cases[] = {
+        {49, 0, 280}, {50, 0, 320}, {49, 2, 280}, {38, 0, 299}, {38, 2, 280}, {38, 1, 299},
+        {38, 3, 299}, {51, 0, 299}, {51, 2, 280}, {40, 0, 301}, {40, 2, 320}, {40, 6, 301},
+        {52, 0, 301}, {52, 2, 320}, {53, 0, 300}, {37, 0, 300}, {39, 2, 300},
+    };
+    for (const auto& c : cases) {
+        form.set_text("Text15", "");
+        hold("MUF3000F2", 300);
+        press(c.key, c.shift);
+        EXPECT_EQ(form.muf_code, c.code) << c.key << " " << c.shift;
+        EXPECT_EQ(form.muf_value, static_cast<float>(c.code) / 10) << c.key << " " << c.shift;
+        EXPECT_EQ(form.text("Text15"), c.code == 300 ? "" : std::to_string(c.code)) << c.key;
+    }
+    EXPECT_EQ(dialogs.beeps, 0);
+}
+
+TEST_F(MufToolTest, LimitsHoldWithABeepEachTime) {
+    const struct {
+        int start;
+        int key;
+        int shift;
+        int code;
+    } cases[] = {
+        {690, 50, 0, 700}, {700, 50, 0, 700},   {700, key_down, 0, 700}, {695, key_down, 2, 700},
+        {31, 49, 0, 30},   {30, key_up, 0, 30}, {40, key_up, 2, 30},
+    };
+    for (const auto& c : cases) {
+        dialogs.clear();
+        hold("MUF3000F1", c.start);
+        press(c.key, c.shift);
+        EXPECT_EQ(form.muf_code, c.code) << c.start;
+        EXPECT_EQ(form.muf_value, static_cast<float>(c.code) / 10) << c.start;
+        EXPECT_EQ(form.text("Text10"), std::to_string(c.code));
+        EXPECT_EQ(dialogs.beeps, 1) << c.start;
+    }
+    // Reaching a limit exactly is no error.
+    dialogs.clear();
+    hold("MUF3000F1", 699);
+    press(key_down);
+    hold("MUF3000F1", 31);
+    press(key_up);
+    EXPECT_EQ(dialogs.beeps, 0);
+}
+
+// Long runs of tenths keep the value on the code: no drift reaches a limit early.
+TEST_F(MufToolTest, ValueFollowsTheCodeOverLongRuns) {
+    hold("MUF3000F2", 150);
+    for (int code = 149; code >= 30; --code) {
+        press(key_up);
+        ASSERT_EQ(form.muf_value, static_cast<float>(code) / 10);
+    }
+    hold("MUF3000F2", 550);
+    for (int code = 551; code <= 700; ++code) {
+        press(key_down);
+        ASSERT_EQ(form.muf_value, static_cast<float>(code) / 10);
+    }
+    EXPECT_EQ(dialogs.beeps, 0);
+}
+
+TEST_F(MufToolTest, MufStaysBetweenTheCriticalFrequencyAndTenTimesIt) {
+    const struct {
+        const char* name;
+        const char* key;
+        std::map<std::string, std::string> sheet;
+        int start;
+        int key_code;
+        const char* message;
+        const char* title;
+        const char* muf;
+        const char* m3000;
+    } cases[] = {
+        {"F2 ten times",
+         "MUF3000F2",
+         {{"Text13", "30"}, {"Text15", "299"}},
+         299,
+         key_down,
+         "MUF(3000)F2 cannot be 10 times greater than foF2!!",
+         "Be careful!!",
+         "299",
+         "997"},
+        {"F2 below foF2",
+         "MUF3000F2",
+         {{"Text13", "80"}, {"Text15", "81"}},
+         81,
+         key_up,
+         "foF2 cannot be greater than MUF(3000)F2!!!",
+         "Be careful!",
+         "81",
+         "101"},
+        {"F2 two MHz below foF2",
+         "MUF3000F2",
+         {{"Text13", "80"}, {"Text15", "90"}},
+         90,
+         49,
+         "foF2 cannot be greater than MUF(3000)F2!!!",
+         "Be careful!",
+         "81",
+         "101"},
+        {"F1 ten times",
+         "MUF3000F1",
+         {{"Text9", "150"}, {"Text10", "149"}},
+         149,
+         key_down,
+         "MUF(3000)F1 cannot be 10 times greater than foF1!!",
+         "Be careful!!",
+         "149",
+         "993"},
+        {"F1 below foF1",
+         "MUF3000F1",
+         {{"Text9", "433"}, {"Text10", "44"}},
+         44,
+         key_up,
+         "foF1 cannot be greater than MUF(3000)F1!!",
+         "Be careful!",
+         "44",
+         "102"},
+        {"F1 within",
+         "MUF3000F1",
+         {{"Text9", "433"}, {"Text10", "150"}},
+         150,
+         key_up,
+         "",
+         "",
+         "149",
+         "344"},
+        // Below 0.3 MHz ten times the critical frequency lies under the lowest MUF.
+        {"F2 tiny foF2",
+         "MUF3000F2",
+         {{"Text13", "2"}, {"Text15", "30"}},
+         30,
+         key_down,
+         "MUF(3000)F2 cannot be 10 times greater than foF2!!",
+         "Be careful!!",
+         "30",
+         "1500"},
+    };
+    for (const auto& c : cases) {
+        form = ScalingForm{};
+        dialogs.clear();
+        fill(c.sheet);
+        hold(c.key, c.start);
+        press(c.key_code);
+        const bool f1 = c.key == std::string("MUF3000F1");
+        EXPECT_EQ(form.text(f1 ? "Text10" : "Text15"), c.muf) << c.name;
+        EXPECT_EQ(form.text(f1 ? "Text11" : "Text16"), c.m3000) << c.name;
+        if (std::string(c.message).empty()) {
+            EXPECT_TRUE(dialogs.shown.empty()) << c.name;
+            continue;
+        }
+        ASSERT_EQ(dialogs.shown.size(), 1u) << c.name;
+        EXPECT_EQ(dialogs.last().kind, ShownBox::Kind::ok);
+        EXPECT_EQ(dialogs.last().text, c.message);
+        EXPECT_EQ(dialogs.last().title, c.title);
+    }
+}
+
+TEST_F(MufToolTest, NothingWithoutIonogramOrMufSelection) {
+    form.set_text("Text13", "80");
+    shared.ionogram_loaded = false;
+    open("MUF3000F2");
+    hold("MUF3000F2", 200);
+    press(key_down);
+    EXPECT_EQ(form.muf_code, 200);
+    EXPECT_EQ(form.text("Text15"), "");
+
+    shared.ionogram_loaded = true;
+    hold("foF2", 200);
+    press(key_down);
+    press(50);
+    open("foF2");
+    EXPECT_EQ(form.muf_code, 200);
+    EXPECT_EQ(form.text("Text15"), "");
+    EXPECT_EQ(red_pixels(), 0);
+}
+
+// A stored code reads as tenths of MHz, and the tool keeps it within its limits.
+TEST_F(MufToolTest, StoredCodesDecode) {
+    // A stride prime to 10 meets every last digit.
+    for (int code = 30; code <= 700; code += 7) {
+        std::string dotted = std::to_string(code);
+        dotted.insert(dotted.size() - 1, ".");
+        form.set_text("Text15", std::to_string(code));
+        open("MUF3000F2");
+        ASSERT_EQ(form.muf_code, code);
+        ASSERT_EQ(form.muf_value, std::stof(dotted)) << code;
+    }
+    const std::pair<const char*, int> odd[] = {{"5", 30}, {"20", 30}, {"1234", 700}, {"abc", 30}};
+    for (const auto& [text, code] : odd) {
+        form.set_text("Text15", text);
+        open("MUF3000F2");
+        EXPECT_EQ(form.muf_code, code) << text;
+    }
+}
+
+// A point far off (20 MHz at the foot of the plot) would give 126.6 MHz.
+TEST_F(MufToolTest, PointBeyondTheLimitsStartsAtTheLimit) {
+    form.set_text("Text13", "200");
+    form.foF2_point = {20.0f, 90.0f};
+    open("MUF3000F2");
+    EXPECT_EQ(form.text("Text15"), "700");
+    EXPECT_EQ(form.text("Text16"), "350");
+    EXPECT_EQ(dialogs.beeps, 1);
+}
+
+// A critical frequency of 0 bounds nothing and divides nothing.
+TEST_F(MufToolTest, ZeroCriticalFrequency) {
+    for (const char* key : {"MUF3000F1", "MUF3000F2"}) {
+        form = ScalingForm{};
+        const bool f1 = key == std::string("MUF3000F1");
+        form.set_text(f1 ? "Text9" : "Text13", "0");
+        form.set_text(f1 ? "Text11" : "Text16", "345");
+        open(key);
+        EXPECT_EQ(form.text(f1 ? "Text10" : "Text15"), "31") << key;
+        press(key_up);
+        press(key_up);
+        EXPECT_EQ(form.text(f1 ? "Text10" : "Text15"), "30") << key;
+        EXPECT_EQ(form.text(f1 ? "Text11" : "Text16"), "345") << key;
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.beeps, 2);
+}
+
+TEST_F(MufToolTest, M3000BeyondSixteenBitsIsNoValue) {
+    fill({{"Text15", "700"}, {"Text13", "1"}, {"Text16", "345"}});
+    recompute_m3000(form, Layer::F2);
+    EXPECT_EQ(form.text("Text16"), ""); // 70000
+    fill({{"Text15", "327"}, {"Text13", "1"}});
+    recompute_m3000(form, Layer::F2);
+    EXPECT_EQ(form.text("Text16"), "32700");
+    fill({{"Text10", "150"}, {"Text9", "150"}});
+    recompute_m3000(form, Layer::F1);
+    EXPECT_EQ(form.text("Text11"), "1000");
+}
+
+TEST_F(MufToolTest, EachStepRedrawsTheIonogramUnderOneCurve) {
+    fill({{"Text13", "72"}, {"Text15", "253"}});
+    open("MUF3000F2");
+    press(50);
+    PlotCanvas expected{-220, 795, 670, -51, form_background};
+    draw_ionogram(expected, form.ionogram);
+    draw_muf_curve(expected, 27.4f);
+    EXPECT_EQ(form.plot.pixels(), expected.pixels());
+}
+
+TEST_F(MufToolTest, CurveShape) {
+    const struct {
+        float muf;
+        int lowest_row;
+        int highest_row;
+    } cases[] = {
+        {29.4f, 11, 594}, // wholly on the plot from 99 km
+        {70.0f, 11, 207}, // leaves the plot at the right: the rest is skipped
+        {3.0f, 280, 594}, // starts only above 396 km
+    };
+    for (const auto& c : cases) {
+        PlotCanvas plot{-220, 795, 670, -51, form_background};
+        draw_muf_curve(plot, c.muf);
+        std::map<int, int> row_pixels;
+        int previous_x = -1000;
+        for (int y = -50; y <= 670; ++y) {
+            for (int x = -220; x < 795; ++x) {
+                if (plot.pixel(x, y) == form_background)
+                    continue;
+                ASSERT_EQ(plot.pixel(x, y), muf_curve_colour);
+                EXPECT_GT(x, 1) << c.muf;
+                EXPECT_LT(x, 760) << c.muf;
+                // Frequency rises with height: the curve never turns back to the left.
+                EXPECT_GE(x, previous_x) << c.muf << " " << y;
+                previous_x = x;
+                ++row_pixels[y];
+            }
+        }
+        ASSERT_FALSE(row_pixels.empty()) << c.muf;
+        const int low = row_pixels.begin()->first;
+        const int high = row_pixels.rbegin()->first;
+        EXPECT_EQ(low, c.lowest_row) << c.muf;
+        EXPECT_EQ(high, c.highest_row) << c.muf;
+        // One unbroken line.
+        EXPECT_EQ(static_cast<int>(row_pixels.size()), high - low + 1) << c.muf;
+    }
+}
+
+} // namespace
+} // namespace scalvo
