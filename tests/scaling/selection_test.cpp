@@ -97,7 +97,7 @@ TEST_F(SelectionTest, TheFocusLeftBehindGetsItsLostFocusHandling) {
     EXPECT_EQ(form.focus_lost.size(), 1u);
 }
 
-TEST_F(SelectionTest, ThePlotIsRedrawnExceptForTheMufRows) {
+TEST_F(SelectionTest, ThePlotIsRedrawnAndTheMufRowsDrawOnlyWithAnIonogram) {
     for (const bool loaded : {false, true}) {
         shared.ionogram_loaded = loaded;
         for (const char* key : {"fmin", "foF2", "foF2", "tipoEs"}) {
@@ -105,10 +105,11 @@ TEST_F(SelectionTest, ThePlotIsRedrawnExceptForTheMufRows) {
             select(key);
             EXPECT_GT(form.plot.revision(), before) << key;
         }
+        // The MUF rows leave the drawing to their tool, which needs an ionogram.
         for (const char* key : {"MUF3000F1", "MUF3000F2"}) {
             const auto before = form.plot.revision();
             select(key);
-            EXPECT_EQ(form.plot.revision(), before) << key;
+            EXPECT_EQ(form.plot.revision() > before, loaded) << key;
         }
     }
 }
