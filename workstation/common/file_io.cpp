@@ -151,10 +151,13 @@ FileResult create_file(const std::filesystem::path& path, const std::string& byt
     return std::nullopt;
 }
 
-FileResult replace_file(const std::filesystem::path& path, const std::string& bytes) {
+namespace {
+
+FileResult replace_with_mode(const std::filesystem::path& path, const std::string& bytes,
+                             mode_t mode) {
     std::filesystem::path temporary = path;
     temporary += ".tmp";
-    Descriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    Descriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode));
     if (fd.get() < 0)
         return error_of(path, "written", errno);
     // No fsync: the rename already protects against a killed program, and this runs on
@@ -168,6 +171,30 @@ FileResult replace_file(const std::filesystem::path& path, const std::string& by
         const int number = errno;
         ::unlink(temporary.c_str());
         return error_of(path, "written", number);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+FileResult replace_file(const std::filesystem::path& path, const std::string& bytes) {
+    return replace_with_mode(path, bytes, 0644);
+}
+
+FileResult rewrite_file(const std::filesystem::path& path, const std::string& bytes) {
+    std::error_code ignored;
+    const std::filesystem::path target = std::filesystem::weakly_canonical(path, ignored);
+    const std::filesystem::path& real = target.empty() ? path : target;
+    Descriptor fd(open_regular(real, O_WRONLY));
+    if (fd.get() < 0)
+        return error_of(path, "written", errno);
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0)
+        return error_of(path, "written", errno);
+    fd.close();
+    if (auto error = replace_with_mode(real, bytes, info.st_mode & 07777)) {
+        error->path = path;
+        return error;
     }
     return std::nullopt;
 }

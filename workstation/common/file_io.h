@@ -33,5 +33,8 @@ FileResult create_file(const std::filesystem::path& path, const std::string& byt
 // Replaces the whole file through a temporary file and a rename, so that a crash leaves
 // either the old or the new content.
 FileResult replace_file(const std::filesystem::path& path, const std::string& bytes);
+// The same for an existing file that must stay writable by us: a file we may not write is
+// refused as a write into it would be, and the new file keeps the old one's permissions.
+FileResult rewrite_file(const std::filesystem::path& path, const std::string& bytes);
 
 } // namespace scalvo

@@ -57,22 +57,27 @@ FileResult write_record_at(const std::filesystem::path& file, int n, const std::
         return FileError{file, "written",
                          "a record of " + std::to_string(record.size()) +
                              " characters instead of " + std::to_string(record_length)};
-    const auto size = file_size_of(file);
-    if (failed(size)) {
-        FileError error = std::get<FileError>(size);
+    // The kernel may stop a write that spans two memory pages when the program is killed,
+    // which would leave half a record; a whole new file renamed into place cannot be torn.
+    const auto content = read_whole_file(file);
+    if (failed(content)) {
+        FileError error = std::get<FileError>(content);
         error.action = "written";
         return error;
     }
-    const std::int64_t offset = static_cast<std::int64_t>(n - 1) * record_length;
-    const std::int64_t complete = std::get<std::int64_t>(size) / record_length;
-    if (complete * static_cast<std::int64_t>(record_length) >= offset)
-        return write_at(file, offset, record);
-    // Blank records up to this one, then this one, in one write.
-    std::string bytes;
-    for (std::int64_t r = complete; r < n - 1; ++r)
-        bytes += blank_record();
-    bytes += record;
-    return write_at(file, complete * static_cast<std::int64_t>(record_length), bytes);
+    std::string bytes = std::get<std::string>(content);
+    const std::size_t offset = static_cast<std::size_t>(n - 1) * record_length;
+    // A file cut short gets blank records up to this one; a longer one keeps its tail.
+    const std::size_t complete = bytes.size() / record_length * record_length;
+    if (complete < offset) {
+        bytes.resize(complete);
+        while (bytes.size() < offset)
+            bytes += blank_record();
+    }
+    if (bytes.size() < offset + record_length)
+        bytes.resize(offset + record_length, ' ');
+    bytes.replace(offset, record_length, record);
+    return rewrite_file(file, bytes);
 }
 
 } // namespace scalvo

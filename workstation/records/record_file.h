@@ -26,9 +26,10 @@ FileResult create_blank_scaled_values_file(const std::filesystem::path& file, in
 // Record n (from 1). A file cut short reads its missing or incomplete records as blank.
 Expected<std::string> read_record_at(const std::filesystem::path& file, int n);
 
-// One positioned write of record n. When the file is shorter than that, the gap is first
-// filled with blank records; the file is never shortened. A record that is not exactly
-// record_length bytes long is refused.
+// Stores record n, leaving every other record as it was. The file is replaced whole through
+// a temporary file, so that a killed program leaves the old or the new record, never half of
+// one. When the file is shorter than that, the gap is filled with blank records; the file is
+// never shortened. A record that is not exactly record_length bytes long is refused.
 FileResult write_record_at(const std::filesystem::path& file, int n, const std::string& record);
 
 } // namespace scalvo

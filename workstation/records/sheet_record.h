@@ -10,7 +10,7 @@ namespace scalvo {
 
 // The record of the sheet on screen at sounding_hour:sounding_minute, into current_record.
 void compose_sheet_record(Scaling& scaling);
-// current_record at current_record_number, in one positioned write. On failure nothing on
+// current_record at current_record_number, the other records untouched. On failure nothing on
 // screen changes and the caller reports the error.
 FileResult write_current_record(Scaling& scaling);
 // Reads record n into buffer (current_record or previous_record). A record the file does not
