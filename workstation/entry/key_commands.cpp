@@ -37,8 +37,7 @@ void select_next_characteristic(Scaling& scaling) {
     if (selected == "fmin") {
         next = form.day_night == "n" ? "foEs" : "hE";
     } else if (selected == "foEs") {
-        form.day_night =
-            all_empty(form, {"Text2", "Text3", "Text18", "Text19", "Text33", "Text34"}) ? "n" : "d";
+        set_day_night(form);
         next = "hEs";
     } else if (selected == "hEs") {
         // Here the proposal replaces whatever the box holds.

@@ -347,6 +347,10 @@ bool ImmagineWindow::handle_key(QWidget* widget, QKeyEvent* key) {
     after_event();
     if (!boxes_.contains(box))
         return code == 27 || (code >= 112 && code <= 123);
+    // Pasting, undo and redo would put text into a box without its filter.
+    if (key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Undo) ||
+        key->matches(QKeySequence::Redo))
+        return true;
     if (logic_.box_key_down(box, code, shift_state(*key)) == 0) {
         after_event();
         return true;
@@ -377,6 +381,12 @@ bool ImmagineWindow::eventFilter(QObject* watched, QEvent* event) {
             return QMainWindow::eventFilter(watched, event);
         return handle_key(widget, static_cast<QKeyEvent*>(event));
     }
+    // The middle button pastes the selection on X11: not into the sheet.
+    if ((event->type() == QEvent::MouseButtonPress ||
+         event->type() == QEvent::MouseButtonRelease) &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
+        boxes_.contains(widget->objectName().toStdString()))
+        return true;
     if (event->type() == QEvent::MouseButtonRelease) {
         const std::string name = widget->objectName().toStdString();
         auto* mouse = static_cast<QMouseEvent*>(event);

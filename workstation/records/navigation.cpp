@@ -22,13 +22,6 @@ bool sheet_may_be_stored(Scaling& scaling, bool closing) {
     return !(scaling.form.option_yes && check_sheet(scaling, scaling.form.particular_case_code));
 }
 
-bool e_layer_is_empty(const ScalingForm& form) {
-    for (const char* box : {"Text2", "Text18", "Text33", "Text3", "Text19", "Text34"})
-        if (!form.empty(box))
-            return false;
-    return true;
-}
-
 // The case code into the ionogram file of the sounding being left, when it was loaded.
 bool store_case_code(Scaling& scaling) {
     if (!scaling.shared.ionogram_loaded)
@@ -111,7 +104,7 @@ void move(Scaling& scaling, bool forward) {
     if (!sheet_may_be_stored(scaling, false))
         return;
     if (forward)
-        form.day_night = e_layer_is_empty(form) ? "n" : "d";
+        set_day_night(form);
     if (!store_record(scaling))
         return;
     const Position before = position_of(scaling.shared);

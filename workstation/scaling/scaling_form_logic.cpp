@@ -64,8 +64,10 @@ int ScalingFormLogic::box_key_press(std::string_view box, int code, Caret caret)
 }
 
 void ScalingFormLogic::box_text_edited(std::string_view box, std::string text) {
+    // Only deletions come this way (Delete, cut); anything typed goes through the filters.
     auto found = scaling_.form.boxes.find(box);
-    if (found != scaling_.form.boxes.end() && !found->second.locked)
+    if (found != scaling_.form.boxes.end() && !found->second.locked &&
+        text.size() < found->second.text.size())
         found->second.text = std::move(text);
 }
 

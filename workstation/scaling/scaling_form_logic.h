@@ -27,7 +27,7 @@ class ScalingFormLogic {
     // Then the typed character through the box's filter; what passes is typed into the box.
     // Returns the box's new caret position.
     int box_key_press(std::string_view box, int code, Caret caret);
-    // An edit the box made by itself (a key without a character).
+    // An edit the box made by itself (a key without a character); only deletions are taken.
     void box_text_edited(std::string_view box, std::string text);
     void box_click(std::string_view box);
     // The operator moved the focus (Tab, a click).

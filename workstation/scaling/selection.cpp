@@ -1,6 +1,7 @@
 #include "scaling/selection.h"
 
 #include "ionogram/scaling_form_load.h"
+#include "scaling/es_type_rules.h"
 #include "scaling/muf_tool.h"
 #include "scaling/sheet_layout.h"
 #include "startup/conversions.h"
@@ -40,39 +41,22 @@ void set_step_buttons(Scaling& scaling, bool es_types) {
     scaling.form.esdown_visible = es_types;
 }
 
+// The Es type the E-layer and foEs entries point to, when the Es types box is empty.
+void propose_es_type(ScalingForm& form) {
+    if (!form.empty("Text7"))
+        return;
+    if (const auto type = automatic_es_type(form))
+        form.set_text("Text7", *type);
+}
+
+} // namespace
+
 void set_day_night(ScalingForm& form) {
     bool e_layer = false;
     for (std::string_view box : {"Text2", "Text3", "Text18", "Text33", "Text19", "Text34"})
         e_layer = e_layer || !form.empty(box);
     form.day_night.assign(1, e_layer ? 'd' : 'n');
 }
-
-// The Es type the E-layer and foEs entries point to, when the Es types box is empty.
-void propose_es_type(ScalingForm& form) {
-    if (!form.empty("Text7"))
-        return;
-    const bool he_value = !form.empty("Text2"), he_q = !form.empty("Text18"),
-               he_d = !form.empty("Text33");
-    const bool foe_value = !form.empty("Text3"), foe_q = !form.empty("Text19"),
-               foe_d = !form.empty("Text34");
-    const bool foes_present =
-        !form.empty("Text4") || !form.empty("Text20") || !form.empty("Text35");
-    const std::string foes_letters = form.text("Text20") + form.text("Text35");
-
-    const bool rule_l = form.text("Text34") == "A" && !foe_value;
-    const bool rule_f = !rule_l && !he_value && !foe_value && !he_q && !he_d && !foe_q && !foe_d &&
-                        foes_present && foes_letters != "ES";
-    const bool rule_c = !rule_l && !rule_f && foes_present && foes_letters != "EG" &&
-                        (!foe_d || he_value || foe_value || he_q || he_d || foe_q);
-    if (rule_l)
-        form.set_text("Text7", "L1");
-    else if (rule_f)
-        form.set_text("Text7", "F1");
-    else if (rule_c)
-        form.set_text("Text7", "C1");
-}
-
-} // namespace
 
 bool is_selectable(std::string_view key) {
     if (key == "M3000F1" || key == "M3000F2")

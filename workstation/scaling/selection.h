@@ -16,4 +16,7 @@ void select_foF2_without_redraw(Scaling& scaling);
 // True for the keys that have a selection command.
 bool is_selectable(std::string_view key);
 
+// "n" when h'E and foE have neither values nor letters, "d" otherwise.
+void set_day_night(ScalingForm& form);
+
 } // namespace scalvo
