@@ -72,7 +72,7 @@ TEST(NormaliseTest, LargestBecomes254) {
     } cases[] = {
         {{0, 7, 255, 128}, {0, 6, 254, 127}}, {{0, 0, 0}, {0, 0, 0}},
         {{100, 50, 1, 0}, {254, 127, 2, 0}},  {{7, 7}, {254, 254}},
-        {{300, 150, 299}, {254, 127, 253}},
+        {{300, 150, 299}, {254, 127, 253}},   {{-10, 100, 0}, {-25, 254, 0}},
     };
     for (const auto& c : cases) {
         Ionogram ionogram;
@@ -226,6 +226,23 @@ TEST(DrawIonogramTest, EchoesStayInsideTheFrame) {
     EXPECT_TRUE(column_is(canvas, 766, 1, 600, blue));
     EXPECT_TRUE(column_is(canvas, 790, 1, 600, blue));
     EXPECT_EQ(canvas.pixel(764, 300), (Rgb{100, 100, 100}));
+}
+
+TEST(DrawIonogramTest, BlocksCutByTheFrameEdges) {
+    Ionogram low = ionogram_of(0.9f, 20.0f, 0.1f, 192); // first block -3 .. 0
+    low.cell(1, 10) = 200;
+    Ionogram high = ionogram_of(1.0f, 20.05f, 0.05f, 382); // last block 765 .. 766
+    high.cell(382, 10) = 200;
+    PlotCanvas canvas = scaling_canvas();
+    draw_ionogram(canvas, low);
+    EXPECT_TRUE(column_is(canvas, 0, 37, 40, (Rgb{200, 200, 200})));
+    EXPECT_TRUE(column_is(canvas, -1, 37, 40, blue));
+    EXPECT_EQ(canvas.pixel(1, 40), black);
+    draw_ionogram(canvas, high);
+    EXPECT_TRUE(column_is(canvas, 765, 37, 40, (Rgb{200, 200, 200})));
+    EXPECT_TRUE(column_is(canvas, 766, 37, 40, blue));
+    EXPECT_EQ(canvas.pixel(0, 40), yellow);
+    EXPECT_EQ(canvas.pixel(763, 40), black);
 }
 
 TEST(DrawIonogramTest, RedrawRemovesEarlierMarks) {
