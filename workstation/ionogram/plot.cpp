@@ -59,7 +59,7 @@ const std::vector<PlotText>& axis_labels() {
     return labels;
 }
 
-// Whole-MHz columns of the frequency grid: inside the file's range, or all for the labels.
+// The grey lines stand at the whole MHz the sounding covers; the labels stand at all of them.
 bool has_grid_line(const Ionogram& ionogram, float f) {
     return ionogram.start_frequency <= f && f <= ionogram.end_frequency;
 }
@@ -187,7 +187,7 @@ void draw_plot_area(PlotCanvas& canvas, const Ionogram* ionogram) {
     plain_row[0] = plain_row[plot_width - 1] = word_of(yellow);
     PlotRow grid_row = plain_row;
     // Kept between redraws: a fresh buffer of this size costs page faults every time.
-    static std::vector<std::uint8_t> levels;
+    thread_local std::vector<std::uint8_t> levels;
     levels.clear();
     if (ionogram) {
         for (int k = 1; k <= frequency_label_count; ++k) {
