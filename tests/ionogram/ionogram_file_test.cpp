@@ -134,14 +134,6 @@ TEST(ReadIonogramTest, RefusedBytesLeaveTheIonogramAsItWas) {
     }
 }
 
-TEST(ReadIonogramTest, ClearAmplitudeGrid) {
-    Ionogram ionogram;
-    ionogram.frequency_count = 2;
-    ionogram.amplitude_grid.assign(300, 17);
-    clear_amplitude_grid(ionogram);
-    EXPECT_EQ(ionogram.amplitude_grid, std::vector<std::int16_t>(300, 0));
-}
-
 TEST(StationTest, Names) {
     const struct {
         const char* code;

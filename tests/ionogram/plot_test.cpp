@@ -117,17 +117,6 @@ TEST(DrawIonogramTest, GridInsideTheFileRangeLabelsEverywhere) {
     }
 }
 
-TEST(DrawIonogramTest, WholeRangeGivesTwentyLines) {
-    PlotCanvas canvas = scaling_canvas();
-    draw_ionogram(canvas, ionogram_of(1.0f, 20.0f, 0.05f, 381));
-    int grey_columns = 0;
-    for (int x = 1; x <= 764; ++x)
-        grey_columns += canvas.pixel(x, 50) == grey;
-    EXPECT_EQ(grey_columns, 20);
-    EXPECT_EQ(canvas.pixel(4, 50), grey);
-    EXPECT_EQ(canvas.pixel(764, 50), grey);
-}
-
 // One echo at frequency index i and height index j: the block it lands on.
 struct EchoCase {
     float start;
