@@ -68,6 +68,19 @@ void PlotCanvas::text(int x, int y, std::string text) {
     ++revision_;
 }
 
+void PlotCanvas::set_texts(std::vector<PlotText> texts) {
+    texts_ = std::move(texts);
+    ++revision_;
+}
+
+std::uint32_t* PlotCanvas::row_words(int y) {
+    const int row = top_y_ - y;
+    if (row < 0 || row >= height_)
+        return nullptr;
+    ++revision_;
+    return pixels_.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(width_);
+}
+
 bool PlotCanvas::contains(int x, int y) const {
     const int column = x - left_x_;
     const int row = top_y_ - y;

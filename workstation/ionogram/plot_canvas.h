@@ -38,6 +38,12 @@ class PlotCanvas {
     // Filled rectangle, both corners included.
     void filled_box(int x1, int y1, int x2, int y2, Rgb colour);
     void text(int x, int y, std::string text);
+    // Replaces every text at once (a redraw repaints its labels instead of piling them up).
+    void set_texts(std::vector<PlotText> texts);
+
+    // Bulk drawing: the words of row y, x from left_x() to left_x() + width() - 1, or nullptr
+    // for a row outside the buffer. Counts as a change.
+    std::uint32_t* row_words(int y);
 
     Rgb pixel(int x, int y) const;
     bool contains(int x, int y) const;

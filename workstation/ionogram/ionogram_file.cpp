@@ -1,0 +1,174 @@
+#include "ionogram/ionogram_file.h"
+
+#include "common/file_io.h"
+#include "startup/conversions.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace scalvo {
+
+namespace {
+
+// Bytes from..to of the header, 1-based and inclusive.
+std::string_view bytes_of(std::string_view header, std::size_t from, std::size_t to) {
+    return header.substr(from - 1, to - from + 1);
+}
+
+float frequency_field(std::string_view header, std::size_t whole_from, std::size_t whole_to,
+                      std::size_t thousandths_from) {
+    std::string text(bytes_of(header, whole_from, whole_to));
+    text += '.';
+    text += bytes_of(header, thousandths_from, thousandths_from + 2);
+    return static_cast<float>(numeric_value(text));
+}
+
+// More frequencies than any header can describe (0.001 MHz steps over 0..99.999 MHz).
+constexpr double largest_count = 1e6;
+
+} // namespace
+
+std::int32_t frequency_count_of(float start, float end, float step) {
+    if (!(step > 0) || !(end >= start))
+        return 0;
+    const double count =
+        (static_cast<double>(end) - static_cast<double>(start)) / static_cast<double>(step) + 1;
+    if (!std::isfinite(count) || count > largest_count)
+        return 0;
+    return static_cast<std::int32_t>(nearest_integer(count));
+}
+
+HeaderResult read_ionogram_header(std::string_view bytes) {
+    if (bytes.size() < ionogram_header_length)
+        return HeaderFault::too_short;
+    if (bytes[49] == '\n')
+        return HeaderFault::short_header;
+    if (bytes[196] != '\n')
+        return HeaderFault::no_header;
+    const std::string_view header = bytes.substr(0, ionogram_header_length);
+    IonogramHeader result;
+    result.start_frequency = frequency_field(header, 1, 2, 4);
+    result.end_frequency = frequency_field(header, 8, 9, 11);
+    result.frequency_step = frequency_field(header, 15, 15, 17);
+    result.frequency_count =
+        frequency_count_of(result.start_frequency, result.end_frequency, result.frequency_step);
+    result.particular_case_code = std::string(bytes_of(header, 60, 61));
+    result.station_code = std::string(bytes_of(header, 123, 127));
+    return result;
+}
+
+bool check_ionogram_size(std::int64_t size, std::int64_t frequency_count) {
+    const std::int64_t echoes = size - static_cast<std::int64_t>(ionogram_header_length);
+    return size > static_cast<std::int64_t>(ionogram_header_length) && echoes % height_count == 0 &&
+           echoes != 0 && frequency_count > 0 && echoes / height_count == frequency_count;
+}
+
+HeaderResult read_ionogram(std::string_view bytes, Ionogram& ionogram) {
+    HeaderResult result = read_ionogram_header(bytes);
+    if (std::holds_alternative<HeaderFault>(result))
+        return result;
+    const IonogramHeader& header = std::get<IonogramHeader>(result);
+    if (!check_ionogram_size(static_cast<std::int64_t>(bytes.size()), header.frequency_count))
+        return HeaderFault::wrong_size;
+    ionogram.start_frequency = header.start_frequency;
+    ionogram.end_frequency = header.end_frequency;
+    ionogram.frequency_step = header.frequency_step;
+    ionogram.frequency_count = header.frequency_count;
+    ionogram.amplitude_grid.resize(static_cast<std::size_t>(header.frequency_count) * height_count);
+    clear_amplitude_grid(ionogram);
+    // Heights of the first frequency, then of the second ...: the grid's own order.
+    const auto* echoes =
+        reinterpret_cast<const unsigned char*>(bytes.data() + ionogram_header_length);
+    std::transform(echoes, echoes + ionogram.amplitude_grid.size(), ionogram.amplitude_grid.begin(),
+                   [](unsigned char b) { return static_cast<std::int16_t>(b > 6 ? b : 0); });
+    return result;
+}
+
+void clear_amplitude_grid(Ionogram& ionogram) {
+    std::fill(ionogram.amplitude_grid.begin(), ionogram.amplitude_grid.end(), std::int16_t{0});
+}
+
+std::string_view station_name_of(std::string_view station_code) {
+    struct Station {
+        std::string_view code;
+        std::string_view name;
+    };
+    static constexpr std::array<Station, 6> stations{{{"DS045", "Brisca"},
+                                                      {"KV012", "Alderon"},
+                                                      {"NX61P", "Corvale Bay"},
+                                                      {"WA32Q", "Dunmere"},
+                                                      {"HL083", "Estoria"},
+                                                      {"ZE20R", "Farnel"}}};
+    for (const Station& station : stations)
+        if (station.code == station_code)
+            return station.name;
+    return "XXXXXXXX";
+}
+
+std::optional<std::string_view> particular_case_caption(std::string_view code) {
+    struct Caption {
+        std::string_view code;
+        std::string_view caption;
+    };
+    static constexpr std::array<Caption, 10> captions{{
+        {"01", "Particular Case: Nighttime Es missing"},
+        {"02", "Particular Case: Daytime Es missing"},
+        {"3a", "Particular Case: Daytime Es blanketing - single reflection"},
+        {"3b", "Particular Case: Daytime Es blanketing - multiple reflections - second "
+               "reflection >= foEs"},
+        {"3c", "Particular Case: Daytime Es blanketing - multiple reflections - second "
+               "reflection < foEs"},
+        {"4a", "Particular Case: Nighttime Es blanketing - single reflection"},
+        {"4b", "Particular Case: Nighttime Es blanketing - multiple reflections - second "
+               "reflection >= foEs"},
+        {"4c", "Particular Case: Nighttime Es blanketing - multiple reflections - second "
+               "reflection < foEs"},
+        {"05", "Particular Case: Partial absorption"},
+        {"xx", ""},
+    }};
+    for (const Caption& entry : captions)
+        if (entry.code == code)
+            return entry.caption;
+    return std::nullopt;
+}
+
+IonogramLoad load_ionogram_file(const std::filesystem::path& path, Ionogram& ionogram) {
+    auto not_read = [](const FileError& error) {
+        return IonogramLoad{
+            IonogramOutcome::missing, static_cast<std::int16_t>(is_missing(error) ? 53 : 75), {}};
+    };
+    const auto size = file_size_of(path);
+    if (failed(size))
+        return not_read(std::get<FileError>(size));
+    const std::int64_t bytes = std::get<std::int64_t>(size);
+    if (bytes <= static_cast<std::int64_t>(ionogram_header_length))
+        return {IonogramOutcome::unusable, 0, {}};
+
+    const auto head = read_at(path, 0, ionogram_header_length);
+    if (failed(head))
+        return not_read(std::get<FileError>(head));
+    const HeaderResult header = read_ionogram_header(std::get<std::string>(head));
+    if (const auto* fault = std::get_if<HeaderFault>(&header)) {
+        // A 50-byte header fails the size rule; without any header the file is not shown, and
+        // a file cut short since its size was taken is gone as far as this load is concerned.
+        return {*fault == HeaderFault::short_header ? IonogramOutcome::unusable
+                                                    : IonogramOutcome::missing,
+                0,
+                {}};
+    }
+    if (!check_ionogram_size(bytes, std::get<IonogramHeader>(header).frequency_count))
+        return {IonogramOutcome::unusable, 0, {}};
+
+    // The file may change between the size test and the read: the bytes read are checked
+    // again, and anything but the whole usable file counts as no ionogram.
+    const auto whole = read_at(path, 0, static_cast<std::size_t>(bytes));
+    if (failed(whole))
+        return not_read(std::get<FileError>(whole));
+    const HeaderResult read = read_ionogram(std::get<std::string>(whole), ionogram);
+    if (std::holds_alternative<HeaderFault>(read))
+        return {IonogramOutcome::missing, 0, {}};
+    return {IonogramOutcome::usable, 0, std::get<IonogramHeader>(read)};
+}
+
+} // namespace scalvo
