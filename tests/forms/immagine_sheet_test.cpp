@@ -1,6 +1,7 @@
 #include "forms/immagine_window.h"
 
 #include "ionogram/companion.h"
+#include "ionogram/synthetic_ionogram.h"
 #include "records/record_file.h"
 #include "scaling/sheet_layout.h"
 #include "startup/calendar.h"
@@ -22,8 +23,8 @@ namespace {
 using testing::FakeDialogs;
 using testing::TempFolder;
 
-// The scaling form of 07:45 on 5 December 2026, interval 15, without an ionogram file; record
-// 31 (07:30) holds a scaled sheet.
+// The scaling form of 07:45 on 5 December 2026, interval 15, with a quiet ionogram file (so
+// that the particular-case menu is enabled); record 31 (07:30) holds a scaled sheet.
 class ImmagineSheetTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -44,6 +45,9 @@ class ImmagineSheetTest : public ::testing::Test {
         previous.replace(0, 5, "07:30");
         previous.replace(165, 5, " 72UA"); // foF2
         ASSERT_FALSE(write_record_at(shared.scaled_values_file, 31, previous));
+        testing::write_bytes(shared.ionogram_folder / make_ionogram_file_name(shared, 7, 45),
+                             testing::ionogram_file(testing::ionogram_header("01.000 20.000 0.050"),
+                                                    381, [](int, int) { return 0; }));
 
         window = std::make_unique<ImmagineWindow>(shared, dialogs, companion);
         window->load();
