@@ -345,8 +345,9 @@ bool ImmagineWindow::handle_key(QWidget* widget, QKeyEvent* key) {
     const std::string box = widget->objectName().toStdString();
     logic_.key_down(code, shift_state(*key));
     after_event();
+    // Buttons keep Space and Enter; the other keys belong to the form (see below).
     if (!boxes_.contains(box))
-        return code == 27 || (code >= 112 && code <= 123);
+        return code != 32 && code != 13;
     // Pasting, undo and redo would put text into a box without its filter.
     if (key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Undo) ||
         key->matches(QKeySequence::Redo))
@@ -356,8 +357,12 @@ bool ImmagineWindow::handle_key(QWidget* widget, QKeyEvent* key) {
         return true;
     }
     const int character = character_code(*key);
-    if (character == 0)
-        return false; // caret keys work as usual in an unlocked box
+    if (character == 0) {
+        // Caret keys and Delete edit an unlocked box as usual; every other key without a
+        // character belongs to the form alone. A key left unused after a message box was
+        // answered would come back to the box and run its command a second time.
+        return !(code == 35 || code == 36 || code == 37 || code == 39 || code == 46);
+    }
     auto* edit = boxes_.at(box);
     Caret caret{edit->cursorPosition(), edit->selectionStart(),
                 static_cast<int>(edit->selectedText().size())};

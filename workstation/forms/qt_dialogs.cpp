@@ -2,8 +2,23 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace scalvo {
+
+namespace {
+
+// Without a window manager nobody hands the keyboard to a new box: it takes it itself, so
+// that Enter, Space and Escape answer it at once.
+int run(QMessageBox& box) {
+    QTimer::singleShot(0, &box, [&box] {
+        box.raise();
+        box.activateWindow();
+    });
+    return box.exec();
+}
+
+} // namespace
 
 QString display_text(const std::string& text) {
     QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -15,7 +30,7 @@ void QtDialogs::message(const std::string& text, const std::string& title, bool 
     QMessageBox box(information_icon ? QMessageBox::Information : QMessageBox::NoIcon,
                     display_text(title), display_text(text), QMessageBox::Ok, parent_);
     box.setObjectName(QStringLiteral("message_box"));
-    box.exec();
+    run(box);
 }
 
 int QtDialogs::ask_yes_no(const std::string& text, const std::string& title) {
@@ -24,7 +39,7 @@ int QtDialogs::ask_yes_no(const std::string& text, const std::string& title) {
     box.setObjectName(QStringLiteral("message_box"));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes ? answer_yes : answer_no;
+    return run(box) == QMessageBox::Yes ? answer_yes : answer_no;
 }
 
 void QtDialogs::beep() {
