@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs each for the given seconds (default 20), from
+# seed corpora made by the synthetic-day generator. A finding fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-20}
+out=${SCALVO_FUZZ_DIR:-build-fuzz}
+
+bash scripts/packages.sh clang libclang-rt-14-dev
+CXX=clang++ cmake -S . -B "$out" -DSCALVO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$out" -j2
+
+# Seeds: a generated day (with a broken file), a settings file, records of a scaled day.
+generator=build/bin/synthetic_day
+[ -x "$generator" ] || { cmake -S . -B build >/dev/null && cmake --build build -j2 --target synthetic_day; }
+seeds="$out/seeds"
+rm -rf "$seeds"
+mkdir -p "$seeds"/{ionogram_file,ionogram_plot,record,settings,numeric_value,tabulor_line}
+"$generator" --date 05-12-2026 --interval 60 --step 0.5 --out "$seeds/day" --broken 03:00 \
+  --setting 07:00 >/dev/null
+cp "$seeds"/day/ionograms/*.rdf "$seeds/ionogram_file/"
+cp "$seeds"/day/ionograms/*.rdf "$seeds/ionogram_plot/"
+cp "$seeds/day/setting.txt" "$seeds/settings/"
+printf '%246s\r\n' '' > "$seeds/record/blank"
+{
+  printf "07:45 fmin    = 15EE h'E     =105   foE     =285UA foEs    = 45ES h'Es    =105  "
+  printf " Es Type =F1   "
+  printf " fbEs    = 45EG h'F     =250   foF1    =433   h'F2    =      foF2    = 72JA"
+  printf " fxI     = 77 X MUF F1  =150   M3000 F1=1E3   MUF F2  =253   M3000 F2=351   \r\n"
+} > "$seeds/record/scaled"
+cp "$seeds"/record/* "$seeds/tabulor_line/"
+printf '0.050' > "$seeds/numeric_value/a"
+printf ' 12ab' > "$seeds/numeric_value/b"
+
+for target in ionogram_file ionogram_plot record settings numeric_value tabulor_line; do
+  echo "== fuzz_$target for ${seconds}s"
+  mkdir -p "$out/findings/$target"
+  "$out/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
+    -artifact_prefix="$out/findings/$target/" "$seeds/$target" 2>&1 |
+    grep -E 'stat::number_of_executed_units|ERROR|SUMMARY' || true
+  if ls "$out/findings/$target"/* >/dev/null 2>&1; then
+    echo "fuzz_$target found a failing input in $out/findings/$target" >&2
+    exit 1
+  fi
+done
