@@ -1,0 +1,246 @@
+// Faults of the disk under the running program: a read-only working folder or day file, a
+// folder where a file should be, a full disk, an ionogram file that changes while it is read.
+// Each is reported with the file and the reason, and nothing stored is lost.
+#include "ionogram/ionogram_file.h"
+#include "ionogram/synthetic_ionogram.h"
+#include "records/navigation.h"
+#include "records/record_file.h"
+#include "startup/calendar.h"
+#include "startup/parameters_form.h"
+#include "startup/shared_state.h"
+#include "support/fake_dialogs.h"
+#include "support/temp_folder.h"
+
+#include <atomic>
+#include <chrono>
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <thread>
+
+namespace scalvo {
+namespace {
+
+using testing::FakeDialogs;
+using testing::read_bytes;
+using testing::write_bytes;
+
+// A small file system of the test's own, so that it can be filled or made read-only whoever
+// runs the test (permissions do not stop root). Tests skip where mounting is not allowed.
+class ScratchDisk {
+  public:
+    explicit ScratchDisk(const std::filesystem::path& where, const char* size = "size=64k")
+        : where_(where) {
+        std::filesystem::create_directories(where_);
+        mounted_ = ::mount("tmpfs", where_.c_str(), "tmpfs", 0, size) == 0;
+    }
+    ~ScratchDisk() {
+        if (mounted_)
+            ::umount2(where_.c_str(), MNT_DETACH);
+    }
+    bool mounted() const { return mounted_; }
+    bool make_read_only() {
+        return ::mount(nullptr, where_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+    // Leaves about `room` bytes free.
+    void fill_leaving(std::size_t room) {
+        const auto space = std::filesystem::space(where_);
+        write_bytes(where_ / "filler", std::string(space.available - room, 'f'));
+    }
+
+  private:
+    std::filesystem::path where_;
+    bool mounted_ = false;
+};
+
+#define REQUIRE_MOUNT(disk)                                                                        \
+    if (!(disk).mounted())                                                                         \
+    GTEST_SKIP() << "mounting a scratch file system is not allowed here"
+
+class FaultTest : public ::testing::Test {
+  protected:
+    // The working folder on the scratch disk, at 12:00 of a day at interval 15 with a day file.
+    void prepare() {
+        std::filesystem::create_directories(work / "ionograms");
+        write_bytes(work / "setting.txt", "05-12-2026\r\n12\r\n00\r\n15\r\n49\r\n");
+        shared.program_folder = work;
+        shared.ionogram_folder = work / "ionograms";
+        fill_hour_texts(shared);
+        shared.working_date = "05-12-2026";
+        shared.working_year = "2026";
+        shared.day_of_year_text = "339";
+        shared.interval_text = "15";
+        shared.sounding_hour = 12;
+        shared.current_record_number = 49;
+        shared.scaled_values_file = work / "ionograms" / "ZE20R_05122026_15.txt";
+        ASSERT_FALSE(create_blank_scaled_values_file(shared.scaled_values_file, 96));
+        form.option_yes = false;
+        form.ionogram_file_name = make_ionogram_file_name(shared, 12, 0);
+        form.set_text("Text13", "72");
+    }
+    // Next refused with one message naming the file and the reason; the sheet on screen, the
+    // time and "setting.txt" as before, and the day file as before or with the sheet stored.
+    void expect_next_refused(const std::filesystem::path& file, const std::string& reason,
+                             bool record_stored = false) {
+        const std::string day = read_bytes(shared.scaled_values_file);
+        const std::string settings = read_bytes(work / "setting.txt");
+        successivo_click(scaling);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_NE(dialogs.last().text.find(file.filename().string()), std::string::npos)
+            << dialogs.last().text;
+        EXPECT_NE(dialogs.last().text.find(reason), std::string::npos) << dialogs.last().text;
+        EXPECT_EQ(shared.sounding_hour, 12);
+        EXPECT_EQ(shared.sounding_minute, 0);
+        EXPECT_EQ(shared.current_record_number, 49);
+        EXPECT_EQ(form.text("Text13"), "72");
+        if (record_stored)
+            EXPECT_EQ(record_of_day(49), "72");
+        else
+            EXPECT_EQ(read_bytes(shared.scaled_values_file), day);
+        EXPECT_EQ(read_bytes(work / "setting.txt"), settings);
+    }
+
+    // foF2 of record n of the day file.
+    std::string record_of_day(int n) const {
+        return read_bytes(shared.scaled_values_file).substr((n - 1) * 248 + 166, 2);
+    }
+
+    testing::TempFolder folder;
+    std::filesystem::path work = folder / "work";
+    SharedState shared;
+    FakeDialogs dialogs;
+    ScalingForm form;
+    Scaling scaling{form, shared, dialogs};
+};
+
+TEST_F(FaultTest, AReadOnlyWorkingFolderRefusesTheMoveAndTheStart) {
+    ScratchDisk disk(work);
+    REQUIRE_MOUNT(disk);
+    prepare();
+    ASSERT_TRUE(disk.make_read_only());
+    expect_next_refused(shared.scaled_values_file, "Read-only file system");
+
+    dialogs.clear();
+    ParametersForm parameters;
+    ParametersFormLogic entrata(parameters, shared, dialogs);
+    ASSERT_TRUE(entrata.load(1280, work, "07-12-2026"));
+    EXPECT_FALSE(entrata.start_command());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.last().text.find("setting.txt"), std::string::npos);
+    EXPECT_NE(dialogs.last().text.find("Read-only file system"), std::string::npos);
+
+    // A day not prepared yet cannot be created there either.
+    dialogs.clear();
+    parameters.giorno.text = "06-12-2026";
+    EXPECT_FALSE(entrata.start_command());
+    EXPECT_NE(dialogs.last().text.find("ZE20R_06122026_15.txt"), std::string::npos);
+    EXPECT_EQ(read_bytes(work / "setting.txt"), "05-12-2026\r\n12\r\n00\r\n15\r\n49\r\n");
+}
+
+TEST_F(FaultTest, AReadOnlyDayFileRefusesTheMove) {
+    prepare();
+    const auto day = shared.scaled_values_file.string();
+    if (::mount(day.c_str(), day.c_str(), nullptr, MS_BIND, nullptr) != 0)
+        GTEST_SKIP() << "mounting is not allowed here";
+    const bool read_only =
+        ::mount(nullptr, day.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+    if (read_only)
+        expect_next_refused(shared.scaled_values_file, "Read-only file system");
+    ::umount2(day.c_str(), MNT_DETACH);
+    ASSERT_TRUE(read_only);
+}
+
+TEST_F(FaultTest, AReadOnlyIonogramFileRefusesTheMove) {
+    ScratchDisk disk(folder / "ionograms");
+    REQUIRE_MOUNT(disk);
+    prepare();
+    shared.ionogram_folder = folder / "ionograms";
+    write_bytes(shared.ionogram_folder / form.ionogram_file_name,
+                testing::ionogram_header("01.000 20.000 0.050"));
+    ASSERT_TRUE(disk.make_read_only());
+    shared.ionogram_loaded = true;
+    form.particular_case_code = "05";
+    expect_next_refused(form.ionogram_file_name, "Read-only file system", true);
+}
+
+TEST_F(FaultTest, AFullDiskRefusesTheMoveAndLeavesNoHalfFile) {
+    ScratchDisk disk(work);
+    REQUIRE_MOUNT(disk);
+    prepare();
+    disk.fill_leaving(4096);
+    expect_next_refused(shared.scaled_values_file, "No space left on device");
+    EXPECT_FALSE(std::filesystem::exists(shared.scaled_values_file.string() + ".tmp"));
+
+    // Starting a day that does not fit leaves no half-made day file behind.
+    dialogs.clear();
+    ParametersForm parameters;
+    ParametersFormLogic entrata(parameters, shared, dialogs);
+    ASSERT_TRUE(entrata.load(1280, work, "07-12-2026"));
+    parameters.giorno.text = "06-12-2026";
+    EXPECT_FALSE(entrata.start_command());
+    EXPECT_NE(dialogs.last().text.find("No space left on device"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(work / "ionograms" / "ZE20R_06122026_15.txt"));
+}
+
+TEST_F(FaultTest, AFolderWhereTheSettingsShouldBe) {
+    prepare();
+    std::filesystem::remove(work / "setting.txt");
+    std::filesystem::create_directory(work / "setting.txt");
+    successivo_click(scaling);
+    EXPECT_EQ(shared.current_record_number, 49);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.last().text.find("setting.txt"), std::string::npos);
+    EXPECT_EQ(record_of_day(49), "72");
+
+    dialogs.clear();
+    ParametersForm parameters;
+    ParametersFormLogic entrata(parameters, shared, dialogs);
+    ASSERT_TRUE(entrata.load(1280, work, "07-12-2026"));
+    EXPECT_EQ(parameters.giorno.text, "07-12-2026");
+    EXPECT_FALSE(entrata.start_command());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.last().text.find("setting.txt"), std::string::npos);
+}
+
+TEST_F(FaultTest, AnIonogramThatChangesWhileItIsReadIsShownWholeOrNotAtAll) {
+    prepare();
+    const auto file = shared.ionogram_folder / "changing.rdf";
+    const std::string whole = testing::ionogram_file(
+        testing::ionogram_header("01.000 20.000 0.500"), 39, [](int i, int j) { return i + j; });
+    std::atomic<bool> stop = false;
+    std::thread changer([&] {
+        for (int n = 0; !stop; ++n) {
+            switch (n % 4) {
+            case 0:
+                write_bytes(file, whole);
+                break;
+            case 1:
+                std::filesystem::remove(file);
+                break;
+            case 2:
+                write_bytes(file, whole.substr(0, 1000));
+                break;
+            default:
+                write_bytes(file, whole + "tail");
+                break;
+            }
+        }
+    });
+    int usable = 0;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
+    while (std::chrono::steady_clock::now() < until) {
+        Ionogram ionogram;
+        const IonogramLoad load = load_ionogram_file(file, ionogram);
+        if (load.outcome == IonogramOutcome::usable) {
+            ++usable;
+            ASSERT_EQ(ionogram.frequency_count, 39);
+            ASSERT_EQ(ionogram.amplitude_grid.size(), 39u * 150);
+            ASSERT_EQ(ionogram.cell(39, 150), 189);
+        }
+    }
+    stop = true;
+    changer.join();
+    EXPECT_GT(usable, 0) << "the file was never seen whole";
+}
+
+} // namespace
+} // namespace scalvo
