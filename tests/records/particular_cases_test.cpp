@@ -384,32 +384,9 @@ TEST_F(ParticularCaseTest, CommandsWorkWithTheirMenuDisabled) {
     EXPECT_EQ(form.particular_case_code, "02");
 }
 
-TEST(CaseCaptions, LoadedCasesUseTheOtherWording) {
-    const struct {
-        const char* code;
-        const char* stored;
-    } captions[] = {
-        {"01", "Particular Case: Nighttime Es missing"},
-        {"02", "Particular Case: Daytime Es missing"},
-        {"3a", "Particular Case: Daytime Es blanketing - single reflection"},
-        {"3b", "Particular Case: Daytime Es blanketing - multiple reflections - second reflection "
-               ">= foEs"},
-        {"3c", "Particular Case: Daytime Es blanketing - multiple reflections - second reflection "
-               "< foEs"},
-        {"4a", "Particular Case: Nighttime Es blanketing - single reflection"},
-        {"4b", "Particular Case: Nighttime Es blanketing - multiple reflections - second "
-               "reflection >= foEs"},
-        {"4c", "Particular Case: Nighttime Es blanketing - multiple reflections - second "
-               "reflection < foEs"},
-        {"05", "Particular Case: Partial absorption"},
-        {"xx", ""},
-    };
-    for (const auto& c : captions)
-        EXPECT_EQ(stored_case_caption(c.code), c.stored) << c.code;
-    for (const char* code : {"06", "  ", "3A", ""}) {
-        EXPECT_EQ(stored_case_caption(code), std::nullopt) << code;
+TEST(CaseCaptions, CodesThatAreNoCaseHaveNoCommandCaption) {
+    for (const char* code : {"06", "  ", "3A", ""})
         EXPECT_EQ(case_command_caption(code), std::nullopt) << code;
-    }
 }
 
 } // namespace

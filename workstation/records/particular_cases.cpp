@@ -222,46 +222,33 @@ const std::array<CaseCommand, 10>& case_commands() {
     return commands;
 }
 
-struct CaseCaptions {
+// Set by the menu commands; a sounding loaded again shows the other wording of its file's code.
+struct CaseCaption {
     std::string_view code;
-    std::string_view command; // set by the menu command
-    std::string_view stored;  // shown when the sounding is loaded again
+    std::string_view caption;
 };
 
-constexpr std::array<CaseCaptions, 10> case_captions{{
-    {"01", "Particular Case: Nighttime Es missing", "Particular Case: Nighttime Es missing"},
-    {"02", "Particular Case: Daytime Es missing", "Particular Case: Daytime Es missing"},
-    {"3a", "Particular Case: Daily Es blanketing - single reflection",
-     "Particular Case: Daytime Es blanketing - single reflection"},
-    {"3b", "Particular Case: Daily Es blanketing - more reflections - second reflection >= foEs",
-     "Particular Case: Daytime Es blanketing - multiple reflections - second reflection >= foEs"},
-    {"3c", "Particular Case: Daily Es blanketing - more reflections - second reflection < foEs",
-     "Particular Case: Daytime Es blanketing - multiple reflections - second reflection < foEs"},
-    {"4a", "Particular Case: Nocturnal Es blanketing - single reflection",
-     "Particular Case: Nighttime Es blanketing - single reflection"},
+constexpr std::array<CaseCaption, 10> case_captions{{
+    {"01", "Particular Case: Nighttime Es missing"},
+    {"02", "Particular Case: Daytime Es missing"},
+    {"3a", "Particular Case: Daily Es blanketing - single reflection"},
+    {"3b", "Particular Case: Daily Es blanketing - more reflections - second reflection >= foEs"},
+    {"3c", "Particular Case: Daily Es blanketing - more reflections - second reflection < foEs"},
+    {"4a", "Particular Case: Nocturnal Es blanketing - single reflection"},
     {"4b",
-     "Particular Case: Nocturnal Es blanketing - more reflections - second reflection >= foEs",
-     "Particular Case: Nighttime Es blanketing - multiple reflections - second reflection >= "
-     "foEs"},
-    {"4c", "Particular Case: Nocturnal Es blanketing - more reflections - second reflection < foEs",
-     "Particular Case: Nighttime Es blanketing - multiple reflections - second reflection < foEs"},
-    {"05", "Particular Case: Partial absorption", "Particular Case: Partial absorption"},
-    {"xx", "", ""},
+     "Particular Case: Nocturnal Es blanketing - more reflections - second reflection >= foEs"},
+    {"4c",
+     "Particular Case: Nocturnal Es blanketing - more reflections - second reflection < foEs"},
+    {"05", "Particular Case: Partial absorption"},
+    {"xx", ""},
 }};
 
 } // namespace
 
 std::optional<std::string> case_command_caption(std::string_view code) {
-    for (const CaseCaptions& captions : case_captions)
-        if (captions.code == code)
-            return std::string(captions.command);
-    return std::nullopt;
-}
-
-std::optional<std::string> stored_case_caption(std::string_view code) {
-    for (const CaseCaptions& captions : case_captions)
-        if (captions.code == code)
-            return std::string(captions.stored);
+    for (const CaseCaption& entry : case_captions)
+        if (entry.code == code)
+            return std::string(entry.caption);
     return std::nullopt;
 }
 

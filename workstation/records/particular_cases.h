@@ -16,9 +16,7 @@ void run_case_command(Scaling& scaling, std::string_view menu_control);
 // Label11's caption when a command sets the case (the menu's wording: "Daily", "Nocturnal",
 // "more reflections"); nullopt for "06", whose command leaves the caption alone.
 std::optional<std::string> case_command_caption(std::string_view code);
-// Label11's caption for a case read back from an ionogram file (the other wording:
-// "Daytime", "Nighttime", "multiple reflections"); nullopt leaves the caption unchanged.
-std::optional<std::string> stored_case_caption(std::string_view code);
+// (A case read back from an ionogram file has the other wording: particular_case_caption.)
 
 inline constexpr const char* case_refused_text =
     "There aren't the right conditions to apply this particular case";
