@@ -107,11 +107,14 @@ TEST_F(ScalingFormLoadTest, UnusableFilesLookMissingAndStayUntouched) {
     }
 }
 
-TEST_F(ScalingFormLoadTest, AFolderOfThatNameLooksMissing) {
+TEST_F(ScalingFormLoadTest, AFolderOfThatNameLooksMissingAndIsReported) {
     std::filesystem::create_directory(shared.ionogram_folder / file_0745);
     load_sounding(scaling);
     expect_no_ionogram();
     EXPECT_NE(shared.last_error_number, 0);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.last().text.find(file_0745), std::string::npos);
+    EXPECT_NE(dialogs.last().text.find("Is a directory"), std::string::npos);
 }
 
 TEST_F(ScalingFormLoadTest, AnUnknownCodeLeavesNoCaptionOfAnotherSounding) {

@@ -135,15 +135,18 @@ std::optional<std::string_view> particular_case_caption(std::string_view code) {
 
 IonogramLoad load_ionogram_file(const std::filesystem::path& path, Ionogram& ionogram) {
     auto not_read = [](const FileError& error) {
-        return IonogramLoad{
-            IonogramOutcome::missing, static_cast<std::int16_t>(is_missing(error) ? 53 : 75), {}};
+        const bool missing = is_missing(error);
+        return IonogramLoad{IonogramOutcome::missing,
+                            static_cast<std::int16_t>(missing ? 53 : 75),
+                            {},
+                            missing ? std::nullopt : std::optional<FileError>(error)};
     };
     const auto size = file_size_of(path);
     if (failed(size))
         return not_read(std::get<FileError>(size));
     const std::int64_t bytes = std::get<std::int64_t>(size);
     if (bytes <= static_cast<std::int64_t>(ionogram_header_length))
-        return {IonogramOutcome::unusable, 0, {}};
+        return {IonogramOutcome::unusable, 0, {}, std::nullopt};
 
     const auto head = read_at(path, 0, ionogram_header_length);
     if (failed(head))
@@ -155,10 +158,11 @@ IonogramLoad load_ionogram_file(const std::filesystem::path& path, Ionogram& ion
         return {*fault == HeaderFault::short_header ? IonogramOutcome::unusable
                                                     : IonogramOutcome::missing,
                 0,
-                {}};
+                {},
+                std::nullopt};
     }
     if (!check_ionogram_size(bytes, std::get<IonogramHeader>(header).frequency_count))
-        return {IonogramOutcome::unusable, 0, {}};
+        return {IonogramOutcome::unusable, 0, {}, std::nullopt};
 
     // The file may change between the size test and the read: the bytes read are checked
     // again, and anything but the whole usable file counts as no ionogram.
@@ -167,8 +171,8 @@ IonogramLoad load_ionogram_file(const std::filesystem::path& path, Ionogram& ion
         return not_read(std::get<FileError>(whole));
     const HeaderResult read = read_ionogram(std::get<std::string>(whole), ionogram);
     if (std::holds_alternative<HeaderFault>(read))
-        return {IonogramOutcome::missing, 0, {}};
-    return {IonogramOutcome::usable, 0, std::get<IonogramHeader>(read)};
+        return {IonogramOutcome::missing, 0, {}, std::nullopt};
+    return {IonogramOutcome::usable, 0, std::get<IonogramHeader>(read), std::nullopt};
 }
 
 } // namespace scalvo

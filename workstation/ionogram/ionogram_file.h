@@ -2,6 +2,7 @@
 // The ionogram file of a sounding: a 197-byte text header (frequency range and step,
 // particular-case code, station code, a line feed at byte 197), then 150 amplitude bytes per
 // frequency. The readers work on bytes; load_ionogram_file is the thin layer over the disk.
+#include "common/file_error.h"
 #include "ionogram/ionogram.h"
 
 #include <cstdint>
@@ -66,6 +67,8 @@ struct IonogramLoad {
     // 53 for a file that does not exist, 75 for one that cannot be read, else 0.
     std::int16_t error_number = 0;
     IonogramHeader header; // the header of a usable file
+    // Why a file that exists could not be read (a folder of that name, permissions).
+    std::optional<FileError> read_error;
 };
 
 // Size, header, size rule, then the whole file into the ionogram. Only a usable file changes

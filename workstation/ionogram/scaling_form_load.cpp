@@ -1,5 +1,6 @@
 #include "ionogram/scaling_form_load.h"
 
+#include "common/file_error.h"
 #include "ionogram/ionogram_file.h"
 #include "ionogram/plot.h"
 #include "ionogram/window_caption.h"
@@ -92,6 +93,9 @@ void load_sounding(Scaling& scaling) {
         if (load.error_number != 0)
             shared.last_error_number = load.error_number;
         show_no_ionogram(scaling);
+        // A file that is there but cannot be read is something the operator must hear of.
+        if (load.read_error)
+            report_file_error(scaling.dialogs, *load.read_error);
         return;
     }
 }
