@@ -58,6 +58,9 @@ TEST_F(EntrataWindowTest, ControlsStandAtTheirDesignPlaces) {
     EXPECT_EQ(child<QLineEdit>("giorno")->text(), "05-12-2026");
     EXPECT_EQ(child<QComboBox>("minutes")->currentText(), "45");
     EXPECT_EQ(child<QComboBox>("incremento")->count(), 5);
+    // Accessibility tools find the boxes by name and the labels by their text.
+    EXPECT_EQ(child<QLineEdit>("giorno")->accessibleName(), "giorno");
+    EXPECT_EQ(child<QLabel>("Label5")->accessibleDescription(), "Label5");
 }
 
 TEST_F(EntrataWindowTest, TypingInTheDateBoxGoesThroughItsFilter) {

@@ -1,5 +1,6 @@
 #include "forms/companion_window.h"
 
+#include "forms/accessible_names.h"
 #include "forms/design.h"
 #include "forms/plot_surface.h"
 
@@ -33,6 +34,7 @@ CompanionWindow::CompanionWindow(CompanionForm& form, SharedState& shared, Dialo
     add_button("previous_new_form", "previous", twips(3360, 480, 1215, 495),
                previous_new_form_click);
     add_button("next_new_form", "next", twips(7560, 480, 1215, 495), next_new_form_click);
+    name_controls_for_accessibility(*this);
 }
 
 void CompanionWindow::sync() {

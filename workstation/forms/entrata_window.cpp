@@ -1,5 +1,6 @@
 #include "forms/entrata_window.h"
 
+#include "forms/accessible_names.h"
 #include "forms/click_label.h"
 #include "forms/design.h"
 #include "forms/key_codes.h"
@@ -138,6 +139,7 @@ void EntrataWindow::build() {
     image2->setObjectName(QStringLiteral("Image2"));
     image2->setGeometry(40, 270, 360, 200);
     image2->setPixmap(decoration(360, 200, true));
+    name_controls_for_accessibility(*this);
 }
 
 bool EntrataWindow::load(const std::filesystem::path& working_folder) {

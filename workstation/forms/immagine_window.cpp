@@ -1,5 +1,6 @@
 #include "forms/immagine_window.h"
 
+#include "forms/accessible_names.h"
 #include "forms/click_label.h"
 #include "forms/design.h"
 #include "forms/key_codes.h"
@@ -63,6 +64,7 @@ ImmagineWindow::ImmagineWindow(SharedState& shared, Dialogs& dialogs, CompanionF
     build_sheet();
     build_controls();
     build_menu();
+    name_controls_for_accessibility(*this);
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, &ImmagineWindow::focus_changed);
 }
