@@ -6,6 +6,7 @@
 #include "startup/shared_state.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_folder.h"
+#include "support/working_day.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -20,14 +21,9 @@ using testing::TempFolder;
 class CompanionWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::filesystem::create_directory(folder / "ionograms");
-        shared.ionogram_folder = folder / "ionograms";
-        shared.working_year = "2026";
-        shared.day_of_year_text = "339";
-        fill_hour_texts(shared);
+        testing::start_day(shared, folder.path());
         shared.sounding_hour = 10;
         shared.sounding_minute = 45;
-        shared.interval_text = "15";
         testing::write_bytes(shared.ionogram_folder / "ZE20R_2026339110000.rdf",
                              testing::daytime_ionogram("01.000 20.000 0.100", 191, 1.0, 0.1));
     }

@@ -6,6 +6,7 @@
 #include "startup/shared_state.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_folder.h"
+#include "support/working_day.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,13 +20,7 @@ namespace {
 class ImmagineKeysTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::filesystem::create_directory(folder / "ionograms");
-        shared.ionogram_folder = folder / "ionograms";
-        shared.working_year = "2026";
-        shared.day_of_year_text = "339";
-        fill_hour_texts(shared);
-        shared.interval_text = "15";
-        shared.scaled_values_file = folder / "ionograms" / "day.txt";
+        testing::start_day(shared, folder.path());
         ASSERT_FALSE(create_blank_scaled_values_file(shared.scaled_values_file, 96));
         window = std::make_unique<ImmagineWindow>(shared, dialogs, companion);
         window->load();

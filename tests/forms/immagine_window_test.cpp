@@ -6,6 +6,7 @@
 #include "startup/shared_state.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_folder.h"
+#include "support/working_day.h"
 
 #include <QAction>
 #include <QLabel>
@@ -22,14 +23,9 @@ using testing::TempFolder;
 class ImmagineWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::filesystem::create_directory(folder / "ionograms");
-        shared.ionogram_folder = folder / "ionograms";
-        shared.working_year = "2026";
-        shared.day_of_year_text = "339";
-        fill_hour_texts(shared);
+        testing::start_day(shared, folder.path());
         shared.sounding_hour = 7;
         shared.sounding_minute = 45;
-        shared.interval_text = "15";
     }
     void open(bool with_ionogram) {
         if (with_ionogram)

@@ -6,6 +6,7 @@
 #include "startup/shared_state.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_folder.h"
+#include "support/working_day.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +15,7 @@ namespace {
 
 class CompanionTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::filesystem::create_directory(folder / "ionograms");
-        shared.ionogram_folder = folder / "ionograms";
-        shared.working_year = "2026";
-        shared.day_of_year_text = "339";
-        fill_hour_texts(shared);
-        shared.interval_text = "15";
-    }
+    void SetUp() override { testing::start_day(shared, folder.path()); }
     void at(int hour, int minute) {
         shared.sounding_hour = static_cast<std::int16_t>(hour);
         shared.sounding_minute = static_cast<std::int16_t>(minute);

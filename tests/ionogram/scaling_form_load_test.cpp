@@ -5,6 +5,7 @@
 #include "startup/shared_state.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_folder.h"
+#include "support/working_day.h"
 
 #include <gtest/gtest.h>
 
@@ -18,14 +19,9 @@ constexpr const char* caption_0745 =
 class ScalingFormLoadTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::filesystem::create_directory(folder / "ionograms");
-        shared.ionogram_folder = folder / "ionograms";
-        shared.working_year = "2026";
-        shared.day_of_year_text = "339";
-        fill_hour_texts(shared);
+        testing::start_day(shared, folder.path());
         shared.sounding_hour = 7;
         shared.sounding_minute = 45;
-        shared.interval_text = "15";
     }
     void write_ionogram(const std::string& bytes, const char* name = file_0745) {
         testing::write_bytes(shared.ionogram_folder / name, bytes);
