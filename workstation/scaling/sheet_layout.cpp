@@ -16,12 +16,4 @@ const SheetRow& sheet_row(std::string_view key) {
     return sheet_rows[static_cast<std::size_t>(row_index(key))];
 }
 
-const SheetRow* row_of_box(std::string_view box) {
-    for (const SheetRow& row : sheet_rows)
-        if (row.value_box == box || row.qualifying_box == box || row.descriptive_box == box ||
-            row.previous_box == box)
-            return &row;
-    return nullptr;
-}
-
 } // namespace scalvo

@@ -40,8 +40,6 @@ inline constexpr std::array<SheetRow, 16> sheet_rows{{
 
 // The row of a characteristic key; throws std::out_of_range for an unknown key.
 const SheetRow& sheet_row(std::string_view key);
-// The row a box belongs to (value, letter or previous-sounding box); nullptr for none.
-const SheetRow* row_of_box(std::string_view box);
 // Position of the row in the sheet, 0 for fmin ... 15 for M(3000)F2.
 int row_index(std::string_view key);
 
