@@ -20,6 +20,9 @@ install(TARGETS ${scalvo_programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 set(data ${PROJECT_SOURCE_DIR}/data)
 install(FILES ${data}/${SCALVO_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+list(TRANSFORM scalvo_programs REPLACE "(.+)" "    <binary>\\1</binary>"
+     OUTPUT_VARIABLE SCALVO_PROVIDED_BINARIES)
+list(JOIN SCALVO_PROVIDED_BINARIES "\n" SCALVO_PROVIDED_BINARIES)
 configure_file(${data}/${SCALVO_APP_ID}.metainfo.xml.in
                ${PROJECT_BINARY_DIR}/data/${SCALVO_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/data/${SCALVO_APP_ID}.metainfo.xml
