@@ -60,14 +60,18 @@ TEST_F(HelpMenuTest, AboutNamesVersionAndWorkingFolder) {
     auto* about = window->findChild<QAction*>(QStringLiteral("help_about"));
     ASSERT_NE(about, nullptr);
     QString shown;
-    QTimer::singleShot(0, [&shown] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        shown = box->text();
-        box->accept();
+    // The box is modal: read and close it from inside its own event loop, as soon as it shows.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+            poll.stop();
+        }
     });
+    poll.start(10);
     about->trigger();
+    poll.stop();
     EXPECT_TRUE(shown.contains(QStringLiteral("Scalvo " SCALVO_VERSION))) << shown.toStdString();
     EXPECT_TRUE(shown.contains(QDir::toNativeSeparators(QDir::currentPath())))
         << shown.toStdString();

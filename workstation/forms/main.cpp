@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 int main(int argc, char* argv[]) {
     const scalvo::CommandLine command = scalvo::parse_command_line(argc, argv);
@@ -39,7 +38,8 @@ int main(int argc, char* argv[]) {
         if (!start.error.empty()) {
             std::fprintf(stderr, "scalvo: %s\n", start.error.c_str());
             // Started from the menu, nobody reads standard error.
-            if (command.folder.source != scalvo::FolderSource::given)
+            if (command.folder.source == scalvo::FolderSource::remembered ||
+                command.folder.source == scalvo::FolderSource::chosen)
                 QMessageBox::critical(nullptr, QStringLiteral("Scalvo"),
                                       QString::fromStdString(start.error));
         }
