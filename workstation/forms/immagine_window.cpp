@@ -3,6 +3,7 @@
 #include "forms/accessible_names.h"
 #include "forms/click_label.h"
 #include "forms/design.h"
+#include "forms/help_menu.h"
 #include "forms/key_codes.h"
 #include "forms/plot_cursor.h"
 #include "forms/plot_surface.h"
@@ -263,6 +264,7 @@ void ImmagineWindow::build_menu() {
     command(bar, "assorbimento_parziale", "Partial absorption (F7)");
     command(bar, "annulla_caso_particolare", "DELETE PARTICULAR CASE (F8)");
     command(bar, "no_ionogramma", "NO IONOGRAM (F9)");
+    add_help_menu(*this);
 }
 
 void ImmagineWindow::load() {
