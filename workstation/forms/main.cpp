@@ -19,6 +19,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("SCALVO"));
     scalvo::WorkstationApp workstation(std::filesystem::current_path());
+    if (!workstation.lock_working_folder())
+        return 1;
     if (!workstation.show_parameters_form())
         return 0;
     return application.exec();
