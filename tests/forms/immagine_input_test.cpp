@@ -1,6 +1,7 @@
-// The mouse on the real scaling window, through the window system as the operator uses it: one
-// click runs its command once, a double click counts as one click, and only a press on the
-// form's own surface reaches the form's mouse-down.
+// The mouse and the keys on the real scaling window, through the window system as the operator
+// uses them: one click runs its command once, a double click counts as one click, only a press
+// on the form's own surface reaches the form's mouse-down, and the MUF(3000) step keys are the
+// digit row's keys wherever they stand on the layout.
 #include "forms/immagine_window.h"
 
 #include "forms/plot_surface.h"
@@ -12,6 +13,8 @@
 #include "support/temp_folder.h"
 #include "support/working_day.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -21,7 +24,7 @@ namespace {
 enum class Press { click, double_click };
 
 // The scaling form of 07:45 with an ionogram on screen; foF2 is selected by the load.
-class ImmagineMouseTest : public ::testing::Test {
+class ImmagineInputTest : public ::testing::Test {
   protected:
     void SetUp() override {
         testing::start_day(shared, folder.path());
@@ -73,7 +76,7 @@ class ImmagineMouseTest : public ::testing::Test {
 
 // foF2 picked at 8.0 MHz on the row of 299.25 km, then MUF(3000)F2 opened: 29.4 MHz and
 // M(3000)F2 368, however the row is chosen. Each further opening would add 0.1 MHz.
-TEST_F(ImmagineMouseTest, ChoosingTheMufRowOpensTheToolOnce) {
+TEST_F(ImmagineInputTest, ChoosingTheMufRowOpensTheToolOnce) {
     const struct {
         const char* control;
         Press how;
@@ -103,7 +106,7 @@ TEST_F(ImmagineMouseTest, ChoosingTheMufRowOpensTheToolOnce) {
 
 // A right press on the form's surface applies "Nighttime Es missing" (foE is empty); on any
 // control it does nothing at all.
-TEST_F(ImmagineMouseTest, OnlyThePlotAndItsMarginsTakeTheRightButton) {
+TEST_F(ImmagineInputTest, OnlyThePlotAndItsMarginsTakeTheRightButton) {
     const struct {
         const char* control; // nullptr: the margin below the sheet-check frame
         bool applies;
@@ -145,7 +148,7 @@ TEST_F(ImmagineMouseTest, OnlyThePlotAndItsMarginsTakeTheRightButton) {
 
 // The second press of a double click is no second mouse-down: no refusal after the case, no
 // second question after a doubtful height.
-TEST_F(ImmagineMouseTest, ADoubleClickOnThePlotIsOnePress) {
+TEST_F(ImmagineInputTest, ADoubleClickOnThePlotIsOnePress) {
     window->form().set_text("Text1", "15");
     window->sync();
     press(Press::double_click, Qt::RightButton, plot_point(400, 300));
@@ -158,6 +161,50 @@ TEST_F(ImmagineMouseTest, ADoubleClickOnThePlotIsOnePress) {
     press(Press::double_click, Qt::LeftButton, plot_point(300, 281));
     EXPECT_EQ(window->form().text("Text8"), "402");
     EXPECT_EQ(dialogs.shown.size(), 1u);
+}
+
+// The MUF(3000) step keys by their place on the keyboard: Shift does not change them, nor does
+// a layout whose digit row types other characters; only Ctrl alone makes 2.0 MHz of a tenth.
+TEST_F(ImmagineInputTest, MufStepKeysAreTheDigitRowOnAnyLayout) {
+    press(Press::click, Qt::LeftButton, plot_point(284, 190));
+    press(Press::click, Qt::LeftButton, middle_of(control("MUF3000F2")));
+    ASSERT_EQ(window->form().text("Text15"), "294");
+    const struct {
+        const char* layout;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        quint32 scan_code; // X11 key code
+        QString text;
+        int step;
+    } keys[] = {
+        {"US 3", Qt::Key_3, Qt::NoModifier, 12, "3", -1},
+        {"US Shift+3", Qt::Key_NumberSign, Qt::ShiftModifier, 12, "#", -1},
+        {"US Shift+4", Qt::Key_Dollar, Qt::ShiftModifier, 13, "$", +1},
+        {"US Shift+1", Qt::Key_Exclam, Qt::ShiftModifier, 10, "!", -20},
+        {"US Shift+2", Qt::Key_At, Qt::ShiftModifier, 11, "@", +20},
+        {"French 1", Qt::Key_Ampersand, Qt::NoModifier, 10, "&", -20},
+        {"French 2", Qt::Key_Eacute, Qt::NoModifier, 11, QString(QChar(0xe9)), +20},
+        {"French 3", Qt::Key_QuoteDbl, Qt::NoModifier, 12, "\"", -1},
+        {"French 4", Qt::Key_Apostrophe, Qt::NoModifier, 13, "'", +1},
+        {"Czech 1", Qt::Key_Plus, Qt::NoModifier, 10, "+", -20},
+        {"Ctrl+3", Qt::Key_3, Qt::ControlModifier, 12, {}, -20},
+        {"Ctrl+Shift+3", Qt::Key_NumberSign, Qt::ControlModifier | Qt::ShiftModifier, 12, {}, -1},
+        {"keypad 3", Qt::Key_3, Qt::KeypadModifier, 89, "3", 0},
+        {"keypad 2", Qt::Key_2, Qt::KeypadModifier, 88, "2", 0},
+    };
+    for (const auto& k : keys) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr) << k.layout;
+        ASSERT_EQ(focus->objectName(), "lettera_descrittiva_muf3000f2") << k.layout;
+        const int before = std::stoi(window->form().text("Text15"));
+        QKeyEvent down(QEvent::KeyPress, k.key, k.modifiers, k.scan_code, 0, 0, k.text);
+        QApplication::sendEvent(focus, &down);
+        QKeyEvent up(QEvent::KeyRelease, k.key, k.modifiers, k.scan_code, 0, 0, k.text);
+        QApplication::sendEvent(focus, &up);
+        EXPECT_EQ(std::stoi(window->form().text("Text15")), before + k.step) << k.layout;
+        EXPECT_EQ(window->form().text("lettera_descrittiva_muf3000f2"), "") << k.layout;
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 } // namespace
