@@ -2,18 +2,14 @@
 // folder names it in a message box and ends; a crashed one blocks nothing.
 #include "forms/workstation_app.h"
 
+#include "support/lock_holder.h"
 #include "support/temp_folder.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/file.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace scalvo {
 namespace {
@@ -37,29 +33,6 @@ template <typename Command> std::vector<SeenBox> answering_boxes(Command command
     timer.start(10);
     command();
     return seen;
-}
-
-// A crashed Scalvo: a process that took the folder's lock and was killed.
-pid_t lock_in_other_process(const std::filesystem::path& folder) {
-    const std::string file = (folder / folder_lock_file_name).string();
-    int ready[2];
-    if (::pipe(ready) != 0)
-        return -1;
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        // Only plain system calls after a fork of a program with threads.
-        const int fd = ::open(file.c_str(), O_RDWR | O_CREAT, 0644);
-        const char held = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 'y' : 'n';
-        if (::write(ready[1], &held, 1) != 1)
-            _exit(2);
-        for (;;)
-            ::pause();
-    }
-    ::close(ready[1]);
-    char held = 'n';
-    const bool ok = pid > 0 && ::read(ready[0], &held, 1) == 1 && held == 'y';
-    ::close(ready[0]);
-    return ok ? pid : -1;
 }
 
 TEST(OneScalvoPerFolder, ASecondProgramNamesTheFolderAndEnds) {
@@ -88,17 +61,15 @@ TEST(OneScalvoPerFolder, ASecondProgramNamesTheFolderAndEnds) {
 
 TEST(OneScalvoPerFolder, AKilledProgramNeverBlocksTheNextStart) {
     testing::TempFolder folder;
-    const pid_t crashed = lock_in_other_process(folder.path());
-    ASSERT_GT(crashed, 0);
+    testing::LockHolder crashed(folder.path());
+    ASSERT_TRUE(crashed.holds());
     {
         WorkstationApp while_alive(folder.path());
         bool started = true;
         EXPECT_EQ(answering_boxes([&] { started = while_alive.lock_working_folder(); }).size(), 1u);
         EXPECT_FALSE(started);
     }
-    int status = 0;
-    ASSERT_EQ(::kill(crashed, SIGKILL), 0);
-    ASSERT_EQ(::waitpid(crashed, &status, 0), crashed);
+    ASSERT_TRUE(crashed.kill_hard());
     ASSERT_TRUE(std::filesystem::exists(folder / folder_lock_file_name));
 
     WorkstationApp next(folder.path());
