@@ -26,6 +26,8 @@ using testing::write_bytes;
 class RecordedCalls : public FileCalls {
   public:
     int open(const std::filesystem::path& path, int flags, unsigned mode) override {
+        if (fails((flags & O_DIRECTORY) ? "open folder" : "open " + path.filename().string()))
+            return -1;
         const int fd = FileCalls::open(path, flags, mode);
         name(fd, (flags & O_DIRECTORY) ? "folder" : path.filename().string());
         return note("open", fd, fd);
@@ -193,8 +195,11 @@ TEST(DurableWrites, AFailedCallKeepsTheOldFileAndLeavesNoTemporary) {
         {"close temporary", EIO, true, "old"},
         {"rename", EXDEV, true, "old"},
         {"sync folder", EIO, true, "new"},
-        // A file system that cannot sync a folder keeps its entries its own way.
+        // A file system that cannot sync a folder keeps its entries its own way, and a folder
+        // we may not read cannot be synced by us.
         {"sync folder", EINVAL, false, "new"},
+        {"open folder", EACCES, false, "new"},
+        {"open folder", EIO, true, "new"},
     };
     for (const auto& c : cases) {
         TempFolder folder;

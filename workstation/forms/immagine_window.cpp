@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <utility>
 
 namespace scalvo {
 
@@ -395,7 +396,8 @@ bool ImmagineWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     // One click, one command: the release that ends a double click clicks no second time.
     if (event->type() == QEvent::MouseButtonDblClick &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        boxes_.contains(widget->objectName().toStdString()))
         double_clicked_box_ = widget;
     if (event->type() == QEvent::MouseButtonRelease) {
         const std::string name = widget->objectName().toStdString();
