@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <utility>
 
 namespace scalvo {
 
@@ -86,7 +87,6 @@ QLineEdit* ImmagineWindow::add_box(const std::string& name, QRect place, bool ta
     box->setAcceptDrops(false);
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
     box->setFocusPolicy(tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
-    box->installEventFilter(this);
     connect(box, &QLineEdit::textEdited, this, [this, name](const QString& text) {
         logic_.box_text_edited(name, text.toLatin1().toStdString());
         after_event();
@@ -396,10 +396,16 @@ bool ImmagineWindow::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
         boxes_.contains(widget->objectName().toStdString()))
         return true;
+    // One click, one command: the release that ends a double click clicks no second time.
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        boxes_.contains(widget->objectName().toStdString()))
+        double_clicked_box_ = widget;
     if (event->type() == QEvent::MouseButtonRelease) {
         const std::string name = widget->objectName().toStdString();
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && boxes_.contains(name)) {
+        const bool ends_double_click = std::exchange(double_clicked_box_, nullptr) == widget;
+        if (mouse->button() == Qt::LeftButton && boxes_.contains(name) && !ends_double_click) {
             logic_.box_click(name);
             after_event();
         }

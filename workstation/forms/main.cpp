@@ -46,6 +46,8 @@ int main(int argc, char* argv[]) {
         return start.exit_status;
     }
     scalvo::WorkstationApp workstation(*start.folder);
+    if (!workstation.lock_working_folder())
+        return 1;
     if (!workstation.show_parameters_form())
         return 0;
     return application.exec();
