@@ -2,8 +2,8 @@
 // previous-sounding boxes are filled, and the record composed from that sheet is 248 bytes and
 // reads back into the same sheet.
 #include "common/dialogs.h"
+#include "common/shared_state.h"
 #include "records/sheet_record.h"
-#include "startup/shared_state.h"
 
 #include <cstdint>
 #include <cstdlib>

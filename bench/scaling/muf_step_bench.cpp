@@ -2,9 +2,9 @@
 // ionogram and the curve. It must stay well inside a key repeat (under 0.5 ms).
 // Run: build/bin/muf_tool_bench
 #include "common/dialogs.h"
+#include "common/shared_state.h"
 #include "ionogram/plot.h"
 #include "scaling/muf_tool.h"
-#include "startup/shared_state.h"
 
 #include <benchmark/benchmark.h>
 

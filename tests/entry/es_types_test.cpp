@@ -1,13 +1,13 @@
 #include "entry/es_types.h"
 
-#include "entry_fixture.h"
+#include "support/scaling_fixture.h"
 
 #include <string>
 
 namespace scalvo {
 namespace {
 
-using testing::EntryTest;
+using testing::ScalingTest;
 
 TEST(EsTypesKeyPress, DecidesByTheLengthOfTheContent) {
     const struct {
@@ -50,12 +50,13 @@ TEST(EsTypesKeyDown, DiscardsTheCaretAndForwardDeleteKeys) {
         EXPECT_EQ(es_types_key_down(key), key) << key;
 }
 
-class EsTypesBoxTest : public EntryTest {
+class EsTypesBoxTest : public ScalingTest {
   protected:
-    // Keys typed into Text7 as the window delivers them, the caret at the end.
+    // Keys typed into Text7 through its filter, the caret at the end.
     void type(const std::string& keys) {
         for (char key : keys)
-            logic.box_key_press("Text7", static_cast<unsigned char>(key), Caret{});
+            if (const int code = es_types_key_press(es_types(), static_cast<unsigned char>(key)))
+                type_character(form.box("Text7"), code);
     }
     std::string& es_types() { return form.box("Text7").text; }
 };
@@ -134,10 +135,10 @@ TEST_F(EsTypesBoxTest, OtherContentIsNotStepped) {
 TEST_F(EsTypesBoxTest, StepsWorkWhateverRowIsSelected) {
     select("foF2");
     es_types() = "L2";
-    logic.button_click("Esup");
+    esup_click(scaling);
     EXPECT_EQ(es_types(), "L3");
-    logic.button_click("Esdown");
-    logic.button_click("Esdown");
+    esdown_click(scaling);
+    esdown_click(scaling);
     EXPECT_EQ(es_types(), "L1");
 }
 

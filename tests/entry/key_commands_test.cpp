@@ -1,6 +1,6 @@
 #include "entry/key_commands.h"
 
-#include "startup/shared_state.h"
+#include "common/shared_state.h"
 #include "support/fake_dialogs.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "entry/letters.h"
 
-#include "entry_fixture.h"
+#include "support/scaling_fixture.h"
 
 #include <string>
 #include <vector>
@@ -8,7 +8,7 @@
 namespace scalvo {
 namespace {
 
-using testing::EntryTest;
+using testing::ScalingTest;
 
 // The rows whose letters are typed.
 std::vector<SheetRow> typed_rows() {
@@ -34,7 +34,7 @@ TEST(LetterBoxes, OnlyTheThirteenTypedRowsHaveFilters) {
     EXPECT_FALSE(is_descriptive_letter_box(""));
 }
 
-class LetterFilterTest : public EntryTest {
+class LetterFilterTest : public ScalingTest {
   protected:
     void SetUp() override { select("fmin"); }
 };
@@ -155,7 +155,7 @@ TEST_F(LetterFilterTest, BoxesThatCannotTakeTheKeyIgnoreItQuietly) {
     EXPECT_EQ(descriptive_letter_key_press(scaling, "Text7", '5'), '5');
 }
 
-TEST_F(EntryTest, ClickOnALetterBoxSelectsItsRowWithTheFocusInTheDescriptiveLetter) {
+TEST_F(ScalingTest, ClickOnALetterBoxSelectsItsRowWithTheFocusInTheDescriptiveLetter) {
     for (const SheetRow& row : typed_rows()) {
         select("foF2");
         form.selected_characteristic.clear();
@@ -214,7 +214,7 @@ const LetterRuleCase letter_rule_cases[] = {
     {"B4 qu differs", "72", "U", "A", "253", "D", "A", "351", "Z", "", false, "", "A"},
 };
 
-TEST_F(EntryTest, M3000LettersFollowTheirGroupWhenALetterBoxIsLeft) {
+TEST_F(ScalingTest, M3000LettersFollowTheirGroupWhenALetterBoxIsLeft) {
     struct Group {
         const char* vf;
         const char* qf;
@@ -258,7 +258,7 @@ TEST_F(EntryTest, M3000LettersFollowTheirGroupWhenALetterBoxIsLeft) {
     }
 }
 
-TEST_F(EntryTest, LeavingOtherBoxesLeavesTheM3000LettersAlone) {
+TEST_F(ScalingTest, LeavingOtherBoxesLeavesTheM3000LettersAlone) {
     form.set_text("Text9", "433");
     form.set_text("lettera_descrittiva_fof1", "A");
     form.set_text("Text13", "72");
@@ -273,72 +273,6 @@ TEST_F(EntryTest, LeavingOtherBoxesLeavesTheM3000LettersAlone) {
     letter_box_lost_focus(scaling, "lettera_descrittiva_fof1");
     EXPECT_EQ(form.text("lettera_descrittiva_m3000f1"), "A");
     EXPECT_EQ(form.text("lettera_descrittiva_m3000f2"), "");
-}
-
-// Through the facade, as the window delivers the keys.
-TEST_F(EntryTest, TypingALetterInFminsEmptyQualifyingBoxStoresItAndMovesOn) {
-    select("fmin");
-    form.focus = "Text17";
-    EXPECT_EQ(logic.box_key_press("Text17", 'a', Caret{}), 1);
-    EXPECT_EQ(form.text("Text17"), "A");
-    EXPECT_EQ(form.focus, "Text23");
-    EXPECT_TRUE(form.focus_lost.empty());
-
-    logic.box_key_press("Text23", 'b', Caret{});
-    EXPECT_EQ(form.text("Text23"), "B");
-    EXPECT_EQ(form.focus, "Text23");
-    EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST_F(EntryTest, AFullBoxKeepsItsLetterUnlessTheLetterIsSelected) {
-    select("fmin");
-    form.set_text("Text17", "D");
-    form.focus = "Text17";
-    logic.box_key_press("Text17", 'a', Caret{});
-    EXPECT_EQ(form.text("Text17"), "D");
-    EXPECT_EQ(form.focus, "Text23");
-
-    form.focus = "Text17";
-    logic.box_key_press("Text17", 'a', Caret{0, 0, 1});
-    EXPECT_EQ(form.text("Text17"), "A");
-
-    form.focus = "Text17";
-    logic.box_key_press("Text17", 8, Caret{});
-    EXPECT_EQ(form.text("Text17"), "");
-    EXPECT_EQ(form.focus, "Text17");
-
-    logic.box_key_press("Text17", 'b', Caret{});
-    logic.box_key_press("Text17", '5', Caret{});
-    EXPECT_EQ(form.text("Text17"), "");
-    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"This is not a qualificative letter!"});
-}
-
-TEST_F(EntryTest, TheM3000RuleRunsOnceTheTypedLetterIsInItsBox) {
-    select("foF1");
-    form.set_text("Text9", "433");
-    form.set_text("Text10", "150");
-    form.set_text("Text11", "346");
-    form.focus = "lettera_qualificativa_fof1";
-    logic.box_key_press("lettera_qualificativa_fof1", 'u', Caret{});
-    EXPECT_EQ(form.focus, "lettera_descrittiva_fof1");
-    EXPECT_TRUE(form.focus_lost.empty());
-    // Qualifying-box version, B.1: the new foF1 letter reaches M(3000)F1.
-    EXPECT_EQ(form.text("lettera_qualificativa_m3000f1"), "U");
-
-    logic.box_key_press("lettera_descrittiva_fof1", 'a', Caret{});
-    EXPECT_EQ(form.text("lettera_descrittiva_m3000f1"), "");
-    logic.focus_changed("lettera_qualificativa_fof1");
-    EXPECT_EQ(form.text("lettera_qualificativa_m3000f1"), "U");
-    EXPECT_EQ(form.text("lettera_descrittiva_m3000f1"), "A");
-}
-
-TEST_F(EntryTest, FacadeClicksOnLetterBoxesReachTheClickHandler) {
-    form.selected_characteristic = "foF2";
-    logic.box_click("Text23");
-    EXPECT_EQ(form.selected_characteristic, "fmin");
-    EXPECT_EQ(form.focus, "Text23");
-    logic.box_click("lettera_qualificativa_muf3000f2");
-    EXPECT_EQ(form.selected_characteristic, "MUF3000F2");
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "forms/companion_window.h"
 
-#include "forms/immagine_window.h"
+#include "common/shared_state.h"
 #include "forms/plot_surface.h"
+#include "forms/scaling_window.h"
 #include "ionogram/synthetic_ionogram.h"
-#include "startup/shared_state.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_folder.h"
 #include "support/working_day.h"
@@ -40,7 +40,8 @@ class CompanionWindowTest : public ::testing::Test {
     SharedState shared;
     FakeDialogs dialogs;
     CompanionForm form;
-    CompanionWindow window{form, shared, dialogs};
+    CompanionController controller{form, shared, dialogs};
+    CompanionWindow window{controller};
 };
 
 TEST_F(CompanionWindowTest, ShowsTheNextSoundingBesideTheScalingForm) {
@@ -93,9 +94,9 @@ TEST_F(CompanionWindowTest, KeepsItsPictureWhenHiddenAndShownAgain) {
 }
 
 TEST_F(CompanionWindowTest, TheScalingFormStaysUsable) {
-    ImmagineWindow immagine(shared, dialogs, form);
+    ScalingWindow immagine(shared, dialogs, controller);
     bool asked = false;
-    QObject::connect(&immagine, &ImmagineWindow::request, [&](WindowRequest request) {
+    QObject::connect(&immagine, &ScalingWindow::request, [&](WindowRequest request) {
         asked = request == WindowRequest::show_companion;
         window.present();
     });

@@ -1,10 +1,10 @@
 // The Help menu comes after the scaling form's own menus and moves nothing of them.
 #include "forms/help_menu.h"
-#include "forms/immagine_window.h"
+#include "forms/scaling_window.h"
 
-#include "ionogram/companion.h"
+#include "common/shared_state.h"
+#include "controllers/companion_controller.h"
 #include "scalvo_version.h"
-#include "startup/shared_state.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_folder.h"
 #include "support/working_day.h"
@@ -28,7 +28,7 @@ class HelpMenuTest : public ::testing::Test {
         testing::start_day(shared, folder.path());
         shared.sounding_hour = 7;
         shared.sounding_minute = 45;
-        window = std::make_unique<ImmagineWindow>(shared, dialogs, companion);
+        window = std::make_unique<ScalingWindow>(shared, dialogs, companion);
         window->load();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -36,8 +36,9 @@ class HelpMenuTest : public ::testing::Test {
     testing::TempFolder folder;
     SharedState shared;
     testing::FakeDialogs dialogs;
-    CompanionForm companion;
-    std::unique_ptr<ImmagineWindow> window;
+    CompanionForm companion_form;
+    CompanionController companion{companion_form, shared, dialogs};
+    std::unique_ptr<ScalingWindow> window;
 };
 
 TEST_F(HelpMenuTest, LastEntryOfTheBarStillOneRow) {

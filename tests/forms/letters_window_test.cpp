@@ -1,7 +1,7 @@
-#include "forms/immagine_window.h"
+#include "forms/scaling_window.h"
 
-#include "ionogram/companion.h"
-#include "startup/shared_state.h"
+#include "common/shared_state.h"
+#include "controllers/companion_controller.h"
 #include "support/fake_dialogs.h"
 
 #include <QApplication>
@@ -37,8 +37,9 @@ class LettersWindowTest : public ::testing::Test {
 
     SharedState shared;
     FakeDialogs dialogs;
-    CompanionForm companion;
-    ImmagineWindow window{shared, dialogs, companion};
+    CompanionForm companion_form;
+    CompanionController companion{companion_form, shared, dialogs};
+    ScalingWindow window{shared, dialogs, companion};
 };
 
 TEST_F(LettersWindowTest, ALetterTypedInAQualifyingBoxGoesThroughItsFilter) {

@@ -2,9 +2,9 @@
 // and the folder after, every temporary file has a name of its own, and a failure at any call
 // keeps what was stored.
 #include "common/file_calls.h"
+#include "common/settings_file.h"
 #include "ionogram/case_code_file.h"
 #include "records/record_file.h"
-#include "startup/settings_file.h"
 #include "support/temp_folder.h"
 
 #include <cerrno>

@@ -1,13 +1,13 @@
 // Faults of the disk under the running program: a read-only working folder or day file, a
 // folder where a file should be, a full disk, an ionogram file that changes while it is read.
 // Each is reported with the file and the reason, and nothing stored is lost.
+#include "common/calendar.h"
+#include "common/shared_state.h"
+#include "controllers/navigation.h"
+#include "controllers/parameters_controller.h"
 #include "ionogram/ionogram_file.h"
 #include "ionogram/synthetic_ionogram.h"
-#include "records/navigation.h"
 #include "records/record_file.h"
-#include "startup/calendar.h"
-#include "startup/parameters_form.h"
-#include "startup/shared_state.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_folder.h"
 
@@ -121,7 +121,7 @@ TEST_F(FaultTest, AReadOnlyWorkingFolderRefusesTheMoveAndTheStart) {
 
     dialogs.clear();
     ParametersForm parameters;
-    ParametersFormLogic entrata(parameters, shared, dialogs);
+    ParametersController entrata(parameters, shared, dialogs);
     ASSERT_TRUE(entrata.load(1280, work, "07-12-2026"));
     EXPECT_FALSE(entrata.start_command());
     ASSERT_EQ(dialogs.shown.size(), 1u);
@@ -174,7 +174,7 @@ TEST_F(FaultTest, AFullDiskRefusesTheMoveAndLeavesNoHalfFile) {
     // Starting a day that does not fit leaves no half-made day file behind.
     dialogs.clear();
     ParametersForm parameters;
-    ParametersFormLogic entrata(parameters, shared, dialogs);
+    ParametersController entrata(parameters, shared, dialogs);
     ASSERT_TRUE(entrata.load(1280, work, "07-12-2026"));
     parameters.giorno.text = "06-12-2026";
     EXPECT_FALSE(entrata.start_command());
@@ -194,7 +194,7 @@ TEST_F(FaultTest, AFolderWhereTheSettingsShouldBe) {
 
     dialogs.clear();
     ParametersForm parameters;
-    ParametersFormLogic entrata(parameters, shared, dialogs);
+    ParametersController entrata(parameters, shared, dialogs);
     ASSERT_TRUE(entrata.load(1280, work, "07-12-2026"));
     EXPECT_EQ(parameters.giorno.text, "07-12-2026");
     EXPECT_FALSE(entrata.start_command());

@@ -1,7 +1,7 @@
 #include "records/particular_cases.h"
 
+#include "common/shared_state.h"
 #include "scaling/sheet_layout.h"
-#include "startup/shared_state.h"
 #include "support/fake_dialogs.h"
 
 #include <gtest/gtest.h>
@@ -387,6 +387,26 @@ TEST_F(ParticularCaseTest, CommandsWorkWithTheirMenuDisabled) {
 TEST(CaseCaptions, CodesThatAreNoCaseHaveNoCommandCaption) {
     for (const char* code : {"06", "  ", "3A", ""})
         EXPECT_EQ(case_command_caption(code), std::nullopt) << code;
+}
+
+TEST_F(ParticularCaseTest, RightButtonCaseFollowsFoE) {
+    const struct {
+        const char* value;
+        const char* qualifying;
+        const char* descriptive;
+        const char* expected;
+    } cases[] = {
+        {"300", "", "", "mancanza_es_di_giorno_principale"},
+        {"", "", "A", "mancanza_es_di_giorno_principale"},
+        {"", "", "", "mancanza_es_di_notte_principale"},
+        {"", "E", "", "mancanza_es_di_notte_principale"},
+    };
+    for (const auto& c : cases) {
+        form.set_text("Text3", c.value);
+        form.set_text("Text19", c.qualifying);
+        form.set_text("Text34", c.descriptive);
+        EXPECT_EQ(es_missing_case(form), c.expected) << c.value << c.qualifying << c.descriptive;
+    }
 }
 
 } // namespace

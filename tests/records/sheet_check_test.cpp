@@ -1,7 +1,7 @@
 #include "records/sheet_check.h"
 
+#include "common/shared_state.h"
 #include "scaling/sheet_layout.h"
-#include "startup/shared_state.h"
 #include "support/fake_dialogs.h"
 
 #include <gtest/gtest.h>

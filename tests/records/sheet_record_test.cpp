@@ -1,9 +1,9 @@
 #include "records/sheet_record.h"
 
+#include "common/shared_state.h"
 #include "common/text.h"
 #include "records/record_file.h"
 #include "scaling/sheet_layout.h"
-#include "startup/shared_state.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_folder.h"
 

@@ -1,10 +1,9 @@
 #include "scaling/muf_tool.h"
 
-#include "entry/key_map.h"
+#include "common/shared_state.h"
 #include "ionogram/plot.h"
 #include "scaling/m3000.h"
 #include "scaling/picking.h"
-#include "startup/shared_state.h"
 #include "support/fake_dialogs.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +38,7 @@ class MufToolTest : public ::testing::Test {
         form.muf_code = static_cast<std::int16_t>(code);
         form.muf_value = static_cast<float>(code) / 10.0f;
     }
-    void press(int key_code, int shift = 0) { form_key_down(scaling, key_code, shift); }
+    void press(int key_code, int shift = 0) { muf_step(scaling, key_code, shift); }
     int red_pixels() const {
         int count = 0;
         for (int y = -50; y <= 670; ++y)
@@ -58,7 +57,7 @@ class MufToolTest : public ::testing::Test {
 // 29.4 shown; 29400 / 80 = 367.5 goes to the even 368.
 TEST_F(MufToolTest, WorkedExampleFromThePickedPoint) {
     form.selected_characteristic = "foF2";
-    form_mouse_down(scaling, 1, 0, 284, 190);
+    pick_on_plot(scaling, 284, 190);
     ASSERT_EQ(form.text("Text13"), "80");
     EXPECT_NEAR(muf_of_echo(form.foF2_point.frequency, form.foF2_point.height), 29.26, 0.005);
 
@@ -420,7 +419,7 @@ TEST_F(MufToolTest, StoredCodesOutsideTheLimitsStepFromWhereTheyAre) {
 // opening step.
 TEST_F(MufToolTest, PointBelowThreeMegahertzStartsThere) {
     form.selected_characteristic = "foF2";
-    form_mouse_down(scaling, 1, 0, 1, 600);
+    pick_on_plot(scaling, 1, 600);
     ASSERT_EQ(form.text("Text13"), "10");
     open("MUF3000F2");
     EXPECT_EQ(form.text("Text15"), "20");

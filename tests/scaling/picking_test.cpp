@@ -1,6 +1,6 @@
 #include "scaling/picking.h"
 
-#include "startup/shared_state.h"
+#include "common/shared_state.h"
 #include "support/fake_dialogs.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +23,7 @@ class PickingTest : public ::testing::Test {
     }
     void click(const char* key, float x, float y = 300) {
         form.selected_characteristic = key;
-        form_mouse_down(scaling, 1, 0, x, y);
+        pick_on_plot(scaling, x, y);
     }
     // The column of a frequency in MHz and the row of a height in km.
     static float column(double mhz) { return static_cast<float>(std::lrint(40 * mhz - 36)); }
@@ -262,33 +262,6 @@ TEST_F(PickingTest, CriticalFrequencyPickRecomputesM3000) {
     click("foF2", column(8.0));
     EXPECT_EQ(form.text("Text16"), "");
     EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST_F(PickingTest, RightButtonCaseFollowsFoE) {
-    const struct {
-        const char* value;
-        const char* qualifying;
-        const char* descriptive;
-        const char* expected;
-    } cases[] = {
-        {"300", "", "", "mancanza_es_di_giorno_principale"},
-        {"", "", "A", "mancanza_es_di_giorno_principale"},
-        {"", "", "", "mancanza_es_di_notte_principale"},
-        {"", "E", "", "mancanza_es_di_notte_principale"},
-    };
-    for (const auto& c : cases) {
-        form.set_text("Text3", c.value);
-        form.set_text("Text19", c.qualifying);
-        form.set_text("Text34", c.descriptive);
-        EXPECT_EQ(es_missing_case(form), c.expected) << c.value << c.qualifying << c.descriptive;
-    }
-}
-
-TEST_F(PickingTest, RightButtonNeverPicks) {
-    form.selected_characteristic = "foF2";
-    form_mouse_down(scaling, 2, 0, 284, 190);
-    EXPECT_EQ(form.picked_text, "");
-    EXPECT_EQ(form.foF2_point.frequency, 0.0f);
 }
 
 } // namespace

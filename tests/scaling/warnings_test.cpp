@@ -1,6 +1,6 @@
 #include "scaling/picking.h"
 
-#include "startup/shared_state.h"
+#include "common/shared_state.h"
 #include "support/fake_dialogs.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +27,7 @@ class WarningsTest : public ::testing::Test {
     }
     void click(const char* key, float x, float y = 300) {
         form.selected_characteristic = key;
-        form_mouse_down(scaling, 1, 0, x, y);
+        pick_on_plot(scaling, x, y);
     }
     void fill(const std::map<std::string, std::string>& texts) {
         for (const auto& [box, text] : texts)

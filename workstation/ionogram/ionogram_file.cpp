@@ -1,7 +1,7 @@
 #include "ionogram/ionogram_file.h"
 
+#include "common/conversions.h"
 #include "common/file_io.h"
-#include "startup/conversions.h"
 
 #include <algorithm>
 #include <array>

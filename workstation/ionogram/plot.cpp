@@ -1,6 +1,6 @@
 #include "ionogram/plot.h"
 
-#include "startup/conversions.h"
+#include "common/conversions.h"
 
 #include <algorithm>
 #include <array>

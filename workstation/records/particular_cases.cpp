@@ -1,9 +1,9 @@
 #include "records/particular_cases.h"
 
+#include "common/conversions.h"
 #include "common/dialogs.h"
 #include "scaling/selection.h"
 #include "scaling/sheet_layout.h"
-#include "startup/conversions.h"
 
 #include <array>
 #include <functional>
@@ -250,6 +250,12 @@ std::optional<std::string> case_command_caption(std::string_view code) {
         if (entry.code == code)
             return std::string(entry.caption);
     return std::nullopt;
+}
+
+std::string_view es_missing_case(const ScalingForm& form) {
+    if (!form.empty("Text3") || !form.empty("Text34"))
+        return "mancanza_es_di_giorno_principale";
+    return "mancanza_es_di_notte_principale";
 }
 
 void run_case_command(Scaling& scaling, std::string_view menu_control) {

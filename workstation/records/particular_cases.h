@@ -13,6 +13,10 @@ namespace scalvo {
 // keys F5 to F9 run the commands whatever it is.
 void run_case_command(Scaling& scaling, std::string_view menu_control);
 
+// The particular case the right button runs: daytime when foE's value or its descriptive
+// letter is filled, nighttime otherwise (menu control names).
+std::string_view es_missing_case(const ScalingForm& form);
+
 // Label11's caption when a command sets the case (the menu's wording: "Daily", "Nocturnal",
 // "more reflections"); nullopt for "06", whose command leaves the caption alone.
 std::optional<std::string> case_command_caption(std::string_view code);

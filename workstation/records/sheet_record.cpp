@@ -1,10 +1,10 @@
 #include "records/sheet_record.h"
 
+#include "common/conversions.h"
+#include "common/shared_state.h"
 #include "common/text.h"
 #include "records/record_file.h"
 #include "scaling/sheet_layout.h"
-#include "startup/conversions.h"
-#include "startup/shared_state.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "scaling/m3000.h"
 
-#include "startup/conversions.h"
+#include "common/conversions.h"
 
 #include <cstdint>
 

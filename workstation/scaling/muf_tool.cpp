@@ -1,11 +1,11 @@
 #include "scaling/muf_tool.h"
 
+#include "common/conversions.h"
 #include "common/dialogs.h"
+#include "common/shared_state.h"
 #include "common/text.h"
 #include "ionogram/plot.h"
 #include "scaling/m3000.h"
-#include "startup/conversions.h"
-#include "startup/shared_state.h"
 
 #include <algorithm>
 #include <array>

@@ -1,11 +1,10 @@
 #include "scaling/picking.h"
 
+#include "common/conversions.h"
+#include "common/shared_state.h"
 #include "common/text.h"
-#include "records/particular_cases.h"
 #include "scaling/m3000.h"
 #include "scaling/warnings.h"
-#include "startup/conversions.h"
-#include "startup/shared_state.h"
 
 #include <array>
 #include <cmath>
@@ -233,12 +232,6 @@ void pick_tenths(Scaling& scaling, const PickTarget& target, int x, int y) {
 
 } // namespace
 
-std::string_view es_missing_case(const ScalingForm& form) {
-    if (!form.empty("Text3") || !form.empty("Text34"))
-        return "mancanza_es_di_giorno_principale";
-    return "mancanza_es_di_notte_principale";
-}
-
 std::string picked_frequency_text(int x) {
     // Columns left of 1 MHz count as 1 MHz.
     if (x <= 3)
@@ -262,11 +255,7 @@ std::string picked_height_text(int y) {
     return number_text(1.125 * y + 85.5);
 }
 
-void form_mouse_down(Scaling& scaling, int button, int /*shift*/, float x, float y) {
-    if (button == 2) {
-        run_case_command(scaling, es_missing_case(scaling.form));
-        return;
-    }
+void pick_on_plot(Scaling& scaling, float x, float y) {
     // Written so that a position that is not a number fails too.
     if (!(x >= 1 && x <= 764 && y >= 1 && y <= 600) || !scaling.shared.ionogram_loaded)
         return;

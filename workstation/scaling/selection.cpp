@@ -1,11 +1,11 @@
 #include "scaling/selection.h"
 
-#include "ionogram/scaling_form_load.h"
+#include "common/conversions.h"
+#include "common/shared_state.h"
 #include "scaling/es_type_rules.h"
 #include "scaling/muf_tool.h"
+#include "scaling/plot_view.h"
 #include "scaling/sheet_layout.h"
-#include "startup/conversions.h"
-#include "startup/shared_state.h"
 
 namespace scalvo {
 

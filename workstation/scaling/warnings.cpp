@@ -1,8 +1,8 @@
 #include "scaling/warnings.h"
 
+#include "common/conversions.h"
 #include "common/dialogs.h"
 #include "common/text.h"
-#include "startup/conversions.h"
 
 #include <array>
 
