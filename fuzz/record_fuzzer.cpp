@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static scalvo::SharedState shared;
     static SilentDialogs dialogs;
     static scalvo::Scaling scaling{form, shared, dialogs};
-    for (auto& [name, box] : form.boxes)
-        box.text.clear();
+    for (const scalvo::Box box : scalvo::sheet_boxes)
+        form.set_text(box, "");
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     form.current_record = bytes;
     form.previous_record = bytes;

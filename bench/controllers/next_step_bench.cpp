@@ -26,14 +26,15 @@ class SilentDialogs : public scalvo::Dialogs {
 
 // A sheet that passes the check: the six characteristics every sounding reports.
 void fill_sheet(scalvo::ScalingForm& form) {
-    for (const auto& [box, text] :
-         std::initializer_list<std::pair<const char*, const char*>>{{"Text1", "15"},
-                                                                    {"Text6", "15"},
-                                                                    {"Text8", "250"},
-                                                                    {"Text13", "72"},
-                                                                    {"Text15", "253"},
-                                                                    {"Text14", "77"},
-                                                                    {"Text37", "S"}})
+    using scalvo::Row;
+    for (const auto& [box, text] : std::initializer_list<std::pair<scalvo::Box, const char*>>{
+             {value_box(Row::fmin), "15"},
+             {value_box(Row::fbEs), "15"},
+             {value_box(Row::hF), "250"},
+             {value_box(Row::foF2), "72"},
+             {value_box(Row::MUF3000F2), "253"},
+             {value_box(Row::fxI), "77"},
+             {descriptive_box(Row::fbEs), "S"}})
         form.set_text(box, text);
 }
 

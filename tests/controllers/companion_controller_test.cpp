@@ -213,7 +213,8 @@ TEST_F(CompanionTest, UsableFileWithItsOwnIonogram) {
               "  (sounding frequency step =  .1 MHz)");
     EXPECT_EQ(companion.ionogram.frequency_count, 191);
     EXPECT_EQ(form.ionogram.frequency_count, 381);
-    EXPECT_EQ(form.particular_case_code, "xx"); // the companion takes no particular case
+    EXPECT_EQ(form.particular_case_code,
+              ParticularCase::none); // the companion takes no particular case
     EXPECT_EQ(form.label11, "");
     // a refused file next: the window keeps nothing of the sounding before
     testing::write_bytes(shared.ionogram_folder / "ZE20R_2026339111500.rdf", "no ionogram");
@@ -229,13 +230,13 @@ TEST_F(CompanionTest, TheScalingFormAsksForTheWindow) {
     ScalingForm form;
     ScalingController logic(form, shared, dialogs, controller);
     at(10, 45);
-    logic.button_click("show_next_ionogram");
-    EXPECT_EQ(form.request, WindowRequest::show_companion);
-    form.request = WindowRequest::none;
+    logic.control_click(FormControl::show_simultaneously);
+    EXPECT_EQ(logic.take_request(), WindowRequest::show_companion);
+    EXPECT_EQ(logic.take_request(), WindowRequest::none);
     companion.shown = false;
     at(23, 45);
-    logic.button_click("show_next_ionogram");
-    EXPECT_EQ(form.request, WindowRequest::none);
+    logic.control_click(FormControl::show_simultaneously);
+    EXPECT_EQ(logic.take_request(), WindowRequest::none);
     EXPECT_EQ(dialogs.last().text, "This is the last ionogram you can scale");
 }
 

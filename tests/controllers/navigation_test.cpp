@@ -3,7 +3,7 @@
 #include "common/calendar.h"
 #include "common/shared_state.h"
 #include "records/record_file.h"
-#include "support/fake_dialogs.h"
+#include "support/scaling_fixture.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,6 @@
 namespace scalvo {
 namespace {
 
-using testing::FakeDialogs;
 using testing::read_bytes;
 using testing::TempFolder;
 using testing::write_bytes;
@@ -25,7 +24,7 @@ std::string header_with(const std::string& code) {
     return header;
 }
 
-class NavigationTest : public ::testing::Test {
+class NavigationTest : public testing::ScalingTest {
   protected:
     void SetUp() override { start("15"); }
 
@@ -64,36 +63,32 @@ class NavigationTest : public ::testing::Test {
     }
 
     TempFolder folder;
-    SharedState shared;
-    FakeDialogs dialogs;
-    ScalingForm form;
-    Scaling scaling{form, shared, dialogs};
 };
 
 TEST_F(NavigationTest, NextAndPreviousStepByTheIntervalAndRememberThePosition) {
     at(10, 0, 41);
-    form.set_text("Text13", "72");
+    form.set_text(value_box(Row::foF2), "72");
     prima_click(scaling);
     expect_at(9, 45, 40);
     EXPECT_EQ(settings(), "05-12-2026\r\n09\r\n45\r\n15\r\n40\r\n");
     EXPECT_EQ(record(41).substr(0, 5), "10:00");
     EXPECT_EQ(record(41).substr(165, 3), " 72");
-    EXPECT_EQ(form.text("Text13"), ""); // the sheet of 09:45, blank
-    EXPECT_EQ(form.text("Text47"), ""); // 09:30 is blank too
+    EXPECT_EQ(form.text(value_box(Row::foF2)), "");    // the sheet of 09:45, blank
+    EXPECT_EQ(form.text(previous_box(Row::foF2)), ""); // 09:30 is blank too
     successivo_click(scaling);
     expect_at(10, 0, 41);
-    EXPECT_EQ(form.text("Text13"), "72");
+    EXPECT_EQ(form.text(value_box(Row::foF2)), "72");
     EXPECT_EQ(settings(), "05-12-2026\r\n10\r\n00\r\n15\r\n41\r\n");
-    EXPECT_EQ(form.selected_characteristic, "foF2");
-    EXPECT_EQ(form.focus, "lettera_descrittiva_fof2");
+    EXPECT_EQ(form.selected_characteristic, Row::foF2);
+    EXPECT_EQ(form.focus, descriptive_box(Row::foF2));
 }
 
 TEST_F(NavigationTest, TheFirstAndLastSoundingsStayAfterTheirRecordIsWritten) {
     write_bytes(ionogram(0, 0), header_with("ab"));
     at(0, 0, 1);
     shared.ionogram_loaded = true;
-    form.particular_case_code = "02";
-    form.set_text("Text1", "15");
+    form.particular_case_code = ParticularCase::daytime_es_missing;
+    form.set_text(value_box(Row::fmin), "15");
     prima_click(scaling);
     expect_at(0, 0, 1);
     EXPECT_EQ(dialogs.last().text, "This is the first ionogram you can scale");
@@ -102,7 +97,7 @@ TEST_F(NavigationTest, TheFirstAndLastSoundingsStayAfterTheirRecordIsWritten) {
     EXPECT_EQ(read_bytes(ionogram(0, 0)).substr(59, 2), "ab");
 
     at(23, 45, 96);
-    form.set_text("Text1", "16");
+    form.set_text(value_box(Row::fmin), "16");
     successivo_click(scaling);
     expect_at(23, 45, 96);
     EXPECT_EQ(dialogs.last().text, "This is the last ionogram you can scale");
@@ -130,7 +125,7 @@ TEST_F(NavigationTest, TheCaseCodeGoesIntoTheIonogramLeftWhenItWasLoaded) {
         write_bytes(ionogram(12, 0), header_with("ab"));
         at(12, 0, 49);
         shared.ionogram_loaded = c.loaded;
-        form.particular_case_code = c.code;
+        form.particular_case_code = case_of_code(c.code);
         successivo_click(scaling);
         expect_at(12, 15, 50);
         const std::string bytes = read_bytes(ionogram(12, 0));
@@ -143,10 +138,10 @@ TEST_F(NavigationTest, TheEsTypesFormatBlocksEveryWayOut) {
     at(12, 0, 49);
     for (const char* types : {"F", "F1L"}) {
         dialogs.clear();
-        form.set_text("Text7", types);
+        form.set_text(value_box(Row::es_types), types);
         successivo_click(scaling);
         prima_click(scaling);
-        end_of_scaling(scaling);
+        EXPECT_FALSE(end_of_scaling(scaling));
         EXPECT_FALSE(form_query_unload(scaling));
         expect_at(12, 0, 49);
         EXPECT_EQ(dialogs.texts(),
@@ -155,11 +150,10 @@ TEST_F(NavigationTest, TheEsTypesFormatBlocksEveryWayOut) {
                                             "The format of Es Types is not correct!!",
                                             "The format Es Types is not correct!!"}));
         EXPECT_EQ(record(49), blank_record());
-        EXPECT_EQ(form.request, WindowRequest::none);
     }
     for (const char* types : {"", "F1", "F1L2"}) {
         at(12, 0, 49);
-        form.set_text("Text7", types);
+        form.set_text(value_box(Row::es_types), types);
         successivo_click(scaling);
         expect_at(12, 15, 50);
     }
@@ -179,80 +173,76 @@ TEST_F(NavigationTest, TheSheetCheckRunsOnlyWithYes) {
 TEST_F(NavigationTest, NextDecidesDayOrNight) {
     at(12, 0, 49);
     successivo_click(scaling);
-    EXPECT_EQ(form.day_night, "n");
-    form.set_text("Text19", "E");
+    EXPECT_EQ(form.day_night, DayNight::night);
+    form.set_text(qualifying_box(Row::foE), "E");
     successivo_click(scaling);
-    EXPECT_EQ(form.day_night, "d");
-    form.day_night = "x";
+    EXPECT_EQ(form.day_night, DayNight::day);
+    form.day_night = DayNight::unset;
     prima_click(scaling);
-    EXPECT_EQ(form.day_night, "x");
+    EXPECT_EQ(form.day_night, DayNight::unset);
 }
 
 TEST_F(NavigationTest, MovingOntoTheFirstSoundingEmptiesThePreviousBoxes) {
     at(0, 15, 2);
-    form.set_text("Text47", "72");
+    form.set_text(previous_box(Row::foF2), "72");
     prima_click(scaling);
     expect_at(0, 0, 1);
-    for (const auto& [name, box] : form.boxes) {
-        if (!box.visible) {
-            EXPECT_EQ(box.text, "") << name;
-        }
-    }
+    for (const Row row : all_rows)
+        EXPECT_EQ(form.text(previous_box(row)), "") << row;
 }
 
 TEST_F(NavigationTest, AFailedRecordWriteStopsTheMoveAndKeepsTheSheet) {
     at(12, 0, 49);
-    form.set_text("Text13", "72");
+    form.set_text(value_box(Row::foF2), "72");
     std::filesystem::remove(shared.scaled_values_file);
     std::filesystem::create_directory(shared.scaled_values_file);
     successivo_click(scaling);
     expect_at(12, 0, 49);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_NE(dialogs.last().text.find("ZE20R_05122026_15.txt"), std::string::npos);
-    EXPECT_EQ(form.text("Text13"), "72");
+    EXPECT_EQ(form.text(value_box(Row::foF2)), "72");
     EXPECT_FALSE(std::filesystem::exists(folder / "setting.txt"));
 }
 
 TEST_F(NavigationTest, AFailedSettingsOrCaseCodeWriteUndoesTheStep) {
     at(12, 0, 49);
-    form.set_text("Text13", "72");
+    form.set_text(value_box(Row::foF2), "72");
     // A folder where the file should be refuses the rename onto it.
     std::filesystem::create_directory(folder / "setting.txt");
     successivo_click(scaling);
     expect_at(12, 0, 49);
     EXPECT_NE(dialogs.last().text.find("setting.txt"), std::string::npos);
-    EXPECT_EQ(form.text("Text13"), "72");
+    EXPECT_EQ(form.text(value_box(Row::foF2)), "72");
     EXPECT_EQ(record(49).substr(165, 3), " 72");
     std::filesystem::remove(folder / "setting.txt");
 
     dialogs.clear();
     shared.ionogram_loaded = true;
-    form.particular_case_code = "xx";
+    form.particular_case_code = ParticularCase::none;
     std::filesystem::create_directory(ionogram(12, 0));
     prima_click(scaling);
     expect_at(12, 0, 49);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_NE(dialogs.last().text.find(make_ionogram_file_name(shared, 12, 0)), std::string::npos);
-    EXPECT_EQ(form.text("Text13"), "72");
+    EXPECT_EQ(form.text(value_box(Row::foF2)), "72");
 }
 
 TEST_F(NavigationTest, EscapeStoresTheSheetAndAsksForTheParametersForm) {
     write_bytes(ionogram(12, 0), header_with("ab"));
     at(12, 0, 49);
     shared.ionogram_loaded = true;
-    form.particular_case_code = "05";
-    form.selected_characteristic = "hF";
-    form.set_text("Text8", "250");
-    end_of_scaling(scaling);
-    EXPECT_EQ(form.request, WindowRequest::show_parameters_form);
-    EXPECT_EQ(form.selected_characteristic, "");
+    form.particular_case_code = ParticularCase::partial_absorption;
+    form.selected_characteristic = Row::hF;
+    form.set_text(value_box(Row::hF), "250");
+    EXPECT_TRUE(end_of_scaling(scaling));
+    EXPECT_EQ(form.selected_characteristic, std::nullopt);
     EXPECT_EQ(record(49).substr(120, 3), "250");
     EXPECT_EQ(read_bytes(ionogram(12, 0)).substr(59, 2), "05");
 }
 
 TEST_F(NavigationTest, ClosingStoresTheSheetOfTheSoundingOnScreen) {
     at(12, 0, 49);
-    form.set_text("Text8", "250");
+    form.set_text(value_box(Row::hF), "250");
     EXPECT_TRUE(form_query_unload(scaling));
     EXPECT_EQ(record(49).substr(120, 3), "250");
     expect_at(12, 0, 49);

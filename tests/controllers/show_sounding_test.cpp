@@ -3,6 +3,7 @@
 #include "common/shared_state.h"
 #include "ionogram/synthetic_ionogram.h"
 #include "ionogram/window_caption.h"
+#include "records/particular_cases.h"
 #include "scaling/plot_view.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_folder.h"
@@ -29,10 +30,14 @@ class ScalingFormLoadTest : public ::testing::Test {
     }
     void expect_no_ionogram() {
         EXPECT_FALSE(shared.ionogram_loaded);
-        EXPECT_EQ(form.particular_case_code, "xx");
+        EXPECT_EQ(form.particular_case_code, ParticularCase::none);
         EXPECT_EQ(form.label11, "");
-        for (std::string_view entry : case_menu_entries)
-            EXPECT_EQ(form.menu_enabled.at(std::string(entry)), entry == "no_ionogramma") << entry;
+        for (std::size_t k = 0; k < case_command_count; ++k) {
+            const auto command = static_cast<CaseCommand>(k);
+            EXPECT_EQ(case_command_enabled(shared.ionogram_loaded, command),
+                      command == CaseCommand::no_ionogram)
+                << k;
+        }
         EXPECT_EQ(form.plot.pixel(300, 300), (Rgb{0, 0, 0}));
         EXPECT_EQ(form.plot.pixel(4, 300), (Rgb{0, 0, 0})); // no grey line
         EXPECT_EQ(form.plot.pixel(0, 0), (Rgb{255, 255, 0}));
@@ -55,10 +60,10 @@ TEST_F(ScalingFormLoadTest, UsableFileIsReadNormalisedAndDrawn) {
     EXPECT_EQ(form.sounding_caption, "2026-December- 5  07:45 [UT]");
     EXPECT_EQ(form.caption, std::string(caption_0745) + "  (sounding frequency step =  .05 MHz)");
     EXPECT_EQ(shared.station_name, "Farnel");
-    EXPECT_EQ(form.particular_case_code, "05");
+    EXPECT_EQ(form.particular_case_code, ParticularCase::partial_absorption);
     EXPECT_EQ(form.label11, "Particular Case: Partial absorption");
-    for (std::string_view entry : case_menu_entries)
-        EXPECT_TRUE(form.menu_enabled.at(std::string(entry))) << entry;
+    for (std::size_t k = 0; k < case_command_count; ++k)
+        EXPECT_TRUE(case_command_enabled(shared.ionogram_loaded, static_cast<CaseCommand>(k))) << k;
     EXPECT_EQ(
         *std::max_element(form.ionogram.amplitude_grid.begin(), form.ionogram.amplitude_grid.end()),
         254);
@@ -76,14 +81,14 @@ TEST_F(ScalingFormLoadTest, CaptionShowsTheFileStep) {
     write_ionogram(testing::daytime_ionogram("01.000 20.000 0.025", 761, 1.0, 0.025));
     load_sounding(scaling);
     EXPECT_EQ(form.caption, std::string(caption_0745) + "  (sounding frequency step =  .025 MHz)");
-    EXPECT_EQ(form.particular_case_code, "xx");
+    EXPECT_EQ(form.particular_case_code, ParticularCase::none);
     EXPECT_EQ(form.label11, "");
 }
 
 TEST_F(ScalingFormLoadTest, MissingFile) {
     shared.station_name = "Farnel";
     form.label11 = "Particular Case: Partial absorption";
-    form.particular_case_code = "05";
+    form.particular_case_code = ParticularCase::partial_absorption;
     load_sounding(scaling);
     EXPECT_EQ(form.caption, caption_0745);
     EXPECT_EQ(shared.last_error_number, 53);
@@ -123,7 +128,7 @@ TEST_F(ScalingFormLoadTest, AnUnknownCodeLeavesNoCaptionOfAnotherSounding) {
                    "ZE20R_2026339073000.rdf");
     load_sounding(scaling);
     EXPECT_TRUE(shared.ionogram_loaded);
-    EXPECT_EQ(form.particular_case_code, "  ");
+    EXPECT_EQ(form.particular_case_code, ParticularCase::unknown);
     EXPECT_EQ(form.label11, "");
 }
 

@@ -1,5 +1,6 @@
 #include "entry/es_types.h"
 
+#include "common/text_box.h"
 #include "support/scaling_fixture.h"
 
 #include <string>
@@ -52,13 +53,13 @@ TEST(EsTypesKeyDown, DiscardsTheCaretAndForwardDeleteKeys) {
 
 class EsTypesBoxTest : public ScalingTest {
   protected:
-    // Keys typed into Text7 through its filter, the caret at the end.
+    // Keys typed into the Es types box through its filter, the caret at the end.
     void type(const std::string& keys) {
         for (char key : keys)
             if (const int code = es_types_key_press(es_types(), static_cast<unsigned char>(key)))
-                type_character(form.box("Text7"), code);
+                type_character(es_types(), max_length(value_box(Row::es_types)), false, code);
     }
-    std::string& es_types() { return form.box("Text7").text; }
+    std::string& es_types() { return form.text(value_box(Row::es_types)); }
 };
 
 TEST_F(EsTypesBoxTest, TypingBuildsTwoEntriesAndNothingMore) {
@@ -133,7 +134,7 @@ TEST_F(EsTypesBoxTest, OtherContentIsNotStepped) {
 }
 
 TEST_F(EsTypesBoxTest, StepsWorkWhateverRowIsSelected) {
-    select("foF2");
+    select(Row::foF2);
     es_types() = "L2";
     esup_click(scaling);
     EXPECT_EQ(es_types(), "L3");

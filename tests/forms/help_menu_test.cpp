@@ -2,12 +2,8 @@
 #include "forms/help_menu.h"
 #include "forms/scaling_window.h"
 
-#include "common/shared_state.h"
-#include "controllers/companion_controller.h"
 #include "scalvo_version.h"
-#include "support/fake_dialogs.h"
-#include "support/temp_folder.h"
-#include "support/working_day.h"
+#include "support/scaling_window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,23 +18,12 @@
 namespace scalvo {
 namespace {
 
-class HelpMenuTest : public ::testing::Test {
+class HelpMenuTest : public testing::ScalingWindowFixture {
   protected:
     void SetUp() override {
-        testing::start_day(shared, folder.path());
-        shared.sounding_hour = 7;
-        shared.sounding_minute = 45;
-        window = std::make_unique<ScalingWindow>(shared, dialogs, companion);
-        window->load();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        start(7, 45);
+        open();
     }
-
-    testing::TempFolder folder;
-    SharedState shared;
-    testing::FakeDialogs dialogs;
-    CompanionForm companion_form;
-    CompanionController companion{companion_form, shared, dialogs};
-    std::unique_ptr<ScalingWindow> window;
 };
 
 TEST_F(HelpMenuTest, LastEntryOfTheBarStillOneRow) {

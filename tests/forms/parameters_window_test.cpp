@@ -5,6 +5,7 @@
 #include "support/fake_dialogs.h"
 #include "support/temp_folder.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,9 +59,31 @@ TEST_F(ParametersWindowTest, ControlsStandAtTheirDesignPlaces) {
     EXPECT_EQ(child<QLineEdit>("giorno")->text(), "05-12-2026");
     EXPECT_EQ(child<QComboBox>("minutes")->currentText(), "45");
     EXPECT_EQ(child<QComboBox>("incremento")->count(), 5);
-    // Accessibility tools find the boxes by name and the labels by their text.
-    EXPECT_EQ(child<QLineEdit>("giorno")->accessibleName(), "giorno");
-    EXPECT_EQ(child<QLabel>("Label5")->accessibleDescription(), "Label5");
+    // Accessibility tools announce each control by what it means (a label by its text) and
+    // find it by its control name, the description.
+    const struct {
+        const char* name;
+        const char* announced;
+    } announced_controls[] = {
+        {"giorno", "Date (dd-mm-yyyy)"},
+        {"hour", "Hour of the sounding"},
+        {"minutes", "Minutes of the sounding"},
+        {"incremento", "Difference in minutes between       two consecutive ionograms"},
+        {"Label1", "Date (dd-mm-yyyy)"},
+        {"Label5", "START THE SCALING OF THE IONOGRAMS"},
+    };
+    for (const auto& c : announced_controls) {
+        QWidget* widget = child<QWidget>(c.name);
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(accessible, nullptr) << c.name;
+        // A list is announced with its current item as its name, and the label standing for it.
+        QStringList announced{accessible->text(QAccessible::Name)};
+        for (const auto& [label, relation] : accessible->relations(QAccessible::Label))
+            announced << label->text(QAccessible::Name);
+        EXPECT_TRUE(announced.contains(QString::fromLatin1(c.announced)))
+            << c.name << ": " << announced.join(", ").toStdString();
+        EXPECT_EQ(widget->accessibleDescription(), c.name);
+    }
 }
 
 TEST_F(ParametersWindowTest, TypingInTheDateBoxGoesThroughItsFilter) {

@@ -4,14 +4,10 @@
 // digit row's keys wherever they stand on the layout.
 #include "forms/scaling_window.h"
 
-#include "common/shared_state.h"
-#include "controllers/companion_controller.h"
 #include "forms/plot_surface.h"
 #include "ionogram/synthetic_ionogram.h"
 #include "records/record_file.h"
-#include "support/fake_dialogs.h"
-#include "support/temp_folder.h"
-#include "support/working_day.h"
+#include "support/scaling_window_fixture.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -24,19 +20,15 @@ namespace {
 enum class Press { click, double_click };
 
 // The scaling form of 07:45 with an ionogram on screen; foF2 is selected by the load.
-class ScalingInputTest : public ::testing::Test {
+class ScalingInputTest : public testing::ScalingWindowFixture {
   protected:
     void SetUp() override {
-        testing::start_day(shared, folder.path());
-        shared.sounding_hour = 7;
-        shared.sounding_minute = 45;
+        start(7, 45);
         shared.current_record_number = 32;
         ASSERT_FALSE(create_blank_scaled_values_file(shared.scaled_values_file, 96));
         testing::write_bytes(shared.ionogram_folder / "ZE20R_2026339074500.rdf",
                              testing::daytime_ionogram());
-        window = std::make_unique<ScalingWindow>(shared, dialogs, companion);
-        window->load();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        open();
         ASSERT_TRUE(shared.ionogram_loaded);
         surface = window->findChild<PlotSurface*>(QStringLiteral("immagine_surface"));
     }
@@ -58,20 +50,14 @@ class ScalingInputTest : public ::testing::Test {
         else
             QTest::mouseDClick(window->windowHandle(), button, {}, at);
     }
-    std::map<std::string, std::string, std::less<>> sheet() const {
-        std::map<std::string, std::string, std::less<>> texts;
-        for (const auto& [name, box] : window->form().boxes)
-            texts[name] = box.text;
+    std::map<Box, std::string> sheet() const {
+        std::map<Box, std::string> texts;
+        for (const Box box : sheet_boxes)
+            texts[box] = window->form().text(box);
         return texts;
     }
 
     static constexpr int surface_left = -220;
-    testing::TempFolder folder;
-    SharedState shared;
-    testing::FakeDialogs dialogs;
-    CompanionForm companion_form;
-    CompanionController companion{companion_form, shared, dialogs};
-    std::unique_ptr<ScalingWindow> window;
     PlotSurface* surface = nullptr;
 };
 
@@ -90,17 +76,17 @@ TEST_F(ScalingInputTest, ChoosingTheMufRowOpensTheToolOnce) {
         {"lettera_qualificativa_muf3000f2", Press::double_click},
     };
     for (const auto& way : ways) {
-        window->controller().label_click("foF2");
-        window->form().set_text("Text15", "");
-        window->form().set_text("Text16", "");
+        window->controller().label_click(Row::foF2);
+        window->form().set_text(testing::sheet_box("Text15"), "");
+        window->form().set_text(testing::sheet_box("Text16"), "");
         window->sync();
         press(Press::click, Qt::LeftButton, plot_point(284, 190));
-        ASSERT_EQ(window->form().text("Text13"), "80") << way.control;
+        ASSERT_EQ(window->form().text(testing::sheet_box("Text13")), "80") << way.control;
         press(way.how, Qt::LeftButton, middle_of(control(way.control)));
         const bool twice = way.how == Press::double_click;
-        EXPECT_EQ(window->form().selected_characteristic, "MUF3000F2") << way.control << twice;
-        EXPECT_EQ(window->form().text("Text15"), "294") << way.control << twice;
-        EXPECT_EQ(window->form().text("Text16"), "368") << way.control << twice;
+        EXPECT_EQ(window->form().selected_characteristic, Row::MUF3000F2) << way.control << twice;
+        EXPECT_EQ(window->form().text(testing::sheet_box("Text15")), "294") << way.control << twice;
+        EXPECT_EQ(window->form().text(testing::sheet_box("Text16")), "368") << way.control << twice;
     }
     EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -126,8 +112,8 @@ TEST_F(ScalingInputTest, OnlyThePlotAndItsMarginsTakeTheRightButton) {
         {nullptr, true},
     };
     for (const auto& place : places) {
-        window->controller().menu_click("annulla_caso_particolare");
-        window->form().set_text("Text1", "15");
+        window->controller().menu_click(CaseCommand::delete_case);
+        window->form().set_text(testing::sheet_box("Text1"), "15");
         window->sync();
         dialogs.clear();
         const auto before = sheet();
@@ -139,7 +125,7 @@ TEST_F(ScalingInputTest, OnlyThePlotAndItsMarginsTakeTheRightButton) {
         EXPECT_TRUE(dialogs.shown.empty()) << name;
         if (place.applies) {
             EXPECT_EQ(window->form().label11, "Particular Case: Nighttime Es missing") << name;
-            EXPECT_EQ(window->form().text("Text4"), "15") << name;
+            EXPECT_EQ(window->form().text(testing::sheet_box("Text4")), "15") << name;
         } else {
             EXPECT_EQ(window->form().label11, "") << name;
             EXPECT_EQ(sheet(), before) << name;
@@ -150,17 +136,17 @@ TEST_F(ScalingInputTest, OnlyThePlotAndItsMarginsTakeTheRightButton) {
 // The second press of a double click is no second mouse-down: no refusal after the case, no
 // second question after a doubtful height.
 TEST_F(ScalingInputTest, ADoubleClickOnThePlotIsOnePress) {
-    window->form().set_text("Text1", "15");
+    window->form().set_text(testing::sheet_box("Text1"), "15");
     window->sync();
     press(Press::double_click, Qt::RightButton, plot_point(400, 300));
     EXPECT_EQ(window->form().label11, "Particular Case: Nighttime Es missing");
     EXPECT_TRUE(dialogs.shown.empty()) << dialogs.last().text;
 
-    window->controller().label_click("hF");
+    window->controller().label_click(Row::hF);
     window->sync();
     dialogs.answers = {answer_yes, answer_yes};
     press(Press::double_click, Qt::LeftButton, plot_point(300, 281));
-    EXPECT_EQ(window->form().text("Text8"), "402");
+    EXPECT_EQ(window->form().text(testing::sheet_box("Text8")), "402");
     EXPECT_EQ(dialogs.shown.size(), 1u);
 }
 
@@ -169,7 +155,7 @@ TEST_F(ScalingInputTest, ADoubleClickOnThePlotIsOnePress) {
 TEST_F(ScalingInputTest, MufStepKeysAreTheDigitRowOnAnyLayout) {
     press(Press::click, Qt::LeftButton, plot_point(284, 190));
     press(Press::click, Qt::LeftButton, middle_of(control("MUF3000F2")));
-    ASSERT_EQ(window->form().text("Text15"), "294");
+    ASSERT_EQ(window->form().text(testing::sheet_box("Text15")), "294");
     const struct {
         const char* layout;
         Qt::Key key;
@@ -197,13 +183,15 @@ TEST_F(ScalingInputTest, MufStepKeysAreTheDigitRowOnAnyLayout) {
         QWidget* focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr) << k.layout;
         ASSERT_EQ(focus->objectName(), "lettera_descrittiva_muf3000f2") << k.layout;
-        const int before = std::stoi(window->form().text("Text15"));
+        const int before = std::stoi(window->form().text(testing::sheet_box("Text15")));
         QKeyEvent down(QEvent::KeyPress, k.key, k.modifiers, k.scan_code, 0, 0, k.text);
         QApplication::sendEvent(focus, &down);
         QKeyEvent up(QEvent::KeyRelease, k.key, k.modifiers, k.scan_code, 0, 0, k.text);
         QApplication::sendEvent(focus, &up);
-        EXPECT_EQ(std::stoi(window->form().text("Text15")), before + k.step) << k.layout;
-        EXPECT_EQ(window->form().text("lettera_descrittiva_muf3000f2"), "") << k.layout;
+        EXPECT_EQ(std::stoi(window->form().text(testing::sheet_box("Text15"))), before + k.step)
+            << k.layout;
+        EXPECT_EQ(window->form().text(testing::sheet_box("lettera_descrittiva_muf3000f2")), "")
+            << k.layout;
     }
     EXPECT_TRUE(dialogs.shown.empty());
 }

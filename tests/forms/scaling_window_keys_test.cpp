@@ -1,12 +1,8 @@
 // Keys in the real scaling window: nothing reaches a sheet box around its filter.
 #include "forms/scaling_window.h"
 
-#include "common/shared_state.h"
-#include "controllers/companion_controller.h"
 #include "records/record_file.h"
-#include "support/fake_dialogs.h"
-#include "support/temp_folder.h"
-#include "support/working_day.h"
+#include "support/scaling_window_fixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,32 +13,22 @@
 namespace scalvo {
 namespace {
 
-class ScalingKeysTest : public ::testing::Test {
+class ScalingKeysTest : public testing::ScalingWindowFixture {
   protected:
     void SetUp() override {
-        testing::start_day(shared, folder.path());
+        start();
         ASSERT_FALSE(create_blank_scaled_values_file(shared.scaled_values_file, 96));
-        window = std::make_unique<ScalingWindow>(shared, dialogs, companion);
-        window->load();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        open();
         window->activateWindow();
     }
-    QLineEdit* box(const char* name) {
-        return window->findChild<QLineEdit*>(QString::fromLatin1(name));
-    }
-
-    testing::TempFolder folder;
-    SharedState shared;
-    testing::FakeDialogs dialogs;
-    CompanionForm companion_form;
-    CompanionController companion{companion_form, shared, dialogs};
-    std::unique_ptr<ScalingWindow> window;
+    QLineEdit* box(const char* name) { return child<QLineEdit>(name); }
 };
 
 TEST_F(ScalingKeysTest, PasteUndoAndTheMiddleButtonPutNothingIntoABox) {
     QApplication::clipboard()->setText(QStringLiteral("hello"));
-    window->form().box("Text7").locked = false;
-    window->form().set_text("Text7", "F1");
+    // No row selected: the Es types box is open, as at design, and Ctrl clears nothing.
+    window->form().selected_characteristic.reset();
+    window->form().set_text(testing::sheet_box("Text7"), "F1");
     window->sync();
     QLineEdit* types = box("Text7");
     types->setFocus();
@@ -52,10 +38,10 @@ TEST_F(ScalingKeysTest, PasteUndoAndTheMiddleButtonPutNothingIntoABox) {
     QTest::mouseClick(types, Qt::MiddleButton);
     QTest::keyClick(types, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(types->text(), "F1");
-    EXPECT_EQ(window->form().text("Text7"), "F1");
+    EXPECT_EQ(window->form().text(testing::sheet_box("Text7")), "F1");
     QTest::keyClick(types, Qt::Key_L);
     QTest::keyClick(types, Qt::Key_2);
-    EXPECT_EQ(window->form().text("Text7"), "F1L2");
+    EXPECT_EQ(window->form().text(testing::sheet_box("Text7")), "F1L2");
     EXPECT_EQ(types->text(), "F1L2");
 }
 

@@ -1,13 +1,9 @@
 #include "forms/scaling_window.h"
 
 #include "common/calendar.h"
-#include "common/shared_state.h"
-#include "controllers/companion_controller.h"
 #include "ionogram/synthetic_ionogram.h"
 #include "records/record_file.h"
-#include "scaling/sheet_layout.h"
-#include "support/fake_dialogs.h"
-#include "support/temp_folder.h"
+#include "support/scaling_window_fixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,12 +16,9 @@
 namespace scalvo {
 namespace {
 
-using testing::FakeDialogs;
-using testing::TempFolder;
-
 // The scaling form of 07:45 on 5 December 2026, interval 15, with a quiet ionogram file (so
 // that the particular-case menu is enabled); record 31 (07:30) holds a scaled sheet.
-class ScalingSheetTest : public ::testing::Test {
+class ScalingSheetTest : public testing::ScalingWindowFixture {
   protected:
     void SetUp() override {
         shared.program_folder = folder.path();
@@ -49,15 +42,7 @@ class ScalingSheetTest : public ::testing::Test {
                              testing::ionogram_file(testing::ionogram_header("01.000 20.000 0.050"),
                                                     381, [](int, int) { return 0; }));
 
-        window = std::make_unique<ScalingWindow>(shared, dialogs, companion);
-        window->load();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-    template <typename T> T* child(std::string_view name) {
-        auto* widget = window->findChild<T*>(
-            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        open();
     }
     QColor text_colour(std::string_view label) {
         return child<QLabel>(label)->palette().color(QPalette::WindowText);
@@ -66,43 +51,38 @@ class ScalingSheetTest : public ::testing::Test {
         QWidget* focus = QApplication::focusWidget();
         return focus ? focus->objectName() : QString();
     }
-
-    TempFolder folder;
-    SharedState shared;
-    FakeDialogs dialogs;
-    CompanionForm companion_form;
-    CompanionController companion{companion_form, shared, dialogs};
-    std::unique_ptr<ScalingWindow> window;
 };
 
 TEST_F(ScalingSheetTest, RowsStandAtTheirDesignPlaces) {
     const QColor blue(0, 0, 192);
-    for (std::size_t k = 0; k < sheet_rows.size(); ++k) {
-        const SheetRow& row = sheet_rows[k];
-        const int top = 72 + 32 * static_cast<int>(k); // 1080 + 480 k twips
-        auto* label = child<QLabel>(row.key);
-        EXPECT_EQ(label->text().toStdString(), row.caption);
-        EXPECT_EQ(label->geometry().topLeft(), QPoint(56, top)) << row.key;
-        EXPECT_EQ(label->palette().color(QPalette::Window), blue) << row.key;
+    for (const Row row : all_rows) {
+        const int top = 72 + 32 * static_cast<int>(index_of(row)); // 1080 + 480 k twips
+        const std::string_view key = control_name(RowLabel{row});
+        auto* label = child<QLabel>(key);
+        EXPECT_EQ(label->text().toStdString(), caption(row));
+        EXPECT_EQ(label->geometry().topLeft(), QPoint(56, top)) << key;
+        EXPECT_EQ(label->palette().color(QPalette::Window), blue) << key;
         EXPECT_TRUE(label->autoFillBackground());
         EXPECT_EQ(label->font().family(), "Arial");
         EXPECT_EQ(label->isVisible(), true);
 
-        auto* previous = child<QLineEdit>(row.previous_box);
-        EXPECT_EQ(previous->geometry(), QRect(8, top, 41, 19)) << row.previous_box;
-        EXPECT_FALSE(previous->isVisible()) << row.previous_box;
-        if (row.key == "tipoEs") {
-            EXPECT_EQ(child<QLineEdit>(row.value_box)->geometry(), QRect(144, top, 41, 19));
+        const std::string_view previous_name = control_name(previous_box(row));
+        auto* previous = child<QLineEdit>(previous_name);
+        EXPECT_EQ(previous->geometry(), QRect(8, top, 41, 19)) << previous_name;
+        EXPECT_FALSE(previous->isVisible()) << previous_name;
+        const std::string_view value = control_name(value_box(row));
+        if (row == Row::es_types) {
+            EXPECT_EQ(child<QLineEdit>(value)->geometry(), QRect(144, top, 41, 19));
             continue;
         }
-        EXPECT_EQ(child<QLineEdit>(row.value_box)->geometry(), QRect(144, top, 25, 19))
-            << row.value_box;
-        EXPECT_EQ(child<QLineEdit>(row.qualifying_box)->geometry(), QRect(176, top, 17, 19))
-            << row.qualifying_box;
-        EXPECT_EQ(child<QLineEdit>(row.descriptive_box)->geometry(), QRect(192, top, 17, 19))
-            << row.descriptive_box;
-        EXPECT_TRUE(child<QLineEdit>(row.value_box)->isReadOnly()) << row.value_box;
-        EXPECT_TRUE(child<QLineEdit>(row.value_box)->isVisible()) << row.value_box;
+        const std::string_view qualifying = control_name(qualifying_box(row));
+        const std::string_view descriptive = control_name(descriptive_box(row));
+        EXPECT_EQ(child<QLineEdit>(value)->geometry(), QRect(144, top, 25, 19)) << value;
+        EXPECT_EQ(child<QLineEdit>(qualifying)->geometry(), QRect(176, top, 17, 19)) << qualifying;
+        EXPECT_EQ(child<QLineEdit>(descriptive)->geometry(), QRect(192, top, 17, 19))
+            << descriptive;
+        EXPECT_TRUE(child<QLineEdit>(value)->isReadOnly()) << value;
+        EXPECT_TRUE(child<QLineEdit>(value)->isVisible()) << value;
     }
     EXPECT_EQ(child<QLabel>("Label5")->text(), "  Value");
     EXPECT_EQ(child<QLabel>("Label6")->text(), "q.l.");
@@ -116,14 +96,16 @@ TEST_F(ScalingSheetTest, TheLoadSelectsFoF2AndShowsThePreviousSounding) {
     EXPECT_EQ(text_colour("foF2"), QColor(255, 0, 0));
     EXPECT_EQ(text_colour("hF"), QApplication::palette().color(QPalette::HighlightedText));
     EXPECT_EQ(focused(), "lettera_descrittiva_fof2");
-    for (const SheetRow& row : sheet_rows) {
-        const bool open = row.key == "foF2";
-        if (row.key == "tipoEs") {
+    for (const Row row : all_rows) {
+        const bool open = row == Row::foF2;
+        if (row == Row::es_types) {
             EXPECT_TRUE(child<QLineEdit>("Text7")->isReadOnly());
             continue;
         }
-        EXPECT_EQ(child<QLineEdit>(row.qualifying_box)->isReadOnly(), !open) << row.key;
-        EXPECT_EQ(child<QLineEdit>(row.descriptive_box)->isReadOnly(), !open) << row.key;
+        EXPECT_EQ(child<QLineEdit>(control_name(qualifying_box(row)))->isReadOnly(), !open)
+            << caption(row);
+        EXPECT_EQ(child<QLineEdit>(control_name(descriptive_box(row)))->isReadOnly(), !open)
+            << caption(row);
     }
     EXPECT_EQ(child<QLineEdit>("Text47")->text(), "72UA");
     EXPECT_EQ(child<QLineEdit>("Text13")->text(), "");
@@ -145,7 +127,7 @@ TEST_F(ScalingSheetTest, AClickedLabelTurnsRedAndItsLetterGetsTheFocus) {
     // M(3000) is only computed: its label is no command.
     QTest::mouseClick(child<QLabel>("M3000F2"), Qt::LeftButton);
     EXPECT_EQ(text_colour("M3000F2"), QApplication::palette().color(QPalette::HighlightedText));
-    EXPECT_EQ(window->form().selected_characteristic, "tipoEs");
+    EXPECT_EQ(window->form().selected_characteristic, Row::es_types);
 }
 
 TEST_F(ScalingSheetTest, TheMenuCarriesTheParticularCases) {
@@ -178,7 +160,7 @@ TEST_F(ScalingSheetTest, TheMenuCarriesTheParticularCases) {
 }
 
 TEST_F(ScalingSheetTest, ACaseFromTheMenuFillsItsLettersAndCaption) {
-    window->form().set_text("Text1", "15");
+    window->form().set_text(testing::sheet_box("Text1"), "15");
     window->sync();
     child<QAction>("mancanza_es_di_notte_principale")->trigger();
     EXPECT_EQ(child<QLineEdit>("Text4")->text(), "15");
@@ -200,14 +182,14 @@ TEST_F(ScalingSheetTest, ACaseFromTheMenuFillsItsLettersAndCaption) {
 }
 
 TEST_F(ScalingSheetTest, AFourDigitFactorStaysWholeInItsBox) {
-    window->form().set_text("Text16", "1000");
+    window->form().set_text(testing::sheet_box("Text16"), "1000");
     window->sync();
     auto* box = child<QLineEdit>("Text16");
     EXPECT_EQ(box->text(), "1000");
     const QFontMetrics metrics(box->font());
     EXPECT_LE(metrics.horizontalAdvance("1000"), box->width() - 4);
     // Three digits keep the sheet's font.
-    window->form().set_text("Text16", "351");
+    window->form().set_text(testing::sheet_box("Text16"), "351");
     window->sync();
     EXPECT_GT(QFontMetrics(box->font()).horizontalAdvance("1000"), box->width() - 4);
 }

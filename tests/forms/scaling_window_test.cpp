@@ -1,12 +1,8 @@
 #include "forms/scaling_window.h"
 
-#include "common/shared_state.h"
-#include "controllers/companion_controller.h"
 #include "forms/plot_surface.h"
 #include "ionogram/synthetic_ionogram.h"
-#include "support/fake_dialogs.h"
-#include "support/temp_folder.h"
-#include "support/working_day.h"
+#include "support/scaling_window_fixture.h"
 
 #include <QAction>
 #include <QLabel>
@@ -17,42 +13,31 @@
 namespace scalvo {
 namespace {
 
-using testing::FakeDialogs;
-using testing::TempFolder;
+// The menu's top-level entries, whose enabled state follows the load.
+constexpr const char* case_menu_entries[] = {"mancanza_es_di_giorno_principale",
+                                             "mancanza_es_di_notte_principale",
+                                             "es_occultante_di_giorno",
+                                             "es_occultante_di_notte",
+                                             "assorbimento_parziale",
+                                             "annulla_caso_particolare",
+                                             "no_ionogramma"};
 
-class ScalingWindowTest : public ::testing::Test {
+class ScalingWindowTest : public testing::ScalingWindowFixture {
   protected:
-    void SetUp() override {
-        testing::start_day(shared, folder.path());
-        shared.sounding_hour = 7;
-        shared.sounding_minute = 45;
-    }
+    void SetUp() override { start(7, 45); }
     void open(bool with_ionogram) {
         if (with_ionogram)
             testing::write_bytes(shared.ionogram_folder / "ZE20R_2026339074500.rdf",
                                  testing::daytime_ionogram());
-        window = std::make_unique<ScalingWindow>(shared, dialogs, companion);
-        window->load();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        surface = window->findChild<PlotSurface*>(QStringLiteral("immagine_surface"));
+        ScalingWindowFixture::open();
+        surface = child<PlotSurface>("immagine_surface");
         ASSERT_NE(surface, nullptr);
-    }
-    template <typename T> T* child(const char* name) {
-        auto* widget = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
     }
     // The colour on screen at plot coordinates (x, y).
     QColor shown_at(const QImage& image, int x, int y) const {
         return image.pixelColor(x + 220, 670 - y);
     }
 
-    TempFolder folder;
-    SharedState shared;
-    FakeDialogs dialogs;
-    CompanionForm companion_form;
-    CompanionController companion{companion_form, shared, dialogs};
-    std::unique_ptr<ScalingWindow> window;
     PlotSurface* surface = nullptr;
 };
 
@@ -120,7 +105,7 @@ TEST_F(ScalingWindowTest, CaptionAndMenusFollowTheLoad) {
                                      "2026-December- 5  07:45 [UT]  (sounding frequency step =  "
                                      ".05 MHz)");
     for (std::string_view entry : case_menu_entries)
-        EXPECT_TRUE(child<QAction>(std::string(entry).c_str())->isEnabled()) << entry;
+        EXPECT_TRUE(child<QAction>(entry)->isEnabled()) << entry;
 }
 
 TEST_F(ScalingWindowTest, AMissingSoundingShowsTheEmptyFrame) {
@@ -129,8 +114,7 @@ TEST_F(ScalingWindowTest, AMissingSoundingShowsTheEmptyFrame) {
     EXPECT_EQ(window->windowTitle(),
               "SCALVO - file: ZE20R_2026339074500.rdf * Farnel * 2026-December- 5  07:45 [UT]");
     for (std::string_view entry : case_menu_entries)
-        EXPECT_EQ(child<QAction>(std::string(entry).c_str())->isEnabled(), entry == "no_ionogramma")
-            << entry;
+        EXPECT_EQ(child<QAction>(entry)->isEnabled(), entry == "no_ionogramma") << entry;
     const QImage image = surface->grab().toImage();
     EXPECT_EQ(shown_at(image, 0, 600), QColor(255, 255, 0));
     EXPECT_EQ(shown_at(image, 4, 300), QColor(0, 0, 0));

@@ -160,7 +160,9 @@ TEST(DurableWrites, EachWriterSyncsTheFileBeforeTheRenameAndTheFolderAfter) {
          },
          replacement_of("setting.txt")},
         {"a case code",
-         [&](FileCalls& calls) { return write_particular_case_code(ionogram, "05", calls); },
+         [&](FileCalls& calls) {
+             return write_particular_case_code(ionogram, ParticularCase::partial_absorption, calls);
+         },
          {"open ZE20R_2026339120000.rdf", "write ZE20R_2026339120000.rdf",
           "sync ZE20R_2026339120000.rdf", "close ZE20R_2026339120000.rdf"}},
     };

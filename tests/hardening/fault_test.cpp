@@ -75,7 +75,7 @@ class FaultTest : public ::testing::Test {
         ASSERT_FALSE(create_blank_scaled_values_file(shared.scaled_values_file, 96));
         form.option_yes = false;
         form.ionogram_file_name = make_ionogram_file_name(shared, 12, 0);
-        form.set_text("Text13", "72");
+        form.set_text(value_box(Row::foF2), "72");
     }
     // Next refused with one message naming the file and the reason; the sheet on screen, the
     // time and "setting.txt" as before, and the day file as before or with the sheet stored.
@@ -91,7 +91,7 @@ class FaultTest : public ::testing::Test {
         EXPECT_EQ(shared.sounding_hour, 12);
         EXPECT_EQ(shared.sounding_minute, 0);
         EXPECT_EQ(shared.current_record_number, 49);
-        EXPECT_EQ(form.text("Text13"), "72");
+        EXPECT_EQ(form.text(value_box(Row::foF2)), "72");
         if (record_stored)
             EXPECT_EQ(record_of_day(49), "72");
         else
@@ -158,7 +158,7 @@ TEST_F(FaultTest, AReadOnlyIonogramFileRefusesTheMove) {
                 testing::ionogram_header("01.000 20.000 0.050"));
     ASSERT_TRUE(disk.make_read_only());
     shared.ionogram_loaded = true;
-    form.particular_case_code = "05";
+    form.particular_case_code = ParticularCase::partial_absorption;
     expect_next_refused(form.ionogram_file_name, "Read-only file system", true);
 }
 

@@ -18,7 +18,7 @@ struct ReadoutCase {
 
 TEST_F(ReadoutTest, ReadoutWithAnIonogram) {
     shared.ionogram_loaded = true;
-    form.selected_characteristic = "foF2";
+    form.selected_characteristic = Row::foF2;
     const ReadoutCase cases[] = {
         {4, 300, "1.000", "423.000", Pointer::plot},
         {1, 300, "1,000", "423.000", Pointer::plot},
@@ -66,7 +66,8 @@ TEST_F(ReadoutTest, ReadoutFollowsTheSystemSeparatorExceptFixedTexts) {
 
 TEST_F(ReadoutTest, BlankingSelectionsEmptyTheReadout) {
     shared.ionogram_loaded = true;
-    for (const char* key : {"MUF3000F1", "MUF3000F2", "M3000F1", "M3000F2", "tipoEs"}) {
+    for (const Row key :
+         {Row::MUF3000F1, Row::MUF3000F2, Row::M3000F1, Row::M3000F2, Row::es_types}) {
         form.selected_characteristic = key;
         for (const auto& [x, y] : {std::pair{300, 300}, {2, 12}, {4, 546}}) {
             form.label1 = form.label2 = "old";

@@ -3,29 +3,57 @@
 // the sheet work on.
 #include "common/shared_state.h"
 #include "scaling/scaling_form.h"
-#include "scaling/sheet_layout.h"
 #include "support/fake_dialogs.h"
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <utility>
+
+namespace scalvo {
+
+// Rows and boxes in test messages.
+inline std::ostream& operator<<(std::ostream& out, Row row) {
+    return out << caption(row);
+}
+inline std::ostream& operator<<(std::ostream& out, Box box) {
+    static constexpr const char* fields[] = {"value", "qualifying", "descriptive", "previous"};
+    return out << caption(box.row) << ' ' << fields[static_cast<int>(box.field)];
+}
+inline std::ostream& operator<<(std::ostream& out, std::optional<Row> row) {
+    return row ? out << *row : out << "(none)";
+}
+
+} // namespace scalvo
+
 namespace scalvo::testing {
+
+using BoxTexts = std::map<Box, std::string>;
 
 class ScalingTest : public ::testing::Test {
   protected:
-    // The state the selection command leaves: the row's letter boxes open, every other letter
-    // box and the Es types box locked, the focus in the row's descriptive letter.
-    void select(std::string_view key) {
-        form.selected_characteristic = std::string(key);
-        for (const SheetRow& row : sheet_rows) {
-            if (row.key == "tipoEs") {
-                form.box(row.value_box).locked = key != "tipoEs";
-                continue;
-            }
-            form.box(row.qualifying_box).locked = row.key != key;
-            form.box(row.descriptive_box).locked = row.key != key;
-        }
-        form.focus = key == "tipoEs" ? "Text7" : std::string(sheet_row(key).descriptive_box);
+    // The state the selection command leaves: the row selected (and with it the label and the
+    // locks), the focus in the row's descriptive letter.
+    void select(Row row) {
+        form.selected_characteristic = row;
+        form.focus = row == Row::es_types ? value_box(row) : descriptive_box(row);
         form.focus_lost.clear();
+    }
+    void fill(const BoxTexts& texts) {
+        for (const auto& [box, text] : texts)
+            form.set_text(box, text);
+    }
+    // Every box that is not empty.
+    BoxTexts sheet() const {
+        BoxTexts texts;
+        for (const Box box : sheet_boxes)
+            if (!form.empty(box))
+                texts[box] = form.text(box);
+        return texts;
     }
 
     ScalingForm form;

@@ -8,8 +8,8 @@
 
 namespace scalvo {
 
-void form_key_down(Scaling& scaling, int key_code, int shift) {
-    const std::string& selected = scaling.form.selected_characteristic;
+WindowRequest form_key_down(Scaling& scaling, int key_code, int shift) {
+    const std::optional<Row> selected = scaling.form.selected_characteristic;
     switch (key_code) {
     case 38: // Up arrow
     case 40: // Down arrow
@@ -31,8 +31,8 @@ void form_key_down(Scaling& scaling, int key_code, int shift) {
         select_previous_characteristic(scaling);
         break;
     case 32: // Space
-        if (selected == "hF" || selected == "foF1")
-            select_characteristic(scaling, "foF2");
+        if (selected == Row::hF || selected == Row::foF1)
+            select_characteristic(scaling, Row::foF2);
         break;
     case 114: // F3
         successivo_click(scaling);
@@ -42,29 +42,31 @@ void form_key_down(Scaling& scaling, int key_code, int shift) {
         break;
     // The case keys run their commands whatever the menu's enabled state.
     case 116: // F5
-        run_case_command(scaling, "mancanza_es_di_giorno_principale");
+        run_case_command(scaling, CaseCommand::daytime_es_missing);
         break;
     case 117: // F6
-        run_case_command(scaling, "mancanza_es_di_notte_principale");
+        run_case_command(scaling, CaseCommand::nighttime_es_missing);
         break;
     case 118: // F7
-        run_case_command(scaling, "assorbimento_parziale");
+        run_case_command(scaling, CaseCommand::partial_absorption);
         break;
     case 119: // F8
-        run_case_command(scaling, "annulla_caso_particolare");
+        run_case_command(scaling, CaseCommand::delete_case);
         break;
     case 120: // F9
-        run_case_command(scaling, "no_ionogramma");
+        run_case_command(scaling, CaseCommand::no_ionogram);
         break;
     case 220: // the key that carries the backslash
         f1_layer_absent(scaling);
         break;
     case 27: // Escape
-        end_of_scaling(scaling);
+        if (end_of_scaling(scaling))
+            return WindowRequest::show_parameters_form;
         break;
     default:
         break;
     }
+    return WindowRequest::none;
 }
 
 } // namespace scalvo

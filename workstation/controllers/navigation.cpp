@@ -121,9 +121,7 @@ void move(Scaling& scaling, bool forward) {
         restore(scaling.shared, before);
         return;
     }
-    load_sounding(scaling);
-    show_stored_sheets(scaling);
-    select_foF2_without_redraw(scaling);
+    show_sounding(scaling);
 }
 
 } // namespace
@@ -136,11 +134,11 @@ void prima_click(Scaling& scaling) {
     move(scaling, false);
 }
 
-void end_of_scaling(Scaling& scaling) {
+bool end_of_scaling(Scaling& scaling) {
     if (!sheet_may_be_stored(scaling, false) || !store_case_code(scaling) || !store_record(scaling))
-        return;
-    scaling.form.selected_characteristic.clear();
-    scaling.form.request = WindowRequest::show_parameters_form;
+        return false;
+    scaling.form.selected_characteristic.reset();
+    return true;
 }
 
 bool form_query_unload(Scaling& scaling) {

@@ -4,12 +4,11 @@
 
 namespace scalvo {
 
-struct CompanionForm;
-
 void successivo_click(Scaling& scaling);
 void prima_click(Scaling& scaling);
-// Escape: the sheet stored, back to the parameters form.
-void end_of_scaling(Scaling& scaling);
+// Escape: the sheet stored, back to the parameters form. Returns true when the parameters
+// form is to be shown.
+bool end_of_scaling(Scaling& scaling);
 // Closing the form by any means; false cancels the closing.
 bool form_query_unload(Scaling& scaling);
 

@@ -13,20 +13,13 @@ namespace scalvo {
 
 namespace {
 
-// With an ionogram every particular case applies; without one only "NO IONOGRAM".
-void enable_case_menu(ScalingForm& form, bool ionogram_loaded) {
-    for (std::string_view entry : case_menu_entries)
-        form.menu_enabled[std::string(entry)] = ionogram_loaded || entry == "no_ionogramma";
-}
-
 void show_ionogram(Scaling& scaling, const IonogramHeader& header) {
     ScalingForm& form = scaling.form;
     scaling.shared.ionogram_loaded = true;
-    enable_case_menu(form, true);
-    form.particular_case_code = header.particular_case_code;
+    form.particular_case_code = case_of_code(header.particular_case_code);
     // The label describes this sounding: a code that names no case leaves it empty rather
     // than showing the case of the sounding shown before.
-    form.label11 = std::string(particular_case_caption(header.particular_case_code).value_or(""));
+    form.label11 = std::string(particular_case_caption(form.particular_case_code).value_or(""));
     scaling.shared.station_name = std::string(station_name_of(header.station_code));
     form.caption = plot_window_caption(form.ionogram_file_name, scaling.shared.station_name,
                                        form.sounding_caption, form.ionogram.frequency_step);
@@ -40,8 +33,7 @@ void show_no_ionogram(Scaling& scaling) {
     form.caption = plot_window_caption(form.ionogram_file_name, scaling.shared.station_name,
                                        form.sounding_caption, std::nullopt);
     draw_empty_frame(form.plot);
-    enable_case_menu(form, false);
-    form.particular_case_code = "xx";
+    form.particular_case_code = ParticularCase::none;
     form.label11.clear();
 }
 

@@ -78,31 +78,41 @@ void ParametersWindow::build() {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         return label;
     };
-    add_label("Label1", "Date (dd-mm-yyyy)", twips(9480, 600, 2295, 255));
-    add_label("Label6", "Hour of the sounding", twips(9360, 2040, 2535, 375));
-    add_label("Label9", "Minutes of the sounding", twips(9120, 3480, 2895, 375));
-    add_label("Label3", "Difference in minutes between       two consecutive ionograms",
-              twips(8760, 4920, 3735, 615));
+    QLabel* date_label = add_label("Label1", "Date (dd-mm-yyyy)", twips(9480, 600, 2295, 255));
+    QLabel* hour_label = add_label("Label6", "Hour of the sounding", twips(9360, 2040, 2535, 375));
+    QLabel* minutes_label =
+        add_label("Label9", "Minutes of the sounding", twips(9120, 3480, 2895, 375));
+    QLabel* interval_label =
+        add_label("Label3", "Difference in minutes between       two consecutive ionograms",
+                  twips(8760, 4920, 3735, 615));
 
     giorno_ = new QLineEdit(this);
     giorno_->setObjectName(QStringLiteral("giorno"));
     giorno_->setGeometry(twips(10080, 1080, 975, 285));
     giorno_->setMaxLength(10);
     giorno_->setContextMenuPolicy(Qt::NoContextMenu);
+    giorno_->setAccessibleName(QStringLiteral("Date (dd-mm-yyyy)"));
     // Keys without a character (Delete) edit the box by themselves.
     connect(giorno_, &QLineEdit::textEdited, this,
             [this](const QString& text) { form_.giorno.text = text.toLatin1().toStdString(); });
 
-    auto add_combo = [this](const char* name, QRect place) {
+    auto add_combo = [this](const char* name, const char* meaning, QRect place) {
         auto* combo = new QComboBox(this);
         combo->setObjectName(QString::fromLatin1(name));
+        combo->setAccessibleName(QString::fromLatin1(meaning));
         combo->setGeometry(place);
         combo->setEditable(false);
         return combo;
     };
-    hour_ = add_combo("hour", twips(10080, 2520, 975, 315));
-    minutes_ = add_combo("minutes", twips(10080, 3960, 975, 315));
-    incremento_ = add_combo("incremento", twips(10200, 5640, 615, 315));
+    hour_ = add_combo("hour", "Hour of the sounding", twips(10080, 2520, 975, 315));
+    minutes_ = add_combo("minutes", "Minutes of the sounding", twips(10080, 3960, 975, 315));
+    incremento_ = add_combo("incremento", "Difference in minutes between two consecutive ionograms",
+                            twips(10200, 5640, 615, 315));
+    // Each label stands for its control: screen readers announce the list with it.
+    date_label->setBuddy(giorno_);
+    hour_label->setBuddy(hour_);
+    minutes_label->setBuddy(minutes_);
+    interval_label->setBuddy(incremento_);
     connect(hour_, &QComboBox::activated, this, [this](int index) {
         controller_.hour_chosen(hour_->itemText(index).toStdString());
         sync();

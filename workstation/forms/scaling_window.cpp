@@ -8,7 +8,6 @@
 #include "forms/plot_cursor.h"
 #include "forms/plot_surface.h"
 #include "forms/qt_dialogs.h"
-#include "scaling/sheet_layout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -77,9 +76,10 @@ ScalingWindow::~ScalingWindow() {
     disconnect(qApp, nullptr, this, nullptr);
 }
 
-QLineEdit* ScalingWindow::add_box(const std::string& name, QRect place, bool tab_stop) {
+QLineEdit* ScalingWindow::add_box(Box sheet_box, QRect place, bool tab_stop) {
     auto* box = new QLineEdit(surface_);
-    box->setObjectName(latin1(name));
+    box->setObjectName(latin1(control_name(sheet_box)));
+    box->setAccessibleName(latin1(accessible_name(sheet_box)));
     box->setGeometry(place);
     box->setFont(arial(8));
     box->setContextMenuPolicy(Qt::NoContextMenu);
@@ -87,45 +87,49 @@ QLineEdit* ScalingWindow::add_box(const std::string& name, QRect place, bool tab
     box->setAcceptDrops(false);
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
     box->setFocusPolicy(tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
-    connect(box, &QLineEdit::textEdited, this, [this, name](const QString& text) {
-        controller_.box_text_edited(name, text.toLatin1().toStdString());
+    connect(box, &QLineEdit::textEdited, this, [this, sheet_box](const QString& text) {
+        controller_.box_text_edited(sheet_box, text.toLatin1().toStdString());
         after_event();
     });
-    boxes_[name] = box;
+    boxes_[sheet_box] = box;
+    box_widgets_[box] = sheet_box;
     return box;
+}
+
+std::optional<Box> ScalingWindow::box_of(const QObject* widget) const {
+    const auto found = box_widgets_.find(widget);
+    if (found == box_widgets_.end())
+        return std::nullopt;
+    return found->second;
 }
 
 void ScalingWindow::build_sheet() {
     QWidget* previous_in_tab_order = nullptr;
-    for (std::size_t k = 0; k < sheet_rows.size(); ++k) {
-        const SheetRow& row = sheet_rows[k];
-        const int top = 1080 + 480 * static_cast<int>(k);
-        auto* label = new ClickLabel(latin1(row.caption), surface_);
-        label->setObjectName(latin1(row.key));
+    for (const Row row : all_rows) {
+        const int top = 1080 + 480 * static_cast<int>(index_of(row));
+        auto* label = new ClickLabel(latin1(caption(row)), surface_);
+        label->setObjectName(latin1(control_name(RowLabel{row})));
         label->setGeometry(twips(840, top, 1275, 285));
         label->setFont(arial(8));
         label->setAutoFillBackground(true);
         colour_text(label, highlight_text());
-        const std::string key(row.key);
-        connect(label, &ClickLabel::clicked, this, [this, key] {
-            controller_.label_click(key);
+        connect(label, &ClickLabel::clicked, this, [this, row] {
+            controller_.label_click(row);
             after_event();
         });
-        row_labels_[key] = label;
+        row_labels_[index_of(row)] = label;
 
-        add_box(std::string(row.previous_box), twips(120, top, 615, 285), false);
-        if (row.key == "tipoEs") {
-            QLineEdit* box = add_box(std::string(row.value_box), twips(2160, top, 615, 285), true);
+        add_box(previous_box(row), twips(120, top, 615, 285), false);
+        if (row == Row::es_types) {
+            QLineEdit* box = add_box(value_box(row), twips(2160, top, 615, 285), true);
             if (previous_in_tab_order)
                 setTabOrder(previous_in_tab_order, box);
             previous_in_tab_order = box;
             continue;
         }
-        add_box(std::string(row.value_box), twips(2160, top, 375, 285), false);
-        QLineEdit* descriptive =
-            add_box(std::string(row.descriptive_box), twips(2880, top, 255, 285), true);
-        QLineEdit* qualifying =
-            add_box(std::string(row.qualifying_box), twips(2640, top, 255, 285), true);
+        add_box(value_box(row), twips(2160, top, 375, 285), false);
+        QLineEdit* descriptive = add_box(descriptive_box(row), twips(2880, top, 255, 285), true);
+        QLineEdit* qualifying = add_box(qualifying_box(row), twips(2640, top, 255, 285), true);
         // The descriptive letter comes before the qualifying letter in the tab order.
         if (previous_in_tab_order)
             setTabOrder(previous_in_tab_order, descriptive);
@@ -146,8 +150,8 @@ void ScalingWindow::build_sheet() {
 }
 
 void ScalingWindow::build_controls() {
-    auto add_label = [this](QLabel* label, const char* name, QRect place, QColor colour) {
-        label->setObjectName(QString::fromLatin1(name));
+    auto add_label = [this](QLabel* label, std::string_view name, QRect place, QColor colour) {
+        label->setObjectName(latin1(name));
         label->setGeometry(place);
         label->setFont(arial(8));
         label->setAutoFillBackground(true);
@@ -156,20 +160,21 @@ void ScalingWindow::build_controls() {
     };
     label11_ = add_label(new QLabel(surface_), "Label11", twips(720, 120, 11175, 255),
                          QColor(192, 255, 192));
+    auto click = [this](FormControl control) {
+        return [this, control] {
+            controller_.control_click(control);
+            after_event();
+        };
+    };
     auto* next = new ClickLabel(QStringLiteral("Next Ionogram (F3)"), surface_);
-    add_label(next, "successivo", twips(3480, 600, 2535, 255), highlight_text());
-    connect(next, &ClickLabel::clicked, this, [this] {
-        controller_.label_click("successivo");
-        after_event();
-    });
+    add_label(next, control_name(FormControl::next_sounding), twips(3480, 600, 2535, 255),
+              highlight_text());
+    connect(next, &ClickLabel::clicked, this, click(FormControl::next_sounding));
     auto* show_next = new QPushButton(QStringLiteral("show simultaneously"), surface_);
-    show_next->setObjectName(QStringLiteral("show_next_ionogram"));
+    show_next->setObjectName(latin1(control_name(FormControl::show_simultaneously)));
     show_next->setGeometry(twips(5280, 600, 1695, 255));
     show_next->setFont(arial(8));
-    connect(show_next, &QPushButton::clicked, this, [this] {
-        controller_.button_click("show_next_ionogram");
-        after_event();
-    });
+    connect(show_next, &QPushButton::clicked, this, click(FormControl::show_simultaneously));
     add_label(new QLabel(QStringLiteral("FREQUENCY (MHz):"), surface_), "Label3",
               twips(7440, 600, 1575, 255), QColor(255, 255, 0));
     label1_ =
@@ -179,26 +184,20 @@ void ScalingWindow::build_controls() {
     label2_ =
         add_label(new QLabel(surface_), "Label2", twips(11400, 600, 855, 255), QColor(255, 128, 0));
     auto* previous = new ClickLabel(QStringLiteral("Previous Ionogram (F4)"), surface_);
-    add_label(previous, "prima", twips(12600, 600, 2175, 255), QColor(255, 255, 255));
-    connect(previous, &ClickLabel::clicked, this, [this] {
-        controller_.label_click("prima");
-        after_event();
-    });
+    add_label(previous, control_name(FormControl::previous_sounding), twips(12600, 600, 2175, 255),
+              QColor(255, 255, 255));
+    connect(previous, &ClickLabel::clicked, this, click(FormControl::previous_sounding));
 
-    auto add_step = [this](const char* name, const char* text, QRect place) {
+    auto add_step = [this, click](FormControl control, const char* text, QRect place) {
         auto* button = new QPushButton(QString::fromLatin1(text), surface_);
-        button->setObjectName(QString::fromLatin1(name));
+        button->setObjectName(latin1(control_name(control)));
         button->setGeometry(place);
         button->setFont(arial(8));
-        const std::string control(name);
-        connect(button, &QPushButton::clicked, this, [this, control] {
-            controller_.button_click(control);
-            after_event();
-        });
+        connect(button, &QPushButton::clicked, this, click(control));
         return button;
     };
-    esup_ = add_step("Esup", "u", twips(2880, 3360, 375, 255));
-    esdown_ = add_step("Esdown", "d", twips(2880, 3600, 375, 255));
+    esup_ = add_step(FormControl::es_up, "u", twips(2880, 3360, 375, 255));
+    esdown_ = add_step(FormControl::es_down, "d", twips(2880, 3600, 375, 255));
 
     auto* frame = new QGroupBox(QStringLiteral("Check the sheet"), surface_);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -206,64 +205,67 @@ void ScalingWindow::build_controls() {
     frame->setFont(arial(8));
     colour_text(frame, QColor(192, 255, 192));
     option1_ = new QRadioButton(QStringLiteral("Yes"), frame);
-    option1_->setObjectName(QStringLiteral("Option1"));
+    option1_->setObjectName(latin1(control_name(FormControl::check_yes)));
     option1_->setGeometry(twips(720, 360, 975, 255));
     colour_text(option1_, QColor(255, 255, 192));
     option2_ = new QRadioButton(QStringLiteral("No"), frame);
-    option2_->setObjectName(QStringLiteral("Option2"));
+    option2_->setObjectName(latin1(control_name(FormControl::check_no)));
     option2_->setGeometry(twips(720, 720, 975, 255));
     colour_text(option2_, QColor(255, 255, 192));
-    connect(option1_, &QRadioButton::clicked, this, [this] {
-        controller_.option_click(true);
-        after_event();
-    });
-    connect(option2_, &QRadioButton::clicked, this, [this] {
-        controller_.option_click(false);
-        after_event();
-    });
+    connect(option1_, &QRadioButton::clicked, this, click(FormControl::check_yes));
+    connect(option2_, &QRadioButton::clicked, this, click(FormControl::check_no));
 }
 
 void ScalingWindow::build_menu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menu_bar"));
     bar->setFont(arial(8)); // the seven entries fit the window's width in one row
-    auto command = [this](QWidget* parent, const char* name, const char* caption) {
+    auto command = [this, bar](QWidget* parent, CaseCommand case_command, const char* caption) {
         auto* action = new QAction(QString::fromLatin1(caption), parent);
-        action->setObjectName(QString::fromLatin1(name));
-        const std::string control(name);
-        connect(action, &QAction::triggered, this, [this, control] {
-            controller_.menu_click(control);
+        action->setObjectName(latin1(control_name(case_command)));
+        connect(action, &QAction::triggered, this, [this, case_command] {
+            controller_.menu_click(case_command);
             after_event();
         });
         parent->addAction(action);
-        menu_actions_[control] = action;
+        if (parent == bar)
+            case_entries_.emplace_back(action, case_command);
         return action;
     };
-    auto submenu = [this](QWidget* parent, const char* name, const char* caption) {
+    auto submenu = [this, bar](QWidget* parent, CaseSubmenu case_submenu, const char* caption) {
         auto* menu = new QMenu(QString::fromLatin1(caption), parent);
-        menu->setObjectName(QString::fromLatin1(name));
-        menu->menuAction()->setObjectName(QString::fromLatin1(name));
+        menu->setObjectName(latin1(control_name(case_submenu)));
+        menu->menuAction()->setObjectName(latin1(control_name(case_submenu)));
         parent->addAction(menu->menuAction());
-        menu_actions_[name] = menu->menuAction();
+        if (parent == bar)
+            case_entries_.emplace_back(menu->menuAction(), case_submenu);
         return menu;
     };
-    command(bar, "mancanza_es_di_giorno_principale", "Daytime Es missing (F5)");
-    command(bar, "mancanza_es_di_notte_principale", "Nighttime Es missing(F6)");
+    command(bar, CaseCommand::daytime_es_missing, "Daytime Es missing (F5)");
+    command(bar, CaseCommand::nighttime_es_missing, "Nighttime Es missing(F6)");
     for (const bool day : {true, false}) {
-        QMenu* blanketing = submenu(bar, day ? "es_occultante_di_giorno" : "es_occultante_di_notte",
-                                    day ? "&Daytime Es blanketing " : "&Nighttime Es blanketing ");
-        const std::string prefix = day ? "giorno" : "notte";
-        command(blanketing, (prefix + "_singola_riflessione").c_str(), "single reflection");
-        QMenu* multiple =
-            submenu(blanketing, (prefix + "_doppia_riflessione").c_str(), "multiple reflections");
-        command(multiple, (prefix + "_doppia_riflessione_magfoEs").c_str(),
+        QMenu* blanketing =
+            submenu(bar, day ? CaseSubmenu::daytime_blanketing : CaseSubmenu::nighttime_blanketing,
+                    day ? "&Daytime Es blanketing " : "&Nighttime Es blanketing ");
+        command(blanketing,
+                day ? CaseCommand::daytime_blanketing_single
+                    : CaseCommand::nighttime_blanketing_single,
+                "single reflection");
+        QMenu* multiple = submenu(
+            blanketing, day ? CaseSubmenu::daytime_multiple : CaseSubmenu::nighttime_multiple,
+            "multiple reflections");
+        command(multiple,
+                day ? CaseCommand::daytime_blanketing_above
+                    : CaseCommand::nighttime_blanketing_above,
                 "Case a) (second reflection>=foEs)");
-        command(multiple, (prefix + "_doppia_riflessione_minfoEs").c_str(),
+        command(multiple,
+                day ? CaseCommand::daytime_blanketing_below
+                    : CaseCommand::nighttime_blanketing_below,
                 "Case b) (second reflection<foEs)");
     }
-    command(bar, "assorbimento_parziale", "Partial absorption (F7)");
-    command(bar, "annulla_caso_particolare", "DELETE PARTICULAR CASE (F8)");
-    command(bar, "no_ionogramma", "NO IONOGRAM (F9)");
+    command(bar, CaseCommand::partial_absorption, "Partial absorption (F7)");
+    command(bar, CaseCommand::delete_case, "DELETE PARTICULAR CASE (F8)");
+    command(bar, CaseCommand::no_ionogram, "NO IONOGRAM (F9)");
     add_help_menu(*this);
 }
 
@@ -284,13 +286,14 @@ void ScalingWindow::sync() {
         return;
     syncing_ = true;
     setWindowTitle(latin1(form_.caption));
-    for (const auto& [name, state] : form_.boxes) {
-        QLineEdit* box = boxes_.at(name);
-        const QString text = latin1(state.text);
+    for (const Box sheet_box : sheet_boxes) {
+        QLineEdit* box = boxes_.at(sheet_box);
+        const QString text = latin1(form_.text(sheet_box));
         // An M(3000) code of 1000 has four digits in a box made for three: narrower
         // characters keep it whole on screen.
         QFont font = arial(8);
-        if (state.max_length > 0 && text.size() > state.max_length)
+        const int longest = max_length(sheet_box);
+        if (longest > 0 && text.size() > longest)
             font.setStretch(QFont::Condensed);
         if (box->font() != font)
             box->setFont(font);
@@ -298,11 +301,12 @@ void ScalingWindow::sync() {
             box->setText(text);
             box->setCursorPosition(0);
         }
-        box->setReadOnly(state.locked);
-        box->setVisible(state.visible);
+        box->setReadOnly(controller_.locked(sheet_box));
+        box->setVisible(visible(sheet_box));
     }
-    for (const auto& [key, red] : form_.label_red)
-        colour_text(row_labels_.at(key), red ? QColor(255, 0, 0) : highlight_text());
+    for (const Row row : all_rows)
+        colour_text(row_labels_[index_of(row)],
+                    controller_.label_red(row) ? QColor(255, 0, 0) : highlight_text());
     label11_->setText(latin1(form_.label11));
     label1_->setText(latin1(form_.label1));
     label2_->setText(latin1(form_.label2));
@@ -310,14 +314,14 @@ void ScalingWindow::sync() {
     esdown_->setVisible(form_.esdown_visible);
     option1_->setChecked(form_.option_yes);
     option2_->setChecked(!form_.option_yes);
-    for (const auto& [name, enabled] : form_.menu_enabled)
-        if (auto found = menu_actions_.find(name); found != menu_actions_.end())
-            found->second->setEnabled(enabled);
+    for (const auto& [action, entry] : case_entries_)
+        action->setEnabled(
+            std::visit([this](auto value) { return controller_.menu_enabled(value); }, entry));
     surface_->setCursor(form_.pointer == Pointer::plot ? plot_cursor() : QCursor(Qt::ArrowCursor));
     surface_->refresh();
-    if (!form_.focus.empty() && isVisible()) {
-        QWidget* target = findChild<QWidget*>(latin1(form_.focus));
-        if (target && QApplication::focusWidget() != target)
+    if (form_.focus && isVisible()) {
+        QWidget* target = boxes_.at(*form_.focus);
+        if (QApplication::focusWidget() != target)
             target->setFocus(Qt::OtherFocusReason);
     }
     syncing_ = false;
@@ -325,20 +329,18 @@ void ScalingWindow::sync() {
 
 void ScalingWindow::after_event() {
     sync();
-    if (form_.request != WindowRequest::none) {
-        const WindowRequest request = form_.request;
-        form_.request = WindowRequest::none;
+    if (const WindowRequest request = controller_.take_request(); request != WindowRequest::none)
         emit this->request(request);
-    }
 }
 
 void ScalingWindow::focus_changed(QWidget*, QWidget* now) {
     if (syncing_ || !now || now->window() != this || now->objectName().isEmpty())
         return;
-    const std::string name = now->objectName().toStdString();
-    if (name == form_.focus)
+    // Another named control than a sheet box: the logic knows only that no box has the focus.
+    const std::optional<Box> box = box_of(now);
+    if (box == form_.focus)
         return;
-    controller_.focus_changed(name);
+    controller_.focus_changed(box);
     after_event();
 }
 
@@ -346,17 +348,17 @@ bool ScalingWindow::handle_key(QWidget* widget, QKeyEvent* key) {
     const int code = virtual_key_code(*key);
     if (code == 9)
         return false; // Tab moves the focus as usual
-    const std::string box = widget->objectName().toStdString();
+    const std::optional<Box> box = box_of(widget);
     controller_.key_down(code, shift_state(*key));
     after_event();
     // Buttons keep Space and Enter; the other keys belong to the form (see below).
-    if (!boxes_.contains(box))
+    if (!box)
         return code != 32 && code != 13;
     // Pasting, undo and redo would put text into a box without its filter.
     if (key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Undo) ||
         key->matches(QKeySequence::Redo))
         return true;
-    if (controller_.box_key_down(box, code, shift_state(*key)) == 0) {
+    if (controller_.box_key_down(*box, code, shift_state(*key)) == 0) {
         after_event();
         return true;
     }
@@ -367,12 +369,12 @@ bool ScalingWindow::handle_key(QWidget* widget, QKeyEvent* key) {
         // answered would come back to the box and run its command a second time.
         return !(code == 35 || code == 36 || code == 37 || code == 39 || code == 46);
     }
-    auto* edit = boxes_.at(box);
+    auto* edit = boxes_.at(*box);
     Caret caret{edit->cursorPosition(), edit->selectionStart(),
                 static_cast<int>(edit->selectedText().size())};
     if (caret.selection_length == 0)
         caret.selection_start = 0;
-    const int position = controller_.box_key_press(box, character, caret);
+    const int position = controller_.box_key_press(*box, character, caret);
     after_event();
     if (edit->text().size() >= position)
         edit->setCursorPosition(position);
@@ -393,20 +395,18 @@ bool ScalingWindow::eventFilter(QObject* watched, QEvent* event) {
     // The middle button pastes the selection on X11: not into the sheet.
     if ((event->type() == QEvent::MouseButtonPress ||
          event->type() == QEvent::MouseButtonRelease) &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
-        boxes_.contains(widget->objectName().toStdString()))
+        static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton && box_of(widget))
         return true;
     // One click, one command: the release that ends a double click clicks no second time.
     if (event->type() == QEvent::MouseButtonDblClick &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-        boxes_.contains(widget->objectName().toStdString()))
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && box_of(widget))
         double_clicked_box_ = widget;
     if (event->type() == QEvent::MouseButtonRelease) {
-        const std::string name = widget->objectName().toStdString();
+        const std::optional<Box> box = box_of(widget);
         auto* mouse = static_cast<QMouseEvent*>(event);
         const bool ends_double_click = std::exchange(double_clicked_box_, nullptr) == widget;
-        if (mouse->button() == Qt::LeftButton && boxes_.contains(name) && !ends_double_click) {
-            controller_.box_click(name);
+        if (mouse->button() == Qt::LeftButton && box && !ends_double_click) {
+            controller_.box_click(*box);
             after_event();
         }
     }

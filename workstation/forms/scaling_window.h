@@ -5,7 +5,12 @@
 #include "controllers/scaling_controller.h"
 
 #include <QMainWindow>
+#include <array>
 #include <map>
+#include <optional>
+#include <utility>
+#include <variant>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -46,7 +51,9 @@ class ScalingWindow : public QMainWindow {
     void build_sheet();
     void build_controls();
     void build_menu();
-    QLineEdit* add_box(const std::string& name, QRect place, bool tab_stop);
+    QLineEdit* add_box(Box box, QRect place, bool tab_stop);
+    // The sheet box a widget is, if it is one.
+    std::optional<Box> box_of(const QObject* widget) const;
     void after_event();
     bool handle_key(QWidget* widget, QKeyEvent* key);
     void focus_changed(QWidget* old, QWidget* now);
@@ -54,9 +61,11 @@ class ScalingWindow : public QMainWindow {
     ScalingForm form_;
     ScalingController controller_;
     PlotSurface* surface_ = nullptr;
-    std::map<std::string, QLineEdit*, std::less<>> boxes_;
-    std::map<std::string, ClickLabel*, std::less<>> row_labels_;
-    std::map<std::string, QAction*, std::less<>> menu_actions_;
+    std::map<Box, QLineEdit*> boxes_;
+    std::map<const QObject*, Box> box_widgets_;
+    std::array<ClickLabel*, row_count> row_labels_{};
+    // The menu's top-level entries, whose enabled state follows the load.
+    std::vector<std::pair<QAction*, std::variant<CaseCommand, CaseSubmenu>>> case_entries_;
     QLabel* label11_ = nullptr;
     QLabel* label1_ = nullptr;
     QLabel* label2_ = nullptr;
