@@ -1,0 +1,194 @@
+#include "autoscale/echoes.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+
+namespace scalvo::autoscale {
+
+namespace {
+
+// A byte of the lowest echoes the receivers log stands about this far above a quiet floor;
+// below it, nothing is taken for an echo whatever the statistics say.
+constexpr int threshold_floor = 28;
+// Noise is read from the lower part of each column, so that a column crossed by many traces
+// still shows its noise: the 30th and 50th percentiles.
+constexpr int q30_rank = 45;
+constexpr int q50_rank = 75;
+
+int percentile(std::array<int, height_count> values, int rank) {
+    std::nth_element(values.begin(), values.begin() + rank, values.end());
+    return values[static_cast<std::size_t>(rank)];
+}
+
+// Median of values[i - half .. i + half], clipped to the ends.
+std::vector<int> running_median(const std::vector<int>& values, int half) {
+    const int n = static_cast<int>(values.size());
+    std::vector<int> result(values.size());
+    std::vector<int> window;
+    for (int i = 0; i < n; ++i) {
+        window.assign(values.begin() + std::max(0, i - half),
+                      values.begin() + std::min(n, i + half + 1));
+        const auto middle = window.begin() + static_cast<std::ptrdiff_t>(window.size() / 2);
+        std::nth_element(window.begin(), middle, window.end());
+        result[static_cast<std::size_t>(i)] = *middle;
+    }
+    return result;
+}
+
+struct Thresholds {
+    std::vector<int> level;          // an echo reaches this
+    std::vector<bool> interference;  // the column as a whole stands out
+};
+
+Thresholds thresholds_of(const Ionogram& ionogram, int count, double step) {
+    std::vector<int> q30(static_cast<std::size_t>(count));
+    std::vector<int> q50(static_cast<std::size_t>(count));
+    std::array<int, height_count> column{};
+    for (int i = 0; i < count; ++i) {
+        for (int j = 0; j < height_count; ++j)
+            column[static_cast<std::size_t>(j)] = std::max<int>(0, ionogram.cell(i + 1, j + 1));
+        q30[static_cast<std::size_t>(i)] = percentile(column, q30_rank);
+        q50[static_cast<std::size_t>(i)] = percentile(column, q50_rank);
+    }
+    // Noise changes slowly with frequency; a line or a crowded column does not change it.
+    const int half = std::max(3, static_cast<int>(std::lround(0.3 / step)));
+    const std::vector<int> s30 = running_median(q30, half);
+    const std::vector<int> s50 = running_median(q50, half);
+
+    Thresholds result{std::vector<int>(static_cast<std::size_t>(count)),
+                      std::vector<bool>(static_cast<std::size_t>(count))};
+    for (std::size_t i = 0; i < q30.size(); ++i) {
+        result.interference[i] = q30[i] >= s30[i] + std::max(10, s30[i] / 2);
+        const int b30 = std::min(q30[i], s30[i]);
+        const int b50 = std::min(q50[i], s50[i]);
+        // For Rayleigh noise sigma is three times the distance from the 30th to the 50th
+        // percentile; an echo stands 3.3 sigma above the median (about 4.5 sigma of noise).
+        const double sigma = 3.0 * std::max(0, b50 - b30);
+        result.level[i] = std::max(threshold_floor, static_cast<int>(b50 + 3.3 * sigma));
+    }
+    return result;
+}
+
+// Cells of the mask with fewer than three marked cells in their 3 x 5 neighbourhood are
+// speckle, not trace.
+std::vector<unsigned char> cleaned(const std::vector<unsigned char>& mask, int count) {
+    std::vector<unsigned char> kept(mask.size(), 0);
+    auto at = [&](int i, int j) {
+        if (i < 0 || i >= count || j < 0 || j >= height_count)
+            return 0;
+        return static_cast<int>(mask[static_cast<std::size_t>(i) * height_count +
+                                     static_cast<std::size_t>(j)]);
+    };
+    for (int i = 0; i < count; ++i)
+        for (int j = 0; j < height_count; ++j) {
+            if (!at(i, j))
+                continue;
+            int neighbours = 0;
+            for (int di = -1; di <= 1; ++di)
+                for (int dj = -2; dj <= 2; ++dj)
+                    neighbours += at(i + di, j + dj);
+            kept[static_cast<std::size_t>(i) * height_count + static_cast<std::size_t>(j)] =
+                neighbours >= 3;
+        }
+    return kept;
+}
+
+// Runs of the cleaned mask, with gaps of one cell closed.
+std::vector<Segment> segments_of(const unsigned char* kept, const Ionogram& ionogram, int i) {
+    std::vector<Segment> segments;
+    int j = 0;
+    while (j < height_count) {
+        if (!kept[j]) {
+            ++j;
+            continue;
+        }
+        Segment segment{j + 1, j + 1, 0, false};
+        int last = j;
+        while (j < height_count && (kept[j] || (j + 1 < height_count && kept[j + 1]))) {
+            if (kept[j])
+                last = j;
+            ++j;
+        }
+        segment.high = last + 1;
+        for (int k = segment.low; k <= segment.high; ++k)
+            segment.peak = std::max<int>(segment.peak, ionogram.cell(i + 1, k));
+        segments.push_back(segment);
+    }
+    return segments;
+}
+
+// A segment at twice (or three times) the height of a stronger first-hop echo in its column is
+// that echo's multiple. The cell of twice a height lies 18 or 19 cells above twice the index;
+// three times, 36 to 38 above three times it.
+void mark_multiples(std::vector<Segment>& segments) {
+    for (std::size_t b = 0; b < segments.size(); ++b)
+        for (std::size_t a = 0; a < b; ++a) {
+            const Segment& base = segments[a];
+            if (base.multiple)
+                continue;
+            const int low = segments[b].low;
+            const bool second = low >= 2 * base.low + 16 && low <= 2 * base.low + 21;
+            const bool third = low >= 3 * base.low + 34 && low <= 3 * base.low + 40;
+            if ((second || third) && segments[b].peak <= base.peak + 10) {
+                segments[b].multiple = true;
+                break;
+            }
+        }
+}
+
+} // namespace
+
+double height_of(int index) {
+    return 83.25 + 4.5 * index;
+}
+
+int plot_row_of(int index) {
+    return 4 * index - 2;
+}
+
+double frequency_of_x(int x) {
+    return 0.025 * x + 0.9;
+}
+
+EchoImage find_echoes(const Ionogram& ionogram) {
+    EchoImage image;
+    const int count = ionogram.frequency_count;
+    if (count <= 0 ||
+        ionogram.amplitude_grid.size() != static_cast<std::size_t>(count) * height_count ||
+        !(ionogram.frequency_step > 0))
+        return image;
+    image.step = static_cast<double>(ionogram.frequency_step);
+    const Thresholds thresholds = thresholds_of(ionogram, count, image.step);
+
+    std::vector<unsigned char> mask(static_cast<std::size_t>(count) * height_count, 0);
+    for (int i = 0; i < count; ++i) {
+        if (thresholds.interference[static_cast<std::size_t>(i)])
+            continue;
+        const int level = thresholds.level[static_cast<std::size_t>(i)];
+        for (int j = 0; j < height_count; ++j)
+            mask[static_cast<std::size_t>(i) * height_count + static_cast<std::size_t>(j)] =
+                ionogram.cell(i + 1, j + 1) >= level;
+    }
+    const std::vector<unsigned char> kept = cleaned(mask, count);
+
+    image.columns.resize(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        EchoColumn& column = image.columns[static_cast<std::size_t>(i)];
+        const double frequency = static_cast<double>(ionogram.start_frequency) +
+                                 i * static_cast<double>(ionogram.frequency_step);
+        column.x = static_cast<int>(std::lround(40 * frequency - 36));
+        // On the plot's grid the frequency is the one a click on the column gives.
+        column.frequency = std::fabs(40 * frequency - 36 - column.x) < 1e-3
+                               ? frequency_of_x(column.x)
+                               : frequency;
+        column.interference = thresholds.interference[static_cast<std::size_t>(i)];
+        column.segments =
+            segments_of(&kept[static_cast<std::size_t>(i) * height_count], ionogram, i);
+        mark_multiples(column.segments);
+    }
+    return image;
+}
+
+} // namespace scalvo::autoscale

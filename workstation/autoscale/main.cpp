@@ -1,0 +1,133 @@
+// autoscale FILE...: the automatic scaling of ionogram files, one CSV line per file.
+#include "autoscale/autoscale.h"
+#include "autoscale/report.h"
+#include "ionogram/ionogram_file.h"
+
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#ifndef SCALVO_VERSION
+#define SCALVO_VERSION ""
+#endif
+
+namespace {
+
+using namespace scalvo;
+using namespace scalvo::autoscale;
+
+constexpr const char* usage =
+    "usage: autoscale [--truth FILE] FILE...\n"
+    "Reads ionogram files and writes the automatic scaling of each as one CSV line on\n"
+    "standard output, in the order given, after a header line. Fields are empty where\n"
+    "nothing is proposed; a file that cannot be read gives a line of empty fields and a\n"
+    "reason on standard error (the exit status is then 1).\n"
+    "  --truth FILE  compare with a truth CSV of the synthetic-day generator and write the\n"
+    "                agreement table on standard error\n"
+    "  --help        show this text\n"
+    "  --version     show the version\n";
+
+struct Arguments {
+    std::vector<std::string> files;
+    std::string truth;
+    bool help = false;
+    bool version = false;
+    std::string error;
+};
+
+Arguments parse(int argc, char** argv) {
+    Arguments arguments;
+    bool options_done = false;
+    for (int k = 1; k < argc; ++k) {
+        const std::string_view argument = argv[k];
+        if (options_done || argument == "-" || !argument.starts_with("-")) {
+            arguments.files.emplace_back(argument);
+        } else if (argument == "--") {
+            options_done = true;
+        } else if (argument == "--help" || argument == "-h") {
+            arguments.help = true;
+        } else if (argument == "--version") {
+            arguments.version = true;
+        } else if (argument == "--truth") {
+            if (k + 1 >= argc) {
+                arguments.error = "--truth needs a file";
+                return arguments;
+            }
+            arguments.truth = argv[++k];
+        } else if (argument.starts_with("--truth=")) {
+            arguments.truth = std::string(argument.substr(8));
+        } else {
+            arguments.error = "unknown option " + std::string(argument);
+            return arguments;
+        }
+    }
+    if (!arguments.help && !arguments.version && arguments.files.empty())
+        arguments.error = "no ionogram file given";
+    return arguments;
+}
+
+// Why a file gave no ionogram, in one line.
+std::string reason_of(const IonogramLoad& load) {
+    if (load.read_error)
+        return load.read_error->reason;
+    if (load.outcome == IonogramOutcome::missing)
+        return "no such file";
+    return "not an ionogram file of a usable size";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const Arguments arguments = parse(argc, argv);
+    if (!arguments.error.empty()) {
+        std::cerr << "autoscale: " << arguments.error << "\n" << usage;
+        return 2;
+    }
+    if (arguments.help) {
+        std::cout << usage;
+        return 0;
+    }
+    if (arguments.version) {
+        std::cout << "autoscale " << SCALVO_VERSION << "\n";
+        return 0;
+    }
+
+    std::vector<TruthRow> truth;
+    if (!arguments.truth.empty()) {
+        std::ifstream in(arguments.truth, std::ios::binary);
+        if (!in) {
+            std::cerr << "autoscale: cannot read the truth file " << arguments.truth << "\n";
+            return 1;
+        }
+        auto read = read_truth(in);
+        if (const auto* error = std::get_if<std::string>(&read)) {
+            std::cerr << "autoscale: " << arguments.truth << ": " << *error << "\n";
+            return 1;
+        }
+        truth = std::move(std::get<std::vector<TruthRow>>(read));
+    }
+
+    int status = 0;
+    std::vector<ScaledFile> scaled;
+    std::cout << csv_header() << "\n";
+    for (const std::string& file : arguments.files) {
+        Ionogram ionogram;
+        const IonogramLoad load = load_ionogram_file(file, ionogram);
+        Proposals proposals;
+        if (load.outcome == IonogramOutcome::usable) {
+            proposals = propose(ionogram);
+        } else {
+            std::cerr << "autoscale: " << file << ": " << reason_of(load) << "\n";
+            status = 1;
+        }
+        std::cout << csv_line(file, proposals) << "\n";
+        scaled.push_back({file, proposals});
+    }
+    std::cout.flush();
+    if (!arguments.truth.empty())
+        std::cerr << agreement_table(scaled, truth);
+    return status;
+}

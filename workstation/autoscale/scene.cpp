@@ -1,0 +1,50 @@
+#include "autoscale/scene.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+namespace scalvo::autoscale {
+
+double Scene::frequency(int column) const {
+    return image.columns[static_cast<std::size_t>(column)].frequency;
+}
+
+int Scene::x(int column) const {
+    return image.columns[static_cast<std::size_t>(column)].x;
+}
+
+int Scene::columns_in(double megahertz) const {
+    return std::max(1, static_cast<int>(std::lround(megahertz / image.step)));
+}
+
+Scene make_scene(EchoImage image) {
+    Scene scene{std::move(image), {}};
+    if (scene.image.columns.empty())
+        return scene;
+    // A trace covers at least 0.1 MHz (two columns at coarse steps).
+    const auto needed = static_cast<std::size_t>(std::max(2, scene.columns_in(0.1)));
+    for (Trace& trace : link_traces(scene.image))
+        if (!trace.multiple && trace.points.size() >= needed)
+            scene.traces.push_back(std::move(trace));
+    return scene;
+}
+
+double end_rise(const Scene& scene, const Trace& trace, double window) {
+    const double end = scene.frequency(trace.last_column());
+    int highest_end = 0;
+    for (const TracePoint& point : trace.points)
+        if (scene.frequency(point.column) >= end - window - 1e-9)
+            highest_end = std::max(highest_end, point.low);
+    return height_of(highest_end) - height_of(trace.lowest());
+}
+
+Proposal frequency_proposal(const Scene& scene, int column, int index, double confidence) {
+    return {scene.frequency(column), confidence, scene.x(column), plot_row_of(index), 0, 0};
+}
+
+Proposal height_proposal(const Scene& scene, int column, int index, double confidence) {
+    return {height_of(index), confidence, scene.x(column), plot_row_of(index), 0, 0};
+}
+
+} // namespace scalvo::autoscale
