@@ -119,22 +119,41 @@ std::vector<Segment> segments_of(const unsigned char* kept, const Ionogram& iono
     return segments;
 }
 
-// A segment at twice (or three times) the height of a stronger first-hop echo in its column is
-// that echo's multiple. The cell of twice a height lies 18 or 19 cells above twice the index;
-// three times, 36 to 38 above three times it.
-void mark_multiples(std::vector<Segment>& segments) {
+// A segment at twice (or three times) the height of an echo below it in the same column is
+// that echo's multiple. The cell of twice the height of cell j is 2j + 18 or 2j + 19; three
+// times, 3j + 36 to 3j + 38. A run may hold two traces one above the other (an ordinary one
+// above its extraordinary twin), so any echo in its lower part may be the one repeated. A
+// multiple that runs into a first-hop echo above it is cut off from it, the first hop keeping
+// the cells beyond the multiple's reach.
+void mark_multiples(const Ionogram& ionogram, int i, std::vector<Segment>& segments) {
+    // A pulse trails about four cells behind its leading edge, in every hop alike.
+    constexpr int tail = 4;
     for (std::size_t b = 0; b < segments.size(); ++b)
         for (std::size_t a = 0; a < b; ++a) {
             const Segment& base = segments[a];
             if (base.multiple)
                 continue;
             const int low = segments[b].low;
-            const bool second = low >= 2 * base.low + 16 && low <= 2 * base.low + 21;
-            const bool third = low >= 3 * base.low + 34 && low <= 3 * base.low + 40;
-            if ((second || third) && segments[b].peak <= base.peak + 10) {
-                segments[b].multiple = true;
-                break;
+            // The highest leading edge the base may hold.
+            const int top = std::clamp(base.high - tail, base.low, base.low + tail);
+            // The cells a multiple of the base can reach; beyond them the cells are the
+            // segment's own, and never again in the window.
+            int reach = 0;
+            if (low >= 2 * base.low + 17 && low <= 2 * top + 20)
+                reach = 2 * top + 20 + tail;
+            else if (low >= 3 * base.low + 35 && low <= 3 * base.low + 39)
+                reach = 3 * base.low + 39 + tail;
+            else
+                continue;
+            if (segments[b].high > reach + 1) {
+                Segment rest{reach + 1, segments[b].high, 0, false};
+                for (int k = rest.low; k <= rest.high; ++k)
+                    rest.peak = std::max<int>(rest.peak, ionogram.cell(i + 1, k));
+                segments[b].high = reach;
+                segments.insert(segments.begin() + static_cast<std::ptrdiff_t>(b) + 1, rest);
             }
+            segments[b].multiple = true;
+            break;
         }
 }
 
@@ -186,7 +205,7 @@ EchoImage find_echoes(const Ionogram& ionogram) {
         column.interference = thresholds.interference[static_cast<std::size_t>(i)];
         column.segments =
             segments_of(&kept[static_cast<std::size_t>(i) * height_count], ionogram, i);
-        mark_multiples(column.segments);
+        mark_multiples(ionogram, i, column.segments);
     }
     return image;
 }

@@ -89,6 +89,7 @@ long long tenths_code(double frequency) {
 
 FLayers read_f_layers(const Scene& scene) {
     FLayers result;
+    result.separation = station_separation;
     const std::vector<const Trace*> traces = f_region_traces(scene);
     if (traces.empty())
         return result;
@@ -109,7 +110,7 @@ FLayers read_f_layers(const Scene& scene) {
         if (f >= top_frequency - farthest_pair - 1e-9 && f <= top_frequency - closest_pair + 1e-9)
             ordinary = &cusp;
     }
-    double separation = station_separation;
+    double& separation = result.separation;
     const Trace* extraordinary_trace = nullptr;
     if (ordinary != nullptr) {
         result.foF2 = frequency_proposal(scene, ordinary->column, ordinary->index, 0.9);

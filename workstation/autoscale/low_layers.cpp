@@ -78,16 +78,30 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
         }
     }
 
-    // E cusps: ends of E-region traces turning up, the ordinary one first.
-    std::vector<int> cusps;
+    // The E trace turns up into its cusp at foE, hidden in the extraordinary trace that lies
+    // over it; the extraordinary trace's own cusp, the separation higher, is the end of the E
+    // region's traces. The F trace starts just above foE.
+    int x_end = -1;
     for (const Trace* trace : traces)
         if (end_rise(scene, *trace, e_cusp_window) >= e_cusp_rise)
-            cusps.push_back(trace->last_column());
-    std::sort(cusps.begin(), cusps.end());
-    if (!cusps.empty()) {
-        const int column = cusps.front();
-        result.foE = frequency_proposal(scene, column, base, cusps.size() >= 2 ? 0.8 : 0.6);
-        result.hE = height_proposal(scene, lowest_by_column.begin()->first, base, 0.7);
+            x_end = std::max(x_end, trace->last_column());
+    if (x_end >= 0) {
+        const double f_end = scene.frequency(x_end);
+        const double f_start =
+            f_layers.first_column ? scene.frequency(*f_layers.first_column) : 0.0;
+        int column = scene.column_of(f_end - f_layers.separation);
+        double confidence = 0.6;
+        if (f_layers.first_column && std::fabs(f_start - scene.frequency(column)) <= 0.2) {
+            confidence = 0.9;
+        } else if (f_layers.first_column && f_start >= f_end - 0.1 && f_start <= f_end + 0.2) {
+            // The F trace starts at the end: that was the ordinary cusp, without its twin.
+            column = x_end;
+            confidence = 0.7;
+        }
+        if (scene.frequency(column) >= fmin) {
+            result.foE = frequency_proposal(scene, column, base, confidence);
+            result.hE = height_proposal(scene, lowest_by_column.begin()->first, base, 0.7);
+        }
     }
 
     if (run_start < 0)

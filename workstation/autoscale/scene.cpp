@@ -18,6 +18,12 @@ int Scene::columns_in(double megahertz) const {
     return std::max(1, static_cast<int>(std::lround(megahertz / image.step)));
 }
 
+int Scene::column_of(double f) const {
+    const double first = image.columns.front().frequency;
+    const auto last = static_cast<int>(image.columns.size()) - 1;
+    return std::clamp(static_cast<int>(std::lround((f - first) / image.step)), 0, last);
+}
+
 Scene make_scene(EchoImage image) {
     Scene scene{std::move(image), {}};
     if (scene.image.columns.empty())

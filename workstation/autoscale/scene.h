@@ -23,6 +23,8 @@ struct Scene {
     int x(int column) const;
     // Columns in a frequency interval of this many MHz, at least one.
     int columns_in(double megahertz) const;
+    // The column nearest a frequency, within the sounding.
+    int column_of(double frequency) const;
 };
 
 Scene make_scene(EchoImage image);
@@ -37,6 +39,7 @@ Proposal height_proposal(const Scene& scene, int column, int index, double confi
 struct FLayers {
     std::optional<Proposal> hF, foF1, hF2, foF2, fxI, muf, m3000;
     std::optional<int> first_column; // lowest frequency of a first-hop F echo
+    double separation = 0.5;         // of the ordinary and extraordinary traces, MHz
 };
 FLayers read_f_layers(const Scene& scene);
 
