@@ -38,10 +38,11 @@ Scene make_scene(EchoImage image) {
 
 double end_rise(const Scene& scene, const Trace& trace, double window) {
     const double end = scene.frequency(trace.last_column());
+    // A run that is taller than one pulse holds a trace rising within the column.
     int highest_end = 0;
     for (const TracePoint& point : trace.points)
         if (scene.frequency(point.column) >= end - window - 1e-9)
-            highest_end = std::max(highest_end, point.low);
+            highest_end = std::max({highest_end, point.low, point.high - pulse_tail});
     return height_of(highest_end) - height_of(trace.lowest());
 }
 

@@ -14,6 +14,8 @@ namespace scalvo::autoscale {
 // parts of E traces that came apart from their start.
 inline constexpr int e_region_highest = 14;
 inline constexpr int f_region_lowest = 19;
+// A pulse trails about four cells behind its leading edge.
+inline constexpr int pulse_tail = 4;
 
 struct Scene {
     EchoImage image;
