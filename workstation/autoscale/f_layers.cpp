@@ -34,12 +34,30 @@ std::vector<const Trace*> f_region_traces(const Scene& scene) {
     return traces;
 }
 
+// Height (km) by which the top of a run stands above its leading edge, beyond one pulse: an
+// ordinary trace rising within the run of its extraordinary twin.
+double excess(const TracePoint& point) {
+    return height_of(std::max(point.low, point.high - pulse_tail)) - height_of(point.low);
+}
+
 std::vector<Cusp> cusps_of(const Scene& scene, const std::vector<const Trace*>& traces) {
     std::vector<Cusp> cusps;
+    const double step = scene.image.step;
     for (const Trace* trace : traces) {
         const double rise = end_rise(scene, *trace, cusp_window);
         if (rise >= cusp_rise)
             cusps.push_back({trace->last_column(), trace->points.back().low, rise, trace});
+        // A cusp hidden in a run: the top rises well above the leading edge and falls back to
+        // it at the next echo of the trace.
+        const auto& points = trace->points;
+        for (std::size_t k = 0; k + 1 < points.size(); ++k) {
+            const bool next_close =
+                scene.frequency(points[k + 1].column) - scene.frequency(points[k].column) <=
+                2.5 * step + 1e-9;
+            if (next_close && excess(points[k]) >= cusp_rise && excess(points[k + 1]) <= 20)
+                cusps.push_back({points[k].column, std::max(points[k].low, points[k].high - pulse_tail),
+                                 excess(points[k]), trace});
+        }
     }
     std::sort(cusps.begin(), cusps.end(),
               [](const Cusp& a, const Cusp& b) { return a.column < b.column; });
@@ -105,10 +123,25 @@ FLayers read_f_layers(const Scene& scene) {
     const Cusp& top = cusps.back();
     const double top_frequency = scene.frequency(top.column);
     const Cusp* ordinary = nullptr;
+    Cusp hidden;
     for (const Cusp& cusp : cusps) {
         const double f = scene.frequency(cusp.column);
         if (f >= top_frequency - farthest_pair - 1e-9 && f <= top_frequency - closest_pair + 1e-9)
             ordinary = &cusp;
+    }
+    // An ordinary trace that vanishes into a line may end anywhere behind it: there its
+    // extraordinary twin tells where.
+    if (ordinary != nullptr) {
+        int behind = ordinary->column;
+        const auto last = static_cast<int>(scene.image.columns.size()) - 1;
+        while (behind < last && scene.image.columns[static_cast<std::size_t>(behind + 1)].interference)
+            ++behind;
+        const double twin = top_frequency - station_separation;
+        if (behind > ordinary->column && twin >= scene.frequency(ordinary->column) - 1e-9 &&
+            twin <= scene.frequency(behind) + 0.5 * scene.image.step + 1e-9) {
+            hidden = Cusp{scene.column_of(twin), ordinary->index, ordinary->rise, ordinary->trace};
+            ordinary = &hidden;
+        }
     }
     double& separation = result.separation;
     const Trace* extraordinary_trace = nullptr;
