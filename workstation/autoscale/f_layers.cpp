@@ -54,9 +54,11 @@ std::vector<Cusp> cusps_of(const Scene& scene, const std::vector<const Trace*>& 
             const bool next_close =
                 scene.frequency(points[k + 1].column) - scene.frequency(points[k].column) <=
                 2.5 * step + 1e-9;
-            if (next_close && excess(points[k]) >= cusp_rise && excess(points[k + 1]) <= 20)
-                cusps.push_back({points[k].column, std::max(points[k].low, points[k].high - pulse_tail),
-                                 excess(points[k]), trace});
+            const int top = std::max(points[k].low, points[k].high - pulse_tail);
+            const int next_top = std::max(points[k + 1].low, points[k + 1].high - pulse_tail);
+            if (next_close && excess(points[k]) >= cusp_rise &&
+                height_of(top) - height_of(next_top) >= 0.6 * excess(points[k]))
+                cusps.push_back({points[k].column, top, excess(points[k]), trace});
         }
     }
     std::sort(cusps.begin(), cusps.end(),

@@ -49,7 +49,9 @@ std::vector<Trace> link_traces(const EchoImage& image) {
                 const Segment& segment = column.segments[s];
                 if (segment.multiple != traces[t].multiple)
                     continue;
-                const int slack = 2 + gap;
+                // Each column passed over lets a steep trace climb further.
+                const int passed = static_cast<int>(i - last_column - 1);
+                const int slack = 2 + 3 * passed;
                 if (segment.low <= last.high + slack && segment.high >= last.low - slack)
                     pairs.emplace_back(std::abs(segment.low - last.low) + gap, t, s);
             }
