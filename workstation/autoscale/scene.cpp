@@ -24,6 +24,26 @@ int Scene::column_of(double f) const {
     return std::clamp(static_cast<int>(std::lround((f - first) / image.step)), 0, last);
 }
 
+namespace {
+
+// A trace most of whose echoes lie about twice as high as a first-hop echo of the same column is
+// a second hop, though its edges were too ragged for each echo to be told so alone.
+bool repeats_lower_echoes(const Scene& scene, const Trace& trace) {
+    std::size_t repeated = 0;
+    for (const TracePoint& point : trace.points) {
+        const auto& segments = scene.image.columns[static_cast<std::size_t>(point.column)].segments;
+        for (const Segment& base : segments)
+            if (!base.multiple && base.low < point.low && point.low >= 2 * base.low + 15 &&
+                point.low <= 2 * base.low + 22) {
+                ++repeated;
+                break;
+            }
+    }
+    return 10 * repeated >= 6 * trace.points.size();
+}
+
+} // namespace
+
 Scene make_scene(EchoImage image) {
     Scene scene{std::move(image), {}};
     if (scene.image.columns.empty())
@@ -31,7 +51,7 @@ Scene make_scene(EchoImage image) {
     // A trace covers at least 0.1 MHz (two columns at coarse steps).
     const auto needed = static_cast<std::size_t>(std::max(2, scene.columns_in(0.1)));
     for (Trace& trace : link_traces(scene.image))
-        if (!trace.multiple && trace.points.size() >= needed)
+        if (!trace.multiple && trace.points.size() >= needed && !repeats_lower_echoes(scene, trace))
             scene.traces.push_back(std::move(trace));
     return scene;
 }
