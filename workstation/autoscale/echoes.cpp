@@ -65,7 +65,9 @@ Thresholds thresholds_of(const Ionogram& ionogram, int count, double step) {
         const int b50 = std::min(q50[i], s50[i]);
         // For Rayleigh noise sigma is three times the distance from the 30th to the 50th
         // percentile; an echo stands 3.3 sigma above the median (about 4.5 sigma of noise).
-        const double sigma = 3.0 * std::max(0, b50 - b30);
+        // Bytes of 6 or less are read as 0: when the 30th percentile is lost that way, the
+        // median alone tells sigma.
+        const double sigma = b30 > 6 ? 3.0 * (b50 - b30) : b50 / 1.18;
         result.level[i] = std::max(threshold_floor, static_cast<int>(b50 + 3.3 * sigma));
     }
     return result;

@@ -126,9 +126,16 @@ FLayers read_f_layers(const Scene& scene) {
     const double top_frequency = scene.frequency(top.column);
     const Cusp* ordinary = nullptr;
     Cusp hidden;
+    // Of the cusps that may be the ordinary twin of the top one, the one nearest the station's
+    // separation: a spread trace or a broken piece ends near it too.
     for (const Cusp& cusp : cusps) {
         const double f = scene.frequency(cusp.column);
-        if (f >= top_frequency - farthest_pair - 1e-9 && f <= top_frequency - closest_pair + 1e-9)
+        if (f < top_frequency - farthest_pair - 1e-9 || f > top_frequency - closest_pair + 1e-9)
+            continue;
+        const auto off = [&](const Cusp& c) {
+            return std::fabs(top_frequency - station_separation - scene.frequency(c.column));
+        };
+        if (ordinary == nullptr || off(cusp) <= off(*ordinary) + 1e-9)
             ordinary = &cusp;
     }
     // An ordinary trace that vanishes into a line may end anywhere behind it: there its
