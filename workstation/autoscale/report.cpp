@@ -106,14 +106,15 @@ std::string csv_line(std::string_view file, const Proposals& proposals) {
 std::optional<std::string> sounding_time_of(std::string_view path) {
     const auto slash = path.find_last_of("/\\");
     const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-    // <prefix>_<yyyy><ddd><HH><MM><SS>.rdf: 14 digits before the extension.
-    if (name.size() < 19 || name.substr(name.size() - 4) != ".rdf")
+    // <prefix>_<yyyy><ddd><HH><MM><SS>.rdf: 13 digits before the extension.
+    constexpr std::size_t digit_count = 13;
+    if (name.size() < digit_count + 5 || name.substr(name.size() - 4) != ".rdf")
         return std::nullopt;
-    const std::string_view digits = name.substr(name.size() - 18, 14);
+    const std::string_view digits = name.substr(name.size() - 4 - digit_count, digit_count);
     for (const char c : digits)
         if (c < '0' || c > '9')
             return std::nullopt;
-    if (name[name.size() - 19] != '_')
+    if (name[name.size() - 5 - digit_count] != '_')
         return std::nullopt;
     return std::string(digits.substr(7, 2)) + ":" + std::string(digits.substr(9, 2));
 }
