@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 
 namespace scalvo::autoscale {
 
@@ -17,9 +18,31 @@ constexpr int threshold_floor = 28;
 constexpr int q30_rank = 45;
 constexpr int q50_rank = 75;
 
-int percentile(std::array<int, height_count> values, int rank) {
-    std::nth_element(values.begin(), values.begin() + rank, values.end());
-    return values[static_cast<std::size_t>(rank)];
+// The value of the given rank (0-based, ascending) among a column's cells, by counting.
+struct ColumnPercentiles {
+    int q30 = 0;
+    int q50 = 0;
+};
+
+ColumnPercentiles percentiles(const std::int16_t* column) {
+    std::array<int, 256> counts{};
+    for (int j = 0; j < height_count; ++j)
+        ++counts[static_cast<std::size_t>(std::clamp<int>(column[j], 0, 255))];
+    ColumnPercentiles result;
+    int seen = 0;
+    bool q30_found = false;
+    for (int v = 0; v < 256; ++v) {
+        seen += counts[static_cast<std::size_t>(v)];
+        if (!q30_found && seen > q30_rank) {
+            result.q30 = v;
+            q30_found = true;
+        }
+        if (seen > q50_rank) {
+            result.q50 = v;
+            break;
+        }
+    }
+    return result;
 }
 
 // Median of values[i - half .. i + half], clipped to the ends.
@@ -45,12 +68,10 @@ struct Thresholds {
 Thresholds thresholds_of(const Ionogram& ionogram, int count, double step) {
     std::vector<int> q30(static_cast<std::size_t>(count));
     std::vector<int> q50(static_cast<std::size_t>(count));
-    std::array<int, height_count> column{};
     for (int i = 0; i < count; ++i) {
-        for (int j = 0; j < height_count; ++j)
-            column[static_cast<std::size_t>(j)] = std::max<int>(0, ionogram.cell(i + 1, j + 1));
-        q30[static_cast<std::size_t>(i)] = percentile(column, q30_rank);
-        q50[static_cast<std::size_t>(i)] = percentile(column, q50_rank);
+        const ColumnPercentiles p = percentiles(&ionogram.amplitude_grid[static_cast<std::size_t>(i) * height_count]);
+        q30[static_cast<std::size_t>(i)] = p.q30;
+        q50[static_cast<std::size_t>(i)] = p.q50;
     }
     // Noise changes slowly with frequency; a line or a crowded column does not change it.
     const int half = std::max(3, static_cast<int>(std::lround(0.3 / step)));
@@ -76,23 +97,30 @@ Thresholds thresholds_of(const Ionogram& ionogram, int count, double step) {
 // Cells of the mask with fewer than three marked cells in their 3 x 5 neighbourhood are
 // speckle, not trace.
 std::vector<unsigned char> cleaned(const std::vector<unsigned char>& mask, int count) {
+    // Marked cells within two heights of each cell, column by column.
+    std::vector<unsigned char> near(mask.size(), 0);
+    for (int i = 0; i < count; ++i) {
+        const unsigned char* column = &mask[static_cast<std::size_t>(i) * height_count];
+        unsigned char* sums = &near[static_cast<std::size_t>(i) * height_count];
+        for (int j = 0; j < height_count; ++j) {
+            int sum = 0;
+            for (int k = std::max(0, j - 2); k <= std::min(height_count - 1, j + 2); ++k)
+                sum += column[k];
+            sums[j] = static_cast<unsigned char>(sum);
+        }
+    }
     std::vector<unsigned char> kept(mask.size(), 0);
-    auto at = [&](int i, int j) {
-        if (i < 0 || i >= count || j < 0 || j >= height_count)
-            return 0;
-        return static_cast<int>(mask[static_cast<std::size_t>(i) * height_count +
-                                     static_cast<std::size_t>(j)]);
-    };
     for (int i = 0; i < count; ++i)
         for (int j = 0; j < height_count; ++j) {
-            if (!at(i, j))
+            const std::size_t k = static_cast<std::size_t>(i) * height_count + static_cast<std::size_t>(j);
+            if (!mask[k])
                 continue;
-            int neighbours = 0;
-            for (int di = -1; di <= 1; ++di)
-                for (int dj = -2; dj <= 2; ++dj)
-                    neighbours += at(i + di, j + dj);
-            kept[static_cast<std::size_t>(i) * height_count + static_cast<std::size_t>(j)] =
-                neighbours >= 3;
+            int neighbours = near[k];
+            if (i > 0)
+                neighbours += near[k - height_count];
+            if (i + 1 < count)
+                neighbours += near[k + height_count];
+            kept[k] = neighbours >= 3;
         }
     return kept;
 }
