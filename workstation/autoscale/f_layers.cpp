@@ -34,32 +34,14 @@ std::vector<const Trace*> f_region_traces(const Scene& scene) {
     return traces;
 }
 
-// Height (km) by which the top of a run stands above its leading edge, beyond one pulse: an
-// ordinary trace rising within the run of its extraordinary twin.
-double excess(const TracePoint& point) {
-    return height_of(std::max(point.low, point.high - pulse_tail)) - height_of(point.low);
-}
-
 std::vector<Cusp> cusps_of(const Scene& scene, const std::vector<const Trace*>& traces) {
     std::vector<Cusp> cusps;
-    const double step = scene.image.step;
     for (const Trace* trace : traces) {
         const double rise = end_rise(scene, *trace, cusp_window);
         if (rise >= cusp_rise)
             cusps.push_back({trace->last_column(), trace->points.back().low, rise, trace});
-        // A cusp hidden in a run: the top rises well above the leading edge and falls back to
-        // it at the next echo of the trace.
-        const auto& points = trace->points;
-        for (std::size_t k = 0; k + 1 < points.size(); ++k) {
-            const bool next_close =
-                scene.frequency(points[k + 1].column) - scene.frequency(points[k].column) <=
-                2.5 * step + 1e-9;
-            const int top = std::max(points[k].low, points[k].high - pulse_tail);
-            const int next_top = std::max(points[k + 1].low, points[k + 1].high - pulse_tail);
-            if (next_close && excess(points[k]) >= cusp_rise &&
-                height_of(top) - height_of(next_top) >= 0.6 * excess(points[k]))
-                cusps.push_back({points[k].column, top, excess(points[k]), trace});
-        }
+        for (const TracePoint& point : hidden_cusps(scene, *trace, cusp_rise))
+            cusps.push_back({point.column, top_of(point), excess(point), trace});
     }
     std::sort(cusps.begin(), cusps.end(),
               [](const Cusp& a, const Cusp& b) { return a.column < b.column; });

@@ -78,30 +78,55 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
         }
     }
 
-    // The E trace turns up into its cusp at foE, hidden in the extraordinary trace that lies
-    // over it; the extraordinary trace's own cusp, the separation higher, is the end of the E
-    // region's traces. The F trace starts just above foE.
-    int x_end = -1;
-    for (const Trace* trace : traces)
+    // The E trace turns up into its cusp at foE, often within the run of its extraordinary twin
+    // or of a sporadic E; the twin's cusp lies the separation higher. The F trace starts just
+    // above foE.
+    std::vector<int> cusps;
+    for (const Trace* trace : traces) {
         if (end_rise(scene, *trace, e_cusp_window) >= e_cusp_rise)
-            x_end = std::max(x_end, trace->last_column());
-    if (x_end >= 0) {
+            cusps.push_back(trace->last_column());
+        for (const TracePoint& point : hidden_cusps(scene, *trace, e_cusp_rise))
+            cusps.push_back(point.column);
+    }
+    std::sort(cusps.begin(), cusps.end());
+    const double separation = f_layers.separation;
+    const bool has_start = f_layers.first_column.has_value();
+    const double f_start = has_start ? scene.frequency(*f_layers.first_column) : 0.0;
+    int ordinary = -1;
+    int x_end = -1;
+    double confidence = 0.6;
+    for (const int a : cusps)
+        for (const int b : cusps) {
+            const double apart = scene.frequency(b) - scene.frequency(a);
+            if (std::fabs(apart - separation) > 0.12 + scene.image.step)
+                continue;
+            const auto off = [&](int c) {
+                return has_start ? std::fabs(scene.frequency(c) - f_start) : scene.frequency(c);
+            };
+            if (ordinary < 0 || off(a) < off(ordinary)) {
+                ordinary = a;
+                x_end = b;
+                confidence = 0.9;
+            }
+        }
+    if (ordinary < 0 && !cusps.empty()) {
+        x_end = cusps.back();
         const double f_end = scene.frequency(x_end);
-        const double f_start =
-            f_layers.first_column ? scene.frequency(*f_layers.first_column) : 0.0;
-        int column = scene.column_of(f_end - f_layers.separation);
-        double confidence = 0.6;
-        if (f_layers.first_column && std::fabs(f_start - scene.frequency(column)) <= 0.2) {
-            confidence = 0.9;
-        } else if (f_layers.first_column && f_start >= f_end - 0.1 && f_start <= f_end + 0.2) {
+        ordinary = scene.column_of(f_end - separation);
+        if (has_start && std::fabs(f_start - scene.frequency(ordinary)) <= 0.2) {
+            confidence = 0.8;
+        } else if (has_start && f_start >= f_end - 0.1 && f_start <= f_end + 0.2) {
             // The F trace starts at the end: that was the ordinary cusp, without its twin.
-            column = x_end;
+            ordinary = x_end;
+            x_end = scene.column_of(f_end + separation);
             confidence = 0.7;
         }
-        if (scene.frequency(column) >= fmin) {
-            result.foE = frequency_proposal(scene, column, base, confidence);
-            result.hE = height_proposal(scene, lowest_by_column.begin()->first, base, 0.7);
-        }
+    }
+    if (ordinary >= 0 && scene.frequency(ordinary) >= fmin) {
+        result.foE = frequency_proposal(scene, ordinary, base, confidence);
+        result.hE = height_proposal(scene, lowest_by_column.begin()->first, base, 0.7);
+    } else {
+        x_end = -1;
     }
 
     if (run_start < 0)

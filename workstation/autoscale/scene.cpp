@@ -66,6 +66,29 @@ double end_rise(const Scene& scene, const Trace& trace, double window) {
     return height_of(highest_end) - height_of(trace.lowest());
 }
 
+int top_of(const TracePoint& point) {
+    return std::max(point.low, point.high - pulse_tail);
+}
+
+double excess(const TracePoint& point) {
+    return height_of(top_of(point)) - height_of(point.low);
+}
+
+std::vector<TracePoint> hidden_cusps(const Scene& scene, const Trace& trace, double rise) {
+    std::vector<TracePoint> cusps;
+    const auto& points = trace.points;
+    for (std::size_t k = 0; k + 1 < points.size(); ++k) {
+        const bool next_close =
+            scene.frequency(points[k + 1].column) - scene.frequency(points[k].column) <=
+            2.5 * scene.image.step + 1e-9;
+        if (next_close && excess(points[k]) >= rise &&
+            height_of(top_of(points[k])) - height_of(top_of(points[k + 1])) >=
+                0.6 * excess(points[k]))
+            cusps.push_back(points[k]);
+    }
+    return cusps;
+}
+
 Proposal frequency_proposal(const Scene& scene, int column, int index, double confidence) {
     return {scene.frequency(column), confidence, scene.x(column), plot_row_of(index), 0, 0};
 }

@@ -35,6 +35,15 @@ Scene make_scene(EchoImage image);
 // trace, in km: large where the trace turns up into a cusp.
 double end_rise(const Scene& scene, const Trace& trace, double window);
 
+// The highest leading edge a run may hold, beyond one pulse's trail.
+int top_of(const TracePoint& point);
+// Height (km) by which that stands above the run's leading edge: an ordinary trace rising within
+// the run of its extraordinary twin, or of a flat trace below it.
+double excess(const TracePoint& point);
+// Cusps hidden in runs: the top stands at least `rise` km above the leading edge and falls back
+// at the next echo of the trace.
+std::vector<TracePoint> hidden_cusps(const Scene& scene, const Trace& trace, double rise);
+
 Proposal frequency_proposal(const Scene& scene, int column, int index, double confidence);
 Proposal height_proposal(const Scene& scene, int column, int index, double confidence);
 
