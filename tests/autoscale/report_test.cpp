@@ -125,7 +125,7 @@ TEST(Agreement, CountsWithinWrongMissedAndFalse) {
     files[1].proposals[C::foE] = at(3.0);    // false: no E in the truth
     files[2].path = "ZE20R_2026105081500.rdf"; // broken: left out
     files[2].proposals[C::foF2] = at(1.0);
-    const std::string table = agreement_table(files, truth);
+    const std::string table = agreement_table(files, {{"truth.csv", truth}});
     EXPECT_NE(table.find("2 soundings (1 files without a written truth row left out)"),
               std::string::npos)
         << table;
@@ -139,6 +139,27 @@ TEST(Agreement, CountsWithinWrongMissedAndFalse) {
     EXPECT_NE(table.find("foE              0.10 MHz      1    0.0%    0.0%  100.0%         1  100.0%"),
               std::string::npos)
         << table;
+}
+
+// Several days: each truth file speaks for its own folder only.
+TEST(Agreement, MatchesEachFileWithTheTruthOfItsFolder) {
+    std::istringstream a(truth_header + "07:45,written,2.00,,,,,,,,,8.00,,\r\n");
+    std::istringstream b(truth_header + "07:45,written,2.00,,,,,,,,,5.00,,\r\n");
+    const std::vector<TruthFile> truths = {
+        {"days/a/ionograms/ZE20R_2026105_truth.csv", std::get<std::vector<TruthRow>>(read_truth(a))},
+        {"days/b/ionograms/ZE20R_2026106_truth.csv", std::get<std::vector<TruthRow>>(read_truth(b))}};
+    std::vector<ScaledFile> files(3);
+    files[0].path = "days/a/ionograms/ZE20R_2026105074500.rdf";
+    files[0].proposals[C::foF2] = at(8.0);
+    files[1].path = "days/b/./ionograms/ZE20R_2026106074500.rdf";
+    files[1].proposals[C::foF2] = at(5.0);
+    files[2].path = "elsewhere/ZE20R_2026106074500.rdf"; // no truth for its folder
+    files[2].proposals[C::foF2] = at(5.0);
+    const std::string table = agreement_table(files, truths);
+    EXPECT_NE(table.find("2 soundings (1 files without a written truth row left out)"),
+              std::string::npos)
+        << table;
+    EXPECT_NE(table.find("foF2             0.10 MHz      2  100.0%"), std::string::npos) << table;
 }
 
 } // namespace

@@ -20,19 +20,20 @@ using namespace scalvo;
 using namespace scalvo::autoscale;
 
 constexpr const char* usage =
-    "usage: autoscale [--truth FILE] FILE...\n"
+    "usage: autoscale [--truth FILE]... FILE...\n"
     "Reads ionogram files and writes the automatic scaling of each as one CSV line on\n"
     "standard output, in the order given, after a header line. Fields are empty where\n"
     "nothing is proposed; a file that cannot be read gives a line of empty fields and a\n"
     "reason on standard error (the exit status is then 1).\n"
     "  --truth FILE  compare with a truth CSV of the synthetic-day generator and write the\n"
-    "                agreement table on standard error\n"
+    "                agreement table on standard error; given for several days, each\n"
+    "                speaks for the files in its own folder\n"
     "  --help        show this text\n"
     "  --version     show the version\n";
 
 struct Arguments {
     std::vector<std::string> files;
-    std::string truth;
+    std::vector<std::string> truths;
     bool help = false;
     bool version = false;
     std::string error;
@@ -56,9 +57,9 @@ Arguments parse(int argc, char** argv) {
                 arguments.error = "--truth needs a file";
                 return arguments;
             }
-            arguments.truth = argv[++k];
+            arguments.truths.emplace_back(argv[++k]);
         } else if (argument.starts_with("--truth=")) {
-            arguments.truth = std::string(argument.substr(8));
+            arguments.truths.emplace_back(argument.substr(8));
         } else {
             arguments.error = "unknown option " + std::string(argument);
             return arguments;
@@ -95,19 +96,19 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    std::vector<TruthRow> truth;
-    if (!arguments.truth.empty()) {
-        std::ifstream in(arguments.truth, std::ios::binary);
+    std::vector<TruthFile> truths;
+    for (const std::string& path : arguments.truths) {
+        std::ifstream in(path, std::ios::binary);
         if (!in) {
-            std::cerr << "autoscale: cannot read the truth file " << arguments.truth << "\n";
+            std::cerr << "autoscale: cannot read the truth file " << path << "\n";
             return 1;
         }
         auto read = read_truth(in);
         if (const auto* error = std::get_if<std::string>(&read)) {
-            std::cerr << "autoscale: " << arguments.truth << ": " << *error << "\n";
+            std::cerr << "autoscale: " << path << ": " << *error << "\n";
             return 1;
         }
-        truth = std::move(std::get<std::vector<TruthRow>>(read));
+        truths.push_back({path, std::move(std::get<std::vector<TruthRow>>(read))});
     }
 
     int status = 0;
@@ -127,7 +128,7 @@ int main(int argc, char** argv) {
         scaled.push_back({file, proposals});
     }
     std::cout.flush();
-    if (!arguments.truth.empty())
-        std::cerr << agreement_table(scaled, truth);
+    if (!truths.empty())
+        std::cerr << agreement_table(scaled, truths);
     return status;
 }

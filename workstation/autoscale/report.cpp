@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <cstdio>
 #include <map>
 #include <sstream>
@@ -166,11 +167,26 @@ std::variant<std::vector<TruthRow>, std::string> read_truth(std::istream& in) {
     return rows;
 }
 
+namespace {
+
+std::string folder_of(std::string_view path) {
+    const auto slash = path.find_last_of("/\\");
+    return slash == std::string_view::npos ? std::string(".")
+                                           : std::filesystem::path(path.substr(0, slash))
+                                                 .lexically_normal()
+                                                 .generic_string();
+}
+
+} // namespace
+
 std::string agreement_table(const std::vector<ScaledFile>& files,
-                            const std::vector<TruthRow>& truth) {
-    std::map<std::string, const TruthRow*> by_time;
-    for (const TruthRow& row : truth)
-        by_time[row.time] = &row;
+                            const std::vector<TruthFile>& truths) {
+    // (folder, time) -> row; the folder is left empty when one truth file speaks for all.
+    const bool one = truths.size() == 1;
+    std::map<std::pair<std::string, std::string>, const TruthRow*> by_time;
+    for (const TruthFile& truth : truths)
+        for (const TruthRow& row : truth.rows)
+            by_time[{one ? std::string() : folder_of(truth.path), row.time}] = &row;
 
     struct Count {
         int with_truth = 0, within = 0, wrong = 0, missed = 0, without_truth = 0, false_ = 0;
@@ -180,7 +196,9 @@ std::string agreement_table(const std::vector<ScaledFile>& files,
     int left_out = 0;
     for (const ScaledFile& file : files) {
         const auto time = sounding_time_of(file.path);
-        const auto found = time ? by_time.find(*time) : by_time.end();
+        const auto found =
+            time ? by_time.find({one ? std::string() : folder_of(file.path), *time})
+                 : by_time.end();
         if (found == by_time.end() || found->second->state != "written") {
             ++left_out;
             continue;

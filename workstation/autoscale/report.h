@@ -37,11 +37,18 @@ struct ScaledFile {
     Proposals proposals;
 };
 
+// The truth of one day: it speaks for the ionogram files in its own folder.
+struct TruthFile {
+    std::string path;
+    std::vector<TruthRow> rows;
+};
+
 // For each characteristic: the soundings with a truth value, the share of them proposed within
 // tolerance, proposed wrongly and not proposed; the soundings without a truth value and the
-// share of them proposed all the same. Only files whose truth row says "written" count.
+// share of them proposed all the same. Only files whose truth row says "written" count. A
+// single truth file speaks for every file, wherever it lies.
 std::string agreement_table(const std::vector<ScaledFile>& files,
-                            const std::vector<TruthRow>& truth);
+                            const std::vector<TruthFile>& truths);
 
 // How far a proposal may lie from the truth and still agree with it.
 double tolerance_of(Characteristic characteristic);
