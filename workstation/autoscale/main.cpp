@@ -1,10 +1,12 @@
 // autoscale FILE...: the automatic scaling of ionogram files, one CSV line per file.
 #include "autoscale/autoscale.h"
+#include "autoscale/day_series.h"
 #include "autoscale/report.h"
 #include "ionogram/ionogram_file.h"
 
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -79,6 +81,29 @@ std::string reason_of(const IonogramLoad& load) {
     return "not an ionogram file of a usable size";
 }
 
+// Soundings of one day (same folder and day in the name) are read together, so that what a
+// blanketing sporadic E hides comes from the soundings around it.
+void fill_days(std::vector<ScaledFile>& scaled) {
+    std::map<std::string, std::vector<std::size_t>> days;
+    for (std::size_t k = 0; k < scaled.size(); ++k)
+        if (const auto day = sounding_day_of(scaled[k].path))
+            days[*day].push_back(k);
+    for (const auto& [day, members] : days) {
+        std::vector<TimedProposals> series;
+        for (const std::size_t k : members)
+            series.push_back({*sounding_minute_of(scaled[k].path), scaled[k].proposals});
+        // Each member's minute is unique within its day (the name holds it), so the order
+        // after sorting maps back through the minutes.
+        fill_hidden_from_neighbours(series);
+        for (const std::size_t k : members) {
+            const int minute = *sounding_minute_of(scaled[k].path);
+            for (const TimedProposals& t : series)
+                if (t.minute == minute)
+                    scaled[k].proposals = t.proposals;
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -113,7 +138,6 @@ int main(int argc, char** argv) {
 
     int status = 0;
     std::vector<ScaledFile> scaled;
-    std::cout << csv_header() << "\n";
     for (const std::string& file : arguments.files) {
         Ionogram ionogram;
         const IonogramLoad load = load_ionogram_file(file, ionogram);
@@ -124,9 +148,12 @@ int main(int argc, char** argv) {
             std::cerr << "autoscale: " << file << ": " << reason_of(load) << "\n";
             status = 1;
         }
-        std::cout << csv_line(file, proposals) << "\n";
         scaled.push_back({file, proposals});
     }
+    fill_days(scaled);
+    std::cout << csv_header() << "\n";
+    for (const ScaledFile& file : scaled)
+        std::cout << csv_line(file.path, file.proposals) << "\n";
     std::cout.flush();
     if (!truths.empty())
         std::cerr << agreement_table(scaled, truths);

@@ -120,6 +120,21 @@ std::optional<std::string> sounding_time_of(std::string_view path) {
     return std::string(digits.substr(7, 2)) + ":" + std::string(digits.substr(9, 2));
 }
 
+std::optional<int> sounding_minute_of(std::string_view path) {
+    const auto time = sounding_time_of(path);
+    if (!time)
+        return std::nullopt;
+    return ((*time)[0] - '0') * 600 + ((*time)[1] - '0') * 60 + ((*time)[3] - '0') * 10 +
+           ((*time)[4] - '0');
+}
+
+std::optional<std::string> sounding_day_of(std::string_view path) {
+    if (!sounding_time_of(path))
+        return std::nullopt;
+    // Everything but the time and the extension: folder, prefix, year and day of year.
+    return std::string(path.substr(0, path.size() - 10));
+}
+
 std::variant<std::vector<TruthRow>, std::string> read_truth(std::istream& in) {
     std::string line;
     if (!std::getline(in, line))

@@ -22,6 +22,10 @@ std::string csv_line(std::string_view file, const Proposals& proposals);
 // "HH:MM" of a sounding from its ionogram file name (..._<year><day of year><HH><MM>00.rdf),
 // whatever folder it is in.
 std::optional<std::string> sounding_time_of(std::string_view path);
+// Minute of the day of that time.
+std::optional<int> sounding_minute_of(std::string_view path);
+// The folder and <year><day of year> of a sounding: soundings with the same one are of one day.
+std::optional<std::string> sounding_day_of(std::string_view path);
 
 struct TruthRow {
     std::string time;  // "HH:MM"
