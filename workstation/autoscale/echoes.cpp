@@ -158,6 +158,7 @@ std::vector<Segment> segments_of(const unsigned char* kept, const Ionogram& iono
 void mark_multiples(const Ionogram& ionogram, int i, std::vector<Segment>& segments) {
     // A pulse trails about four cells behind its leading edge, in every hop alike.
     constexpr int tail = 4;
+    constexpr int climb = 25;
     for (std::size_t b = 0; b < segments.size(); ++b)
         for (std::size_t a = 0; a < b; ++a) {
             const Segment& base = segments[a];
@@ -175,6 +176,15 @@ void mark_multiples(const Ionogram& ionogram, int i, std::vector<Segment>& segme
                 reach = 3 * base.low + 39 + tail;
             else
                 continue;
+            // Within the multiple's trail, a first-hop echo shows where the amplitude climbs
+            // again.
+            int cut = reach + 1;
+            for (int k = low + 1; k <= std::min(reach, segments[b].high); ++k)
+                if (ionogram.cell(i + 1, k) >= ionogram.cell(i + 1, k - 1) + climb) {
+                    cut = k;
+                    break;
+                }
+            reach = cut - 1;
             if (segments[b].high > reach + 1) {
                 Segment rest{reach + 1, segments[b].high, 0, false};
                 for (int k = rest.low; k <= rest.high; ++k)
