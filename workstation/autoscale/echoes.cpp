@@ -165,8 +165,9 @@ void mark_multiples(const Ionogram& ionogram, int i, std::vector<Segment>& segme
             if (base.multiple)
                 continue;
             const int low = segments[b].low;
-            // The highest leading edge the base may hold.
-            const int top = std::clamp(base.high - tail, base.low, base.low + tail);
+            // The highest leading edge the base may hold: a trace rising within the run of a
+            // flatter one below it, up to about 50 km.
+            const int top = std::clamp(base.high - tail, base.low, base.low + 3 * tail);
             // The cells a multiple of the base can reach; beyond them the cells are the
             // segment's own, and never again in the window.
             int reach = 0;

@@ -34,7 +34,7 @@ bool repeats_lower_echoes(const Scene& scene, const Trace& trace) {
         const auto& segments = scene.image.columns[static_cast<std::size_t>(point.column)].segments;
         for (const Segment& base : segments)
             if (!base.multiple && base.low < point.low && point.low >= 2 * base.low + 15 &&
-                point.low <= 2 * base.low + 22) {
+                point.low <= 2 * std::max(base.low, base.high - pulse_tail) + 22) {
                 ++repeated;
                 break;
             }
