@@ -47,8 +47,8 @@ Ionogram daytime_sounding() {
             if (g >= 2.0 && g < 3.4)
                 put(ionogram, i, layer(g, 100, 3.4, 6), amplitude);
             if (g > 3.42 && g < 8.2) {
-                const double h = layer(g, 205, 8.2, 80) +
-                                 12 * (1 / std::sqrt(1 - (3.4 / g) * (3.4 / g)) - 1);
+                const double h =
+                    layer(g, 205, 8.2, 80) + 12 * (1 / std::sqrt(1 - (3.4 / g) * (3.4 / g)) - 1);
                 put(ionogram, i, h, amplitude);
                 put(ionogram, i, 2 * h, amplitude / 2);
             }
@@ -67,7 +67,10 @@ void BM_DaytimeSounding(benchmark::State& state) {
         benchmark::DoNotOptimize(proposals);
     }
 }
-BENCHMARK(BM_DaytimeSounding)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_DaytimeSounding)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 void BM_EchoesOnly(benchmark::State& state) {
     const Ionogram ionogram = daytime_sounding();

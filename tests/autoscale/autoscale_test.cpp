@@ -72,10 +72,18 @@ SoundingBuilder day() {
     return builder;
 }
 std::vector<Expect> day_answers(double hF, double muf) {
-    return {want(C::fmin, 2.0, 0.1),  want(C::foE, 3.3, 0.1),   want(C::hE, 100, 5),
-            want(C::foF2, 8.0, 0.1),  want(C::fxI, 8.5, 0.1),   want(C::hF, hF, 5),
-            want(C::muf3000F2, muf, 0.3), nothing(C::foEs),     nothing(C::hEs),
-            nothing(C::fbEs),         nothing(C::foF1),         nothing(C::hF2)};
+    return {want(C::fmin, 2.0, 0.1),
+            want(C::foE, 3.3, 0.1),
+            want(C::hE, 100, 5),
+            want(C::foF2, 8.0, 0.1),
+            want(C::fxI, 8.5, 0.1),
+            want(C::hF, hF, 5),
+            want(C::muf3000F2, muf, 0.3),
+            nothing(C::foEs),
+            nothing(C::hEs),
+            nothing(C::fbEs),
+            nothing(C::foF1),
+            nothing(C::hF2)};
 }
 
 // Night with a blanketing sporadic E at 105 km up to 3.0 MHz, hiding all above it below
@@ -88,29 +96,29 @@ std::vector<Case> cases() {
     all.push_back({"night at 0.05 MHz", [] { return night(0.05).build(); }, night_answers()});
     all.push_back({"night at 0.1 MHz", [] { return night(0.1).build(); }, night_answers()});
     all.push_back({"day without F1", [] { return day().build(); },
-                   day_answers(lowest_height(day_f2, 3.32, 8.0),
-                               largest_muf(day_f2, 3.32, 8.0))});
+                   day_answers(lowest_height(day_f2, 3.32, 8.0), largest_muf(day_f2, 3.32, 8.0))});
     all.push_back(
         {"blanketing sporadic E",
          [] {
              SoundingBuilder builder;
-             builder.noise(20).trace(1.3, 4.0, blanketed_f2, 220).sporadic_e(1.3, 3.0, 105, 245,
-                                                                             2.5);
+             builder.noise(20)
+                 .trace(1.3, 4.0, blanketed_f2, 220)
+                 .sporadic_e(1.3, 3.0, 105, 245, 2.5);
              return builder.build();
          },
          {want(C::fmin, 1.3, 0.1), want(C::foEs, 3.0, 0.2), want(C::hEs, 105, 5),
           want(C::fbEs, 2.5, 0.2), want(C::foF2, 4.0, 0.1), want(C::fxI, 4.5, 0.1),
           // What the picture shows: the F trace from where the sporadic E lets it through.
-          want(C::hF, lowest_height(blanketed_f2, 2.5, 4.0), 5), nothing(C::foE),
-          nothing(C::hE), nothing(C::foF1)}});
+          want(C::hF, lowest_height(blanketed_f2, 2.5, 4.0), 5), nothing(C::foE), nothing(C::hE),
+          nothing(C::foF1)}});
     all.push_back({"spread F",
                    [] {
                        SoundingBuilder builder = night();
                        builder.spread(1.3, 3.3, night_f2, 60, 0.3, 150);
                        return builder.build();
                    },
-                   {want(C::fmin, 1.3, 0.1), right_or_nothing(C::foF2, 3.3, 0.2),
-                    nothing(C::foE), nothing(C::foEs), nothing(C::foF1)}});
+                   {want(C::fmin, 1.3, 0.1), right_or_nothing(C::foF2, 3.3, 0.2), nothing(C::foE),
+                    nothing(C::foEs), nothing(C::foF1)}});
     {
         std::vector<Expect> answers = night_answers();
         all.push_back({"interference lines and a noise band",
@@ -121,22 +129,22 @@ std::vector<Case> cases() {
                        },
                        answers});
     }
-    all.push_back({"trace cut by absorption",
-                   [] {
-                       SoundingBuilder builder = day();
-                       builder.absorb(5.0, 6.5);
-                       return builder.build();
-                   },
-                   day_answers(std::min(lowest_height(day_f2, 3.32, 5.0),
-                                        lowest_height(day_f2, 6.5, 8.0)),
-                               largest_muf(day_f2, 6.5, 8.0))});
+    all.push_back(
+        {"trace cut by absorption",
+         [] {
+             SoundingBuilder builder = day();
+             builder.absorb(5.0, 6.5);
+             return builder.build();
+         },
+         day_answers(std::min(lowest_height(day_f2, 3.32, 5.0), lowest_height(day_f2, 6.5, 8.0)),
+                     largest_muf(day_f2, 6.5, 8.0))});
     {
         std::vector<Expect> none;
         for (const C c : all_characteristics)
             none.push_back(nothing(c));
         all.push_back({"empty file", [] { return SoundingBuilder().build(); }, none});
-        all.push_back({"a single echo",
-                       [] { return SoundingBuilder().cell(5.0, 300, 200).build(); }, none});
+        all.push_back(
+            {"a single echo", [] { return SoundingBuilder().cell(5.0, 300, 200).build(); }, none});
         all.push_back({"noise alone", [] { return SoundingBuilder().noise(40).build(); }, none});
     }
     return all;

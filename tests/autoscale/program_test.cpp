@@ -49,8 +49,8 @@ class Program : public ::testing::Test {
     }
 
     Outcome run(const std::string& args) {
-        const std::string command = "cd '" + folder.path().string() + "' && '" AUTOSCALE_BINARY
-                                    "' " + args + " >out 2>err";
+        const std::string command =
+            "cd '" + folder.path().string() + "' && '" AUTOSCALE_BINARY "' " + args + " >out 2>err";
         const int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read_bytes(folder / "out"),
                 read_bytes(folder / "err")};
@@ -92,13 +92,13 @@ TEST_P(Refused, WithOneLineTheUsageAndStatus2) {
     EXPECT_EQ(lines[1].rfind("usage: autoscale", 0), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, Refused,
-    ::testing::Values(Refusal{"--bogus ZE20R_2026105013000.rdf", "autoscale: unknown option --bogus"},
-                      Refusal{"-x", "autoscale: unknown option -x"},
-                      Refusal{"", "autoscale: no ionogram file given"},
-                      Refusal{"ZE20R_2026105013000.rdf --truth",
-                              "autoscale: --truth needs a file"}));
+INSTANTIATE_TEST_SUITE_P(Arguments, Refused,
+                         ::testing::Values(Refusal{"--bogus ZE20R_2026105013000.rdf",
+                                                   "autoscale: unknown option --bogus"},
+                                           Refusal{"-x", "autoscale: unknown option -x"},
+                                           Refusal{"", "autoscale: no ionogram file given"},
+                                           Refusal{"ZE20R_2026105013000.rdf --truth",
+                                                   "autoscale: --truth needs a file"}));
 
 TEST_F(Program, HelpAndVersionGoToStandardOutput) {
     const Outcome help = run("--help");
@@ -120,7 +120,7 @@ TEST_F(Program, WritesOneLinePerFileInOrderAndGoesOnPastBadOnes) {
     EXPECT_EQ(lines[1], "missing.rdf,,,,,,,,,,,,,");
     EXPECT_EQ(field(lines[2], 0), "ZE20R_2026105013000.rdf");
     EXPECT_NEAR(std::stod(field(lines[2], 10)), 3.3, 0.1); // foF2
-    EXPECT_EQ(field(lines[2], 2), "");                      // no E by night
+    EXPECT_EQ(field(lines[2], 2), "");                     // no E by night
     EXPECT_EQ(lines[3], "ZE20R_2026105014500.rdf,,,,,,,,,,,,,");
     const auto errors = lines_of(r.err);
     ASSERT_EQ(errors.size(), 2u);

@@ -108,8 +108,7 @@ TEST_P(BadTruth, IsRefusedWithAReason) {
 INSTANTIATE_TEST_SUITE_P(Files, BadTruth,
                          ::testing::Values(std::string(), std::string("file,fmin\n"),
                                            truth_header + "07:45,written,2.01\r\n",
-                                           truth_header +
-                                               "07:45,written,abc,,,,,,,,,,,\r\n"));
+                                           truth_header + "07:45,written,abc,,,,,,,,,,,\r\n"));
 
 // Two written soundings and one broken: only the written ones count.
 TEST(Agreement, CountsWithinWrongMissedAndFalse) {
@@ -119,10 +118,10 @@ TEST(Agreement, CountsWithinWrongMissedAndFalse) {
     const auto truth = std::get<std::vector<TruthRow>>(read_truth(in));
     std::vector<ScaledFile> files(3);
     files[0].path = "ZE20R_2026105074500.rdf";
-    files[0].proposals[C::foF2] = at(8.05);  // within
-    files[0].proposals[C::fmin] = at(2.3);   // wrong
+    files[0].proposals[C::foF2] = at(8.05); // within
+    files[0].proposals[C::fmin] = at(2.3);  // wrong
     files[1].path = "ZE20R_2026105080000.rdf";
-    files[1].proposals[C::foE] = at(3.0);    // false: no E in the truth
+    files[1].proposals[C::foE] = at(3.0);      // false: no E in the truth
     files[2].path = "ZE20R_2026105081500.rdf"; // broken: left out
     files[2].proposals[C::foF2] = at(1.0);
     const std::string table = agreement_table(files, {{"truth.csv", truth}});
@@ -130,14 +129,17 @@ TEST(Agreement, CountsWithinWrongMissedAndFalse) {
               std::string::npos)
         << table;
     // name, tolerance, truth, within, wrong, missed, no truth, false
-    EXPECT_NE(table.find("foF2             0.10 MHz      2   50.0%    0.0%   50.0%         0       -"),
-              std::string::npos)
+    EXPECT_NE(
+        table.find("foF2             0.10 MHz      2   50.0%    0.0%   50.0%         0       -"),
+        std::string::npos)
         << table;
-    EXPECT_NE(table.find("fmin             0.10 MHz      2    0.0%   50.0%   50.0%         0       -"),
-              std::string::npos)
+    EXPECT_NE(
+        table.find("fmin             0.10 MHz      2    0.0%   50.0%   50.0%         0       -"),
+        std::string::npos)
         << table;
-    EXPECT_NE(table.find("foE              0.10 MHz      1    0.0%    0.0%  100.0%         1  100.0%"),
-              std::string::npos)
+    EXPECT_NE(
+        table.find("foE              0.10 MHz      1    0.0%    0.0%  100.0%         1  100.0%"),
+        std::string::npos)
         << table;
 }
 
@@ -145,9 +147,10 @@ TEST(Agreement, CountsWithinWrongMissedAndFalse) {
 TEST(Agreement, MatchesEachFileWithTheTruthOfItsFolder) {
     std::istringstream a(truth_header + "07:45,written,2.00,,,,,,,,,8.00,,\r\n");
     std::istringstream b(truth_header + "07:45,written,2.00,,,,,,,,,5.00,,\r\n");
-    const std::vector<TruthFile> truths = {
-        {"days/a/ionograms/ZE20R_2026105_truth.csv", std::get<std::vector<TruthRow>>(read_truth(a))},
-        {"days/b/ionograms/ZE20R_2026106_truth.csv", std::get<std::vector<TruthRow>>(read_truth(b))}};
+    const std::vector<TruthFile> truths = {{"days/a/ionograms/ZE20R_2026105_truth.csv",
+                                            std::get<std::vector<TruthRow>>(read_truth(a))},
+                                           {"days/b/ionograms/ZE20R_2026106_truth.csv",
+                                            std::get<std::vector<TruthRow>>(read_truth(b))}};
     std::vector<ScaledFile> files(3);
     files[0].path = "days/a/ionograms/ZE20R_2026105074500.rdf";
     files[0].proposals[C::foF2] = at(8.0);

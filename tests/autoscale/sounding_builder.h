@@ -54,8 +54,10 @@ class SoundingBuilder {
     // A flat sporadic-E trace with its second hop; below `blanketing` nothing above it shows.
     SoundingBuilder& sporadic_e(double from, double top, double height, int amplitude,
                                 double blanketing = 0) {
-        draw(from, top, [=](double) { return height; }, amplitude, 1);
-        draw(from, top, [=](double) { return height; }, amplitude / 2, 2);
+        draw(
+            from, top, [=](double) { return height; }, amplitude, 1);
+        draw(
+            from, top, [=](double) { return height; }, amplitude / 2, 2);
         if (blanketing > 0)
             for (int i = 0; i < count_; ++i)
                 if (frequency(i) < blanketing - 1e-9)
@@ -189,8 +191,8 @@ inline double lowest_height(const Curve& height, double from, double to) {
 inline double largest_muf(const Curve& height, double from, double to) {
     double largest = 0;
     for (double f = from; f < to - 0.001; f += 0.001)
-        largest = std::max(largest, muf_of_echo(static_cast<float>(f),
-                                                static_cast<float>(height(f))));
+        largest =
+            std::max(largest, muf_of_echo(static_cast<float>(f), static_cast<float>(height(f))));
     return largest;
 }
 

@@ -84,10 +84,9 @@ int y_of(double height) {
 } // namespace
 
 void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
-    std::stable_sort(day.begin(), day.end(),
-                     [](const TimedProposals& a, const TimedProposals& b) {
-                         return a.minute < b.minute;
-                     });
+    std::stable_sort(day.begin(), day.end(), [](const TimedProposals& a, const TimedProposals& b) {
+        return a.minute < b.minute;
+    });
     std::vector<Proposals> filled;
     filled.reserve(day.size());
     for (std::size_t k = 0; k < day.size(); ++k) {

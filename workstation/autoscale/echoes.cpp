@@ -61,15 +61,16 @@ std::vector<int> running_median(const std::vector<int>& values, int half) {
 }
 
 struct Thresholds {
-    std::vector<int> level;          // an echo reaches this
-    std::vector<bool> interference;  // the column as a whole stands out
+    std::vector<int> level;         // an echo reaches this
+    std::vector<bool> interference; // the column as a whole stands out
 };
 
 Thresholds thresholds_of(const Ionogram& ionogram, int count, double step) {
     std::vector<int> q30(static_cast<std::size_t>(count));
     std::vector<int> q50(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
-        const ColumnPercentiles p = percentiles(&ionogram.amplitude_grid[static_cast<std::size_t>(i) * height_count]);
+        const ColumnPercentiles p =
+            percentiles(&ionogram.amplitude_grid[static_cast<std::size_t>(i) * height_count]);
         q30[static_cast<std::size_t>(i)] = p.q30;
         q50[static_cast<std::size_t>(i)] = p.q50;
     }
@@ -112,7 +113,8 @@ std::vector<unsigned char> cleaned(const std::vector<unsigned char>& mask, int c
     std::vector<unsigned char> kept(mask.size(), 0);
     for (int i = 0; i < count; ++i)
         for (int j = 0; j < height_count; ++j) {
-            const std::size_t k = static_cast<std::size_t>(i) * height_count + static_cast<std::size_t>(j);
+            const std::size_t k =
+                static_cast<std::size_t>(i) * height_count + static_cast<std::size_t>(j);
             if (!mask[k])
                 continue;
             int neighbours = near[k];
@@ -240,9 +242,8 @@ EchoImage find_echoes(const Ionogram& ionogram) {
                                  i * static_cast<double>(ionogram.frequency_step);
         column.x = static_cast<int>(std::lround(40 * frequency - 36));
         // On the plot's grid the frequency is the one a click on the column gives.
-        column.frequency = std::fabs(40 * frequency - 36 - column.x) < 1e-3
-                               ? frequency_of_x(column.x)
-                               : frequency;
+        column.frequency =
+            std::fabs(40 * frequency - 36 - column.x) < 1e-3 ? frequency_of_x(column.x) : frequency;
         column.interference = thresholds.interference[static_cast<std::size_t>(i)];
         column.segments =
             segments_of(&kept[static_cast<std::size_t>(i) * height_count], ionogram, i);

@@ -50,8 +50,7 @@ std::vector<Cusp> cusps_of(const Scene& scene, const std::vector<const Trace*>& 
 
 // The lowest leading edge that at least two columns reach, so that one stray cell below a trace
 // does not make the minimum.
-std::optional<Proposal> minimum_height(const Scene& scene,
-                                       const std::vector<const Trace*>& traces,
+std::optional<Proposal> minimum_height(const Scene& scene, const std::vector<const Trace*>& traces,
                                        double from_frequency, double to_frequency) {
     std::map<int, int> lowest_by_column;
     for (const Trace* trace : traces)
@@ -125,7 +124,8 @@ FLayers read_f_layers(const Scene& scene) {
     if (ordinary != nullptr) {
         int behind = ordinary->column;
         const auto last = static_cast<int>(scene.image.columns.size()) - 1;
-        while (behind < last && scene.image.columns[static_cast<std::size_t>(behind + 1)].interference)
+        while (behind < last &&
+               scene.image.columns[static_cast<std::size_t>(behind + 1)].interference)
             ++behind;
         const double twin = top_frequency - station_separation;
         if (behind > ordinary->column && twin >= scene.frequency(ordinary->column) - 1e-9 &&

@@ -134,8 +134,8 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
     const double run_end_frequency = scene.frequency(run_end);
     // With an E trace the flat run holds its extraordinary twin up to near its cusp: sporadic E
     // shows as a flat run beyond that.
-    const bool sporadic = run_end > run_start &&
-                          (x_end < 0 || run_end_frequency >= scene.frequency(x_end) - 0.05);
+    const bool sporadic =
+        run_end > run_start && (x_end < 0 || run_end_frequency >= scene.frequency(x_end) - 0.05);
     if (!sporadic)
         return result;
     result.foEs = frequency_proposal(scene, run_end, base, 0.7);

@@ -27,9 +27,9 @@ enum class Characteristic {
 inline constexpr std::size_t characteristic_count = 13;
 
 inline constexpr std::array<Characteristic, characteristic_count> all_characteristics = {
-    Characteristic::fmin, Characteristic::foE,  Characteristic::hE,        Characteristic::foEs,
-    Characteristic::hEs,  Characteristic::fbEs, Characteristic::hF,        Characteristic::foF1,
-    Characteristic::hF2,  Characteristic::foF2, Characteristic::fxI,       Characteristic::muf3000F2,
+    Characteristic::fmin,   Characteristic::foE,  Characteristic::hE,  Characteristic::foEs,
+    Characteristic::hEs,    Characteristic::fbEs, Characteristic::hF,  Characteristic::foF1,
+    Characteristic::hF2,    Characteristic::foF2, Characteristic::fxI, Characteristic::muf3000F2,
     Characteristic::m3000F2};
 
 // "fmin", "foE", "hE", ..., "MUF3000F2", "M3000F2": the names of the CSV columns.

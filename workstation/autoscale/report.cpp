@@ -2,8 +2,8 @@
 
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <sstream>
 
@@ -158,9 +158,8 @@ std::variant<std::vector<TruthRow>, std::string> read_truth(std::istream& in) {
             continue;
         const std::vector<std::string> fields = split(line);
         if (fields.size() != header.size())
-            return "line " + std::to_string(line_number) + " has " +
-                   std::to_string(fields.size()) + " fields, the header " +
-                   std::to_string(header.size());
+            return "line " + std::to_string(line_number) + " has " + std::to_string(fields.size()) +
+                   " fields, the header " + std::to_string(header.size());
         TruthRow row{fields[0], fields[1], {}};
         for (const Characteristic c : all_characteristics) {
             const int k = column[static_cast<std::size_t>(c)];
@@ -186,10 +185,9 @@ namespace {
 
 std::string folder_of(std::string_view path) {
     const auto slash = path.find_last_of("/\\");
-    return slash == std::string_view::npos ? std::string(".")
-                                           : std::filesystem::path(path.substr(0, slash))
-                                                 .lexically_normal()
-                                                 .generic_string();
+    return slash == std::string_view::npos
+               ? std::string(".")
+               : std::filesystem::path(path.substr(0, slash)).lexically_normal().generic_string();
 }
 
 } // namespace
@@ -211,9 +209,8 @@ std::string agreement_table(const std::vector<ScaledFile>& files,
     int left_out = 0;
     for (const ScaledFile& file : files) {
         const auto time = sounding_time_of(file.path);
-        const auto found =
-            time ? by_time.find({one ? std::string() : folder_of(file.path), *time})
-                 : by_time.end();
+        const auto found = time ? by_time.find({one ? std::string() : folder_of(file.path), *time})
+                                : by_time.end();
         if (found == by_time.end() || found->second->state != "written") {
             ++left_out;
             continue;
@@ -249,11 +246,12 @@ std::string agreement_table(const std::vector<ScaledFile>& files,
     for (const Characteristic c : all_characteristics) {
         const Count& count = counts[static_cast<std::size_t>(c)];
         std::string unit = unit_of(c) == Unit::kilometres ? " km"
-                           : unit_of(c) == Unit::factor  ? "   "
-                                                         : " MHz";
+                           : unit_of(c) == Unit::factor   ? "   "
+                                                          : " MHz";
         std::string name(name_of(c));
         name.resize(14, ' ');
-        out << name << padded(fixed(tolerance_of(c), unit_of(c) == Unit::kilometres ? 0 : 2) + unit, 11)
+        out << name
+            << padded(fixed(tolerance_of(c), unit_of(c) == Unit::kilometres ? 0 : 2) + unit, 11)
             << padded(std::to_string(count.with_truth), 7)
             << padded(percent(count.within, count.with_truth), 8)
             << padded(percent(count.wrong, count.with_truth), 8)

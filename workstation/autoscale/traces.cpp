@@ -34,7 +34,8 @@ std::vector<Trace> link_traces(const EchoImage& image) {
         // Traces whose last echo is too far behind end here.
         std::erase_if(active, [&](std::size_t t) {
             const auto last = static_cast<std::size_t>(traces[t].last_column());
-            const int gap = static_cast<int>(i - last - 1) - (lines_before[i] - lines_before[last + 1]);
+            const int gap =
+                static_cast<int>(i - last - 1) - (lines_before[i] - lines_before[last + 1]);
             return gap > max_gap;
         });
 

@@ -5,9 +5,8 @@
 namespace scalvo {
 
 double cos_incidence(float height) {
-    const double tan_i =
-        std::sin(static_cast<double>(secant_theta)) /
-        (1 + height / earth_radius - std::cos(static_cast<double>(secant_theta)));
+    const double tan_i = std::sin(static_cast<double>(secant_theta)) /
+                         (1 + height / earth_radius - std::cos(static_cast<double>(secant_theta)));
     return std::cos(std::atan(tan_i));
 }
 
