@@ -1,6 +1,8 @@
 #include "autoscale/day_series.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <cmath>
 #include <optional>
 
@@ -60,6 +62,46 @@ std::optional<double> interpolated(const std::vector<TimedProposals>& day, std::
     return before->value + t * (after->value - before->value);
 }
 
+// The readings within reach on both sides, at least two on each, taken through a parabola in
+// time: foE follows the sun's height, which bends over the hours a gap may last, so a straight
+// line between the nearest two would fall short.
+std::optional<double> curved(const std::vector<TimedProposals>& day, std::size_t k,
+                             Characteristic c) {
+    int before = 0;
+    int after = 0;
+    // Sums of t^n and t^n v for n = 0..4, t in hours from the sounding.
+    std::array<double, 5> st{};
+    std::array<double, 3> sv{};
+    for (std::size_t n = 0; n < day.size(); ++n) {
+        const int apart = day[n].minute - day[k].minute;
+        if (n == k || std::abs(apart) > reach_minutes)
+            continue;
+        const auto v = read_value(day[n], c);
+        if (!v)
+            continue;
+        (apart < 0 ? before : after) += 1;
+        const double t = apart / 60.0;
+        double power = 1;
+        for (std::size_t e = 0; e < st.size(); ++e) {
+            st[e] += power;
+            if (e < sv.size())
+                sv[e] += power * *v;
+            power *= t;
+        }
+    }
+    if (before < 2 || after < 2)
+        return std::nullopt;
+    // Normal equations of v = a + b t + c t^2, solved for a by Cramer's rule.
+    const auto det3 = [](double a, double b, double c, double d, double e, double f, double g,
+                         double h, double i) {
+        return a * (e * i - f * h) - b * (d * i - f * g) + c * (d * h - e * g);
+    };
+    const double det = det3(st[0], st[1], st[2], st[1], st[2], st[3], st[2], st[3], st[4]);
+    if (std::fabs(det) < 1e-9)
+        return std::nullopt;
+    return det3(sv[0], st[1], st[2], sv[1], st[2], st[3], sv[2], st[3], st[4]) / det;
+}
+
 Proposal interpolation_of(double value, const std::optional<Proposal>& shape) {
     Proposal p;
     p.value = value;
@@ -94,7 +136,9 @@ void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
         if (blanketed(p)) {
             // The E trace lies under the sporadic E by day: both neighbours show it.
             if (!p[Characteristic::foE]) {
-                const auto foE = interpolated(day, k, Characteristic::foE);
+                auto foE = curved(day, k, Characteristic::foE);
+                if (!foE)
+                    foE = interpolated(day, k, Characteristic::foE);
                 const auto hE = interpolated(day, k, Characteristic::hE);
                 if (foE && hE) {
                     p[Characteristic::foE] = interpolation_of(*foE, std::nullopt);
