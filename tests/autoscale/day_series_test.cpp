@@ -125,3 +125,22 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 } // namespace
+
+namespace {
+
+// foE bends with the sun's height: over a long gap a straight line between the nearest
+// readings falls short of the curve, a parabola through the readings around it does not.
+TEST(DaySeriesCurve, FollowsTheBendOfFoE) {
+    std::vector<TimedProposals> day;
+    for (const int minute : {690, 720, 750, 780, 810, 840, 870}) {
+        const double t = (minute - 780) / 60.0;
+        const double foE = 3.5 - 0.2 * t * t;
+        day.push_back(minute == 780 ? sounding(minute, std::nullopt, 201, 4.5)
+                                    : sounding(minute, foE, 201));
+    }
+    fill_hidden_from_neighbours(day);
+    ASSERT_TRUE(day[3].proposals[C::foE]);
+    EXPECT_NEAR(day[3].proposals[C::foE]->value, 3.5, 1e-9);
+}
+
+} // namespace
