@@ -2,8 +2,9 @@
 # Installs the Debian packages the build needs when they are missing (Debian 12, as root).
 set -euo pipefail
 
+# dpkg-dev and file: the Debian package's dependencies are found by dpkg-shlibdeps.
 needed=(cmake g++ make pkg-config qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev
-        libbenchmark-dev fonts-liberation2 fonts-crosextra-caladea "$@")
+        libbenchmark-dev fonts-liberation2 fonts-crosextra-caladea dpkg-dev file "$@")
 missing=()
 for package in "${needed[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

@@ -1,5 +1,6 @@
 #include "day_writer.h"
 #include "options.h"
+#include "scalvo_version.h"
 
 #include <iostream>
 #include <string_view>
@@ -15,6 +16,10 @@ int main(int argc, char** argv) {
     const auto& options = *parsed.options;
     if (options.help) {
         std::cout << synth::usage_text();
+        return 0;
+    }
+    if (options.version) {
+        std::cout << "synthetic_day " SCALVO_VERSION "\n";
         return 0;
     }
     try {

@@ -42,6 +42,18 @@ bool parse_clocks(std::string_view text, std::vector<int>& into) {
     }
 }
 
+// Known before its value is taken, so that an unknown flag is called unknown rather than
+// short of a value.
+bool takes_value(std::string_view name) {
+    for (std::string_view known : {"--date", "--interval", "--out", "--step", "--seed", "--skip",
+                                   "--broken", "--preview", "--setting"}) {
+        if (name == known) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string check_on_grid(const Options& options) {
     auto on_grid = [&](int minute) { return minute % options.interval == 0; };
     std::vector<int> all = options.skipped;
@@ -83,7 +95,8 @@ std::string usage_text() {
            "  --setting HH:MM     write WORK/setting.txt starting at this sounding\n"
            "  --keep-scaled       leave WORK as it is when ionograms/ holds scaled values\n"
            "                      (ZE20R_*_MM.txt)\n"
-           "  --help              this text\n";
+           "  -h, --help          this text\n"
+           "  --version           the version\n";
 }
 
 ParsedOptions parse_options(std::span<const std::string_view> arguments) {
@@ -103,9 +116,17 @@ ParsedOptions parse_options(std::span<const std::string_view> arguments) {
             options.help = true;
             continue;
         }
+        if (name == "--version") {
+            options.version = true;
+            continue;
+        }
         if (name == "--keep-scaled") {
             options.keep_scaled = true;
             continue;
+        }
+        if (!takes_value(name)) {
+            return fail((name.starts_with("-") ? "unknown option " : "unexpected argument ") +
+                        std::string(name));
         }
         if (!inline_value) {
             if (i + 1 >= arguments.size()) {
@@ -156,8 +177,6 @@ ParsedOptions parse_options(std::span<const std::string_view> arguments) {
                 return fail("time '" + shown + "' is not HH:MM");
             }
             options.setting = minute;
-        } else {
-            return fail("unknown option " + std::string(name));
         }
     }
     if (auto why = check_on_grid(options); !why.empty()) {

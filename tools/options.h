@@ -25,6 +25,7 @@ struct Options {
     std::optional<int> setting;
     bool keep_scaled = false;
     bool help = false;
+    bool version = false;
 };
 
 struct ParsedOptions {

@@ -163,11 +163,23 @@ TEST_F(Tabulor, EmptyOrMissingDataWritesNothing) {
     EXPECT_TRUE(fs::is_empty(work_ / "output"));
 }
 
-TEST_F(Tabulor, ArgumentsRefusedWithoutConverting) {
+// Every run appends: any argument, understood or not, must leave the tables alone.
+TEST_F(Tabulor, ArgumentsNeverConvert) {
     data("a", kScaled);
-    const Outcome r = run("--help");
-    EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(fs::is_empty(work_ / "output"));
+    const struct {
+        const char* arguments;
+        int status;
+    } cases[] = {{"--help", 0}, {"-h", 0},        {"--version", 0},        {"--bogus", 2},
+                 {"data", 2},   {"-", 2},         {"--help --version", 2}, {"--version x", 2},
+                 {"''", 2},     {"--help=yes", 2}};
+    for (const auto& c : cases) {
+        const Outcome r = run(c.arguments);
+        EXPECT_EQ(r.status, c.status) << c.arguments;
+        EXPECT_TRUE(fs::is_empty(work_ / "output")) << c.arguments;
+        if (c.status == 2) {
+            EXPECT_EQ(r.err.find("tabulor: "), 0u) << c.arguments << ": " << r.err;
+        }
+    }
 }
 
 // Each failure concerns data file "a"; a good file "b" beside it must still be converted.

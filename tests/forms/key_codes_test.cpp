@@ -53,6 +53,46 @@ TEST(KeyCodes, EveryKeyOfTheScalingFormsMapHasItsCode) {
     }
 }
 
+// The digit row by its place (X11 key codes 10 to 19), whatever the layout types there and
+// whether Shift is down; the keypad's digits keep their own codes.
+TEST(KeyCodes, TheDigitRowIsKnownByItsPlace) {
+    const struct {
+        const char* layout;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        quint32 scan_code;
+        QString text;
+        int code;
+    } keys[] = {
+        {"US 1", Qt::Key_1, Qt::NoModifier, 10, "1", 49},
+        {"US Shift+1", Qt::Key_Exclam, Qt::ShiftModifier, 10, "!", 49},
+        {"US Shift+2", Qt::Key_At, Qt::ShiftModifier, 11, "@", 50},
+        {"US Shift+3", Qt::Key_NumberSign, Qt::ShiftModifier, 12, "#", 51},
+        {"US Shift+4", Qt::Key_Dollar, Qt::ShiftModifier, 13, "$", 52},
+        {"US Shift+9", Qt::Key_ParenLeft, Qt::ShiftModifier, 18, "(", 57},
+        {"US Shift+0", Qt::Key_ParenRight, Qt::ShiftModifier, 19, ")", 48},
+        {"French 1", Qt::Key_Ampersand, Qt::NoModifier, 10, "&", 49},
+        {"French 2", Qt::Key_Eacute, Qt::NoModifier, 11, QString(QChar(0xe9)), 50},
+        {"French 3", Qt::Key_QuoteDbl, Qt::NoModifier, 12, "\"", 51},
+        {"French 4", Qt::Key_Apostrophe, Qt::NoModifier, 13, "'", 52},
+        {"French Shift+3", Qt::Key_3, Qt::ShiftModifier, 12, "3", 51},
+        {"Czech 1", Qt::Key_Plus, Qt::NoModifier, 10, "+", 49},
+        {"Czech 2", 0x011b, Qt::NoModifier, 11, QString(QChar(0x11b)), 50},
+        {"Ctrl+3", Qt::Key_3, Qt::ControlModifier, 12, {}, 51},
+        {"keypad 1", Qt::Key_1, Qt::KeypadModifier, 87, "1", 97},
+        {"keypad 3", Qt::Key_3, Qt::KeypadModifier, 89, "3", 99},
+        {"keypad End", Qt::Key_End, Qt::KeypadModifier, 87, {}, 35},
+        {"Q next to the row", Qt::Key_Q, Qt::NoModifier, 24, "q", 81},
+        {"Escape before it", Qt::Key_Escape, Qt::NoModifier, 9, {}, 27},
+        {"minus after it", Qt::Key_Minus, Qt::NoModifier, 20, "-", 189},
+        {"no scan code", Qt::Key_3, Qt::NoModifier, 0, "3", 51},
+    };
+    for (const auto& k : keys) {
+        const QKeyEvent event(QEvent::KeyPress, k.key, k.modifiers, k.scan_code, 0, 0, k.text);
+        EXPECT_EQ(virtual_key_code(event), k.code) << k.layout;
+    }
+}
+
 TEST(KeyCodes, ShiftStateAndCharacters) {
     EXPECT_EQ(shift_state(press(Qt::Key_Down, Qt::ControlModifier)), 2);
     EXPECT_EQ(shift_state(press(Qt::Key_A, Qt::ShiftModifier | Qt::AltModifier)), 5);

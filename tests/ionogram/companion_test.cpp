@@ -158,6 +158,44 @@ TEST_F(CompanionTest, MissingFileShowsTheEmptyFrame) {
     EXPECT_EQ(companion.plot.texts().size(), 29u);
 }
 
+// A file that is there but cannot be read is named with the reason, as on the scaling form;
+// the window still shows its empty frame.
+TEST_F(CompanionTest, AnUnreadableFileIsReportedAsOnTheScalingForm) {
+    const struct {
+        const char* command;
+        void (*run)(CompanionForm&, SharedState&, Dialogs&);
+        const char* file;
+    } commands[] = {
+        {"show simultaneously", show_next_ionogram, "ZE20R_2026339110000.rdf"},
+        {"next", next_new_form_click, "ZE20R_2026339111500.rdf"},
+        {"previous", previous_new_form_click, "ZE20R_2026339110000.rdf"},
+    };
+    at(10, 45);
+    for (const auto& c : commands) {
+        std::filesystem::create_directory(shared.ionogram_folder / c.file);
+        dialogs.clear();
+        c.run(companion, shared, dialogs);
+        EXPECT_EQ(companion.companion_file_name, c.file) << c.command;
+        EXPECT_FALSE(companion.companion_loaded) << c.command;
+        EXPECT_TRUE(companion.shown) << c.command;
+        EXPECT_EQ(companion.plot.pixel(4, 300), (Rgb{0, 0, 0})) << c.command;
+        ASSERT_EQ(dialogs.shown.size(), 1u) << c.command;
+
+        // The same sounding on the scaling form gives the same box.
+        testing::FakeDialogs scaling_dialogs;
+        ScalingForm form;
+        Scaling scaling{form, shared, scaling_dialogs};
+        at(companion.companion_hour, companion.companion_minute);
+        load_sounding(scaling);
+        at(10, 45);
+        ASSERT_EQ(scaling_dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.last().text, scaling_dialogs.last().text) << c.command;
+        EXPECT_EQ(dialogs.last().title, scaling_dialogs.last().title) << c.command;
+        EXPECT_NE(dialogs.last().text.find(c.file), std::string::npos) << c.command;
+        EXPECT_NE(dialogs.last().text.find("Is a directory"), std::string::npos) << c.command;
+    }
+}
+
 TEST_F(CompanionTest, UsableFileWithItsOwnIonogram) {
     testing::write_bytes(shared.ionogram_folder / "ZE20R_2026339110000.rdf",
                          testing::daytime_ionogram("01.000 20.000 0.100", 191, 1.0, 0.1, "05"));

@@ -216,13 +216,14 @@ TEST_F(NavigationTest, AFailedRecordWriteStopsTheMoveAndKeepsTheSheet) {
 TEST_F(NavigationTest, AFailedSettingsOrCaseCodeWriteUndoesTheStep) {
     at(12, 0, 49);
     form.set_text("Text13", "72");
-    std::filesystem::create_directory(folder / "setting.txt.tmp");
+    // A folder where the file should be refuses the rename onto it.
+    std::filesystem::create_directory(folder / "setting.txt");
     successivo_click(scaling);
     expect_at(12, 0, 49);
     EXPECT_NE(dialogs.last().text.find("setting.txt"), std::string::npos);
     EXPECT_EQ(form.text("Text13"), "72");
     EXPECT_EQ(record(49).substr(165, 3), " 72");
-    std::filesystem::remove(folder / "setting.txt.tmp");
+    std::filesystem::remove(folder / "setting.txt");
 
     dialogs.clear();
     shared.ionogram_loaded = true;

@@ -363,7 +363,7 @@ TEST_F(MufToolTest, NothingWithoutIonogramOrMufSelection) {
     EXPECT_EQ(red_pixels(), 0);
 }
 
-// A stored code reads as tenths of MHz, and the tool keeps it within its limits.
+// A stored code reads as tenths of MHz, as it is: the limits belong to the steps.
 TEST_F(MufToolTest, StoredCodesDecode) {
     // A stride prime to 10 meets every last digit.
     for (int code = 30; code <= 700; code += 7) {
@@ -374,12 +374,58 @@ TEST_F(MufToolTest, StoredCodesDecode) {
         ASSERT_EQ(form.muf_code, code);
         ASSERT_EQ(form.muf_value, std::stof(dotted)) << code;
     }
-    const std::pair<const char*, int> odd[] = {{"5", 30}, {"20", 30}, {"1234", 700}, {"abc", 30}};
+    const std::pair<const char*, int> odd[] = {{"5", 5},       {"25", 25}, {"20", 20}, {"999", 999},
+                                               {"1234", 1234}, {"abc", 0}, {"-5", -5}};
     for (const auto& [text, code] : odd) {
         form.set_text("Text15", text);
         open("MUF3000F2");
         EXPECT_EQ(form.muf_code, code) << text;
+        EXPECT_EQ(form.muf_value, static_cast<float>(code) / 10.0f) << text;
     }
+}
+
+// A stored code beyond the step limits opens where it is; only a step past a limit in its own
+// direction brings it back, with a beep.
+TEST_F(MufToolTest, StoredCodesOutsideTheLimitsStepFromWhereTheyAre) {
+    const struct {
+        const char* stored;
+        const char* foF2;
+        std::vector<int> keys;
+        const char* shown;
+        const char* m3000;
+        int beeps;
+    } cases[] = {
+        {"25", "", {}, "25", "", 0},         // nothing written without foF2
+        {"25", "", {key_down}, "26", "", 0}, // 2.6 MHz: no limit crossed upwards
+        {"25", "", {key_up}, "30", "", 1},   // 2.4 MHz: below 3.0 downwards
+        {"25", "20", {}, "26", "130", 0},    // the opening step: 2600 / 20
+        {"25", "20", {50}, "46", "230", 0},    {"999", "", {key_up}, "998", "", 0},
+        {"999", "", {key_down}, "700", "", 1}, {"5", "", {key_down, key_down}, "7", "", 0},
+    };
+    for (const auto& c : cases) {
+        form = ScalingForm{};
+        dialogs.clear();
+        fill({{"Text15", c.stored}, {"Text13", c.foF2}});
+        open("MUF3000F2");
+        for (int key : c.keys)
+            press(key);
+        EXPECT_EQ(form.text("Text15"), c.shown) << c.stored << " " << c.keys.size();
+        EXPECT_EQ(form.text("Text16"), c.m3000) << c.stored;
+        EXPECT_EQ(dialogs.beeps, c.beeps) << c.stored;
+        EXPECT_TRUE(dialogs.shown.empty()) << c.stored;
+    }
+}
+
+// An echo low on the plot at its left edge gives 1.93 MHz through the point: 1.9, then the
+// opening step.
+TEST_F(MufToolTest, PointBelowThreeMegahertzStartsThere) {
+    form.selected_characteristic = "foF2";
+    form_mouse_down(scaling, 1, 0, 1, 600);
+    ASSERT_EQ(form.text("Text13"), "10");
+    open("MUF3000F2");
+    EXPECT_EQ(form.text("Text15"), "20");
+    EXPECT_EQ(form.text("Text16"), "200");
+    EXPECT_EQ(dialogs.beeps, 0);
 }
 
 // A point far off (20 MHz at the foot of the plot) would give 126.6 MHz.

@@ -2,6 +2,7 @@
 
 #include "support/temp_folder.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace scalvo {
@@ -33,16 +34,22 @@ TEST(Settings, WrittenWholeWithCrLfAndReadBack) {
     EXPECT_EQ(testing::read_bytes(folder / "setting.txt"),
               "05-12-2026\r\n07\r\n45\r\n15\r\n32\r\n");
     EXPECT_EQ(read_settings(folder / "setting.txt", "01-01-2000"), lines);
-    EXPECT_FALSE(std::filesystem::exists(folder / "setting.txt.tmp"));
+    // No temporary file is left beside it.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
     EXPECT_EQ(read_settings(folder / "missing.txt", "01-01-2000")[0], "01-01-2000");
 }
 
 TEST(Settings, AFailedWriteKeepsTheOldFile) {
     TempFolder folder;
     testing::write_bytes(folder / "setting.txt", "old");
-    // A folder where the temporary file would go makes the write fail.
-    std::filesystem::create_directory(folder / "setting.txt.tmp");
-    const auto error = write_settings(folder / "setting.txt", {"a", "b", "c", "d", "e"});
+    // A disk that fills up while the new content is written.
+    struct FullDisk : FileCalls {
+        long write_at(int, const char*, std::size_t, std::int64_t) override {
+            errno = ENOSPC;
+            return -1;
+        }
+    } full;
+    const auto error = write_settings(folder / "setting.txt", {"a", "b", "c", "d", "e"}, full);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->path, folder / "setting.txt");
     EXPECT_EQ(testing::read_bytes(folder / "setting.txt"), "old");

@@ -105,13 +105,30 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCase{{"--interval", "30", "--setting", "10:15"}, "not a sounding"},
                     RefusedCase{{"--skip", "10:00", "--broken", "10:00"}, "both"},
                     RefusedCase{{"--date"}, "needs a value"},
-                    RefusedCase{{"--colour", "red"}, "unknown option"},
+                    RefusedCase{{"--colour", "red"}, "unknown option --colour"},
+                    // A flag the program does not know is unknown, not short of a value.
+                    RefusedCase{{"--colour"}, "unknown option --colour"},
+                    RefusedCase{{"--out", "/tmp/w", "-q"}, "unknown option -q"},
+                    RefusedCase{{"--versions"}, "unknown option --versions"},
+                    RefusedCase{{"/tmp/w"}, "unexpected argument /tmp/w"},
                     RefusedCase{{"--out", ""}, "empty"}));
 
+TEST(Options, HelpAndVersionAreFlags) {
+    for (std::vector<std::string_view> arguments : {std::vector<std::string_view>{"--help"},
+                                                    {"-h"},
+                                                    {"--version"},
+                                                    {"--help", "--version"}}) {
+        auto parsed = parse(arguments);
+        ASSERT_TRUE(parsed.options) << parsed.error;
+        EXPECT_EQ(parsed.options->help, arguments.front() != "--version");
+        EXPECT_EQ(parsed.options->version, arguments.back() == "--version");
+    }
+}
+
 TEST(Options, HelpNamesEveryOption) {
-    EXPECT_TRUE(parse({"--help"}).options->help);
-    for (const char* option : {"--date", "--interval", "--out", "--step", "--seed", "--skip",
-                               "--broken", "--preview", "--setting", "--keep-scaled"}) {
+    for (const char* option :
+         {"--date", "--interval", "--out", "--step", "--seed", "--skip", "--broken", "--preview",
+          "--setting", "--keep-scaled", "--help", "--version"}) {
         EXPECT_NE(usage_text().find(option), std::string::npos) << option;
     }
 }

@@ -10,7 +10,7 @@ class Dialogs;
 
 struct FileError {
     std::filesystem::path path;
-    std::string action; // "created", "written", "read", "opened"
+    std::string action; // "created", "written", "read", "opened", "locked"
     std::string reason; // the system's text for the failure
 };
 

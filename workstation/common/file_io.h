@@ -1,5 +1,6 @@
 #pragma once
 // Thin, errno-reporting file operations. Every file is opened, used and closed within one call.
+#include "common/file_calls.h"
 #include "common/file_error.h"
 
 #include <cstdint>
@@ -25,16 +26,19 @@ Expected<std::string> read_whole_file(const std::filesystem::path& path);
 // Up to length bytes from offset (fewer at the end of the file).
 Expected<std::string> read_at(const std::filesystem::path& path, std::int64_t offset,
                               std::size_t length);
-// One positioned write into an existing file; nothing else in the file changes.
+// One positioned write into an existing file, synced; nothing else in the file changes.
 FileResult write_at(const std::filesystem::path& path, std::int64_t offset,
-                    const std::string& bytes);
-// Creates a new file with these bytes; fails when it exists.
-FileResult create_file(const std::filesystem::path& path, const std::string& bytes);
-// Replaces the whole file through a temporary file and a rename, so that a crash leaves
-// either the old or the new content.
-FileResult replace_file(const std::filesystem::path& path, const std::string& bytes);
+                    const std::string& bytes, FileCalls& calls = system_file_calls());
+// Creates a new file with these bytes; fails when it exists. The file and its name are synced.
+FileResult create_file(const std::filesystem::path& path, const std::string& bytes,
+                       FileCalls& calls = system_file_calls());
+// Replaces the whole file through a uniquely named temporary file in the same folder, synced
+// before and after the rename: a crash or a power cut leaves either the old or the new content.
+FileResult replace_file(const std::filesystem::path& path, const std::string& bytes,
+                        FileCalls& calls = system_file_calls());
 // The same for an existing file that must stay writable by us: a file we may not write is
 // refused as a write into it would be, and the new file keeps the old one's permissions.
-FileResult rewrite_file(const std::filesystem::path& path, const std::string& bytes);
+FileResult rewrite_file(const std::filesystem::path& path, const std::string& bytes,
+                        FileCalls& calls = system_file_calls());
 
 } // namespace scalvo

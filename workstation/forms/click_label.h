@@ -1,5 +1,6 @@
 #pragma once
-// A label that is also a command: it reports a click.
+// A label that is also a command: it reports a click. A double click is one click: its second
+// press raises no second command.
 #include <QLabel>
 
 namespace scalvo {
@@ -14,6 +15,10 @@ class ClickLabel : public QLabel {
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    bool double_click_ = false;
 };
 
 } // namespace scalvo

@@ -3,6 +3,7 @@
 #include "forms/accessible_names.h"
 #include "forms/click_label.h"
 #include "forms/design.h"
+#include "forms/help_menu.h"
 #include "forms/key_codes.h"
 #include "forms/plot_cursor.h"
 #include "forms/plot_surface.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <utility>
 
 namespace scalvo {
 
@@ -85,7 +87,6 @@ QLineEdit* ImmagineWindow::add_box(const std::string& name, QRect place, bool ta
     box->setAcceptDrops(false);
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
     box->setFocusPolicy(tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
-    box->installEventFilter(this);
     connect(box, &QLineEdit::textEdited, this, [this, name](const QString& text) {
         logic_.box_text_edited(name, text.toLatin1().toStdString());
         after_event();
@@ -263,6 +264,7 @@ void ImmagineWindow::build_menu() {
     command(bar, "assorbimento_parziale", "Partial absorption (F7)");
     command(bar, "annulla_caso_particolare", "DELETE PARTICULAR CASE (F8)");
     command(bar, "no_ionogramma", "NO IONOGRAM (F9)");
+    add_help_menu(*this);
 }
 
 void ImmagineWindow::load() {
@@ -394,10 +396,16 @@ bool ImmagineWindow::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
         boxes_.contains(widget->objectName().toStdString()))
         return true;
+    // One click, one command: the release that ends a double click clicks no second time.
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        boxes_.contains(widget->objectName().toStdString()))
+        double_clicked_box_ = widget;
     if (event->type() == QEvent::MouseButtonRelease) {
         const std::string name = widget->objectName().toStdString();
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && boxes_.contains(name)) {
+        const bool ends_double_click = std::exchange(double_clicked_box_, nullptr) == widget;
+        if (mouse->button() == Qt::LeftButton && boxes_.contains(name) && !ends_double_click) {
             logic_.box_click(name);
             after_event();
         }

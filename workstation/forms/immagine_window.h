@@ -65,6 +65,7 @@ class ImmagineWindow : public QMainWindow {
     QPushButton* esdown_ = nullptr;
     QRadioButton* option1_ = nullptr;
     QRadioButton* option2_ = nullptr;
+    QObject* double_clicked_box_ = nullptr;
     bool closing_by_program_ = false;
     bool syncing_ = false;
 };

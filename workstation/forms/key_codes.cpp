@@ -1,8 +1,35 @@
 #include "forms/key_codes.h"
 
+#include <QGuiApplication>
+
 namespace scalvo {
 
+namespace {
+
+// The keys 1 to 0 of the digit row have the codes 49-57 and 48 whatever they type: a French
+// "1" types "&", Shift+3 types "#" on a US layout. They are known by their place on the
+// keyboard, which the native scan code gives: X11 and Wayland key codes are the kernel's key
+// numbers plus 8, Windows scan codes are those numbers themselves (2 to 11 for 1 to 0). The
+// keypad's digits have other places and keep their own codes. 0 for any other key.
+int digit_row_code(const QKeyEvent& event) {
+    const quint32 scan = event.nativeScanCode();
+    if (scan == 0 || (event.modifiers() & Qt::KeypadModifier))
+        return 0;
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("cocoa") || platform == QLatin1String("ios"))
+        return 0; // no scan codes there
+    const quint32 offset = platform == QLatin1String("windows") ? 0 : 8;
+    if (scan < offset + 2 || scan > offset + 11)
+        return 0;
+    const int place = static_cast<int>(scan - offset); // 2 for "1" ... 11 for "0"
+    return place == 11 ? 48 : 47 + place;
+}
+
+} // namespace
+
 int virtual_key_code(const QKeyEvent& event) {
+    if (const int digit = digit_row_code(event))
+        return digit;
     const int key = event.key();
     const bool keypad = event.modifiers() & Qt::KeypadModifier;
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24)

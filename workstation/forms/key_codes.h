@@ -6,7 +6,8 @@
 namespace scalvo {
 
 // Virtual-key code of the key (F1 = 112, Escape = 27, the backslash key = 220 ...);
-// 0 for a key the program has no code for.
+// 0 for a key the program has no code for. The digit row is known by its place on the
+// keyboard, whatever the layout and Shift.
 int virtual_key_code(const QKeyEvent& event);
 // 1 Shift, 2 Ctrl, 4 Alt.
 int shift_state(const QKeyEvent& event);

@@ -52,6 +52,10 @@ void PlotSurface::paintEvent(QPaintEvent*) {
 }
 
 void PlotSurface::mousePressEvent(QMouseEvent* event) {
+    // A press that a control left unused comes up here; the form's mouse-down is for its own
+    // surface only.
+    if (childAt(event->position().toPoint()))
+        return;
     int button = 0;
     if (event->button() == Qt::LeftButton)
         button = 1;
@@ -69,6 +73,10 @@ void PlotSurface::mousePressEvent(QMouseEvent* event) {
     if (on_mouse_down && button != 0)
         on_mouse_down(button, shift, to_plot(event->position()));
 }
+
+// The second press of a double click is a double click, not another mouse-down (Qt's default
+// would make it a press).
+void PlotSurface::mouseDoubleClickEvent(QMouseEvent*) {}
 
 void PlotSurface::mouseMoveEvent(QMouseEvent* event) {
     if (on_mouse_move)

@@ -1,6 +1,7 @@
 #pragma once
 // The running program: its shared state, the message boxes, and the three windows, opened and
 // closed as the forms ask.
+#include "common/folder_lock.h"
 #include "forms/qt_dialogs.h"
 #include "ionogram/companion.h"
 #include "scaling/scaling_form.h"
@@ -22,6 +23,9 @@ class WorkstationApp : public QObject {
     explicit WorkstationApp(std::filesystem::path working_folder);
     ~WorkstationApp() override;
 
+    // Holds the working folder for this program alone; false, after telling the operator,
+    // when another Scalvo works there.
+    bool lock_working_folder();
     // The parameters form; false when the program must end at once.
     bool show_parameters_form();
 
@@ -37,6 +41,7 @@ class WorkstationApp : public QObject {
     void on_request(WindowRequest request);
 
     std::filesystem::path working_folder_;
+    std::unique_ptr<FolderLock> folder_lock_;
     SharedState shared_;
     QtDialogs dialogs_;
     CompanionForm companion_form_;

@@ -15,7 +15,8 @@ bool is_stored_case_code(std::string_view code) {
     return false;
 }
 
-FileResult write_particular_case_code(const std::filesystem::path& file, std::string_view code) {
+FileResult write_particular_case_code(const std::filesystem::path& file, std::string_view code,
+                                      FileCalls& calls) {
     if (!is_stored_case_code(code))
         return std::nullopt;
     // A file cut short since it was read must not grow: bytes 60-61 must already exist.
@@ -27,7 +28,7 @@ FileResult write_particular_case_code(const std::filesystem::path& file, std::st
     }
     if (std::get<std::int64_t>(size) < 61)
         return FileError{file, "written", "the file is shorter than its header"};
-    return write_at(file, 59, std::string(code));
+    return write_at(file, 59, std::string(code), calls);
 }
 
 } // namespace scalvo

@@ -1,6 +1,7 @@
 #include "ionogram/companion.h"
 
 #include "common/dialogs.h"
+#include "common/file_error.h"
 #include "ionogram/ionogram_file.h"
 #include "ionogram/plot.h"
 #include "ionogram/window_caption.h"
@@ -57,7 +58,7 @@ std::optional<Time> step_back(Time base, int interval, Dialogs& dialogs) {
 }
 
 // Finds, reads and draws the companion's sounding; clear_first wipes the whole window first.
-void load_companion(CompanionForm& form, SharedState& shared, bool clear_first) {
+void load_companion(CompanionForm& form, SharedState& shared, Dialogs& dialogs, bool clear_first) {
     form.companion_file_name =
         make_ionogram_file_name(shared, form.companion_hour, form.companion_minute);
     const std::string sounding_caption = make_sounding_caption(form.companion_file_name);
@@ -74,7 +75,8 @@ void load_companion(CompanionForm& form, SharedState& shared, bool clear_first) 
         draw_ionogram(form.plot, form.ionogram);
         return;
     }
-    // Unusable files stay in place untouched; unreadable ones are shown as missing.
+    // Unusable files stay in place untouched; unreadable ones are shown as missing, and named
+    // with the reason as the scaling form does.
     form.companion_invalid = load.outcome == IonogramOutcome::unusable;
     if (load.error_number != 0)
         shared.last_error_number = load.error_number;
@@ -83,6 +85,8 @@ void load_companion(CompanionForm& form, SharedState& shared, bool clear_first) 
         plot_window_caption(form.companion_file_name, shared.station_name, sounding_caption, {});
     draw_empty_frame(form.plot);
     form.companion_invalid = false;
+    if (load.read_error)
+        report_file_error(dialogs, *load.read_error);
 }
 
 } // namespace
@@ -96,7 +100,7 @@ void show_next_ionogram(CompanionForm& form, SharedState& shared, Dialogs& dialo
         form.companion_hour = time->hour;
         form.companion_minute = time->minute;
     }
-    load_companion(form, shared, false);
+    load_companion(form, shared, dialogs, false);
     form.shown = true;
 }
 
@@ -109,7 +113,7 @@ void next_new_form_click(CompanionForm& form, SharedState& shared, Dialogs& dial
         form.companion_hour = time->hour;
         form.companion_minute = time->minute;
     }
-    load_companion(form, shared, true);
+    load_companion(form, shared, dialogs, true);
 }
 
 void previous_new_form_click(CompanionForm& form, SharedState& shared, Dialogs& dialogs) {
@@ -121,7 +125,7 @@ void previous_new_form_click(CompanionForm& form, SharedState& shared, Dialogs& 
         form.companion_hour = time->hour;
         form.companion_minute = time->minute;
     }
-    load_companion(form, shared, true);
+    load_companion(form, shared, dialogs, true);
 }
 
 } // namespace scalvo

@@ -24,7 +24,8 @@ std::string scaled_values_file_name(std::string_view date, std::string_view inte
            std::string(interval_text) + ".txt";
 }
 
-FileResult create_blank_scaled_values_file(const std::filesystem::path& file, int record_count) {
+FileResult create_blank_scaled_values_file(const std::filesystem::path& file, int record_count,
+                                           FileCalls& calls) {
     const auto size = file_size_of(file);
     if (!failed(size))
         return std::nullopt;
@@ -35,7 +36,7 @@ FileResult create_blank_scaled_values_file(const std::filesystem::path& file, in
     content.reserve(record_length * static_cast<std::size_t>(record_count));
     for (int n = 0; n < record_count; ++n)
         content += blank_record();
-    return create_file(file, content);
+    return create_file(file, content, calls);
 }
 
 Expected<std::string> read_record_at(const std::filesystem::path& file, int n) {
@@ -49,7 +50,8 @@ Expected<std::string> read_record_at(const std::filesystem::path& file, int n) {
     return record.size() == record_length ? record : blank_record();
 }
 
-FileResult write_record_at(const std::filesystem::path& file, int n, const std::string& record) {
+FileResult write_record_at(const std::filesystem::path& file, int n, const std::string& record,
+                           FileCalls& calls) {
     if (n < 1)
         return FileError{file, "written", "record number " + std::to_string(n)};
     // A record of another length would shift every record after it.
@@ -77,7 +79,7 @@ FileResult write_record_at(const std::filesystem::path& file, int n, const std::
     if (bytes.size() < offset + record_length)
         bytes.resize(offset + record_length, ' ');
     bytes.replace(offset, record_length, record);
-    return rewrite_file(file, bytes);
+    return rewrite_file(file, bytes, calls);
 }
 
 } // namespace scalvo

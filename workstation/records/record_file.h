@@ -21,15 +21,17 @@ int records_per_day(std::string_view interval_text);
 std::string scaled_values_file_name(std::string_view date, std::string_view interval_text);
 
 // Leaves an existing file untouched; creates a missing one with its blank records.
-FileResult create_blank_scaled_values_file(const std::filesystem::path& file, int record_count);
+FileResult create_blank_scaled_values_file(const std::filesystem::path& file, int record_count,
+                                           FileCalls& calls = system_file_calls());
 
 // Record n (from 1). A file cut short reads its missing or incomplete records as blank.
 Expected<std::string> read_record_at(const std::filesystem::path& file, int n);
 
 // Stores record n, leaving every other record as it was. The file is replaced whole through
-// a temporary file, so that a killed program leaves the old or the new record, never half of
-// one. When the file is shorter than that, the gap is filled with blank records; the file is
-// never shortened. A record that is not exactly record_length bytes long is refused.
-FileResult write_record_at(const std::filesystem::path& file, int n, const std::string& record);
+// a temporary file, so that a killed program or a power cut leaves the old or the new record, never
+// half of one. When the file is shorter than that, the gap is filled with blank records; the file
+// is never shortened. A record that is not exactly record_length bytes long is refused.
+FileResult write_record_at(const std::filesystem::path& file, int n, const std::string& record,
+                           FileCalls& calls = system_file_calls());
 
 } // namespace scalvo

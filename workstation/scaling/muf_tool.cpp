@@ -93,19 +93,23 @@ long long clamped(long long code) {
                                   : (code > muf_highest_code ? muf_highest_code : code);
 }
 
-// A stored code of two or three digits reads as d.d or dd.d MHz. Anything else a record may
-// hold is read as tenths of MHz too, and the tool keeps within its limits.
+// A stored code of two or three digits reads as d.d or dd.d MHz, as it is: "25" opens at
+// 2.5 MHz, and the limits belong to the steps. Anything else a record may hold is read as
+// tenths of MHz too; only what the 16-bit code cannot hold is kept at its edge.
 void decode_muf(ScalingForm& form, std::string_view box) {
     const double code = numeric_value(trim(form.text(box)));
-    set_muf(form, clamped(static_cast<long long>(std::min(std::max(code, 0.0), 1e6))));
+    set_muf(form, static_cast<long long>(std::clamp(code, static_cast<double>(INT16_MIN),
+                                                    static_cast<double>(INT16_MAX))));
 }
 
 // From the echo clicked last: the MUF whose curve passes through it.
 void muf_from_point(ScalingForm& form, const PlotPoint& point) {
     const double muf = muf_of_echo(point.frequency, point.height);
-    // One decimal, halves to even, kept single; a far-off echo is held within the limits.
+    // One decimal, halves to even, kept single. An echo far right on the plot may give 100 MHz
+    // or more, whose text makes no code: above 70.0 MHz the value starts at the limit, where
+    // the opening step that always follows would bring it anyway.
     float value = static_cast<float>(static_cast<double>(nearest_integer(muf * 10)) / 10.0);
-    value = std::min(std::max(value, 3.0f), 70.0f);
+    value = std::min(value, 70.0f);
     // The code is the text of the single value without its point: 9 -> 90, 9.5 -> 95,
     // 15 -> 150, 15.3 -> 153.
     std::string text = trimmed_number_text(value);

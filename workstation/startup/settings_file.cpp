@@ -74,8 +74,9 @@ std::string settings_text(const SettingsLines& lines) {
     return text;
 }
 
-FileResult write_settings(const std::filesystem::path& file, const SettingsLines& lines) {
-    return replace_file(file, settings_text(lines));
+FileResult write_settings(const std::filesystem::path& file, const SettingsLines& lines,
+                          FileCalls& calls) {
+    return replace_file(file, settings_text(lines), calls);
 }
 
 std::string today_text() {

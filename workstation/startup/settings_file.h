@@ -1,5 +1,6 @@
 #pragma once
 // "setting.txt": the last position (date, hour, minute, interval, record number).
+#include "common/file_calls.h"
 #include "common/file_error.h"
 
 #include <array>
@@ -20,7 +21,8 @@ SettingsLines read_settings(const std::filesystem::path& file, std::string_view 
 
 // Five lines, each ended by CR LF.
 std::string settings_text(const SettingsLines& lines);
-FileResult write_settings(const std::filesystem::path& file, const SettingsLines& lines);
+FileResult write_settings(const std::filesystem::path& file, const SettingsLines& lines,
+                          FileCalls& calls = system_file_calls());
 
 // Today as dd-mm-yyyy, from the system clock.
 std::string today_text();

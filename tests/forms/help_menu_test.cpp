@@ -1,0 +1,87 @@
+// The Help menu comes after the scaling form's own menus and moves nothing of them.
+#include "forms/help_menu.h"
+#include "forms/immagine_window.h"
+
+#include "ionogram/companion.h"
+#include "scalvo_version.h"
+#include "startup/shared_state.h"
+#include "support/fake_dialogs.h"
+#include "support/temp_folder.h"
+#include "support/working_day.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace scalvo {
+namespace {
+
+class HelpMenuTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testing::start_day(shared, folder.path());
+        shared.sounding_hour = 7;
+        shared.sounding_minute = 45;
+        window = std::make_unique<ImmagineWindow>(shared, dialogs, companion);
+        window->load();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    testing::TempFolder folder;
+    SharedState shared;
+    testing::FakeDialogs dialogs;
+    CompanionForm companion;
+    std::unique_ptr<ImmagineWindow> window;
+};
+
+TEST_F(HelpMenuTest, LastEntryOfTheBarStillOneRow) {
+    QMenuBar* bar = window->menuBar();
+    const QList<QAction*> entries = bar->actions();
+    ASSERT_GE(entries.size(), 2);
+    EXPECT_EQ(entries.back()->objectName(), QStringLiteral("help_menu"));
+    EXPECT_EQ(entries[entries.size() - 2]->objectName(), QStringLiteral("no_ionogramma"));
+    // A second row would push the whole inner area, plot and sheet, down.
+    for (QAction* entry : entries) {
+        const QRect place = bar->actionGeometry(entry);
+        EXPECT_FALSE(place.isEmpty()) << entry->objectName().toStdString();
+        EXPECT_EQ(place.top(), bar->actionGeometry(entries.front()).top())
+            << entry->objectName().toStdString();
+    }
+    EXPECT_LE(bar->actionGeometry(entries.back()).right(), bar->width());
+}
+
+TEST_F(HelpMenuTest, AboutNamesVersionAndWorkingFolder) {
+    auto* about = window->findChild<QAction*>(QStringLiteral("help_about"));
+    ASSERT_NE(about, nullptr);
+    QString shown;
+    // The box is modal: read and close it from inside its own event loop, as soon as it shows.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+            poll.stop();
+        }
+    });
+    poll.start(10);
+    about->trigger();
+    poll.stop();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Scalvo " SCALVO_VERSION))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QDir::toNativeSeparators(QDir::currentPath())))
+        << shown.toStdString();
+}
+
+TEST(AboutText, FolderNamesAreShownAsText) {
+    const QString text = about_text(QStringLiteral("/data/<b>station</b> & co"));
+    EXPECT_TRUE(text.contains(QStringLiteral("/data/&lt;b&gt;station&lt;/b&gt; &amp; co")))
+        << text.toStdString();
+}
+
+} // namespace
+} // namespace scalvo

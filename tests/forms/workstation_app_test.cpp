@@ -1,0 +1,82 @@
+// One Scalvo per working folder, as the operator meets it: a second program started in the
+// folder names it in a message box and ends; a crashed one blocks nothing.
+#include "forms/workstation_app.h"
+
+#include "support/lock_holder.h"
+#include "support/temp_folder.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace scalvo {
+namespace {
+
+struct SeenBox {
+    QString title;
+    QString text;
+};
+
+// Runs command, answering with OK every message box it shows.
+template <typename Command> std::vector<SeenBox> answering_boxes(Command command) {
+    std::vector<SeenBox> seen;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        seen.push_back({box->windowTitle(), box->text()});
+        box->button(QMessageBox::Ok)->click();
+    });
+    timer.start(10);
+    command();
+    return seen;
+}
+
+TEST(OneScalvoPerFolder, ASecondProgramNamesTheFolderAndEnds) {
+    testing::TempFolder folder;
+    auto first = std::make_unique<WorkstationApp>(folder.path());
+    bool first_started = false;
+    EXPECT_TRUE(answering_boxes([&] { first_started = first->lock_working_folder(); }).empty());
+    ASSERT_TRUE(first_started);
+
+    WorkstationApp second(folder.path());
+    bool second_started = true;
+    const auto boxes = answering_boxes([&] { second_started = second.lock_working_folder(); });
+    EXPECT_FALSE(second_started);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Scalvo is already running in this folder: " +
+                                 QString::fromStdString(folder.path().string()));
+    EXPECT_EQ(boxes[0].title, "SCALVO");
+
+    // Once the first has ended the folder is free.
+    first.reset();
+    WorkstationApp third(folder.path());
+    bool third_started = false;
+    EXPECT_TRUE(answering_boxes([&] { third_started = third.lock_working_folder(); }).empty());
+    EXPECT_TRUE(third_started);
+}
+
+TEST(OneScalvoPerFolder, AKilledProgramNeverBlocksTheNextStart) {
+    testing::TempFolder folder;
+    testing::LockHolder crashed(folder.path());
+    ASSERT_TRUE(crashed.holds());
+    {
+        WorkstationApp while_alive(folder.path());
+        bool started = true;
+        EXPECT_EQ(answering_boxes([&] { started = while_alive.lock_working_folder(); }).size(), 1u);
+        EXPECT_FALSE(started);
+    }
+    ASSERT_TRUE(crashed.kill_hard());
+    ASSERT_TRUE(std::filesystem::exists(folder / folder_lock_file_name));
+
+    WorkstationApp next(folder.path());
+    bool started = false;
+    EXPECT_TRUE(answering_boxes([&] { started = next.lock_working_folder(); }).empty());
+    EXPECT_TRUE(started);
+}
+
+} // namespace
+} // namespace scalvo

@@ -1,0 +1,38 @@
+#include "forms/help_menu.h"
+
+#include "scalvo_version.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+
+namespace scalvo {
+
+QString about_text(const QString& working_folder) {
+    return QStringLiteral("<p><b>Scalvo %1</b></p>"
+                          "<p>The workstation for the manual scaling of ionograms.</p>"
+                          "<p>Working folder: %2</p>"
+                          "<p>Built with Qt %3.</p>")
+        .arg(QStringLiteral(SCALVO_VERSION),
+             QDir::toNativeSeparators(working_folder).toHtmlEscaped(),
+             QStringLiteral(QT_VERSION_STR));
+}
+
+void add_help_menu(QMainWindow& window) {
+    auto* menu = new QMenu(QStringLiteral("&Help"), &window);
+    menu->setObjectName(QStringLiteral("help_menu"));
+    menu->menuAction()->setObjectName(QStringLiteral("help_menu"));
+    auto* about = menu->addAction(QStringLiteral("&About Scalvo"));
+    about->setObjectName(QStringLiteral("help_about"));
+    QObject::connect(about, &QAction::triggered, &window, [&window] {
+        // The program works in the current folder (main enters the one it was given).
+        QMessageBox::about(&window, QStringLiteral("About Scalvo"),
+                           about_text(QDir::currentPath()));
+    });
+    window.menuBar()->addMenu(menu);
+}
+
+} // namespace scalvo
