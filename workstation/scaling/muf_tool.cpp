@@ -5,6 +5,7 @@
 #include "common/shared_state.h"
 #include "common/text.h"
 #include "ionogram/plot.h"
+#include "ionogram/secant_law.h"
 #include "scaling/m3000.h"
 
 #include <algorithm>
@@ -16,22 +17,6 @@
 namespace scalvo {
 
 namespace {
-
-// Secant law of the 3000 km path. Precision follows the platform the tool was first written
-// on, so that values and curve pixels come out the same: k and theta are single constants;
-// the trigonometric functions take and return double; a single divided by an integer stays
-// single (h / R, single + integer too); single times single is single (k * f); anything
-// mixed with a double is double.
-constexpr float secant_k = 1.114f;
-constexpr float theta = 0.235f;
-constexpr int earth_radius = 6371;
-
-// cos i(h) for the angle of incidence i at the reflection point of the 3000 km path.
-double cos_incidence(float height) {
-    const double tan_i = std::sin(static_cast<double>(theta)) /
-                         (1 + height / earth_radius - std::cos(static_cast<double>(theta)));
-    return std::cos(std::atan(tan_i));
-}
 
 // The curve runs over whole plot rows: 99 km (row 11) to 756 km, 1.125 km apart.
 constexpr int curve_rows = 585;
@@ -208,10 +193,6 @@ void step(Scaling& scaling, const MufRow& row, int delta) {
 }
 
 } // namespace
-
-double muf_of_echo(float frequency, float height) {
-    return secant_k * frequency / cos_incidence(height);
-}
 
 void draw_muf_curve(PlotCanvas& plot, float muf_value) {
     const auto& cosines = curve_cosines();

@@ -3,6 +3,7 @@
 // moved by the step keys, written to the sheet with its M(3000), and shown as the red curve of
 // the 3000 km path over the ionogram.
 #include "ionogram/plot_canvas.h"
+#include "ionogram/secant_law.h"
 #include "scaling/scaling_form.h"
 
 #include <cstdint>
@@ -19,9 +20,6 @@ void open_muf_tool(Scaling& scaling);
 // selection or no ionogram change nothing.
 void muf_step(Scaling& scaling, int key_code, int shift);
 
-// The MUF(3000) of a vertical-incidence echo at frequency (MHz) and virtual height (km), by the
-// secant law, before any rounding.
-double muf_of_echo(float frequency, float height);
 // The transmission curve of a MUF (MHz) drawn over the plot.
 void draw_muf_curve(PlotCanvas& plot, float muf_value);
 

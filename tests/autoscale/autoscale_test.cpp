@@ -1,0 +1,195 @@
+// Soundings with known answers, each drawn in the test, through the whole engine.
+#include "autoscale/autoscale.h"
+#include "sounding_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace scalvo;
+using namespace scalvo::autoscale;
+using namespace scalvo::autoscale::testing;
+using C = Characteristic;
+
+// What a case expects of one characteristic.
+struct Expect {
+    C characteristic;
+    enum { value, none, value_or_none } kind = value;
+    double expected = 0;
+    double tolerance = 0;
+};
+
+Expect want(C c, double v, double tolerance) {
+    return {c, Expect::value, v, tolerance};
+}
+Expect nothing(C c) {
+    return {c, Expect::none, 0, 0};
+}
+Expect right_or_nothing(C c, double v, double tolerance) {
+    return {c, Expect::value_or_none, v, tolerance};
+}
+
+struct Case {
+    std::string name;
+    std::function<Ionogram()> sounding;
+    std::vector<Expect> expected;
+};
+
+// Night: the F2 trace alone from 1.3 MHz, foF2 3.3 MHz.
+const Curve night_f2 = layer_curve(240, 3.3, 40);
+SoundingBuilder night(double step = 0.025) {
+    SoundingBuilder builder(step);
+    builder.noise(20).trace(1.3, 3.3, night_f2, 220);
+    return builder;
+}
+std::vector<Expect> night_answers() {
+    return {want(C::fmin, 1.3, 0.1),
+            want(C::foF2, 3.3, 0.1),
+            want(C::fxI, 3.8, 0.1),
+            want(C::hF, lowest_height(night_f2, 1.3, 3.3), 5),
+            want(C::muf3000F2, largest_muf(night_f2, 1.3, 3.3), 0.3),
+            nothing(C::foE),
+            nothing(C::hE),
+            nothing(C::foEs),
+            nothing(C::hEs),
+            nothing(C::fbEs),
+            nothing(C::foF1),
+            nothing(C::hF2)};
+}
+
+// Day: E up to 3.3 MHz, the F2 trace retarded above it up to 8.0 MHz.
+const Curve day_e = layer_curve(100, 3.3, 6);
+const Curve day_f2 = layer_curve(205, 8.0, 80, 3.3, 12);
+SoundingBuilder day() {
+    SoundingBuilder builder;
+    builder.noise(15).trace(2.0, 3.3, day_e, 230).trace(3.32, 8.0, day_f2, 230);
+    return builder;
+}
+std::vector<Expect> day_answers(double hF, double muf) {
+    return {want(C::fmin, 2.0, 0.1),
+            want(C::foE, 3.3, 0.1),
+            want(C::hE, 100, 5),
+            want(C::foF2, 8.0, 0.1),
+            want(C::fxI, 8.5, 0.1),
+            want(C::hF, hF, 5),
+            want(C::muf3000F2, muf, 0.3),
+            nothing(C::foEs),
+            nothing(C::hEs),
+            nothing(C::fbEs),
+            nothing(C::foF1),
+            nothing(C::hF2)};
+}
+
+// Night with a blanketing sporadic E at 105 km up to 3.0 MHz, hiding all above it below
+// 2.5 MHz; foF2 4.0 MHz.
+const Curve blanketed_f2 = layer_curve(250, 4.0, 45);
+
+std::vector<Case> cases() {
+    std::vector<Case> all;
+    all.push_back({"night", [] { return night().build(); }, night_answers()});
+    all.push_back({"night at 0.05 MHz", [] { return night(0.05).build(); }, night_answers()});
+    all.push_back({"night at 0.1 MHz", [] { return night(0.1).build(); }, night_answers()});
+    all.push_back({"day without F1", [] { return day().build(); },
+                   day_answers(lowest_height(day_f2, 3.32, 8.0), largest_muf(day_f2, 3.32, 8.0))});
+    all.push_back(
+        {"blanketing sporadic E",
+         [] {
+             SoundingBuilder builder;
+             builder.noise(20)
+                 .trace(1.3, 4.0, blanketed_f2, 220)
+                 .sporadic_e(1.3, 3.0, 105, 245, 2.5);
+             return builder.build();
+         },
+         {want(C::fmin, 1.3, 0.1), want(C::foEs, 3.0, 0.2), want(C::hEs, 105, 5),
+          want(C::fbEs, 2.5, 0.2), want(C::foF2, 4.0, 0.1), want(C::fxI, 4.5, 0.1),
+          // What the picture shows: the F trace from where the sporadic E lets it through.
+          want(C::hF, lowest_height(blanketed_f2, 2.5, 4.0), 5), nothing(C::foE), nothing(C::hE),
+          nothing(C::foF1)}});
+    all.push_back({"spread F",
+                   [] {
+                       SoundingBuilder builder = night();
+                       builder.spread(1.3, 3.3, night_f2, 60, 0.3, 150);
+                       return builder.build();
+                   },
+                   {want(C::fmin, 1.3, 0.1), right_or_nothing(C::foF2, 3.3, 0.2), nothing(C::foE),
+                    nothing(C::foEs), nothing(C::foF1)}});
+    {
+        std::vector<Expect> answers = night_answers();
+        all.push_back({"interference lines and a noise band",
+                       [] {
+                           SoundingBuilder builder = night();
+                           builder.line(2.5, 70).line(3.0, 90).line(7.25, 90).noise(60, 7.0, 9.0);
+                           return builder.build();
+                       },
+                       answers});
+    }
+    all.push_back(
+        {"trace cut by absorption",
+         [] {
+             SoundingBuilder builder = day();
+             builder.absorb(5.0, 6.5);
+             return builder.build();
+         },
+         day_answers(std::min(lowest_height(day_f2, 3.32, 5.0), lowest_height(day_f2, 6.5, 8.0)),
+                     largest_muf(day_f2, 6.5, 8.0))});
+    {
+        std::vector<Expect> none;
+        for (const C c : all_characteristics)
+            none.push_back(nothing(c));
+        all.push_back({"empty file", [] { return SoundingBuilder().build(); }, none});
+        all.push_back(
+            {"a single echo", [] { return SoundingBuilder().cell(5.0, 300, 200).build(); }, none});
+        all.push_back({"noise alone", [] { return SoundingBuilder().noise(40).build(); }, none});
+    }
+    return all;
+}
+
+class AutoscaleCase : public ::testing::TestWithParam<Case> {};
+
+TEST_P(AutoscaleCase, ReadsWhatThePictureShows) {
+    const Case& c = GetParam();
+    const Proposals proposals = propose(c.sounding());
+    for (const Expect& e : c.expected) {
+        const auto& proposal = proposals[e.characteristic];
+        const std::string what = std::string(name_of(e.characteristic));
+        switch (e.kind) {
+        case Expect::none:
+            EXPECT_FALSE(proposal) << what << " proposed " << proposal->value;
+            break;
+        case Expect::value:
+            ASSERT_TRUE(proposal) << what << " not proposed";
+            EXPECT_NEAR(proposal->value, e.expected, e.tolerance) << what;
+            break;
+        case Expect::value_or_none:
+            if (proposal) {
+                EXPECT_NEAR(proposal->value, e.expected, e.tolerance) << what;
+            }
+            break;
+        }
+        if (proposal) {
+            // The point it was read from lies on the plot and gives the value back.
+            EXPECT_GE(proposal->x, 0) << what;
+            EXPECT_LE(proposal->x, 764) << what;
+            EXPECT_GE(proposal->y, 0) << what;
+            EXPECT_LE(proposal->y, 600) << what;
+            EXPECT_GT(proposal->confidence, 0) << what;
+            EXPECT_LE(proposal->confidence, 1) << what;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Soundings, AutoscaleCase, ::testing::ValuesIn(cases()),
+                         [](const auto& info) {
+                             std::string name;
+                             for (const char ch : info.param.name)
+                                 name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+                             return name;
+                         });
+
+} // namespace

@@ -1,0 +1,146 @@
+// What a blanketing sporadic E hides, interpolated from the soundings around it.
+#include "autoscale/day_series.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace scalvo::autoscale;
+using C = Characteristic;
+
+Proposal read(double value) {
+    return Proposal{value, 0.9, 100, 100, 0, 0};
+}
+
+// A sounding with fmin 2.0 MHz, foE/hE/hF when given, and a sporadic E blanketing up to fbEs.
+TimedProposals sounding(int minute, std::optional<double> foE, std::optional<double> hF,
+                        std::optional<double> fbEs = std::nullopt) {
+    TimedProposals t;
+    t.minute = minute;
+    t.proposals[C::fmin] = read(2.0);
+    if (foE) {
+        t.proposals[C::foE] = read(*foE);
+        t.proposals[C::hE] = read(100 + *foE);
+    }
+    if (hF)
+        t.proposals[C::hF] = read(*hF);
+    if (fbEs) {
+        t.proposals[C::foEs] = read(*fbEs + 1);
+        t.proposals[C::fbEs] = read(*fbEs);
+    }
+    return t;
+}
+
+struct Case {
+    std::string name;
+    std::vector<TimedProposals> day; // the middle one is looked at
+    std::optional<double> foE;       // expected afterwards
+    std::optional<double> hF;
+    bool interpolated_hF = false;
+};
+
+class DaySeries : public ::testing::TestWithParam<Case> {};
+
+TEST_P(DaySeries, FillsOnlyWhatTheSporadicEHides) {
+    const Case& c = GetParam();
+    std::vector<TimedProposals> day = c.day;
+    fill_hidden_from_neighbours(day);
+    const TimedProposals& middle = day[1];
+    ASSERT_EQ(middle.minute, 780);
+    const auto& foE = middle.proposals[C::foE];
+    ASSERT_EQ(foE.has_value(), c.foE.has_value());
+    if (c.foE) {
+        EXPECT_NEAR(foE->value, *c.foE, 1e-9);
+        const bool filled = !c.day[1].proposals[C::foE];
+        EXPECT_EQ(foE->qualifying_letter, filled ? 'I' : 0);
+        EXPECT_EQ(foE->descriptive_letter, filled ? 'A' : 0);
+        EXPECT_EQ(middle.proposals[C::hE].has_value(), true);
+        EXPECT_LT(foE->confidence, 0.5 + (filled ? 0 : 1));
+    }
+    const auto& hF = middle.proposals[C::hF];
+    ASSERT_EQ(hF.has_value(), c.hF.has_value());
+    if (c.hF) {
+        EXPECT_NEAR(hF->value, *c.hF, 1e-9);
+        EXPECT_EQ(hF->qualifying_letter, c.interpolated_hF ? 'I' : 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Days, DaySeries,
+    ::testing::Values(
+        // Given out of order on purpose: the day is sorted by time.
+        Case{"foE hidden between two readings",
+             {sounding(810, 3.2, 200), sounding(780, std::nullopt, 201, 4.5),
+              sounding(750, 3.4, 202)},
+             3.3,
+             201},
+        Case{"nothing hidden without a blanketing sporadic E",
+             {sounding(750, 3.4, 202), sounding(780, std::nullopt, 201), sounding(810, 3.2, 200)},
+             std::nullopt,
+             201},
+        Case{"a transparent sporadic E hides nothing",
+             {sounding(750, 3.4, 202), sounding(780, std::nullopt, 201, 2.0),
+              sounding(810, 3.2, 200)},
+             std::nullopt,
+             201},
+        Case{"a reading on one side only",
+             {sounding(750, std::nullopt, 202), sounding(780, std::nullopt, 201, 4.5),
+              sounding(810, 3.2, 200)},
+             std::nullopt,
+             201},
+        Case{"neighbours more than three hours away",
+             {sounding(500, 3.4, 202), sounding(780, std::nullopt, 201, 4.5),
+              sounding(990, 3.2, 200)},
+             std::nullopt,
+             201},
+        Case{"blanketed neighbours tell nothing",
+             {sounding(750, 3.4, 202, 4.0), sounding(780, std::nullopt, 201, 4.5),
+              sounding(810, 3.2, 200)},
+             std::nullopt,
+             201},
+        Case{"an F trace cut off above its lowest part",
+             {sounding(750, 3.4, 204), sounding(780, std::nullopt, 260, 4.5),
+              sounding(810, 3.2, 200)},
+             3.3,
+             202,
+             true},
+        Case{"an F trace read whole stays as read",
+             {sounding(750, 3.4, 204), sounding(780, std::nullopt, 203, 4.5),
+              sounding(810, 3.2, 200)},
+             3.3,
+             203},
+        Case{"a foE read under the sporadic E stays as read",
+             {sounding(750, 3.4, 204), sounding(780, 3.25, 203, 3.0), sounding(810, 3.2, 200)},
+             3.25,
+             203}),
+    [](const auto& info) {
+        std::string name;
+        for (const char ch : info.param.name)
+            name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+        return name;
+    });
+
+} // namespace
+
+namespace {
+
+// foE bends with the sun's height: over a long gap a straight line between the nearest
+// readings falls short of the curve, a parabola through the readings around it does not.
+TEST(DaySeriesCurve, FollowsTheBendOfFoE) {
+    std::vector<TimedProposals> day;
+    for (const int minute : {690, 720, 750, 780, 810, 840, 870}) {
+        const double t = (minute - 780) / 60.0;
+        const double foE = 3.5 - 0.2 * t * t;
+        day.push_back(minute == 780 ? sounding(minute, std::nullopt, 201, 4.5)
+                                    : sounding(minute, foE, 201));
+    }
+    fill_hidden_from_neighbours(day);
+    ASSERT_TRUE(day[3].proposals[C::foE]);
+    EXPECT_NEAR(day[3].proposals[C::foE]->value, 3.5, 1e-9);
+}
+
+} // namespace

@@ -1,0 +1,255 @@
+#include "autoscale/echoes.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+
+namespace scalvo::autoscale {
+
+namespace {
+
+// A byte of the lowest echoes the receivers log stands about this far above a quiet floor;
+// below it, nothing is taken for an echo whatever the statistics say.
+constexpr int threshold_floor = 28;
+// Noise is read from the lower part of each column, so that a column crossed by many traces
+// still shows its noise: the 30th and 50th percentiles.
+constexpr int q30_rank = 45;
+constexpr int q50_rank = 75;
+
+// The value of the given rank (0-based, ascending) among a column's cells, by counting.
+struct ColumnPercentiles {
+    int q30 = 0;
+    int q50 = 0;
+};
+
+ColumnPercentiles percentiles(const std::int16_t* column) {
+    std::array<int, 256> counts{};
+    for (int j = 0; j < height_count; ++j)
+        ++counts[static_cast<std::size_t>(std::clamp<int>(column[j], 0, 255))];
+    ColumnPercentiles result;
+    int seen = 0;
+    bool q30_found = false;
+    for (int v = 0; v < 256; ++v) {
+        seen += counts[static_cast<std::size_t>(v)];
+        if (!q30_found && seen > q30_rank) {
+            result.q30 = v;
+            q30_found = true;
+        }
+        if (seen > q50_rank) {
+            result.q50 = v;
+            break;
+        }
+    }
+    return result;
+}
+
+// Median of values[i - half .. i + half], clipped to the ends.
+std::vector<int> running_median(const std::vector<int>& values, int half) {
+    const int n = static_cast<int>(values.size());
+    std::vector<int> result(values.size());
+    std::vector<int> window;
+    for (int i = 0; i < n; ++i) {
+        window.assign(values.begin() + std::max(0, i - half),
+                      values.begin() + std::min(n, i + half + 1));
+        const auto middle = window.begin() + static_cast<std::ptrdiff_t>(window.size() / 2);
+        std::nth_element(window.begin(), middle, window.end());
+        result[static_cast<std::size_t>(i)] = *middle;
+    }
+    return result;
+}
+
+struct Thresholds {
+    std::vector<int> level;         // an echo reaches this
+    std::vector<bool> interference; // the column as a whole stands out
+};
+
+Thresholds thresholds_of(const Ionogram& ionogram, int count, double step) {
+    std::vector<int> q30(static_cast<std::size_t>(count));
+    std::vector<int> q50(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const ColumnPercentiles p =
+            percentiles(&ionogram.amplitude_grid[static_cast<std::size_t>(i) * height_count]);
+        q30[static_cast<std::size_t>(i)] = p.q30;
+        q50[static_cast<std::size_t>(i)] = p.q50;
+    }
+    // Noise changes slowly with frequency; a line or a crowded column does not change it.
+    const int half = std::max(3, static_cast<int>(std::lround(0.3 / step)));
+    const std::vector<int> s30 = running_median(q30, half);
+    const std::vector<int> s50 = running_median(q50, half);
+
+    Thresholds result{std::vector<int>(static_cast<std::size_t>(count)),
+                      std::vector<bool>(static_cast<std::size_t>(count))};
+    for (std::size_t i = 0; i < q30.size(); ++i) {
+        result.interference[i] = q30[i] >= s30[i] + std::max(10, s30[i] / 2);
+        const int b30 = std::min(q30[i], s30[i]);
+        const int b50 = std::min(q50[i], s50[i]);
+        // For Rayleigh noise sigma is three times the distance from the 30th to the 50th
+        // percentile; an echo stands 3.3 sigma above the median (about 4.5 sigma of noise).
+        // Bytes of 6 or less are read as 0: when the 30th percentile is lost that way, the
+        // median alone tells sigma.
+        const double sigma = b30 > 6 ? 3.0 * (b50 - b30) : b50 / 1.18;
+        result.level[i] = std::max(threshold_floor, static_cast<int>(b50 + 3.3 * sigma));
+    }
+    return result;
+}
+
+// Cells of the mask with fewer than three marked cells in their 3 x 5 neighbourhood are
+// speckle, not trace.
+std::vector<unsigned char> cleaned(const std::vector<unsigned char>& mask, int count) {
+    // Marked cells within two heights of each cell, column by column.
+    std::vector<unsigned char> near(mask.size(), 0);
+    for (int i = 0; i < count; ++i) {
+        const unsigned char* column = &mask[static_cast<std::size_t>(i) * height_count];
+        unsigned char* sums = &near[static_cast<std::size_t>(i) * height_count];
+        for (int j = 0; j < height_count; ++j) {
+            int sum = 0;
+            for (int k = std::max(0, j - 2); k <= std::min(height_count - 1, j + 2); ++k)
+                sum += column[k];
+            sums[j] = static_cast<unsigned char>(sum);
+        }
+    }
+    std::vector<unsigned char> kept(mask.size(), 0);
+    for (int i = 0; i < count; ++i)
+        for (int j = 0; j < height_count; ++j) {
+            const std::size_t k =
+                static_cast<std::size_t>(i) * height_count + static_cast<std::size_t>(j);
+            if (!mask[k])
+                continue;
+            int neighbours = near[k];
+            if (i > 0)
+                neighbours += near[k - height_count];
+            if (i + 1 < count)
+                neighbours += near[k + height_count];
+            kept[k] = neighbours >= 3;
+        }
+    return kept;
+}
+
+// Runs of the cleaned mask, with gaps of one cell closed.
+std::vector<Segment> segments_of(const unsigned char* kept, const Ionogram& ionogram, int i) {
+    std::vector<Segment> segments;
+    int j = 0;
+    while (j < height_count) {
+        if (!kept[j]) {
+            ++j;
+            continue;
+        }
+        Segment segment{j + 1, j + 1, 0, false};
+        int last = j;
+        while (j < height_count && (kept[j] || (j + 1 < height_count && kept[j + 1]))) {
+            if (kept[j])
+                last = j;
+            ++j;
+        }
+        segment.high = last + 1;
+        for (int k = segment.low; k <= segment.high; ++k)
+            segment.peak = std::max<int>(segment.peak, ionogram.cell(i + 1, k));
+        segments.push_back(segment);
+    }
+    return segments;
+}
+
+// A segment at twice (or three times) the height of an echo below it in the same column is
+// that echo's multiple. The cell of twice the height of cell j is 2j + 18 or 2j + 19; three
+// times, 3j + 36 to 3j + 38. A run may hold two traces one above the other (an ordinary one
+// above its extraordinary twin), so any echo in its lower part may be the one repeated. A
+// multiple that runs into a first-hop echo above it is cut off from it, the first hop keeping
+// the cells beyond the multiple's reach.
+void mark_multiples(const Ionogram& ionogram, int i, std::vector<Segment>& segments) {
+    // A pulse trails about four cells behind its leading edge, in every hop alike.
+    constexpr int tail = 4;
+    constexpr int climb = 25;
+    for (std::size_t b = 0; b < segments.size(); ++b)
+        for (std::size_t a = 0; a < b; ++a) {
+            const Segment& base = segments[a];
+            if (base.multiple)
+                continue;
+            const int low = segments[b].low;
+            // The highest leading edge the base may hold: a trace rising within the run of a
+            // flatter one below it, up to about 50 km.
+            const int top = std::clamp(base.high - tail, base.low, base.low + 3 * tail);
+            // The cells a multiple of the base can reach; beyond them the cells are the
+            // segment's own, and never again in the window.
+            int reach = 0;
+            if (low >= 2 * base.low + 17 && low <= 2 * top + 20)
+                reach = 2 * top + 20 + tail;
+            else if (low >= 3 * base.low + 35 && low <= 3 * base.low + 39)
+                reach = 3 * base.low + 39 + tail;
+            else
+                continue;
+            // Within the multiple's trail, a first-hop echo shows where the amplitude climbs
+            // again.
+            int cut = reach + 1;
+            for (int k = low + 1; k <= std::min(reach, segments[b].high); ++k)
+                if (ionogram.cell(i + 1, k) >= ionogram.cell(i + 1, k - 1) + climb) {
+                    cut = k;
+                    break;
+                }
+            reach = cut - 1;
+            if (segments[b].high > reach + 1) {
+                Segment rest{reach + 1, segments[b].high, 0, false};
+                for (int k = rest.low; k <= rest.high; ++k)
+                    rest.peak = std::max<int>(rest.peak, ionogram.cell(i + 1, k));
+                segments[b].high = reach;
+                segments.insert(segments.begin() + static_cast<std::ptrdiff_t>(b) + 1, rest);
+            }
+            segments[b].multiple = true;
+            break;
+        }
+}
+
+} // namespace
+
+double height_of(int index) {
+    return 83.25 + 4.5 * index;
+}
+
+int plot_row_of(int index) {
+    return 4 * index - 2;
+}
+
+double frequency_of_x(int x) {
+    return 0.025 * x + 0.9;
+}
+
+EchoImage find_echoes(const Ionogram& ionogram) {
+    EchoImage image;
+    const int count = ionogram.frequency_count;
+    if (count <= 0 ||
+        ionogram.amplitude_grid.size() != static_cast<std::size_t>(count) * height_count ||
+        !(ionogram.frequency_step > 0))
+        return image;
+    image.step = static_cast<double>(ionogram.frequency_step);
+    const Thresholds thresholds = thresholds_of(ionogram, count, image.step);
+
+    std::vector<unsigned char> mask(static_cast<std::size_t>(count) * height_count, 0);
+    for (int i = 0; i < count; ++i) {
+        if (thresholds.interference[static_cast<std::size_t>(i)])
+            continue;
+        const int level = thresholds.level[static_cast<std::size_t>(i)];
+        for (int j = 0; j < height_count; ++j)
+            mask[static_cast<std::size_t>(i) * height_count + static_cast<std::size_t>(j)] =
+                ionogram.cell(i + 1, j + 1) >= level;
+    }
+    const std::vector<unsigned char> kept = cleaned(mask, count);
+
+    image.columns.resize(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        EchoColumn& column = image.columns[static_cast<std::size_t>(i)];
+        const double frequency = static_cast<double>(ionogram.start_frequency) +
+                                 i * static_cast<double>(ionogram.frequency_step);
+        column.x = static_cast<int>(std::lround(40 * frequency - 36));
+        // On the plot's grid the frequency is the one a click on the column gives.
+        column.frequency =
+            std::fabs(40 * frequency - 36 - column.x) < 1e-3 ? frequency_of_x(column.x) : frequency;
+        column.interference = thresholds.interference[static_cast<std::size_t>(i)];
+        column.segments =
+            segments_of(&kept[static_cast<std::size_t>(i) * height_count], ionogram, i);
+        mark_multiples(ionogram, i, column.segments);
+    }
+    return image;
+}
+
+} // namespace scalvo::autoscale

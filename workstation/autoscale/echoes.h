@@ -1,0 +1,44 @@
+#pragma once
+// The echoes of a sounding, column by column: what stands out of the noise of its own column,
+// as runs of heights whose lowest cell is the leading edge that virtual heights are read from.
+#include "ionogram/ionogram.h"
+
+#include <vector>
+
+namespace scalvo::autoscale {
+
+// A run of echo cells in one column, height indices 1..150.
+struct Segment {
+    int low = 0;  // the leading edge
+    int high = 0; // the last cell of the run
+    int peak = 0; // its largest amplitude
+    // A second or third hop: it lies at twice or three times the height of a stronger echo
+    // below it in the same column.
+    bool multiple = false;
+};
+
+struct EchoColumn {
+    double frequency = 0; // MHz
+    int x = 0;            // plot column of the frequency
+    // A column lifted as a whole above its neighbours (a broadcast line, a noise burst): its
+    // cells tell nothing, and traces are bridged across it.
+    bool interference = false;
+    std::vector<Segment> segments; // lowest first
+};
+
+struct EchoImage {
+    double step = 0; // MHz between columns
+    std::vector<EchoColumn> columns;
+};
+
+EchoImage find_echoes(const Ionogram& ionogram);
+
+// Virtual height (km) of the leading edge of height index j: the middle of the 4.5 km the cell
+// stands for (the cell of index j reaches up to 85.5 + 4.5 j km).
+double height_of(int index);
+// The plot row of that height (h = 1.125 y + 85.5).
+int plot_row_of(int index);
+// The frequency of a plot column (f = 0.025 x + 0.9).
+double frequency_of_x(int x);
+
+} // namespace scalvo::autoscale

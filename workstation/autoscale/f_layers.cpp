@@ -1,0 +1,189 @@
+#include "autoscale/scene.h"
+#include "ionogram/secant_law.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace scalvo::autoscale {
+
+namespace {
+
+// The extraordinary trace of this station lies 0.5 MHz above the ordinary one; elsewhere it is
+// closer, and the pair of cusps of a sounding tells by how much.
+constexpr double station_separation = 0.5;
+// The pair of F2 cusps: the extraordinary one 0.15 to 0.7 MHz above the ordinary one.
+constexpr double closest_pair = 0.15;
+constexpr double farthest_pair = 0.7;
+// A trace that turns up by 40 km over its last 0.2 MHz ends in a cusp.
+constexpr double cusp_rise = 40;
+constexpr double cusp_window = 0.2;
+
+struct Cusp {
+    int column = 0;
+    int index = 0; // leading edge at the cusp
+    double rise = 0;
+    const Trace* trace = nullptr;
+};
+
+std::vector<const Trace*> f_region_traces(const Scene& scene) {
+    std::vector<const Trace*> traces;
+    for (const Trace& trace : scene.traces)
+        if (trace.lowest() >= f_region_lowest)
+            traces.push_back(&trace);
+    return traces;
+}
+
+std::vector<Cusp> cusps_of(const Scene& scene, const std::vector<const Trace*>& traces) {
+    std::vector<Cusp> cusps;
+    for (const Trace* trace : traces) {
+        const double rise = end_rise(scene, *trace, cusp_window);
+        if (rise >= cusp_rise)
+            cusps.push_back({trace->last_column(), trace->points.back().low, rise, trace});
+        for (const TracePoint& point : hidden_cusps(scene, *trace, cusp_rise))
+            cusps.push_back({point.column, top_of(point), excess(point), trace});
+    }
+    std::sort(cusps.begin(), cusps.end(),
+              [](const Cusp& a, const Cusp& b) { return a.column < b.column; });
+    return cusps;
+}
+
+// The lowest leading edge that at least two columns reach, so that one stray cell below a trace
+// does not make the minimum.
+std::optional<Proposal> minimum_height(const Scene& scene, const std::vector<const Trace*>& traces,
+                                       double from_frequency, double to_frequency) {
+    std::map<int, int> lowest_by_column;
+    for (const Trace* trace : traces)
+        for (const TracePoint& point : trace->points) {
+            const double f = scene.frequency(point.column);
+            if (f < from_frequency - 1e-9 || f > to_frequency + 1e-9)
+                continue;
+            auto [it, inserted] = lowest_by_column.emplace(point.column, point.low);
+            if (!inserted)
+                it->second = std::min(it->second, point.low);
+        }
+    if (lowest_by_column.size() < 2)
+        return std::nullopt;
+    std::vector<std::pair<int, int>> by_height; // (index, column)
+    for (const auto& [column, index] : lowest_by_column)
+        by_height.emplace_back(index, column);
+    std::sort(by_height.begin(), by_height.end());
+    const auto [index, column] = by_height[1];
+    return height_proposal(scene, column, index, 0.8);
+}
+
+// The tool's MUF for the curve through a point: one decimal, halves to even, held within its
+// limits, kept single.
+double tool_muf(double muf) {
+    const auto value = static_cast<float>(std::nearbyint(muf * 10) / 10.0);
+    return static_cast<double>(std::min(std::max(value, 3.0f), 70.0f));
+}
+
+// The 0.1 MHz code of a frequency picked on the plot: nearest, judged on the hundredths digit,
+// halves going up.
+long long tenths_code(double frequency) {
+    const auto hundredths = static_cast<long long>(std::floor(frequency * 100 + 1e-6));
+    return (hundredths + 5) / 10;
+}
+
+} // namespace
+
+FLayers read_f_layers(const Scene& scene) {
+    FLayers result;
+    result.separation = station_separation;
+    const std::vector<const Trace*> traces = f_region_traces(scene);
+    if (traces.empty())
+        return result;
+    for (const Trace* trace : traces)
+        if (!result.first_column || trace->first_column() < *result.first_column)
+            result.first_column = trace->first_column();
+
+    result.hF = minimum_height(scene, traces, 0, 1e9);
+
+    const std::vector<Cusp> cusps = cusps_of(scene, traces);
+    if (cusps.empty())
+        return result;
+    const Cusp& top = cusps.back();
+    const double top_frequency = scene.frequency(top.column);
+    const Cusp* ordinary = nullptr;
+    Cusp hidden;
+    // Of the cusps that may be the ordinary twin of the top one, the one nearest the station's
+    // separation: a spread trace or a broken piece ends near it too.
+    for (const Cusp& cusp : cusps) {
+        const double f = scene.frequency(cusp.column);
+        if (f < top_frequency - farthest_pair - 1e-9 || f > top_frequency - closest_pair + 1e-9)
+            continue;
+        const auto off = [&](const Cusp& c) {
+            return std::fabs(top_frequency - station_separation - scene.frequency(c.column));
+        };
+        if (ordinary == nullptr || off(cusp) <= off(*ordinary) + 1e-9)
+            ordinary = &cusp;
+    }
+    // An ordinary trace that vanishes into a line may end anywhere behind it: there its
+    // extraordinary twin tells where.
+    if (ordinary != nullptr) {
+        int behind = ordinary->column;
+        const auto last = static_cast<int>(scene.image.columns.size()) - 1;
+        while (behind < last &&
+               scene.image.columns[static_cast<std::size_t>(behind + 1)].interference)
+            ++behind;
+        const double twin = top_frequency - station_separation;
+        if (behind > ordinary->column && twin >= scene.frequency(ordinary->column) - 1e-9 &&
+            twin <= scene.frequency(behind) + 0.5 * scene.image.step + 1e-9) {
+            hidden = Cusp{scene.column_of(twin), ordinary->index, ordinary->rise, ordinary->trace};
+            ordinary = &hidden;
+        }
+    }
+    double& separation = result.separation;
+    const Trace* extraordinary_trace = nullptr;
+    if (ordinary != nullptr) {
+        result.foF2 = frequency_proposal(scene, ordinary->column, ordinary->index, 0.9);
+        result.fxI = frequency_proposal(scene, top.column, top.index, 0.8);
+        const double measured = top_frequency - scene.frequency(ordinary->column);
+        if (std::fabs(measured - station_separation) > 1.5 * scene.image.step + 0.01)
+            separation = measured;
+        extraordinary_trace = top.trace;
+    } else {
+        ordinary = &top;
+        result.foF2 = frequency_proposal(scene, top.column, top.index, 0.6);
+    }
+
+    // MUF(3000)F2: the transmission curve that touches the ordinary trace. On its rising part
+    // the extraordinary trace is the ordinary one moved up by the separation, so it tells the
+    // ordinary trace also where the two overlap.
+    const double foF2 = result.foF2->value;
+    double best = 0;
+    int best_x = 0;
+    int best_index = 0;
+    auto consider = [&](double f, int index) {
+        if (f > foF2 + 1e-9 || f <= 0)
+            return;
+        const int x = static_cast<int>(std::lround(40 * f - 36));
+        const double muf = muf_of_echo(static_cast<float>(frequency_of_x(x)),
+                                       static_cast<float>(height_of(index)));
+        if (muf > best) {
+            best = muf;
+            best_x = x;
+            best_index = index;
+        }
+    };
+    for (const TracePoint& point : ordinary->trace->points)
+        consider(scene.frequency(point.column), point.low);
+    if (extraordinary_trace != nullptr)
+        for (const TracePoint& point : extraordinary_trace->points)
+            consider(scene.frequency(point.column) - separation, point.low);
+    if (best > 0) {
+        const double muf = tool_muf(best);
+        result.muf = Proposal{muf, 0.7, best_x, plot_row_of(best_index), 0, 0};
+        const long long muf_code = std::llround(muf * 10);
+        const long long foF2_code = tenths_code(foF2);
+        if (foF2_code > 0) {
+            const double m = std::nearbyint(static_cast<double>(muf_code * 100) /
+                                            static_cast<double>(foF2_code));
+            result.m3000 = Proposal{m / 100, 0.7, best_x, plot_row_of(best_index), 0, 0};
+        }
+    }
+    return result;
+}
+
+} // namespace scalvo::autoscale

@@ -1,0 +1,51 @@
+#include "autoscale/proposals.h"
+
+namespace scalvo::autoscale {
+
+std::string_view name_of(Characteristic characteristic) {
+    switch (characteristic) {
+    case Characteristic::fmin:
+        return "fmin";
+    case Characteristic::foE:
+        return "foE";
+    case Characteristic::hE:
+        return "hE";
+    case Characteristic::foEs:
+        return "foEs";
+    case Characteristic::hEs:
+        return "hEs";
+    case Characteristic::fbEs:
+        return "fbEs";
+    case Characteristic::hF:
+        return "hF";
+    case Characteristic::foF1:
+        return "foF1";
+    case Characteristic::hF2:
+        return "hF2";
+    case Characteristic::foF2:
+        return "foF2";
+    case Characteristic::fxI:
+        return "fxI";
+    case Characteristic::muf3000F2:
+        return "MUF3000F2";
+    case Characteristic::m3000F2:
+        return "M3000F2";
+    }
+    return "";
+}
+
+Unit unit_of(Characteristic characteristic) {
+    switch (characteristic) {
+    case Characteristic::hE:
+    case Characteristic::hEs:
+    case Characteristic::hF:
+    case Characteristic::hF2:
+        return Unit::kilometres;
+    case Characteristic::m3000F2:
+        return Unit::factor;
+    default:
+        return Unit::megahertz;
+    }
+}
+
+} // namespace scalvo::autoscale

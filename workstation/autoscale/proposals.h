@@ -1,0 +1,63 @@
+#pragma once
+// What the automatic scaling proposes for one sounding: for each characteristic a value, how
+// sure the reading is, and the plot point it was read from. No proposal is an answer too.
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace scalvo::autoscale {
+
+// In the order of the command-line program's columns.
+enum class Characteristic {
+    fmin,
+    foE,
+    hE,
+    foEs,
+    hEs,
+    fbEs,
+    hF,
+    foF1,
+    hF2,
+    foF2,
+    fxI,
+    muf3000F2,
+    m3000F2,
+};
+inline constexpr std::size_t characteristic_count = 13;
+
+inline constexpr std::array<Characteristic, characteristic_count> all_characteristics = {
+    Characteristic::fmin,   Characteristic::foE,  Characteristic::hE,  Characteristic::foEs,
+    Characteristic::hEs,    Characteristic::fbEs, Characteristic::hF,  Characteristic::foF1,
+    Characteristic::hF2,    Characteristic::foF2, Characteristic::fxI, Characteristic::muf3000F2,
+    Characteristic::m3000F2};
+
+// "fmin", "foE", "hE", ..., "MUF3000F2", "M3000F2": the names of the CSV columns.
+std::string_view name_of(Characteristic characteristic);
+
+enum class Unit { megahertz, kilometres, factor };
+Unit unit_of(Characteristic characteristic);
+
+struct Proposal {
+    double value = 0;      // MHz, km, or the M(3000) factor
+    double confidence = 0; // 0..1
+    int x = 0;             // the plot point it was read from
+    int y = 0;
+    // Qualifying letter of the international rules when the value is not a plain reading
+    // ('I' for a value interpolated over neighbouring soundings); 0 for none.
+    char qualifying_letter = 0;
+    char descriptive_letter = 0;
+};
+
+struct Proposals {
+    std::array<std::optional<Proposal>, characteristic_count> values;
+
+    std::optional<Proposal>& operator[](Characteristic c) {
+        return values[static_cast<std::size_t>(c)];
+    }
+    const std::optional<Proposal>& operator[](Characteristic c) const {
+        return values[static_cast<std::size_t>(c)];
+    }
+};
+
+} // namespace scalvo::autoscale

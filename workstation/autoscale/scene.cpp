@@ -1,0 +1,100 @@
+#include "autoscale/scene.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+namespace scalvo::autoscale {
+
+double Scene::frequency(int column) const {
+    return image.columns[static_cast<std::size_t>(column)].frequency;
+}
+
+int Scene::x(int column) const {
+    return image.columns[static_cast<std::size_t>(column)].x;
+}
+
+int Scene::columns_in(double megahertz) const {
+    return std::max(1, static_cast<int>(std::lround(megahertz / image.step)));
+}
+
+int Scene::column_of(double f) const {
+    const double first = image.columns.front().frequency;
+    const auto last = static_cast<int>(image.columns.size()) - 1;
+    return std::clamp(static_cast<int>(std::lround((f - first) / image.step)), 0, last);
+}
+
+namespace {
+
+// A trace most of whose echoes lie about twice as high as a first-hop echo of the same column is
+// a second hop, though its edges were too ragged for each echo to be told so alone.
+bool repeats_lower_echoes(const Scene& scene, const Trace& trace) {
+    std::size_t repeated = 0;
+    for (const TracePoint& point : trace.points) {
+        const auto& segments = scene.image.columns[static_cast<std::size_t>(point.column)].segments;
+        for (const Segment& base : segments)
+            if (!base.multiple && base.low < point.low && point.low >= 2 * base.low + 15 &&
+                point.low <= 2 * std::max(base.low, base.high - pulse_tail) + 22) {
+                ++repeated;
+                break;
+            }
+    }
+    return 10 * repeated >= 6 * trace.points.size();
+}
+
+} // namespace
+
+Scene make_scene(EchoImage image) {
+    Scene scene{std::move(image), {}};
+    if (scene.image.columns.empty())
+        return scene;
+    // A trace covers at least 0.1 MHz (two columns at coarse steps).
+    const auto needed = static_cast<std::size_t>(std::max(2, scene.columns_in(0.1)));
+    for (Trace& trace : link_traces(scene.image))
+        if (!trace.multiple && trace.points.size() >= needed && !repeats_lower_echoes(scene, trace))
+            scene.traces.push_back(std::move(trace));
+    return scene;
+}
+
+double end_rise(const Scene& scene, const Trace& trace, double window) {
+    const double end = scene.frequency(trace.last_column());
+    // A run that is taller than one pulse holds a trace rising within the column.
+    int highest_end = 0;
+    for (const TracePoint& point : trace.points)
+        if (scene.frequency(point.column) >= end - window - 1e-9)
+            highest_end = std::max({highest_end, point.low, point.high - pulse_tail});
+    return height_of(highest_end) - height_of(trace.lowest());
+}
+
+int top_of(const TracePoint& point) {
+    return std::max(point.low, point.high - pulse_tail);
+}
+
+double excess(const TracePoint& point) {
+    return height_of(top_of(point)) - height_of(point.low);
+}
+
+std::vector<TracePoint> hidden_cusps(const Scene& scene, const Trace& trace, double rise) {
+    std::vector<TracePoint> cusps;
+    const auto& points = trace.points;
+    for (std::size_t k = 0; k + 1 < points.size(); ++k) {
+        const bool next_close =
+            scene.frequency(points[k + 1].column) - scene.frequency(points[k].column) <=
+            2.5 * scene.image.step + 1e-9;
+        if (next_close && excess(points[k]) >= rise &&
+            height_of(top_of(points[k])) - height_of(top_of(points[k + 1])) >=
+                0.6 * excess(points[k]))
+            cusps.push_back(points[k]);
+    }
+    return cusps;
+}
+
+Proposal frequency_proposal(const Scene& scene, int column, int index, double confidence) {
+    return {scene.frequency(column), confidence, scene.x(column), plot_row_of(index), 0, 0};
+}
+
+Proposal height_proposal(const Scene& scene, int column, int index, double confidence) {
+    return {height_of(index), confidence, scene.x(column), plot_row_of(index), 0, 0};
+}
+
+} // namespace scalvo::autoscale

@@ -1,0 +1,62 @@
+#pragma once
+// The echoes and traces of one sounding with the questions every reading asks of them.
+#include "autoscale/echoes.h"
+#include "autoscale/proposals.h"
+#include "autoscale/traces.h"
+
+#include <optional>
+#include <vector>
+
+namespace scalvo::autoscale {
+
+// Leading edges at or below this index (146 km) make a trace of the E region; at or above
+// f_region_lowest (169 km) one of the F region. Between them a trace is left unread: rising
+// parts of E traces that came apart from their start.
+inline constexpr int e_region_highest = 14;
+inline constexpr int f_region_lowest = 19;
+// A pulse trails about four cells behind its leading edge.
+inline constexpr int pulse_tail = 4;
+
+struct Scene {
+    EchoImage image;
+    std::vector<Trace> traces; // first hops long enough to be traces, not speckle
+
+    double frequency(int column) const;
+    int x(int column) const;
+    // Columns in a frequency interval of this many MHz, at least one.
+    int columns_in(double megahertz) const;
+    // The column nearest a frequency, within the sounding.
+    int column_of(double frequency) const;
+};
+
+Scene make_scene(EchoImage image);
+
+// Leading edge rise over a trace's last `window` MHz above the lowest leading edge of the
+// trace, in km: large where the trace turns up into a cusp.
+double end_rise(const Scene& scene, const Trace& trace, double window);
+
+// The highest leading edge a run may hold, beyond one pulse's trail.
+int top_of(const TracePoint& point);
+// Height (km) by which that stands above the run's leading edge: an ordinary trace rising within
+// the run of its extraordinary twin, or of a flat trace below it.
+double excess(const TracePoint& point);
+// Cusps hidden in runs: the top stands at least `rise` km above the leading edge and falls back
+// at the next echo of the trace.
+std::vector<TracePoint> hidden_cusps(const Scene& scene, const Trace& trace, double rise);
+
+Proposal frequency_proposal(const Scene& scene, int column, int index, double confidence);
+Proposal height_proposal(const Scene& scene, int column, int index, double confidence);
+
+struct FLayers {
+    std::optional<Proposal> hF, foF1, hF2, foF2, fxI, muf, m3000;
+    std::optional<int> first_column; // lowest frequency of a first-hop F echo
+    double separation = 0.5;         // of the ordinary and extraordinary traces, MHz
+};
+FLayers read_f_layers(const Scene& scene);
+
+struct LowLayers {
+    std::optional<Proposal> fmin, foE, hE, foEs, hEs, fbEs;
+};
+LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers);
+
+} // namespace scalvo::autoscale
