@@ -5,7 +5,7 @@
 #include "ionogram/window_caption.h"
 #include "records/particular_cases.h"
 #include "scaling/plot_view.h"
-#include "support/fake_dialogs.h"
+#include "support/scaling_fixture.h"
 #include "support/temp_folder.h"
 #include "support/working_day.h"
 
@@ -18,7 +18,7 @@ constexpr const char* file_0745 = "ZE20R_2026339074500.rdf";
 constexpr const char* caption_0745 =
     "SCALVO - file: ZE20R_2026339074500.rdf * Farnel * 2026-December- 5  07:45 [UT]";
 
-class ScalingFormLoadTest : public ::testing::Test {
+class ShowSoundingTest : public testing::ScalingTest {
   protected:
     void SetUp() override {
         testing::start_day(shared, folder.path());
@@ -45,13 +45,9 @@ class ScalingFormLoadTest : public ::testing::Test {
     }
 
     testing::TempFolder folder;
-    SharedState shared;
-    testing::FakeDialogs dialogs;
-    ScalingForm form;
-    Scaling scaling{form, shared, dialogs};
 };
 
-TEST_F(ScalingFormLoadTest, UsableFileIsReadNormalisedAndDrawn) {
+TEST_F(ShowSoundingTest, UsableFileIsReadNormalisedAndDrawn) {
     write_ionogram(testing::daytime_ionogram("01.000 20.000 0.050", 381, 1.0, 0.05, "05"));
     shared.station_name = "Before";
     load_sounding(scaling);
@@ -77,7 +73,7 @@ TEST_F(ScalingFormLoadTest, UsableFileIsReadNormalisedAndDrawn) {
     EXPECT_GT(echoes, 1000);
 }
 
-TEST_F(ScalingFormLoadTest, CaptionShowsTheFileStep) {
+TEST_F(ShowSoundingTest, CaptionShowsTheFileStep) {
     write_ionogram(testing::daytime_ionogram("01.000 20.000 0.025", 761, 1.0, 0.025));
     load_sounding(scaling);
     EXPECT_EQ(form.caption, std::string(caption_0745) + "  (sounding frequency step =  .025 MHz)");
@@ -85,7 +81,7 @@ TEST_F(ScalingFormLoadTest, CaptionShowsTheFileStep) {
     EXPECT_EQ(form.label11, "");
 }
 
-TEST_F(ScalingFormLoadTest, MissingFile) {
+TEST_F(ShowSoundingTest, MissingFile) {
     shared.station_name = "Farnel";
     form.label11 = "Particular Case: Partial absorption";
     form.particular_case_code = ParticularCase::partial_absorption;
@@ -95,7 +91,7 @@ TEST_F(ScalingFormLoadTest, MissingFile) {
     expect_no_ionogram();
 }
 
-TEST_F(ScalingFormLoadTest, UnusableFilesLookMissingAndStayUntouched) {
+TEST_F(ShowSoundingTest, UnusableFilesLookMissingAndStayUntouched) {
     const std::string good = testing::daytime_ionogram();
     for (const std::string& bytes : {good + "x", good.substr(0, 197), std::string("short")}) {
         write_ionogram(bytes);
@@ -109,7 +105,7 @@ TEST_F(ScalingFormLoadTest, UnusableFilesLookMissingAndStayUntouched) {
     }
 }
 
-TEST_F(ScalingFormLoadTest, AFolderOfThatNameLooksMissingAndIsReported) {
+TEST_F(ShowSoundingTest, AFolderOfThatNameLooksMissingAndIsReported) {
     std::filesystem::create_directory(shared.ionogram_folder / file_0745);
     load_sounding(scaling);
     expect_no_ionogram();
@@ -119,7 +115,7 @@ TEST_F(ScalingFormLoadTest, AFolderOfThatNameLooksMissingAndIsReported) {
     EXPECT_NE(dialogs.last().text.find("Is a directory"), std::string::npos);
 }
 
-TEST_F(ScalingFormLoadTest, AnUnknownCodeLeavesNoCaptionOfAnotherSounding) {
+TEST_F(ShowSoundingTest, AnUnknownCodeLeavesNoCaptionOfAnotherSounding) {
     write_ionogram(testing::daytime_ionogram("01.000 20.000 0.050", 381, 1.0, 0.05, "3a"));
     load_sounding(scaling);
     EXPECT_EQ(form.label11, "Particular Case: Daytime Es blanketing - single reflection");
@@ -132,7 +128,7 @@ TEST_F(ScalingFormLoadTest, AnUnknownCodeLeavesNoCaptionOfAnotherSounding) {
     EXPECT_EQ(form.label11, "");
 }
 
-TEST_F(ScalingFormLoadTest, MovingOntoAMissingSoundingClearsThePicture) {
+TEST_F(ShowSoundingTest, MovingOntoAMissingSoundingClearsThePicture) {
     write_ionogram(testing::daytime_ionogram());
     load_sounding(scaling);
     ASSERT_TRUE(shared.ionogram_loaded);
@@ -146,7 +142,7 @@ TEST_F(ScalingFormLoadTest, MovingOntoAMissingSoundingClearsThePicture) {
             ASSERT_EQ(form.plot.pixel(x, y), (Rgb{0, 0, 0})) << x << " " << y;
 }
 
-TEST_F(ScalingFormLoadTest, RedrawFromMemory) {
+TEST_F(ShowSoundingTest, RedrawFromMemory) {
     write_ionogram(testing::daytime_ionogram());
     load_sounding(scaling);
     const auto picture = form.plot.pixels();

@@ -8,6 +8,7 @@
 #include "support/temp_folder.h"
 #include "support/working_day.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -94,6 +95,9 @@ TEST_F(CompanionWindowTest, KeepsItsPictureWhenHiddenAndShownAgain) {
 }
 
 TEST_F(CompanionWindowTest, TheScalingFormStaysUsable) {
+    // The scaling form's own sounding has an ionogram, so that its plot takes the mouse.
+    testing::write_bytes(shared.ionogram_folder / "ZE20R_2026339104500.rdf",
+                         testing::daytime_ionogram("01.000 20.000 0.100", 191, 1.0, 0.1));
     ScalingWindow immagine(shared, dialogs, controller);
     bool asked = false;
     QObject::connect(&immagine, &ScalingWindow::request, [&](WindowRequest request) {
@@ -108,10 +112,14 @@ TEST_F(CompanionWindowTest, TheScalingFormStaysUsable) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_TRUE(immagine.isEnabled());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    // the scaling form still takes the mouse
+    // The scaling form still takes the mouse: over its plot the pointer becomes the plot's
+    // cross and the readout follows (the arrow is the default, so only a move onto the plot
+    // shows the form at work).
     auto* surface = immagine.findChild<PlotSurface*>(QStringLiteral("immagine_surface"));
-    QTest::mouseMove(surface, QPoint(220 + 765, 670 - 300));
-    EXPECT_EQ(surface->cursor().shape(), Qt::ArrowCursor);
+    ASSERT_EQ(surface->cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseMove(surface, QPoint(220 + 4, 670 - 13));
+    EXPECT_EQ(surface->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(immagine.findChild<QLabel*>(QStringLiteral("Label2"))->text(), "100.125");
 }
 
 } // namespace

@@ -92,6 +92,31 @@ TEST_F(ScalingSheetTest, RowsStandAtTheirDesignPlaces) {
     EXPECT_EQ(child<QLabel>("Label6")->geometry().left(), 176);
 }
 
+// Every name of the table is a control of the window with that object name, and every box of
+// the window is in the table; a box is announced by its row and field.
+TEST_F(ScalingSheetTest, EveryNamedControlIsAWidgetOfItsName) {
+    for (const Control& control : named_controls()) {
+        const std::string_view name = control_name(control);
+        if (const Box* box = std::get_if<Box>(&control)) {
+            auto* edit = child<QLineEdit>(name);
+            ASSERT_NE(edit, nullptr);
+            EXPECT_EQ(edit->accessibleName().toStdString(), accessible_name(*box));
+            EXPECT_EQ(edit->accessibleDescription().toStdString(), name);
+        } else if (std::holds_alternative<CaseCommand>(control)) {
+            EXPECT_NE(child<QAction>(name), nullptr);
+        } else if (std::holds_alternative<CaseSubmenu>(control)) {
+            EXPECT_NE(child<QMenu>(name), nullptr);
+        } else {
+            EXPECT_NE(child<QWidget>(name), nullptr);
+        }
+    }
+    const auto edits = window->findChildren<QLineEdit*>();
+    EXPECT_EQ(edits.size(), static_cast<qsizetype>(sheet_boxes.size()));
+    for (QLineEdit* edit : edits)
+        EXPECT_TRUE(control_named(edit->objectName().toStdString()).has_value())
+            << edit->objectName().toStdString();
+}
+
 TEST_F(ScalingSheetTest, TheLoadSelectsFoF2AndShowsThePreviousSounding) {
     EXPECT_EQ(text_colour("foF2"), QColor(255, 0, 0));
     EXPECT_EQ(text_colour("hF"), QApplication::palette().color(QPalette::HighlightedText));

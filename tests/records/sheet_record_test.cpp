@@ -12,12 +12,11 @@
 namespace scalvo {
 namespace {
 
-using testing::FakeDialogs;
 using testing::read_bytes;
 using testing::TempFolder;
 using testing::write_bytes;
 
-class SheetRecordTest : public ::testing::Test {
+class SheetRecordTest : public testing::ScalingTest {
   protected:
     void SetUp() override {
         shared.scaled_values_file = folder / "ZE20R_05122026_15.txt";
@@ -57,10 +56,6 @@ class SheetRecordTest : public ::testing::Test {
     }
 
     TempFolder folder;
-    SharedState shared;
-    FakeDialogs dialogs;
-    ScalingForm form;
-    Scaling scaling{form, shared, dialogs};
     ScalingForm reloaded;
     Scaling reload{reloaded, shared, dialogs};
 };

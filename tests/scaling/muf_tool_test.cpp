@@ -484,14 +484,47 @@ TEST_F(MufToolTest, M3000BeyondSixteenBitsIsNoValue) {
     EXPECT_EQ(form.text(value_box(Row::M3000F1)), "1000");
 }
 
+// After the opening curve (25.4 MHz) and a step of 2.0 MHz the plot holds the ionogram and one
+// curve, that of 27.4 MHz: each row it crosses has one unbroken run of red, standing where the
+// secant law puts 27.4 MHz at that height; the echoes, the grid and the frame stay beside it.
 TEST_F(MufToolTest, EachStepRedrawsTheIonogramUnderOneCurve) {
+    Ionogram& ionogram = form.ionogram;
+    ionogram.start_frequency = 1.0f;
+    ionogram.end_frequency = 20.0f;
+    ionogram.frequency_step = 0.025f;
+    ionogram.frequency_count = 761;
+    ionogram.amplitude_grid.assign(761 * height_count, 0);
+    for (int j = 1; j <= height_count; ++j)
+        ionogram.cell(97, j) = 254; // an echo at every height of 3.4 MHz: column 100
     fill({{value_box(Row::foF2), "72"}, {value_box(Row::MUF3000F2), "253"}});
     open(Row::MUF3000F2);
+    ASSERT_EQ(form.text(value_box(Row::MUF3000F2)), "254");
     press(50);
-    PlotCanvas expected{-220, 795, 670, -51, form_background};
-    draw_ionogram(expected, form.ionogram);
-    draw_muf_curve(expected, 27.4f);
-    EXPECT_EQ(form.plot.pixels(), expected.pixels());
+    ASSERT_EQ(form.text(value_box(Row::MUF3000F2)), "274");
+
+    int rows_crossed = 0;
+    for (int y = 1; y <= 600; ++y) {
+        std::vector<int> red;
+        for (int x = 1; x <= 764; ++x)
+            if (form.plot.pixel(x, y) == muf_curve_colour)
+                red.push_back(x);
+        if (red.empty())
+            continue;
+        ++rows_crossed;
+        EXPECT_EQ(red.back() - red.front() + 1, static_cast<int>(red.size())) << "row " << y;
+        // The frequency of 27.4 MHz at the row's height; a column spans 0.025 MHz from
+        // 0.025 x + 0.925.
+        const float height = static_cast<float>(1.125 * y + 87.1875);
+        const double frequency = 27.4 / muf_of_echo(1.0f, height);
+        const double column = (frequency - 0.9375) / 0.025;
+        EXPECT_GE(column, red.front() - 2) << "row " << y;
+        EXPECT_LE(column, red.back() + 2) << "row " << y;
+    }
+    EXPECT_GT(rows_crossed, 500);
+    EXPECT_EQ(form.plot.pixel(100, 300), (Rgb{254, 254, 254})); // the echo
+    EXPECT_EQ(form.plot.pixel(700, 12), (Rgb{100, 100, 100}));  // the 100 km grid line
+    EXPECT_EQ(form.plot.pixel(0, 0), (Rgb{255, 255, 0}));       // the frame
+    EXPECT_EQ(form.plot.pixel(700, 300), (Rgb{0, 0, 0}));       // no echo, no curve
 }
 
 TEST_F(MufToolTest, CurveShape) {

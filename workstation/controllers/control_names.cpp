@@ -27,15 +27,13 @@ constexpr std::array<RowNames, row_count> row_names{{
     {"foF1", "Text9", "lettera_qualificativa_fof1", "lettera_descrittiva_fof1", "Text41"},
     {"MUF3000F1", "Text10", "lettera_qualificativa_muf3000f1", "lettera_descrittiva_muf3000f1",
      "Text43"},
-    {"M3000F1", "Text11", "lettera_qualificativa_m3000f1", "lettera_descrittiva_m3000f1",
-     "Text45"},
+    {"M3000F1", "Text11", "lettera_qualificativa_m3000f1", "lettera_descrittiva_m3000f1", "Text45"},
     {"hF2", "Text12", "Text28", "Text42", "Text46"},
     {"foF2", "Text13", "lettera_qualificativa_fof2", "lettera_descrittiva_fof2", "Text47"},
     {"fxI", "Text14", "Text30", "Text44", "Text48"},
     {"MUF3000F2", "Text15", "lettera_qualificativa_muf3000f2", "lettera_descrittiva_muf3000f2",
      "Text49"},
-    {"M3000F2", "Text16", "lettera_qualificativa_m3000f2", "lettera_descrittiva_m3000f2",
-     "Text50"},
+    {"M3000F2", "Text16", "lettera_qualificativa_m3000f2", "lettera_descrittiva_m3000f2", "Text50"},
 }};
 
 // In the order of the enumerations.

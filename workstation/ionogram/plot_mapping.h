@@ -29,13 +29,8 @@ struct HeightGridRow {
     int kilometres;
 };
 
-inline constexpr std::array<HeightGridRow, 7> height_grid_rows{{{12, 100},
-                                                                {102, 200},
-                                                                {190, 300},
-                                                                {280, 400},
-                                                                {368, 500},
-                                                                {458, 600},
-                                                                {546, 700}}};
+inline constexpr std::array<HeightGridRow, 7> height_grid_rows{
+    {{12, 100}, {102, 200}, {190, 300}, {280, 400}, {368, 500}, {458, 600}, {546, 700}}};
 
 inline constexpr int height_label_offset = 4;
 

@@ -33,9 +33,9 @@ enum class Row : std::uint8_t {
 inline constexpr std::size_t row_count = 16;
 
 inline constexpr std::array<Row, row_count> all_rows{
-    Row::fmin,      Row::hE,      Row::foE,  Row::foEs, Row::hEs,       Row::es_types,
-    Row::fbEs,      Row::hF,      Row::foF1, Row::MUF3000F1, Row::M3000F1, Row::hF2,
-    Row::foF2,      Row::fxI,     Row::MUF3000F2, Row::M3000F2};
+    Row::fmin, Row::hE,  Row::foE,       Row::foEs,      Row::hEs,     Row::es_types,
+    Row::fbEs, Row::hF,  Row::foF1,      Row::MUF3000F1, Row::M3000F1, Row::hF2,
+    Row::foF2, Row::fxI, Row::MUF3000F2, Row::M3000F2};
 
 // Position of the row in the sheet, 0 for fmin ... 15 for M(3000)F2.
 constexpr std::size_t index_of(Row row) {
