@@ -21,19 +21,23 @@ CompanionWindow::CompanionWindow(CompanionController& controller) : controller_(
     layout->addWidget(surface_);
     setFixedSize(surface_->size());
 
-    auto add_button = [this](const char* name, const char* caption, QRect place, auto command) {
+    auto add_button = [this](const char* name, const char* caption, QRect place) {
         auto* button = new QPushButton(QString::fromLatin1(caption), surface_);
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(place);
-        connect(button, &QPushButton::clicked, this, [this, command] {
-            (controller_.*command)();
-            sync();
-        });
+        return button;
     };
-    add_button("previous_new_form", "previous", twips(3360, 480, 1215, 495),
-               &CompanionController::previous_new_form_click);
-    add_button("next_new_form", "next", twips(7560, 480, 1215, 495),
-               &CompanionController::next_new_form_click);
+    QPushButton* previous =
+        add_button("previous_new_form", "previous", twips(3360, 480, 1215, 495));
+    connect(previous, &QPushButton::clicked, this, [this] {
+        controller_.previous_new_form_click();
+        sync();
+    });
+    QPushButton* next = add_button("next_new_form", "next", twips(7560, 480, 1215, 495));
+    connect(next, &QPushButton::clicked, this, [this] {
+        controller_.next_new_form_click();
+        sync();
+    });
     name_controls_for_accessibility(*this);
 }
 
