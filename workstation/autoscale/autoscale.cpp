@@ -2,6 +2,8 @@
 
 #include "autoscale/scene.h"
 
+#include <cmath>
+
 namespace scalvo::autoscale {
 
 Proposals propose(const Ionogram& ionogram) {
@@ -18,6 +20,17 @@ Proposals propose(const Ionogram& ionogram) {
     proposals[Characteristic::hEs] = low.hEs;
     proposals[Characteristic::fbEs] = low.fbEs;
     proposals[Characteristic::hF] = f.hF;
+    // Without an E layer below, the F trace is lowest at fmin; where a sporadic E's second hop
+    // lies on its start, or the start is hidden otherwise, the Chapman layer its trace follows
+    // tells that height. A blanketing sporadic E is left to the day read together: the sounding
+    // alone does not tell whether an E layer lies under it.
+    const bool blanketing = low.fbEs && low.fmin && low.fbEs->value > low.fmin->value + 0.15;
+    if (!low.foE && !blanketing && (f.start_hidden || low.foEs) && f.layer_hF && f.hF) {
+        Proposal& hF = *proposals[Characteristic::hF];
+        hF.value = *f.layer_hF;
+        hF.y = static_cast<int>(std::lround((*f.layer_hF - 85.5) / 1.125));
+        hF.confidence = 0.6;
+    }
     proposals[Characteristic::foF1] = f.foF1;
     proposals[Characteristic::hF2] = f.hF2;
     proposals[Characteristic::foF2] = f.foF2;

@@ -1,3 +1,4 @@
+#include "autoscale/chapman.h"
 #include "autoscale/scene.h"
 #include "ionogram/secant_law.h"
 
@@ -48,28 +49,95 @@ std::vector<Cusp> cusps_of(const Scene& scene, const std::vector<const Trace*>& 
     return cusps;
 }
 
-// The lowest leading edge that at least two columns reach, so that one stray cell below a trace
-// does not make the minimum.
-std::optional<Proposal> minimum_height(const Scene& scene, const std::vector<const Trace*>& traces,
-                                       double from_frequency, double to_frequency) {
+// The lowest first-hop echo in the F heights, column by column.
+struct EnvelopePoint {
+    int column = 0;
+    int index = 0; // leading edge
+    // A second hop lies just below it, where a lower first-hop echo may hide: what the column
+    // shows is then not surely the lowest trace there.
+    bool obscured = false;
+};
+
+std::vector<EnvelopePoint> f_envelope(const Scene& scene) {
     std::map<int, int> lowest_by_column;
-    for (const Trace* trace : traces)
-        for (const TracePoint& point : trace->points) {
-            const double f = scene.frequency(point.column);
-            if (f < from_frequency - 1e-9 || f > to_frequency + 1e-9)
+    for (const Trace& trace : scene.traces)
+        for (const TracePoint& point : trace.points) {
+            if (point.low < f_region_lowest)
                 continue;
             auto [it, inserted] = lowest_by_column.emplace(point.column, point.low);
             if (!inserted)
                 it->second = std::min(it->second, point.low);
         }
-    if (lowest_by_column.size() < 2)
+    std::vector<EnvelopePoint> envelope;
+    for (const auto& [column, index] : lowest_by_column) {
+        EnvelopePoint point{column, index, false};
+        for (const Segment& segment :
+             scene.image.columns[static_cast<std::size_t>(column)].segments)
+            if (segment.multiple && segment.low < index && segment.high >= index - 2 &&
+                segment.low >= f_region_lowest)
+                point.obscured = true;
+        envelope.push_back(point);
+    }
+    return envelope;
+}
+
+// The lowest echo of the envelope that a neighbouring column supports within one cell: a cusp
+// of the E trace rising through the F heights stands alone in its column, a trace does not.
+const EnvelopePoint* sustained_minimum(const Scene& scene,
+                                       const std::vector<EnvelopePoint>& envelope) {
+    const int near = std::max(2, scene.columns_in(0.05));
+    const EnvelopePoint* best = nullptr;
+    for (std::size_t k = 0; k < envelope.size(); ++k) {
+        const auto supports = [&](std::size_t j) {
+            return std::abs(envelope[j].column - envelope[k].column) <= near &&
+                   envelope[j].index <= envelope[k].index + 1;
+        };
+        if (!((k > 0 && supports(k - 1)) || (k + 1 < envelope.size() && supports(k + 1))))
+            continue;
+        if (best == nullptr || envelope[k].index < best->index)
+            best = &envelope[k];
+    }
+    return best;
+}
+
+// The ordinary F trace as the envelope shows it, (frequency, virtual height), up to foF2. Where
+// nothing lies below the F layer its trace only rises, so once the extraordinary twin has begun
+// (the separation above the start) the lowest echo is the twin's, standing for the ordinary trace
+// the separation lower. Obscured columns are left out: the twin may hide there.
+std::vector<std::pair<double, double>> ordinary_samples(const Scene& scene,
+                                                        const std::vector<EnvelopePoint>& envelope,
+                                                        double separation, double foF2) {
+    std::vector<std::pair<double, double>> samples;
+    if (envelope.empty())
+        return samples;
+    const double start = scene.frequency(envelope.front().column);
+    for (const EnvelopePoint& point : envelope) {
+        if (point.obscured)
+            continue;
+        double f = scene.frequency(point.column);
+        if (f >= start + separation - 1e-9)
+            f -= separation;
+        if (f <= foF2 + 1e-9)
+            samples.emplace_back(f, height_of(point.index));
+    }
+    return samples;
+}
+
+// h'F of an F layer with nothing below it, read off the Chapman layer that its trace follows,
+// at fmin: where the start of the trace is hidden (a sporadic E's second hop lying on it, or a
+// blanketing one) the rest of the trace still tells where it began.
+std::optional<double> layer_minimum(const std::vector<std::pair<double, double>>& ordinary,
+                                    double foF2, double fmin) {
+    // Close to foF2 a reading is too sensitive to where the cusp was read.
+    constexpr double highest_ratio = 0.92;
+    std::vector<std::pair<double, double>> readings;
+    for (const auto& [f, h] : ordinary)
+        if (f / foF2 <= highest_ratio)
+            readings.emplace_back(f / foF2, h);
+    const auto fit = fit_chapman(readings, 9.0, 5);
+    if (!fit || fit->rms > 4.5)
         return std::nullopt;
-    std::vector<std::pair<int, int>> by_height; // (index, column)
-    for (const auto& [column, index] : lowest_by_column)
-        by_height.emplace_back(index, column);
-    std::sort(by_height.begin(), by_height.end());
-    const auto [index, column] = by_height[1];
-    return height_proposal(scene, column, index, 0.8);
+    return fit->virtual_height(fmin / foF2);
 }
 
 // The tool's MUF for the curve through a point: one decimal, halves to even, held within its
@@ -98,7 +166,19 @@ FLayers read_f_layers(const Scene& scene) {
         if (!result.first_column || trace->first_column() < *result.first_column)
             result.first_column = trace->first_column();
 
-    result.hF = minimum_height(scene, traces, 0, 1e9);
+    int first = -1;
+    for (const Trace& trace : scene.traces)
+        if (first < 0 || trace.first_column() < first)
+            first = trace.first_column();
+    const double fmin = scene.frequency(first);
+    const std::vector<EnvelopePoint> envelope = f_envelope(scene);
+    const EnvelopePoint* lowest = sustained_minimum(scene, envelope);
+    if (lowest != nullptr) {
+        result.hF = height_proposal(scene, lowest->column, lowest->index, 0.8);
+        // Without a layer below, the F trace is lowest where it starts, at fmin.
+        result.start_hidden = scene.frequency(lowest->column) >
+                              fmin + std::max(0.1, 2 * scene.image.step) + 1e-9;
+    }
 
     const std::vector<Cusp> cusps = cusps_of(scene, traces);
     if (cusps.empty())
@@ -183,6 +263,9 @@ FLayers read_f_layers(const Scene& scene) {
             result.m3000 = Proposal{m / 100, 0.7, best_x, plot_row_of(best_index), 0, 0};
         }
     }
+
+    result.ordinary = ordinary_samples(scene, envelope, separation, foF2);
+    result.layer_hF = layer_minimum(result.ordinary, foF2, fmin);
     return result;
 }
 

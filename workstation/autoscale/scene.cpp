@@ -33,7 +33,7 @@ bool repeats_lower_echoes(const Scene& scene, const Trace& trace) {
     for (const TracePoint& point : trace.points) {
         const auto& segments = scene.image.columns[static_cast<std::size_t>(point.column)].segments;
         for (const Segment& base : segments)
-            if (!base.multiple && base.low < point.low && point.low >= 2 * base.low + 15 &&
+            if (!base.multiple && base.low < point.low && point.low >= 2 * base.low + 17 &&
                 point.low <= 2 * std::max(base.low, base.high - pulse_tail) + 22) {
                 ++repeated;
                 break;
