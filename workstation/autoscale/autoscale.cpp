@@ -7,10 +7,15 @@
 namespace scalvo::autoscale {
 
 Proposals propose(const Ionogram& ionogram) {
-    Proposals proposals;
+    return read_sounding(ionogram).proposals;
+}
+
+Reading read_sounding(const Ionogram& ionogram) {
+    Reading reading;
+    Proposals& proposals = reading.proposals;
     const Scene scene = make_scene(find_echoes(ionogram));
     if (scene.traces.empty())
-        return proposals;
+        return reading;
     const FLayers f = read_f_layers(scene);
     const LowLayers low = read_low_layers(scene, f);
     proposals[Characteristic::fmin] = low.fmin;
@@ -37,7 +42,14 @@ Proposals propose(const Ionogram& ionogram) {
     proposals[Characteristic::fxI] = f.fxI;
     proposals[Characteristic::muf3000F2] = f.muf;
     proposals[Characteristic::m3000F2] = f.m3000;
-    return proposals;
+    reading.f_trace.envelope = f.envelope;
+    reading.f_trace.ordinary = f.ordinary;
+    if (f.layer) {
+        reading.f_trace.peak_height = f.layer->layer.peak_height;
+        reading.f_trace.scale_height = f.layer->layer.scale_height;
+        reading.f_trace.lowest_ratio = f.layer->lowest_ratio;
+    }
+    return reading;
 }
 
 } // namespace scalvo::autoscale

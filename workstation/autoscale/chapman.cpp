@@ -115,4 +115,56 @@ std::optional<ChapmanFit> fit_chapman(const std::vector<std::pair<double, double
     return fit;
 }
 
+std::optional<ChapmanFit> fit_chapman_peak(const std::vector<std::pair<double, double>>& readings,
+                                           double scale_height, double outlier, int least) {
+    const auto peak = [&](double limit, const std::optional<double>& around) {
+        double sum = 0;
+        int n = 0;
+        for (const auto& [ratio, height] : readings) {
+            const double p = height - scale_height * chapman_virtual_height(ratio);
+            if (!around || std::fabs(p - *around) <= limit) {
+                sum += p;
+                ++n;
+            }
+        }
+        return std::pair{n > 0 ? sum / n : 0.0, n};
+    };
+    const auto [first, all] = peak(0, std::nullopt);
+    if (all == 0)
+        return std::nullopt;
+    const auto [second, kept] = peak(outlier, first);
+    if (kept < least)
+        return std::nullopt;
+    ChapmanFit fit{second, scale_height, 0, kept};
+    double squares = 0;
+    for (const auto& [ratio, height] : readings) {
+        const double off = fit.virtual_height(ratio) - height;
+        if (std::fabs(height - scale_height * chapman_virtual_height(ratio) - first) <= outlier)
+            squares += off * off;
+    }
+    fit.rms = std::sqrt(squares / kept);
+    return fit;
+}
+
+std::optional<TraceFit> fit_f_trace(const std::vector<std::pair<double, double>>& ordinary,
+                                    double foF2, std::optional<double> scale_height) {
+    constexpr double highest_ratio = 0.92;
+    constexpr double outlier = 9.0; // km: two cells
+    constexpr double worst_rms = 4.5;
+    if (!(foF2 > 0))
+        return std::nullopt;
+    std::vector<std::pair<double, double>> readings;
+    double lowest = 1;
+    for (const auto& [f, h] : ordinary)
+        if (f / foF2 <= highest_ratio) {
+            readings.emplace_back(f / foF2, h);
+            lowest = std::min(lowest, f / foF2);
+        }
+    const auto fit = scale_height ? fit_chapman_peak(readings, *scale_height, outlier, 3)
+                                  : fit_chapman(readings, outlier, 5);
+    if (!fit || fit->rms > worst_rms)
+        return std::nullopt;
+    return TraceFit{*fit, lowest};
+}
+
 } // namespace scalvo::autoscale

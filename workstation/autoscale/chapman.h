@@ -29,5 +29,18 @@ struct ChapmanFit {
 // height.
 std::optional<ChapmanFit> fit_chapman(const std::vector<std::pair<double, double>>& readings,
                                       double outlier, int least);
+// The same with the scale height given: only the height of the peak is fitted.
+std::optional<ChapmanFit> fit_chapman_peak(const std::vector<std::pair<double, double>>& readings,
+                                           double scale_height, double outlier, int least);
+
+// The Chapman layer an ordinary F trace (MHz, km) follows, from its readings below 0.92 foF2
+// (nearer the cusp a reading is too sensitive to where the cusp was read), with the scale height
+// fitted or given. `lowest_ratio` tells how far down the readings reach, in units of foF2.
+struct TraceFit {
+    ChapmanFit layer;
+    double lowest_ratio = 1;
+};
+std::optional<TraceFit> fit_f_trace(const std::vector<std::pair<double, double>>& ordinary,
+                                    double foF2, std::optional<double> scale_height = {});
 
 } // namespace scalvo::autoscale

@@ -123,23 +123,6 @@ std::vector<std::pair<double, double>> ordinary_samples(const Scene& scene,
     return samples;
 }
 
-// h'F of an F layer with nothing below it, read off the Chapman layer that its trace follows,
-// at fmin: where the start of the trace is hidden (a sporadic E's second hop lying on it, or a
-// blanketing one) the rest of the trace still tells where it began.
-std::optional<double> layer_minimum(const std::vector<std::pair<double, double>>& ordinary,
-                                    double foF2, double fmin) {
-    // Close to foF2 a reading is too sensitive to where the cusp was read.
-    constexpr double highest_ratio = 0.92;
-    std::vector<std::pair<double, double>> readings;
-    for (const auto& [f, h] : ordinary)
-        if (f / foF2 <= highest_ratio)
-            readings.emplace_back(f / foF2, h);
-    const auto fit = fit_chapman(readings, 9.0, 5);
-    if (!fit || fit->rms > 4.5)
-        return std::nullopt;
-    return fit->virtual_height(fmin / foF2);
-}
-
 // The tool's MUF for the curve through a point: one decimal, halves to even, held within its
 // limits, kept single.
 double tool_muf(double muf) {
@@ -265,7 +248,14 @@ FLayers read_f_layers(const Scene& scene) {
     }
 
     result.ordinary = ordinary_samples(scene, envelope, separation, foF2);
-    result.layer_hF = layer_minimum(result.ordinary, foF2, fmin);
+    for (const EnvelopePoint& point : envelope)
+        if (!point.obscured)
+            result.envelope.emplace_back(scene.frequency(point.column), height_of(point.index));
+    result.fmin = fmin;
+    if (const auto fit = fit_f_trace(result.ordinary, foF2)) {
+        result.layer = fit;
+        result.layer_hF = fit->layer.virtual_height(fmin / foF2);
+    }
     return result;
 }
 

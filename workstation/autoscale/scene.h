@@ -1,5 +1,6 @@
 #pragma once
 // The echoes and traces of one sounding with the questions every reading asks of them.
+#include "autoscale/chapman.h"
 #include "autoscale/echoes.h"
 #include "autoscale/proposals.h"
 #include "autoscale/traces.h"
@@ -55,7 +56,10 @@ struct FLayers {
     // The ordinary trace, (MHz, km), and h'F read off the Chapman layer it follows: the answer
     // where nothing lies below the F layer and the start of its trace is hidden.
     std::vector<std::pair<double, double>> ordinary;
+    std::vector<std::pair<double, double>> envelope; // lowest first-hop echo, unobscured (MHz, km)
     std::optional<double> layer_hF;
+    std::optional<TraceFit> layer;
+    double fmin = 0;
     bool start_hidden = false; // h'F was read well above fmin
 };
 FLayers read_f_layers(const Scene& scene);
