@@ -19,6 +19,17 @@ constexpr double farthest_pair = 0.7;
 // A trace that turns up by 40 km over its last 0.2 MHz ends in a cusp.
 constexpr double cusp_rise = 40;
 constexpr double cusp_window = 0.2;
+// An F1 cusp lies this far below foF2 at least (MHz), ending a trace whose lowest echo lies
+// within this many cells of h'F; h'F2 stands this many cells above h'F.
+constexpr double f1_below_f2 = 0.8;
+constexpr double f1_above_start = 0.15;
+// A trace starting at least this many cells above its lowest echo and coming down over its first
+// 0.15 MHz starts at a cusp.
+constexpr int descent_cells = 6;
+constexpr double descent_window = 0.15;
+// A first-hop echo this many cells tall is a trace standing vertical at a cusp.
+constexpr int vertical_cells = 12;
+constexpr int f2_above_f1 = 4;
 
 struct Cusp {
     int column = 0;
@@ -137,6 +148,113 @@ long long tenths_code(double frequency) {
     return (hundredths + 5) / 10;
 }
 
+// Where a trace comes down from high after its start or after rising: it comes from the cusp of
+// a layer below (the F trace above foE, the F2 trace above foF1). (column, leading edge) of the
+// highest point, by column.
+std::vector<std::pair<int, int>> descending_starts(const Scene& scene,
+                                                   const std::vector<const Trace*>& traces) {
+    std::vector<std::pair<int, int>> starts;
+    for (const Trace* trace : traces) {
+        const auto& points = trace->points;
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            if (i > 0 && points[i - 1].low > points[i].low)
+                continue;
+            const double until = scene.frequency(points[i].column) +
+                                 std::max(descent_window, 3 * scene.image.step);
+            int previous = points[i].low;
+            bool descends = false;
+            for (std::size_t j = i + 1;
+                 j < points.size() && scene.frequency(points[j].column) <= until + 1e-9; ++j) {
+                if (points[j].low > previous + 1)
+                    break;
+                previous = points[j].low;
+                if (points[i].low - points[j].low >= descent_cells) {
+                    descends = true;
+                    break;
+                }
+            }
+            if (!descends)
+                continue;
+            // The cusp itself is the column where the echoes reach highest, the trace standing
+            // vertical there: the peak or a column or two before it.
+            int column = points[i].column;
+            int reach = 0;
+            for (int c = std::max(0, points[i].column - 2); c <= points[i].column; ++c)
+                for (const Segment& segment : scene.image.columns[static_cast<std::size_t>(c)].segments)
+                    if (!segment.multiple && segment.low >= f_region_lowest && segment.high > reach) {
+                        reach = segment.high;
+                        column = c;
+                    }
+            // Where lines hide the columns just before, the cusp lies among them.
+            int hidden = column;
+            while (hidden > 0 &&
+                   scene.image.columns[static_cast<std::size_t>(hidden - 1)].interference)
+                --hidden;
+            if (hidden < column && (i == 0 || points[i - 1].column < hidden))
+                column = scene.column_of(
+                    (scene.frequency(column) + scene.frequency(hidden - 1)) / 2 + 1e-6);
+            starts.emplace_back(column, points[i].low);
+        }
+    }
+    std::sort(starts.begin(), starts.end());
+    return starts;
+}
+
+// The F1 layer, where it makes its own cusp below the F2 layer's: the F2 trace begins there,
+// coming down from above, and its extraordinary twin the separation higher; both lie well below
+// foF2 and above the start of the F trace. h'F2 is the lowest F echo beyond the twin.
+void read_f1(const Scene& scene, const std::vector<const Trace*>& traces, const Cusp& f2,
+             double separation, const std::vector<EnvelopePoint>& envelope,
+             const EnvelopePoint* lowest, FLayers& result) {
+    if (lowest == nullptr || !result.first_column)
+        return;
+    const double foF2 = scene.frequency(f2.column);
+    const double f_start = scene.frequency(*result.first_column);
+    const double tolerance = 0.08 + scene.image.step;
+    const auto starts = descending_starts(scene, traces);
+    // The extraordinary twin shows as a descending start too, or as the column where its trace
+    // stands vertical: a first-hop echo far taller than one pulse.
+    std::vector<int> cusp_marks;
+    for (const auto& [column, index] : starts)
+        cusp_marks.push_back(column);
+    for (std::size_t c = 0; c < scene.image.columns.size(); ++c)
+        for (const Segment& segment : scene.image.columns[c].segments)
+            if (!segment.multiple && segment.low >= f_region_lowest &&
+                segment.high - segment.low >= vertical_cells) {
+                cusp_marks.push_back(static_cast<int>(c));
+                break;
+            }
+    std::optional<std::pair<int, int>> best; // (ordinary, extraordinary) columns
+    for (const auto& [a, a_index] : starts) {
+        const double fa = scene.frequency(a);
+        // Above the start of the F trace (and its twin) the F trace comes down from the E cusp.
+        if (fa > foF2 - f1_below_f2 + 1e-9 || fa < f_start + f1_above_start - 1e-9 ||
+            std::fabs(fa - f_start - separation) <= tolerance)
+            continue;
+        for (const int b : cusp_marks) {
+            const double apart = scene.frequency(b) - fa;
+            if (std::fabs(apart - separation) > tolerance)
+                continue;
+            if (!best || a < best->first)
+                best = std::pair{a, b};
+        }
+    }
+    if (!best)
+        return;
+    // h'F2: the lowest F echo from beyond the extraordinary F1 cusp up to foF2.
+    std::vector<EnvelopePoint> beyond;
+    for (const EnvelopePoint& point : envelope) {
+        const double f = scene.frequency(point.column);
+        if (f > scene.frequency(best->second) + scene.image.step + 1e-9 && f <= foF2 + 1e-9)
+            beyond.push_back(point);
+    }
+    const EnvelopePoint* f2_lowest = sustained_minimum(scene, beyond);
+    if (f2_lowest == nullptr || f2_lowest->index < lowest->index + f2_above_f1)
+        return;
+    result.foF1 = frequency_proposal(scene, best->first, lowest->index, 0.7);
+    result.hF2 = height_proposal(scene, f2_lowest->column, f2_lowest->index, 0.7);
+}
+
 } // namespace
 
 FLayers read_f_layers(const Scene& scene) {
@@ -246,6 +364,8 @@ FLayers read_f_layers(const Scene& scene) {
             result.m3000 = Proposal{m / 100, 0.7, best_x, plot_row_of(best_index), 0, 0};
         }
     }
+
+    read_f1(scene, traces, *ordinary, separation, envelope, lowest, result);
 
     result.ordinary = ordinary_samples(scene, envelope, separation, foF2);
     for (const EnvelopePoint& point : envelope)
