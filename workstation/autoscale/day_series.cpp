@@ -110,18 +110,51 @@ std::optional<double> curved(const std::vector<TimedProposals>& day, std::size_t
     return det3(sv[0], st[1], st[2], sv[1], st[2], st[3], sv[2], st[3], st[4]) / det;
 }
 
-// The nearest sounding on one side (direction -1 or +1) within reach that shows h'F unhidden.
+// The nearest sounding on one side (direction -1 or +1) within reach that shows h'F unhidden and
+// is like this one in `alike`.
+template <typename Alike>
 std::optional<std::size_t> nearest_reading(const std::vector<TimedProposals>& day, std::size_t k,
-                                           int direction) {
+                                           int direction, Alike alike) {
     for (auto n = static_cast<long>(k) + direction; n >= 0 && n < static_cast<long>(day.size());
          n += direction) {
         const auto& t = day[static_cast<std::size_t>(n)];
         if (std::abs(t.minute - day[k].minute) > reach_minutes)
             break;
-        if (read_value(t, Characteristic::hF))
+        if (read_value(t, Characteristic::hF) && alike(static_cast<std::size_t>(n)))
             return static_cast<std::size_t>(n);
     }
     return std::nullopt;
+}
+
+std::optional<std::size_t> nearest_reading(const std::vector<TimedProposals>& day, std::size_t k,
+                                           int direction) {
+    return nearest_reading(day, k, direction, [](std::size_t) { return true; });
+}
+
+// The F1 layer shows while the sun stands high enough: above the foE of the sun's curve at the
+// soundings that show an F1 cusp. Without the curve, only a cusp read tells.
+struct F1Season {
+    std::optional<SolarE> sun;
+    std::optional<double> level; // foE of the curve from which the F1 layer shows
+
+    bool at(const TimedProposals& t) const {
+        if (sun && level)
+            return sun->foE_at(t.minute) >= *level - 1e-9;
+        return t.proposals[Characteristic::foF1].has_value();
+    }
+};
+
+F1Season f1_season(const std::vector<TimedProposals>& day, const std::optional<SolarE>& sun) {
+    F1Season season{sun, std::nullopt};
+    if (!sun)
+        return season;
+    for (const TimedProposals& t : day)
+        if (t.proposals[Characteristic::foF1]) {
+            const double foE = sun->foE_at(t.minute);
+            if (foE > 0 && (!season.level || foE < *season.level))
+                season.level = foE;
+        }
+    return season;
 }
 
 // The lowest envelope height of a trace near a frequency (within two of its columns), or none.
@@ -240,7 +273,7 @@ std::optional<double> layer_hF(const std::vector<TimedProposals>& day, std::size
 // (the soundings around show none) the F trace follows a Chapman layer down to fmin; with one,
 // the soundings around tell it, moved by how far the visible part of the trace lies from theirs.
 std::optional<double> hidden_hF(const std::vector<TimedProposals>& day, std::size_t k,
-                                const std::optional<SolarE>& sun) {
+                                const std::optional<SolarE>& sun, const F1Season& f1) {
     const auto before = nearest_reading(day, k, -1);
     const auto after = nearest_reading(day, k, +1);
     const auto has_e = [&](const std::optional<std::size_t>& n) {
@@ -257,9 +290,30 @@ std::optional<double> hidden_hF(const std::vector<TimedProposals>& day, std::siz
     if (!e_below)
         if (const auto hF = layer_hF(day, k, before, after))
             return hF;
+    // With an E layer below, h'F is read off the F1 trace while the F1 layer shows, and off the
+    // F2 trace otherwise: only soundings alike in that tell it.
+    const bool with_f1 = f1.at(day[k]) || day[k].proposals[Characteristic::foF1].has_value();
+    const auto alike = [&](std::size_t n) { return f1.at(day[n]) == with_f1; };
+    const auto same_before = nearest_reading(day, k, -1, alike);
+    const auto same_after = nearest_reading(day, k, +1, alike);
+    if (with_f1) {
+        // The F1 layer moves slowly with the sun: its h'F lies on the line between neighbours.
+        if (same_before && same_after) {
+            const TimedProposals& b = day[*same_before];
+            const TimedProposals& a = day[*same_after];
+            const double t = static_cast<double>(day[k].minute - b.minute) /
+                             static_cast<double>(a.minute - b.minute);
+            return b.proposals[Characteristic::hF]->value +
+                   t * (a.proposals[Characteristic::hF]->value -
+                        b.proposals[Characteristic::hF]->value);
+        }
+        for (const auto& n : {same_before, same_after})
+            if (n)
+                return day[*n].proposals[Characteristic::hF]->value;
+    }
     double sum = 0;
     double weights = 0;
-    for (const auto& n : {before, after}) {
+    for (const auto& n : {same_before, same_after}) {
         if (!n)
             continue;
         const auto match = matched_hF(day[k], day[*n]);
@@ -309,6 +363,7 @@ void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
             e_readings.push_back({t.minute, *foE, fmin->value});
     }
     const auto sun = fit_solar_e(e_readings);
+    const F1Season f1 = f1_season(day, sun);
     std::vector<Proposals> filled;
     filled.reserve(day.size());
     for (std::size_t k = 0; k < day.size(); ++k) {
@@ -339,7 +394,7 @@ void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
             // The lowest part of the F trace may be hidden too: the lowest height read lies
             // above the true one, never below it.
             auto& read = p[Characteristic::hF];
-            const auto hF = hidden_hF(day, k, sun);
+            const auto hF = hidden_hF(day, k, sun, f1);
             if (hF && read && *hF < read->value - 3) {
                 const Proposal shape = *read;
                 read = interpolation_of(*hF, shape);
