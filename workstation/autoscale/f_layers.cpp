@@ -46,14 +46,42 @@ std::vector<const Trace*> f_region_traces(const Scene& scene) {
     return traces;
 }
 
+// Where a trace rising to its end stands vertical: the column, from its end to two columns on
+// (lines passed over), whose first-hop echo, reaching above the end, is taller than pulses are.
+int vertical_after(const Scene& scene, int column, int index) {
+    const auto count = static_cast<int>(scene.image.columns.size());
+    int found = column;
+    int reach = 0;
+    int passed = 0;
+    for (int c = column; c < count && passed <= 2; ++c) {
+        const EchoColumn& echoes = scene.image.columns[static_cast<std::size_t>(c)];
+        if (echoes.interference)
+            continue;
+        if (c > column)
+            ++passed;
+        if (passed > 2)
+            break;
+        for (const Segment& segment : echoes.segments)
+            if (!segment.multiple && segment.low >= index - 2 &&
+                segment.high - segment.low >= vertical_cells && segment.high > reach) {
+                reach = segment.high;
+                found = c;
+            }
+    }
+    return found;
+}
+
 std::vector<Cusp> cusps_of(const Scene& scene, const std::vector<const Trace*>& traces) {
     std::vector<Cusp> cusps;
     for (const Trace* trace : traces) {
         const double rise = end_rise(scene, *trace, cusp_window);
-        if (rise >= cusp_rise)
-            cusps.push_back({trace->last_column(), trace->points.back().low, rise, trace});
+        if (rise >= cusp_rise) {
+            const TracePoint& end = trace->points.back();
+            cusps.push_back({vertical_after(scene, end.column, end.low), end.low, rise, trace});
+        }
         for (const TracePoint& point : hidden_cusps(scene, *trace, cusp_rise))
-            cusps.push_back({point.column, top_of(point), excess(point), trace});
+            cusps.push_back({vertical_after(scene, point.column, top_of(point)), top_of(point),
+                             excess(point), trace});
     }
     std::sort(cusps.begin(), cusps.end(),
               [](const Cusp& a, const Cusp& b) { return a.column < b.column; });
@@ -300,6 +328,24 @@ FLayers read_f_layers(const Scene& scene) {
         if (ordinary == nullptr || off(cusp) <= off(*ordinary) + 1e-9)
             ordinary = &cusp;
     }
+    // The ordinary trace is its twin moved down by the separation, cusp and all: where no cusp
+    // was found there, the column the separation below the top one showing the top's own echo is
+    // the ordinary cusp.
+    if (ordinary == nullptr) {
+        const int twin = scene.column_of(top_frequency - station_separation);
+        const auto& top_segments = scene.image.columns[static_cast<std::size_t>(top.column)].segments;
+        int top_low = -1;
+        for (const Segment& segment : top_segments)
+            if (!segment.multiple && segment.low >= top.index - 2)
+                top_low = std::max(top_low, segment.low);
+        if (top_low >= 0 && !scene.image.columns[static_cast<std::size_t>(twin)].interference)
+            for (const Segment& segment :
+                 scene.image.columns[static_cast<std::size_t>(twin)].segments)
+                if (!segment.multiple && std::abs(segment.low - top_low) <= 2) {
+                    hidden = Cusp{twin, segment.low, top.rise, nullptr};
+                    ordinary = &hidden;
+                }
+    }
     // An ordinary trace that vanishes into a line may end anywhere behind it: there its
     // extraordinary twin tells where.
     if (ordinary != nullptr) {
@@ -348,8 +394,9 @@ FLayers read_f_layers(const Scene& scene) {
             best_index = index;
         }
     };
-    for (const TracePoint& point : ordinary->trace->points)
-        consider(scene.frequency(point.column), point.low);
+    if (ordinary->trace != nullptr)
+        for (const TracePoint& point : ordinary->trace->points)
+            consider(scene.frequency(point.column), point.low);
     if (extraordinary_trace != nullptr)
         for (const TracePoint& point : extraordinary_trace->points)
             consider(scene.frequency(point.column) - separation, point.low);
