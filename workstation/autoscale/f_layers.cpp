@@ -362,28 +362,28 @@ FLayers read_f_layers(const Scene& scene) {
         }
     }
     double& separation = result.separation;
-    const Trace* extraordinary_trace = nullptr;
     if (ordinary != nullptr) {
         result.foF2 = frequency_proposal(scene, ordinary->column, ordinary->index, 0.9);
         result.fxI = frequency_proposal(scene, top.column, top.index, 0.8);
         const double measured = top_frequency - scene.frequency(ordinary->column);
         if (std::fabs(measured - station_separation) > 1.5 * scene.image.step + 0.01)
             separation = measured;
-        extraordinary_trace = top.trace;
     } else {
         ordinary = &top;
         result.foF2 = frequency_proposal(scene, top.column, top.index, 0.6);
     }
 
-    // MUF(3000)F2: the transmission curve that touches the ordinary trace. On its rising part
-    // the extraordinary trace is the ordinary one moved up by the separation, so it tells the
-    // ordinary trace also where the two overlap.
+    read_f1(scene, traces, *ordinary, separation, envelope, lowest, result);
+
+    // MUF(3000)F2: the transmission curve that touches the ordinary F2 trace.
     const double foF2 = result.foF2->value;
     double best = 0;
     int best_x = 0;
     int best_index = 0;
+    // Of the F2 trace only: above foF1 where an F1 layer shows.
+    const double from = result.foF1 ? result.foF1->value : 0.0;
     auto consider = [&](double f, int index) {
-        if (f > foF2 + 1e-9 || f <= 0)
+        if (f > foF2 + 1e-9 || f <= from + 1e-9)
             return;
         const int x = static_cast<int>(std::lround(40 * f - 36));
         const double muf = muf_of_echo(static_cast<float>(frequency_of_x(x)),
@@ -394,12 +394,14 @@ FLayers read_f_layers(const Scene& scene) {
             best_index = index;
         }
     };
-    if (ordinary->trace != nullptr)
-        for (const TracePoint& point : ordinary->trace->points)
-            consider(scene.frequency(point.column), point.low);
-    if (extraordinary_trace != nullptr)
-        for (const TracePoint& point : extraordinary_trace->points)
-            consider(scene.frequency(point.column) - separation, point.low);
+    // On the rising part of the trace the extraordinary twin lies below the ordinary trace, so
+    // the lowest echo of a column is the twin's, standing for the ordinary trace the separation
+    // lower. A column stands for the frequencies half a step either side of it: on a rising trace
+    // its lowest echo is that of its lower edge.
+    const double half_step = scene.image.step / 2;
+    for (const EnvelopePoint& point : envelope)
+        if (!point.obscured)
+            consider(scene.frequency(point.column) - separation - half_step, point.index);
     if (best > 0) {
         const double muf = tool_muf(best);
         result.muf = Proposal{muf, 0.7, best_x, plot_row_of(best_index), 0, 0};
@@ -411,8 +413,6 @@ FLayers read_f_layers(const Scene& scene) {
             result.m3000 = Proposal{m / 100, 0.7, best_x, plot_row_of(best_index), 0, 0};
         }
     }
-
-    read_f1(scene, traces, *ordinary, separation, envelope, lowest, result);
 
     result.ordinary = ordinary_samples(scene, envelope, separation, foF2);
     for (const EnvelopePoint& point : envelope)
