@@ -143,6 +143,79 @@ int first_seen_through(const Scene& scene, const EsRun& run, int first) {
     return -1;
 }
 
+// The E trace turns up into its cusp at foE, often within the run of its extraordinary twin or
+// of a sporadic E; the twin's cusp lies the separation higher. The F trace starts just above foE.
+struct ECusps {
+    int ordinary = -1; // columns; -1 for none
+    int extraordinary = -1;
+    double confidence = 0.6;
+};
+
+ECusps e_cusps(const Scene& scene, const std::vector<const Trace*>& traces,
+               const FLayers& f_layers) {
+    std::vector<int> cusps;
+    for (const Trace* trace : traces) {
+        if (end_rise(scene, *trace, e_cusp_window) >= e_cusp_rise)
+            cusps.push_back(trace->last_column());
+        for (const TracePoint& point : hidden_cusps(scene, *trace, e_cusp_rise))
+            cusps.push_back(point.column);
+    }
+    std::sort(cusps.begin(), cusps.end());
+    const double separation = f_layers.separation;
+    const bool has_start = f_layers.first_column.has_value();
+    const double f_start = has_start ? scene.frequency(*f_layers.first_column) : 0.0;
+    ECusps found;
+    const auto off = [&](int c) {
+        return has_start ? std::fabs(scene.frequency(c) - f_start) : scene.frequency(c);
+    };
+    for (const int a : cusps)
+        for (const int b : cusps) {
+            const double apart = scene.frequency(b) - scene.frequency(a);
+            if (std::fabs(apart - separation) > 0.12 + scene.image.step)
+                continue;
+            if (found.ordinary < 0 || off(a) < off(found.ordinary))
+                found = ECusps{a, b, 0.9};
+        }
+    if (found.ordinary < 0 && !cusps.empty()) {
+        found.extraordinary = cusps.back();
+        const double f_end = scene.frequency(found.extraordinary);
+        found.ordinary = scene.column_of(f_end - separation);
+        if (has_start && std::fabs(f_start - scene.frequency(found.ordinary)) <= 0.2) {
+            found.confidence = 0.8;
+        } else if (has_start && f_start >= f_end - 0.1 && f_start <= f_end + 0.2) {
+            // The F trace starts at the end: that was the ordinary cusp, without its twin.
+            found = ECusps{found.extraordinary, scene.column_of(f_end + separation), 0.7};
+        }
+    }
+    return found;
+}
+
+// foEs, h'Es and fbEs of the flat run, where it is a sporadic E: with an E trace the flat run
+// holds its extraordinary twin up to near its cusp (`x_end`), and sporadic E shows as a flat run
+// beyond that. Alone, a run must be long enough not to be a few specks.
+void read_sporadic(const Scene& scene, const EsRun& run, int x_end, int first,
+                   LowLayers& result) {
+    const double run_end_frequency = scene.frequency(run.end);
+    const bool long_enough =
+        run_end_frequency - scene.frequency(run.start) >= shortest_sporadic - 1e-9;
+    if (!long_enough || (x_end >= 0 && run_end_frequency < scene.frequency(x_end) - 0.05))
+        return;
+    result.foEs = frequency_proposal(scene, run.end, run.level, 0.7);
+    result.hEs = height_proposal(scene, run.start, run.level, 0.7);
+    // Below the frequency from which the layers above show, the sporadic E either blankets
+    // them, or it is transparent and they hide within its own trace.
+    const double fmin = result.fmin->value;
+    const int through = first_seen_through(scene, run, first);
+    const int hidden_to = through < 0 ? run.end : std::min(through, run.end + 1);
+    if (scene.frequency(hidden_to) <= fmin + std::max(0.15, 2.5 * scene.image.step) ||
+        (!shows_third_hop(scene, run, hidden_to) && !clear_of_second_hop(scene, run, through)))
+        result.fbEs = result.fmin;
+    else if (through < 0 || through > run.end)
+        result.fbEs = result.foEs;
+    else
+        result.fbEs = frequency_proposal(scene, through, run.level, 0.6);
+}
+
 } // namespace
 
 LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
@@ -159,7 +232,6 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
             result.fmin->y = plot_row_of(trace.points.front().low);
             break;
         }
-    const double fmin = result.fmin->value;
 
     const std::vector<const Trace*> traces = low_traces(scene);
     if (traces.empty())
@@ -179,85 +251,17 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
     std::sort(levels.begin(), levels.end());
     const int base = levels.size() >= 2 ? levels[1] : levels[0];
 
-    const EsRun run = sporadic_run(scene, lowest_by_column, base);
-    const int run_start = run.start;
-    const int run_end = run.end;
-
-    // The E trace turns up into its cusp at foE, often within the run of its extraordinary twin
-    // or of a sporadic E; the twin's cusp lies the separation higher. The F trace starts just
-    // above foE.
-    std::vector<int> cusps;
-    for (const Trace* trace : traces) {
-        if (end_rise(scene, *trace, e_cusp_window) >= e_cusp_rise)
-            cusps.push_back(trace->last_column());
-        for (const TracePoint& point : hidden_cusps(scene, *trace, e_cusp_rise))
-            cusps.push_back(point.column);
-    }
-    std::sort(cusps.begin(), cusps.end());
-    const double separation = f_layers.separation;
-    const bool has_start = f_layers.first_column.has_value();
-    const double f_start = has_start ? scene.frequency(*f_layers.first_column) : 0.0;
-    int ordinary = -1;
+    const ECusps e = e_cusps(scene, traces, f_layers);
     int x_end = -1;
-    double confidence = 0.6;
-    for (const int a : cusps)
-        for (const int b : cusps) {
-            const double apart = scene.frequency(b) - scene.frequency(a);
-            if (std::fabs(apart - separation) > 0.12 + scene.image.step)
-                continue;
-            const auto off = [&](int c) {
-                return has_start ? std::fabs(scene.frequency(c) - f_start) : scene.frequency(c);
-            };
-            if (ordinary < 0 || off(a) < off(ordinary)) {
-                ordinary = a;
-                x_end = b;
-                confidence = 0.9;
-            }
-        }
-    if (ordinary < 0 && !cusps.empty()) {
-        x_end = cusps.back();
-        const double f_end = scene.frequency(x_end);
-        ordinary = scene.column_of(f_end - separation);
-        if (has_start && std::fabs(f_start - scene.frequency(ordinary)) <= 0.2) {
-            confidence = 0.8;
-        } else if (has_start && f_start >= f_end - 0.1 && f_start <= f_end + 0.2) {
-            // The F trace starts at the end: that was the ordinary cusp, without its twin.
-            ordinary = x_end;
-            x_end = scene.column_of(f_end + separation);
-            confidence = 0.7;
-        }
-    }
-    if (ordinary >= 0 && scene.frequency(ordinary) >= fmin) {
-        result.foE = frequency_proposal(scene, ordinary, base, confidence);
+    if (e.ordinary >= 0 && scene.frequency(e.ordinary) >= result.fmin->value) {
+        result.foE = frequency_proposal(scene, e.ordinary, base, e.confidence);
         result.hE = height_proposal(scene, lowest_by_column.begin()->first, base, 0.7);
-    } else {
-        x_end = -1;
+        x_end = e.extraordinary;
     }
 
-    if (run_start < 0)
-        return result;
-    const double run_end_frequency = scene.frequency(run_end);
-    // With an E trace the flat run holds its extraordinary twin up to near its cusp: sporadic E
-    // shows as a flat run beyond that. Alone, a run must be long enough not to be a few specks.
-    const bool long_enough =
-        run_end_frequency - scene.frequency(run_start) >= shortest_sporadic - 1e-9;
-    const bool sporadic =
-        long_enough && (x_end < 0 || run_end_frequency >= scene.frequency(x_end) - 0.05);
-    if (!sporadic)
-        return result;
-    result.foEs = frequency_proposal(scene, run_end, run.level, 0.7);
-    result.hEs = height_proposal(scene, run_start, run.level, 0.7);
-    // Below the frequency from which the layers above show, the sporadic E either blankets
-    // them, or it is transparent and they hide within its own trace.
-    const int through = first_seen_through(scene, run, first);
-    const int hidden_to = through < 0 ? run_end : std::min(through, run_end + 1);
-    if (scene.frequency(hidden_to) <= fmin + std::max(0.15, 2.5 * scene.image.step) ||
-        (!shows_third_hop(scene, run, hidden_to) && !clear_of_second_hop(scene, run, through)))
-        result.fbEs = result.fmin;
-    else if (through < 0 || through > run_end)
-        result.fbEs = result.foEs;
-    else
-        result.fbEs = frequency_proposal(scene, through, run.level, 0.6);
+    const EsRun run = sporadic_run(scene, lowest_by_column, base);
+    if (run.start >= 0)
+        read_sporadic(scene, run, x_end, first, result);
     return result;
 }
 
