@@ -70,6 +70,23 @@ std::optional<double> interpolated(const std::vector<TimedProposals>& day, std::
     return before->value + t * (after->value - before->value);
 }
 
+// The reading nearest in time within reach, on either side.
+std::optional<double> nearest_value(const std::vector<TimedProposals>& day, std::size_t k,
+                                    Characteristic c) {
+    std::optional<double> best;
+    int nearest = reach_minutes + 1;
+    for (std::size_t n = 0; n < day.size(); ++n) {
+        const int apart = std::abs(day[n].minute - day[k].minute);
+        if (n == k || apart >= nearest)
+            continue;
+        if (const auto v = read_value(day[n], c)) {
+            best = v;
+            nearest = apart;
+        }
+    }
+    return best;
+}
+
 // The readings within reach on both sides, at least two on each, taken through a parabola in
 // time: foE follows the sun's height, which bends over the hours a gap may last, so a straight
 // line between the nearest two would fall short.
@@ -383,7 +400,9 @@ void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
                     if (!foE)
                         foE = interpolated(day, k, Characteristic::foE);
                 }
-                const auto hE = interpolated(day, k, Characteristic::hE);
+                auto hE = interpolated(day, k, Characteristic::hE);
+                if (!hE && foE)
+                    hE = nearest_value(day, k, Characteristic::hE);
                 if (foE && hE) {
                     p[Characteristic::foE] = interpolation_of(*foE, std::nullopt);
                     p[Characteristic::foE]->x = x_of(*foE);

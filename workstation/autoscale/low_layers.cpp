@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <utility>
+#include <vector>
 
 namespace scalvo::autoscale {
 
@@ -30,7 +32,8 @@ std::vector<const Trace*> low_traces(const Scene& scene) {
 struct EsRun {
     int start = -1;
     int end = -1;
-    int level = 0; // its lowest leading edge
+    int level = 0;                          // its lowest leading edge
+    std::vector<std::pair<int, int>> chain; // (column, leading edge)
 };
 
 EsRun sporadic_run(const Scene& scene, const std::map<int, int>& lowest_by_column, int base) {
@@ -42,6 +45,7 @@ EsRun sporadic_run(const Scene& scene, const std::map<int, int>& lowest_by_colum
             if (index >= base - 1 && index <= base + 2) {
                 run.start = run.end = column;
                 run.level = previous = index;
+                run.chain.emplace_back(column, index);
             }
             continue;
         }
@@ -56,6 +60,7 @@ EsRun sporadic_run(const Scene& scene, const std::map<int, int>& lowest_by_colum
             run.end = column;
             run.level = std::min(run.level, index);
             previous = index;
+            run.chain.emplace_back(column, index);
         }
     }
     return run;
@@ -200,8 +205,21 @@ void read_sporadic(const Scene& scene, const EsRun& run, int x_end, int first,
         run_end_frequency - scene.frequency(run.start) >= shortest_sporadic - 1e-9;
     if (!long_enough || (x_end >= 0 && run_end_frequency < scene.frequency(x_end) - 0.05))
         return;
-    result.foEs = frequency_proposal(scene, run.end, run.level, 0.7);
-    result.hEs = height_proposal(scene, run.start, run.level, 0.7);
+    // Below the E cusps the run may be the E trace's; beyond them it is the sporadic E's alone.
+    int level = run.level;
+    if (x_end >= 0) {
+        int beyond = 1000;
+        int count = 0;
+        for (const auto& [column, index] : run.chain)
+            if (column > x_end) {
+                beyond = std::min(beyond, index);
+                ++count;
+            }
+        if (count >= 2)
+            level = beyond;
+    }
+    result.foEs = frequency_proposal(scene, run.end, level, 0.7);
+    result.hEs = height_proposal(scene, run.start, level, 0.7);
     // Below the frequency from which the layers above show, the sporadic E either blankets
     // them, or it is transparent and they hide within its own trace.
     const double fmin = result.fmin->value;
