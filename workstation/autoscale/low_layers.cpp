@@ -195,6 +195,15 @@ ECusps e_cusps(const Scene& scene, const std::vector<const Trace*>& traces,
     return found;
 }
 
+// Whether the run keeps near its level over its last three columns.
+bool ends_flat(const EsRun& run) {
+    const std::size_t n = run.chain.size();
+    for (std::size_t k = n > 3 ? n - 3 : 0; k < n; ++k)
+        if (run.chain[k].second > run.level + 2)
+            return false;
+    return true;
+}
+
 // foEs, h'Es and fbEs of the flat run, where it is a sporadic E: with an E trace the flat run
 // holds its extraordinary twin up to near its cusp (`x_end`), and sporadic E shows as a flat run
 // beyond that. Alone, a run must be long enough not to be a few specks.
@@ -203,8 +212,14 @@ void read_sporadic(const Scene& scene, const EsRun& run, int x_end, int first,
     const double run_end_frequency = scene.frequency(run.end);
     const bool long_enough =
         run_end_frequency - scene.frequency(run.start) >= shortest_sporadic - 1e-9;
-    if (!long_enough || (x_end >= 0 && run_end_frequency < scene.frequency(x_end) - 0.05))
+    if (!long_enough)
         return;
+    if (x_end >= 0 && run.end <= x_end) {
+        // Ending at the twin's cusp, it is a sporadic E only where it stays flat there: the twin's
+        // trace rises into its cusp.
+        if (run_end_frequency < scene.frequency(x_end) - 0.05 || !ends_flat(run))
+            return;
+    }
     // Below the E cusps the run may be the E trace's; beyond them it is the sporadic E's alone.
     int level = run.level;
     if (x_end >= 0) {
