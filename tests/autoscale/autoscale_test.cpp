@@ -167,6 +167,20 @@ void add_layer_cases(std::vector<Case>& all) {
                        return builder.build();
                    },
                    {nothing(C::foEs), nothing(C::fbEs), nothing(C::foE)}});
+    // The ordinary trace breaks off 0.3 MHz below its cusp, where only a short piece of it
+    // shows: the extraordinary twin, whole, tells where the ordinary cusp is.
+    all.push_back({"the ordinary trace broken off below its cusp",
+                   [] {
+                       const Curve twin = [](double f) { return night_f2(f - 0.5); };
+                       SoundingBuilder builder;
+                       builder.noise(20)
+                           .trace(1.3, 3.0, night_f2, 220, 0)
+                           .trace(3.27, 3.3, night_f2, 220, 0)
+                           .trace(1.8, 3.8, twin, 110, 0);
+                       return builder.build();
+                   },
+                   {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1),
+                    want(C::muf3000F2, largest_muf(night_f2, 1.3, 3.3), 0.3)}});
     // The trace ends before the line; where it stands vertical, beyond it, is the cusp.
     all.push_back({"the ordinary cusp just beyond a line at 0.1 MHz",
                    [] {

@@ -180,8 +180,16 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
         if (!pair.ordinary || off(cusp) <= off(*pair.ordinary) + 1e-9)
             pair.ordinary = cusp;
     }
-    if (!pair.ordinary)
-        pair.ordinary = twin_of_echo(scene, pair.extraordinary);
+    // The twin lies no further above than the station's separation (elsewhere it is closer): an
+    // ordinary cusp further below is a piece that ended early, and the twin's own echo at the
+    // station's separation below the top one tells the ordinary cusp.
+    const auto too_far = [&](const Cusp& c) {
+        return top_frequency - scene.frequency(c.column) >
+               station_separation + 1.5 * scene.image.step + 0.01;
+    };
+    if (!pair.ordinary || too_far(*pair.ordinary))
+        if (const auto twin = twin_of_echo(scene, pair.extraordinary))
+            pair.ordinary = twin;
     if (pair.ordinary)
         pair.ordinary = behind_line(scene, *pair.ordinary, pair.extraordinary);
     return pair;

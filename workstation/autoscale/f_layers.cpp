@@ -121,8 +121,9 @@ FLayers read_f_layers(const Scene& scene) {
     if (f2->ordinary) {
         result.foF2 = frequency_proposal(scene, f2->ordinary->column, f2->ordinary->index, 0.9);
         result.fxI = frequency_proposal(scene, top.column, top.index, 0.8);
+        // Elsewhere the twins lie closer than at this station, never further apart.
         const double measured = scene.frequency(top.column) - result.foF2->value;
-        if (std::fabs(measured - station_separation) > 1.5 * scene.image.step + 0.01)
+        if (measured < station_separation - 1.5 * scene.image.step - 0.01)
             result.separation = measured;
     } else {
         result.foF2 = frequency_proposal(scene, top.column, top.index, 0.6);
