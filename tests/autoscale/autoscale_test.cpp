@@ -110,26 +110,24 @@ SoundingBuilder f1_day(double step) {
     return builder;
 }
 std::vector<Expect> f1_answers() {
-    return {want(C::foE, 3.3, 0.1),
-            want(C::foF1, 4.8, 0.1),
+    return {want(C::foE, 3.3, 0.1), want(C::foF1, 4.8, 0.1),
             want(C::hF, lowest_height(f1_trace, 3.32, 4.8), 5),
-            want(C::hF2, lowest_height(f2_above_f1, 4.82, 8.0), 5),
-            want(C::foF2, 8.0, 0.1),
+            want(C::hF2, lowest_height(f2_above_f1, 4.82, 8.0), 5), want(C::foF2, 8.0, 0.1),
             // Along the F2 trace: the lower F1 trace would make it larger.
             want(C::muf3000F2, largest_muf(f2_above_f1, 4.82, 8.0), 0.3)};
 }
 
 void add_layer_cases(std::vector<Case>& all) {
-    all.push_back({"night F trace starting on a sporadic E's second hop",
-                   [] {
-                       SoundingBuilder builder;
-                       builder.noise(20).trace(1.3, 3.8, chapman_f2, 200).sporadic_e(1.3, 2.6,
-                                                                                       115, 230);
-                       return builder.build();
-                   },
-                   {want(C::hF, chapman_height(300, 44, 3.8, 1.3), 5), want(C::fmin, 1.3, 0.1),
-                    want(C::foEs, 2.6, 0.2), want(C::fbEs, 1.3, 0.2), want(C::foF2, 3.8, 0.1),
-                    nothing(C::foE), nothing(C::foF1)}});
+    all.push_back(
+        {"night F trace starting on a sporadic E's second hop",
+         [] {
+             SoundingBuilder builder;
+             builder.noise(20).trace(1.3, 3.8, chapman_f2, 200).sporadic_e(1.3, 2.6, 115, 230);
+             return builder.build();
+         },
+         {want(C::hF, chapman_height(300, 44, 3.8, 1.3), 5), want(C::fmin, 1.3, 0.1),
+          want(C::foEs, 2.6, 0.2), want(C::fbEs, 1.3, 0.2), want(C::foF2, 3.8, 0.1),
+          nothing(C::foE), nothing(C::foF1)}});
     all.push_back({"the same F trace without the sporadic E",
                    [] {
                        SoundingBuilder builder;
@@ -197,9 +195,10 @@ std::vector<Case> cases() {
     all.push_back({"night at 0.05 MHz", [] { return night(0.05).build(); }, night_answers()});
     all.push_back({"night at 0.1 MHz", [] { return night(0.1).build(); }, night_answers()});
     for (const double step : {0.025, 0.05, 0.1})
-        all.push_back({"day without F1 at " + std::to_string(step) + " MHz",
-                       [step] { return day(step).build(); },
-                       day_answers(lowest_height(day_f2, 3.32, 8.0), largest_muf(day_f2, 3.32, 8.0))});
+        all.push_back(
+            {"day without F1 at " + std::to_string(step) + " MHz",
+             [step] { return day(step).build(); },
+             day_answers(lowest_height(day_f2, 3.32, 8.0), largest_muf(day_f2, 3.32, 8.0))});
     all.push_back(
         {"blanketing sporadic E",
          [] {

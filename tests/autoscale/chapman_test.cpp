@@ -73,8 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
         Readings{"exact", 300, 44, 0.45, 0.9, false, {}, std::nullopt, true},
         Readings{"read in cells", 280, 38, 0.45, 0.9, true, {}, std::nullopt, true},
         Readings{"two strays left out", 300, 44, 0.45, 0.9, true, {0.55, 0.71}, std::nullopt, true},
-        Readings{"only near the cusp with the scale given", 260, 35, 0.8, 0.9, true, {}, 35.0,
-                 true},
+        Readings{
+            "only near the cusp with the scale given", 260, 35, 0.8, 0.9, true, {}, 35.0, true},
         Readings{"a single reading", 300, 44, 0.5, 0.5, false, {}, std::nullopt, false}),
     [](const auto& info) {
         std::string name;

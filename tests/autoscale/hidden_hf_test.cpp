@@ -110,8 +110,13 @@ TEST_P(HiddenHF, IsToldByTheDay) {
 // trace near the cusp shows: the neighbours tell the scale height.
 std::vector<Shown> night_day() {
     const auto layer = [](double peak) {
-        return Shown{0, chapman_curve(peak, 44, 3.8), chapman_height(peak, 44, 3.8, 1.3), 3.8,
-                     std::nullopt, false, false};
+        return Shown{0,
+                     chapman_curve(peak, 44, 3.8),
+                     chapman_height(peak, 44, 3.8, 1.3),
+                     3.8,
+                     std::nullopt,
+                     false,
+                     false};
     };
     std::vector<Shown> day;
     for (const auto& [minute, peak] : {std::pair{1230, 280.0}, {1260, 315.0}, {1290, 285.0}}) {
@@ -133,8 +138,10 @@ std::vector<Shown> sunlit_day(int hidden, double shift) {
     for (int minute = 420; minute <= 1020; minute += 30) {
         const bool f1 = minute >= 540 && minute <= 900;
         const double base = f1 ? 196 + (minute - 540) / 60.0 : 225 + (minute - 900) / 30.0;
-        Shown s{minute, day_trace(base + (minute == hidden ? shift : 0)), base, 8, std::nullopt,
-                f1 && minute != hidden, true};
+        Shown s{minute,       day_trace(base + (minute == hidden ? shift : 0)),
+                base,         8,
+                std::nullopt, f1 && minute != hidden,
+                true};
         if (minute == hidden) {
             s.fbEs = 6.0;
             s.hF = s.trace(6.0);

@@ -49,16 +49,15 @@ TEST_P(SolarECase, FollowsTheSun) {
 
 INSTANTIATE_TEST_SUITE_P(
     Days, SolarECase,
-    ::testing::Values(Day{"a morning and an afternoon", {450, 480, 510, 540, 810, 840, 870, 900}},
-                      Day{"readings a little off the curve",
-                          {450, 480, 510, 540, 810, 840, 870, 900},
-                          0.02},
-                      Day{"too few readings", {450, 540, 810, 900}, 0, false},
-                      Day{"too short a time", {600, 610, 620, 630, 640, 650, 660}, 0, false},
-                      Day{"readings that do not follow the sun",
-                          {450, 480, 510, 540, 810, 840, 870, 900},
-                          0.3,
-                          false}),
+    ::testing::Values(
+        Day{"a morning and an afternoon", {450, 480, 510, 540, 810, 840, 870, 900}},
+        Day{"readings a little off the curve", {450, 480, 510, 540, 810, 840, 870, 900}, 0.02},
+        Day{"too few readings", {450, 540, 810, 900}, 0, false},
+        Day{"too short a time", {600, 610, 620, 630, 640, 650, 660}, 0, false},
+        Day{"readings that do not follow the sun",
+            {450, 480, 510, 540, 810, 840, 870, 900},
+            0.3,
+            false}),
     [](const auto& info) {
         std::string name;
         for (const char ch : info.param.name)

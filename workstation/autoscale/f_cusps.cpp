@@ -61,8 +61,8 @@ std::vector<std::pair<int, int>> descending_starts(const Scene& scene,
         for (std::size_t i = 0; i < points.size(); ++i) {
             if (i > 0 && points[i - 1].low > points[i].low)
                 continue;
-            const double until = scene.frequency(points[i].column) +
-                                 std::max(descent_window, 3 * scene.image.step);
+            const double until =
+                scene.frequency(points[i].column) + std::max(descent_window, 3 * scene.image.step);
             int previous = points[i].low;
             bool descends = false;
             for (std::size_t j = i + 1;
@@ -82,8 +82,10 @@ std::vector<std::pair<int, int>> descending_starts(const Scene& scene,
             int column = points[i].column;
             int reach = 0;
             for (int c = std::max(0, points[i].column - 2); c <= points[i].column; ++c)
-                for (const Segment& segment : scene.image.columns[static_cast<std::size_t>(c)].segments)
-                    if (!segment.multiple && segment.low >= f_region_lowest && segment.high > reach) {
+                for (const Segment& segment :
+                     scene.image.columns[static_cast<std::size_t>(c)].segments)
+                    if (!segment.multiple && segment.low >= f_region_lowest &&
+                        segment.high > reach) {
                         reach = segment.high;
                         column = c;
                     }
@@ -110,7 +112,8 @@ std::optional<Cusp> twin_of_echo(const Scene& scene, const Cusp& top) {
     if (scene.image.columns[static_cast<std::size_t>(twin)].interference)
         return std::nullopt;
     int top_low = -1;
-    for (const Segment& segment : scene.image.columns[static_cast<std::size_t>(top.column)].segments)
+    for (const Segment& segment :
+         scene.image.columns[static_cast<std::size_t>(top.column)].segments)
         if (!segment.multiple && segment.low >= top.index - 2)
             top_low = std::max(top_low, segment.low);
     if (top_low < 0)

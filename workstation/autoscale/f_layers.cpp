@@ -60,8 +60,8 @@ void read_muf(const Scene& scene, const std::vector<EnvelopePoint>& envelope, do
     const long long muf_code = std::llround(muf * 10);
     const long long foF2_code = tenths_code(foF2);
     if (foF2_code > 0) {
-        const double m = std::nearbyint(static_cast<double>(muf_code * 100) /
-                                        static_cast<double>(foF2_code));
+        const double m =
+            std::nearbyint(static_cast<double>(muf_code * 100) / static_cast<double>(foF2_code));
         result.m3000 = Proposal{m / 100, 0.7, best_x, plot_row_of(best_index), 0, 0};
     }
 }
@@ -72,8 +72,8 @@ void read_f1(const Scene& scene, const std::vector<const Trace*>& traces,
              const std::vector<EnvelopePoint>& envelope, const EnvelopePoint& lowest,
              FLayers& result) {
     const double foF2 = result.foF2->value;
-    const auto f1 = f1_cusps(scene, traces, foF2, scene.frequency(*result.first_column),
-                             result.separation);
+    const auto f1 =
+        f1_cusps(scene, traces, foF2, scene.frequency(*result.first_column), result.separation);
     if (!f1)
         return;
     std::vector<EnvelopePoint> beyond;

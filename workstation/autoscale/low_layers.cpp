@@ -207,8 +207,7 @@ bool ends_flat(const EsRun& run) {
 // foEs, h'Es and fbEs of the flat run, where it is a sporadic E: with an E trace the flat run
 // holds its extraordinary twin up to near its cusp (`x_end`), and sporadic E shows as a flat run
 // beyond that. Alone, a run must be long enough not to be a few specks.
-void read_sporadic(const Scene& scene, const EsRun& run, int x_end, int first,
-                   LowLayers& result) {
+void read_sporadic(const Scene& scene, const EsRun& run, int x_end, int first, LowLayers& result) {
     const double run_end_frequency = scene.frequency(run.end);
     const bool long_enough =
         run_end_frequency - scene.frequency(run.start) >= shortest_sporadic - 1e-9;
