@@ -310,7 +310,10 @@ std::optional<double> hidden_hF(const std::vector<TimedProposals>& day, std::siz
     // With an E layer below, h'F is read off the F1 trace while the F1 layer shows, and off the
     // F2 trace otherwise: only soundings alike in that tell it.
     const bool with_f1 = f1.at(day[k]) || day[k].proposals[Characteristic::foF1].has_value();
-    const auto alike = [&](std::size_t n) { return f1.at(day[n]) == with_f1; };
+    // Alike also in the E layer below: without it the F trace has no retardation to climb out of.
+    const auto alike = [&](std::size_t n) {
+        return f1.at(day[n]) == with_f1 && day[n].proposals[Characteristic::foE].has_value();
+    };
     const auto same_before = nearest_reading(day, k, -1, alike);
     const auto same_after = nearest_reading(day, k, +1, alike);
     if (with_f1) {
