@@ -66,8 +66,8 @@ std::vector<Expect> night_answers() {
 // Day: E up to 3.3 MHz, the F2 trace retarded above it up to 8.0 MHz.
 const Curve day_e = layer_curve(100, 3.3, 6);
 const Curve day_f2 = layer_curve(205, 8.0, 80, 3.3, 12);
-SoundingBuilder day() {
-    SoundingBuilder builder;
+SoundingBuilder day(double step = 0.025) {
+    SoundingBuilder builder(step);
     builder.noise(15).trace(2.0, 3.3, day_e, 230).trace(3.32, 8.0, day_f2, 230);
     return builder;
 }
@@ -90,13 +90,115 @@ std::vector<Expect> day_answers(double hF, double muf) {
 // 2.5 MHz; foF2 4.0 MHz.
 const Curve blanketed_f2 = layer_curve(250, 4.0, 45);
 
+// Night: a Chapman F2 layer whose trace starts at fmin 1.3 MHz at 2 x 115 km, on the second hop
+// of a transparent sporadic E at 115 km up to 2.6 MHz; foF2 3.8 MHz.
+const Curve chapman_f2 = chapman_curve(300, 44, 3.8);
+
+// Day with an F1 layer: E up to 3.3 MHz, the F1 trace retarded above it rising to its cusp at
+// 4.8 MHz, the F2 trace coming down from that cusp to its lowest near 6 MHz and up to foF2 8 MHz.
+const Curve f1_trace = layer_curve(195, 4.8, 25, 3.3, 12);
+const Curve f2_above_f1 = [](double f) {
+    return 255 + 60 * (1 / std::sqrt(1 - (f / 8.0) * (f / 8.0)) - 1) +
+           20 * (1 / std::sqrt(1 - (4.8 / f) * (4.8 / f)) - 1);
+};
+SoundingBuilder f1_day(double step) {
+    SoundingBuilder builder(step);
+    builder.noise(15)
+        .trace(2.0, 3.3, day_e, 230)
+        .trace(3.32, 4.8, f1_trace, 230)
+        .trace(4.82, 8.0, f2_above_f1, 230);
+    return builder;
+}
+std::vector<Expect> f1_answers() {
+    return {want(C::foE, 3.3, 0.1), want(C::foF1, 4.8, 0.1),
+            want(C::hF, lowest_height(f1_trace, 3.32, 4.8), 5),
+            want(C::hF2, lowest_height(f2_above_f1, 4.82, 8.0), 5), want(C::foF2, 8.0, 0.1),
+            // Along the F2 trace: the lower F1 trace would make it larger.
+            want(C::muf3000F2, largest_muf(f2_above_f1, 4.82, 8.0), 0.3)};
+}
+
+void add_layer_cases(std::vector<Case>& all) {
+    all.push_back(
+        {"night F trace starting on a sporadic E's second hop",
+         [] {
+             SoundingBuilder builder;
+             builder.noise(20).trace(1.3, 3.8, chapman_f2, 200).sporadic_e(1.3, 2.6, 115, 230);
+             return builder.build();
+         },
+         {want(C::hF, chapman_height(300, 44, 3.8, 1.3), 5), want(C::fmin, 1.3, 0.1),
+          want(C::foEs, 2.6, 0.2), want(C::fbEs, 1.3, 0.2), want(C::foF2, 3.8, 0.1),
+          nothing(C::foE), nothing(C::foF1)}});
+    all.push_back({"the same F trace without the sporadic E",
+                   [] {
+                       SoundingBuilder builder;
+                       builder.noise(20).trace(1.3, 3.8, chapman_f2, 200);
+                       return builder.build();
+                   },
+                   {want(C::hF, chapman_height(300, 44, 3.8, 1.3), 5), nothing(C::foEs)}});
+    for (const double step : {0.025, 0.05, 0.1})
+        all.push_back({"an F1 cusp at " + std::to_string(step) + " MHz",
+                       [step] { return f1_day(step).build(); }, f1_answers()});
+    // Below 3.15 MHz it hides the E trace too; above, the E cusp shows through it. Without its
+    // third hop it would be read as transparent, the E trace hiding within its own.
+    all.push_back({"a blanketing sporadic E showing its third hop",
+                   [] {
+                       SoundingBuilder builder;
+                       builder.noise(15)
+                           .trace(3.15, 3.3, day_e, 230)
+                           .trace(3.32, 8.0, day_f2, 230)
+                           .sporadic_e(2.0, 4.2, 108, 240, 3.15, true);
+                       return builder.build();
+                   },
+                   {want(C::foEs, 4.2, 0.2), want(C::fbEs, 3.15, 0.2), want(C::fmin, 2.0, 0.1)}});
+    all.push_back({"a transparent sporadic E over the E trace",
+                   [] {
+                       SoundingBuilder builder = day();
+                       builder.sporadic_e(2.0, 4.2, 100, 200);
+                       return builder.build();
+                   },
+                   {want(C::foEs, 4.2, 0.2), want(C::fbEs, 2.0, 0.2), want(C::foE, 3.3, 0.1)}});
+    all.push_back({"a few specks at the E heights",
+                   [] {
+                       SoundingBuilder builder = night();
+                       for (const double f : {1.45, 1.475, 1.5, 1.525, 1.55})
+                           builder.cell(f, 106, 120).cell(f, 110.5, 90);
+                       return builder.build();
+                   },
+                   {nothing(C::foEs), nothing(C::fbEs), nothing(C::foE)}});
+    // The ordinary trace breaks off 0.3 MHz below its cusp, where only a short piece of it
+    // shows: the extraordinary twin, whole, tells where the ordinary cusp is.
+    all.push_back({"the ordinary trace broken off below its cusp",
+                   [] {
+                       const Curve twin = [](double f) { return night_f2(f - 0.5); };
+                       SoundingBuilder builder;
+                       builder.noise(20)
+                           .trace(1.3, 3.0, night_f2, 220, 0)
+                           .trace(3.27, 3.3, night_f2, 220, 0)
+                           .trace(1.8, 3.8, twin, 110, 0);
+                       return builder.build();
+                   },
+                   {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1),
+                    want(C::muf3000F2, largest_muf(night_f2, 1.3, 3.3), 0.3)}});
+    // The trace ends before the line; where it stands vertical, beyond it, is the cusp.
+    all.push_back({"the ordinary cusp just beyond a line at 0.1 MHz",
+                   [] {
+                       SoundingBuilder builder = night(0.1);
+                       builder.line(3.2, 90);
+                       return builder.build();
+                   },
+                   {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1)}});
+}
+
 std::vector<Case> cases() {
     std::vector<Case> all;
     all.push_back({"night", [] { return night().build(); }, night_answers()});
     all.push_back({"night at 0.05 MHz", [] { return night(0.05).build(); }, night_answers()});
     all.push_back({"night at 0.1 MHz", [] { return night(0.1).build(); }, night_answers()});
-    all.push_back({"day without F1", [] { return day().build(); },
-                   day_answers(lowest_height(day_f2, 3.32, 8.0), largest_muf(day_f2, 3.32, 8.0))});
+    for (const double step : {0.025, 0.05, 0.1})
+        all.push_back(
+            {"day without F1 at " + std::to_string(step) + " MHz",
+             [step] { return day(step).build(); },
+             day_answers(lowest_height(day_f2, 3.32, 8.0), largest_muf(day_f2, 3.32, 8.0))});
     all.push_back(
         {"blanketing sporadic E",
          [] {
@@ -138,6 +240,7 @@ std::vector<Case> cases() {
          },
          day_answers(std::min(lowest_height(day_f2, 3.32, 5.0), lowest_height(day_f2, 6.5, 8.0)),
                      largest_muf(day_f2, 6.5, 8.0))});
+    add_layer_cases(all);
     {
         std::vector<Expect> none;
         for (const C c : all_characteristics)

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <optional>
 #include <string>
 #include <vector>
@@ -128,19 +130,23 @@ INSTANTIATE_TEST_SUITE_P(
 
 namespace {
 
-// foE bends with the sun's height: over a long gap a straight line between the nearest
-// readings falls short of the curve, a parabola through the readings around it does not.
+// foE bends with the sun's height (foE^4 follows the cosine of its zenith angle): over a long gap
+// a straight line between the nearest readings falls short of the curve, the sun's curve
+// through the day's readings does not.
+double sunlit_foE(int minute) {
+    return std::pow(200 * std::cos(2 * std::numbers::pi * (minute - 720) / 1440.0) - 20, 0.25);
+}
+
 TEST(DaySeriesCurve, FollowsTheBendOfFoE) {
     std::vector<TimedProposals> day;
-    for (const int minute : {690, 720, 750, 780, 810, 840, 870}) {
-        const double t = (minute - 780) / 60.0;
-        const double foE = 3.5 - 0.2 * t * t;
+    for (const int minute : {690, 720, 750, 780, 810, 840, 870})
         day.push_back(minute == 780 ? sounding(minute, std::nullopt, 201, 4.5)
-                                    : sounding(minute, foE, 201));
-    }
+                                    : sounding(minute, sunlit_foE(minute), 201));
     fill_hidden_from_neighbours(day);
     ASSERT_TRUE(day[3].proposals[C::foE]);
-    EXPECT_NEAR(day[3].proposals[C::foE]->value, 3.5, 1e-9);
+    EXPECT_NEAR(day[3].proposals[C::foE]->value, sunlit_foE(780), 1e-6);
+    const double line = (sunlit_foE(750) + sunlit_foE(810)) / 2;
+    EXPECT_GT(std::fabs(line - sunlit_foE(780)), 0.005) << "the case does not tell a line apart";
 }
 
 } // namespace

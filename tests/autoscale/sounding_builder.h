@@ -27,6 +27,35 @@ inline Curve layer_curve(double h0, double fo, double thickness, double below = 
     };
 }
 
+// The virtual height (km) of the ordinary echo from an alpha-Chapman layer (peak height hm,
+// scale height H, critical frequency fo) at frequency f, nothing below it and no magnetic field:
+// the group integral taken over s = sqrt(z_r - z) (z in scale heights from the peak, z_r where
+// the wave reflects), which leaves no singularity at the reflection.
+inline double chapman_height(double hm, double H, double fo, double f) {
+    const double r2 = (f / fo) * (f / fo);
+    const auto density = [](double z) { return std::exp(0.5 * (1 - z - std::exp(-z))); };
+    double low = -12;
+    double high = 0;
+    for (int k = 0; k < 100; ++k) {
+        const double mid = (low + high) / 2;
+        (density(mid) < r2 ? low : high) = mid;
+    }
+    const double z_r = (low + high) / 2;
+    const double z_0 = -12;
+    const double top = std::sqrt(z_r - z_0);
+    constexpr int steps = 4000;
+    double path = 0;
+    for (int k = 0; k < steps; ++k) {
+        const double s = (k + 0.5) * top / steps;
+        path += 2 * s / std::sqrt(1 - density(z_r - s * s) / r2) * (top / steps);
+    }
+    return hm + H * (z_0 + path);
+}
+
+inline Curve chapman_curve(double hm, double H, double fo) {
+    return [=](double f) { return chapman_height(hm, H, fo, f); };
+}
+
 class SoundingBuilder {
   public:
     explicit SoundingBuilder(double step = 0.025) : step_(step) {
@@ -51,18 +80,24 @@ class SoundingBuilder {
         return *this;
     }
 
-    // A flat sporadic-E trace with its second hop; below `blanketing` nothing above it shows.
+    // A flat sporadic-E trace with its second hop (and its third, as a sporadic E reflecting
+    // nearly everything shows); below `blanketing` nothing above it shows.
     SoundingBuilder& sporadic_e(double from, double top, double height, int amplitude,
-                                double blanketing = 0) {
+                                double blanketing = 0, bool third_hop = false) {
         draw(
             from, top, [=](double) { return height; }, amplitude, 1);
         draw(
             from, top, [=](double) { return height; }, amplitude / 2, 2);
+        if (third_hop)
+            draw(
+                from, top, [=](double) { return height; }, amplitude / 4, 3);
         if (blanketing > 0)
             for (int i = 0; i < count_; ++i)
                 if (frequency(i) < blanketing - 1e-9)
                     for (int j = index_of(height) + pulse + 1; j <= height_count; ++j)
-                        if (j != index_of(2 * height) && j != index_of(2 * height) + 1)
+                        if (j != index_of(2 * height) && j != index_of(2 * height) + 1 &&
+                            (!third_hop ||
+                             (j != index_of(3 * height) && j != index_of(3 * height) + 1)))
                             at(i, j) = 0;
         return *this;
     }

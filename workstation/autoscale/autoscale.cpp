@@ -2,13 +2,20 @@
 
 #include "autoscale/scene.h"
 
+#include <cmath>
+
 namespace scalvo::autoscale {
 
 Proposals propose(const Ionogram& ionogram) {
-    Proposals proposals;
+    return read_sounding(ionogram).proposals;
+}
+
+Reading read_sounding(const Ionogram& ionogram) {
+    Reading reading;
+    Proposals& proposals = reading.proposals;
     const Scene scene = make_scene(find_echoes(ionogram));
     if (scene.traces.empty())
-        return proposals;
+        return reading;
     const FLayers f = read_f_layers(scene);
     const LowLayers low = read_low_layers(scene, f);
     proposals[Characteristic::fmin] = low.fmin;
@@ -18,13 +25,31 @@ Proposals propose(const Ionogram& ionogram) {
     proposals[Characteristic::hEs] = low.hEs;
     proposals[Characteristic::fbEs] = low.fbEs;
     proposals[Characteristic::hF] = f.hF;
+    // Without an E layer below, the F trace is lowest at fmin; where a sporadic E's second hop
+    // lies on its start, or the start is hidden otherwise, the Chapman layer its trace follows
+    // tells that height. A blanketing sporadic E is left to the day read together: the sounding
+    // alone does not tell whether an E layer lies under it.
+    const bool blanketing = low.fbEs && low.fmin && low.fbEs->value > low.fmin->value + 0.15;
+    if (!low.foE && !blanketing && (f.start_hidden || low.foEs) && f.layer_hF && f.hF) {
+        Proposal& hF = *proposals[Characteristic::hF];
+        hF.value = *f.layer_hF;
+        hF.y = static_cast<int>(std::lround((*f.layer_hF - 85.5) / 1.125));
+        hF.confidence = 0.6;
+    }
     proposals[Characteristic::foF1] = f.foF1;
     proposals[Characteristic::hF2] = f.hF2;
     proposals[Characteristic::foF2] = f.foF2;
     proposals[Characteristic::fxI] = f.fxI;
     proposals[Characteristic::muf3000F2] = f.muf;
     proposals[Characteristic::m3000F2] = f.m3000;
-    return proposals;
+    reading.f_trace.envelope = f.envelope;
+    reading.f_trace.ordinary = f.ordinary;
+    if (f.layer) {
+        reading.f_trace.peak_height = f.layer->layer.peak_height;
+        reading.f_trace.scale_height = f.layer->layer.scale_height;
+        reading.f_trace.lowest_ratio = f.layer->lowest_ratio;
+    }
+    return reading;
 }
 
 } // namespace scalvo::autoscale

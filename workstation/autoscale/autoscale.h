@@ -8,4 +8,11 @@ namespace scalvo::autoscale {
 
 Proposals propose(const Ionogram& ionogram);
 
+// The proposals with the shape of the F trace, for the day read together.
+struct Reading {
+    Proposals proposals;
+    FTraceShape f_trace;
+};
+Reading read_sounding(const Ionogram& ionogram);
+
 } // namespace scalvo::autoscale

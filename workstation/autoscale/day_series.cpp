@@ -1,5 +1,8 @@
 #include "autoscale/day_series.h"
 
+#include "autoscale/chapman.h"
+#include "autoscale/solar_e.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -14,6 +17,11 @@ namespace {
 constexpr int reach_minutes = 180;
 // A sporadic E blanketing from this far above fmin hides what lies above it.
 constexpr double blanketing_margin = 0.15;
+// The part of an F trace below this share of foF2 is matched with a neighbour's: nearer the
+// cusp a small error in foF2 moves the heights too much.
+constexpr double matched_band = 0.9;
+// A Chapman layer fitted to readings from this share of foF2 up tells its own scale height.
+constexpr double spread_enough = 0.6;
 
 bool blanketed(const Proposals& p) {
     const auto& fbEs = p[Characteristic::fbEs];
@@ -62,6 +70,23 @@ std::optional<double> interpolated(const std::vector<TimedProposals>& day, std::
     return before->value + t * (after->value - before->value);
 }
 
+// The reading nearest in time within reach, on either side.
+std::optional<double> nearest_value(const std::vector<TimedProposals>& day, std::size_t k,
+                                    Characteristic c) {
+    std::optional<double> best;
+    int nearest = reach_minutes + 1;
+    for (std::size_t n = 0; n < day.size(); ++n) {
+        const int apart = std::abs(day[n].minute - day[k].minute);
+        if (n == k || apart >= nearest)
+            continue;
+        if (const auto v = read_value(day[n], c)) {
+            best = v;
+            nearest = apart;
+        }
+    }
+    return best;
+}
+
 // The readings within reach on both sides, at least two on each, taken through a parabola in
 // time: foE follows the sun's height, which bends over the hours a gap may last, so a straight
 // line between the nearest two would fall short.
@@ -102,6 +127,227 @@ std::optional<double> curved(const std::vector<TimedProposals>& day, std::size_t
     return det3(sv[0], st[1], st[2], sv[1], st[2], st[3], sv[2], st[3], st[4]) / det;
 }
 
+// The nearest sounding on one side (direction -1 or +1) within reach that shows h'F unhidden and
+// is like this one in `alike`.
+template <typename Alike>
+std::optional<std::size_t> nearest_reading(const std::vector<TimedProposals>& day, std::size_t k,
+                                           int direction, Alike alike) {
+    for (auto n = static_cast<long>(k) + direction; n >= 0 && n < static_cast<long>(day.size());
+         n += direction) {
+        const auto& t = day[static_cast<std::size_t>(n)];
+        if (std::abs(t.minute - day[k].minute) > reach_minutes)
+            break;
+        if (read_value(t, Characteristic::hF) && alike(static_cast<std::size_t>(n)))
+            return static_cast<std::size_t>(n);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> nearest_reading(const std::vector<TimedProposals>& day, std::size_t k,
+                                           int direction) {
+    return nearest_reading(day, k, direction, [](std::size_t) { return true; });
+}
+
+// The F1 layer shows while the sun stands high enough: above the foE of the sun's curve at the
+// soundings that show an F1 cusp. Without the curve, only a cusp read tells.
+struct F1Season {
+    std::optional<SolarE> sun;
+    std::optional<double> level; // foE of the curve from which the F1 layer shows
+
+    bool at(const TimedProposals& t) const {
+        if (sun && level)
+            return sun->foE_at(t.minute) >= *level - 1e-9;
+        return t.proposals[Characteristic::foF1].has_value();
+    }
+};
+
+F1Season f1_season(const std::vector<TimedProposals>& day, const std::optional<SolarE>& sun) {
+    F1Season season{sun, std::nullopt};
+    if (!sun)
+        return season;
+    for (const TimedProposals& t : day)
+        if (t.proposals[Characteristic::foF1]) {
+            const double foE = sun->foE_at(t.minute);
+            if (foE > 0 && (!season.level || foE < *season.level))
+                season.level = foE;
+        }
+    return season;
+}
+
+// The lowest envelope height of a trace near a frequency (within two of its columns), or none.
+std::optional<double> envelope_at(const std::vector<std::pair<double, double>>& envelope,
+                                  double frequency) {
+    std::optional<double> best;
+    double nearest = 1e9;
+    for (const auto& [f, h] : envelope) {
+        const double off = std::fabs(f - frequency);
+        if (off < nearest - 1e-9) {
+            nearest = off;
+            best = h;
+        }
+    }
+    if (!best || nearest > 0.11)
+        return std::nullopt;
+    return best;
+}
+
+struct Match {
+    double hF = 0;     // the neighbour's h'F moved by the offset of the two traces
+    double spread = 0; // how far the traces differ beyond the offset, km
+};
+
+// What a neighbour's h'F becomes here: the part of the F trace the sporadic E lets through is
+// matched with the same part of the neighbour's trace (frequencies scaled by the ratio of the two
+// foF2), and the neighbour's h'F moved by the offset between them.
+std::optional<Match> matched_hF(const TimedProposals& here, const TimedProposals& there) {
+    const auto& foF2_here = here.proposals[Characteristic::foF2];
+    const auto& foF2_there = there.proposals[Characteristic::foF2];
+    const auto& fbEs = here.proposals[Characteristic::fbEs];
+    const auto& hF_there = there.proposals[Characteristic::hF];
+    if (!foF2_here || !foF2_there || !fbEs || !hF_there)
+        return std::nullopt;
+    const double scale = foF2_there->value / foF2_here->value;
+    std::vector<double> offsets;
+    for (const auto& [f, h] : here.f_trace.envelope) {
+        if (f < fbEs->value - 1e-9 || f > matched_band * foF2_here->value)
+            continue;
+        if (const auto h_there = envelope_at(there.f_trace.envelope, f * scale))
+            offsets.push_back(h - *h_there);
+    }
+    if (offsets.size() < 3)
+        return std::nullopt;
+    const auto middle = offsets.begin() + static_cast<std::ptrdiff_t>(offsets.size() / 2);
+    std::nth_element(offsets.begin(), middle, offsets.end());
+    const double offset = *middle;
+    std::vector<double> off;
+    for (const double o : offsets)
+        off.push_back(std::fabs(o - offset));
+    const auto m = off.begin() + static_cast<std::ptrdiff_t>(off.size() / 2);
+    std::nth_element(off.begin(), m, off.end());
+    return Match{hF_there->value + offset, *m};
+}
+
+// Whether the E layer seen on one side of a sounding (direction -1 or +1) is still there: foE
+// carried on in time along the line through the nearest two readings on that side, compared
+// with fmin here.
+bool e_still_seen(const std::vector<TimedProposals>& day, std::size_t k, int direction) {
+    std::vector<Neighbour> readings;
+    for (auto n = static_cast<long>(k) + direction;
+         n >= 0 && n < static_cast<long>(day.size()) && readings.size() < 2; n += direction) {
+        const TimedProposals& t = day[static_cast<std::size_t>(n)];
+        if (std::abs(t.minute - day[k].minute) > reach_minutes)
+            break;
+        if (const auto v = read_value(t, Characteristic::foE))
+            readings.push_back({t.minute, *v});
+    }
+    const auto& fmin = day[k].proposals[Characteristic::fmin];
+    if (readings.empty() || !fmin)
+        return false;
+    double foE = readings[0].value;
+    if (readings.size() == 2 && readings[0].minute != readings[1].minute)
+        foE += (readings[0].value - readings[1].value) *
+               static_cast<double>(day[k].minute - readings[0].minute) /
+               static_cast<double>(readings[0].minute - readings[1].minute);
+    return foE > fmin->value + 0.3;
+}
+
+// h'F of the Chapman layer the visible part of the F trace follows, read at fmin: with its own
+// scale height where the readings reach far enough below foF2 to tell it, with that of the
+// soundings around otherwise.
+std::optional<double> layer_hF(const std::vector<TimedProposals>& day, std::size_t k,
+                               const std::optional<std::size_t>& before,
+                               const std::optional<std::size_t>& after) {
+    const TimedProposals& t = day[k];
+    const auto& foF2 = t.proposals[Characteristic::foF2];
+    const auto& fmin = t.proposals[Characteristic::fmin];
+    if (!foF2 || !fmin)
+        return std::nullopt;
+    const double ratio = fmin->value / foF2->value;
+    const FTraceShape& own = t.f_trace;
+    if (own.peak_height && own.lowest_ratio <= spread_enough)
+        return *own.peak_height + *own.scale_height * chapman_virtual_height(ratio);
+    double sum = 0;
+    double weights = 0;
+    for (const auto& n : {before, after}) {
+        if (!n)
+            continue;
+        const FTraceShape& shape = day[*n].f_trace;
+        if (!shape.scale_height || shape.lowest_ratio > spread_enough)
+            continue;
+        const double w = 1.0 / (1 + std::abs(day[*n].minute - t.minute));
+        sum += w * *shape.scale_height;
+        weights += w;
+    }
+    if (weights > 0)
+        if (const auto fit = fit_f_trace(own.ordinary, foF2->value, sum / weights))
+            return fit->layer.virtual_height(ratio);
+    if (own.peak_height)
+        return *own.peak_height + *own.scale_height * chapman_virtual_height(ratio);
+    return std::nullopt;
+}
+
+// h'F of a sounding whose lowest F trace a blanketing sporadic E hides. Without an E layer below
+// (the soundings around show none) the F trace follows a Chapman layer down to fmin; with one,
+// the soundings around tell it, moved by how far the visible part of the trace lies from theirs.
+std::optional<double> hidden_hF(const std::vector<TimedProposals>& day, std::size_t k,
+                                const std::optional<SolarE>& sun, const F1Season& f1) {
+    const auto before = nearest_reading(day, k, -1);
+    const auto after = nearest_reading(day, k, +1);
+    const auto has_e = [&](const std::optional<std::size_t>& n) {
+        return n && day[*n].proposals[Characteristic::foE].has_value();
+    };
+    // At dawn and dusk, with an E layer on one side only, its foE carried on to this sounding
+    // tells whether it is still above fmin here.
+    bool e_below = has_e(before) && has_e(after);
+    const auto& fmin = day[k].proposals[Characteristic::fmin];
+    if (sun && fmin)
+        e_below = sun->seen_at(day[k].minute, fmin->value);
+    else if (has_e(before) != has_e(after))
+        e_below = e_still_seen(day, k, has_e(before) ? -1 : +1);
+    if (!e_below)
+        if (const auto hF = layer_hF(day, k, before, after))
+            return hF;
+    // With an E layer below, h'F is read off the F1 trace while the F1 layer shows, and off the
+    // F2 trace otherwise: only soundings alike in that tell it.
+    const bool with_f1 = f1.at(day[k]) || day[k].proposals[Characteristic::foF1].has_value();
+    // Alike also in the E layer below: without it the F trace has no retardation to climb out of.
+    const auto alike = [&](std::size_t n) {
+        return f1.at(day[n]) == with_f1 && day[n].proposals[Characteristic::foE].has_value();
+    };
+    const auto same_before = nearest_reading(day, k, -1, alike);
+    const auto same_after = nearest_reading(day, k, +1, alike);
+    if (with_f1) {
+        // The F1 layer moves slowly with the sun: its h'F lies on the line between neighbours.
+        if (same_before && same_after) {
+            const TimedProposals& b = day[*same_before];
+            const TimedProposals& a = day[*same_after];
+            const double t = static_cast<double>(day[k].minute - b.minute) /
+                             static_cast<double>(a.minute - b.minute);
+            return b.proposals[Characteristic::hF]->value +
+                   t * (a.proposals[Characteristic::hF]->value -
+                        b.proposals[Characteristic::hF]->value);
+        }
+        for (const auto& n : {same_before, same_after})
+            if (n)
+                return day[*n].proposals[Characteristic::hF]->value;
+    }
+    double sum = 0;
+    double weights = 0;
+    for (const auto& n : {same_before, same_after}) {
+        if (!n)
+            continue;
+        const auto match = matched_hF(day[k], day[*n]);
+        if (!match)
+            continue;
+        const double w = 1.0 / (1 + std::abs(day[*n].minute - day[k].minute));
+        sum += w * match->hF;
+        weights += w;
+    }
+    if (weights > 0)
+        return sum / weights;
+    return interpolated(day, k, Characteristic::hF);
+}
+
 Proposal interpolation_of(double value, const std::optional<Proposal>& shape) {
     Proposal p;
     p.value = value;
@@ -129,17 +375,37 @@ void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
     std::stable_sort(day.begin(), day.end(), [](const TimedProposals& a, const TimedProposals& b) {
         return a.minute < b.minute;
     });
+    std::vector<ESunReading> e_readings;
+    for (const TimedProposals& t : day) {
+        const auto foE = read_value(t, Characteristic::foE);
+        const auto& fmin = t.proposals[Characteristic::fmin];
+        if (foE && fmin)
+            e_readings.push_back({t.minute, *foE, fmin->value});
+    }
+    const auto sun = fit_solar_e(e_readings);
+    const F1Season f1 = f1_season(day, sun);
     std::vector<Proposals> filled;
     filled.reserve(day.size());
     for (std::size_t k = 0; k < day.size(); ++k) {
         Proposals p = day[k].proposals;
         if (blanketed(p)) {
-            // The E trace lies under the sporadic E by day: both neighbours show it.
+            // The E trace lies under the sporadic E by day: the sun's curve through the day's
+            // readings tells foE where the layer is there; without the curve, both neighbours
+            // must show it.
             if (!p[Characteristic::foE]) {
-                auto foE = curved(day, k, Characteristic::foE);
-                if (!foE)
-                    foE = interpolated(day, k, Characteristic::foE);
-                const auto hE = interpolated(day, k, Characteristic::hE);
+                std::optional<double> foE;
+                const auto& fmin = p[Characteristic::fmin];
+                if (sun) {
+                    if (fmin && sun->seen_at(day[k].minute, fmin->value))
+                        foE = sun->foE_at(day[k].minute);
+                } else {
+                    foE = curved(day, k, Characteristic::foE);
+                    if (!foE)
+                        foE = interpolated(day, k, Characteristic::foE);
+                }
+                auto hE = interpolated(day, k, Characteristic::hE);
+                if (!hE && foE)
+                    hE = nearest_value(day, k, Characteristic::hE);
                 if (foE && hE) {
                     p[Characteristic::foE] = interpolation_of(*foE, std::nullopt);
                     p[Characteristic::foE]->x = x_of(*foE);
@@ -149,8 +415,8 @@ void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
             }
             // The lowest part of the F trace may be hidden too: the lowest height read lies
             // above the true one, never below it.
-            const auto hF = interpolated(day, k, Characteristic::hF);
             auto& read = p[Characteristic::hF];
+            const auto hF = hidden_hF(day, k, sun, f1);
             if (hF && read && *hF < read->value - 3) {
                 const Proposal shape = *read;
                 read = interpolation_of(*hF, shape);

@@ -12,6 +12,7 @@ namespace scalvo::autoscale {
 struct TimedProposals {
     int minute = 0; // of the day
     Proposals proposals;
+    FTraceShape f_trace;
 };
 
 // The soundings of one day in any order; each one's proposals may gain interpolated values.

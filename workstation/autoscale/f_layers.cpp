@@ -1,76 +1,18 @@
+#include "autoscale/chapman.h"
+#include "autoscale/f_cusps.h"
+#include "autoscale/f_trace.h"
 #include "autoscale/scene.h"
 #include "ionogram/secant_law.h"
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 
 namespace scalvo::autoscale {
 
 namespace {
 
-// The extraordinary trace of this station lies 0.5 MHz above the ordinary one; elsewhere it is
-// closer, and the pair of cusps of a sounding tells by how much.
-constexpr double station_separation = 0.5;
-// The pair of F2 cusps: the extraordinary one 0.15 to 0.7 MHz above the ordinary one.
-constexpr double closest_pair = 0.15;
-constexpr double farthest_pair = 0.7;
-// A trace that turns up by 40 km over its last 0.2 MHz ends in a cusp.
-constexpr double cusp_rise = 40;
-constexpr double cusp_window = 0.2;
-
-struct Cusp {
-    int column = 0;
-    int index = 0; // leading edge at the cusp
-    double rise = 0;
-    const Trace* trace = nullptr;
-};
-
-std::vector<const Trace*> f_region_traces(const Scene& scene) {
-    std::vector<const Trace*> traces;
-    for (const Trace& trace : scene.traces)
-        if (trace.lowest() >= f_region_lowest)
-            traces.push_back(&trace);
-    return traces;
-}
-
-std::vector<Cusp> cusps_of(const Scene& scene, const std::vector<const Trace*>& traces) {
-    std::vector<Cusp> cusps;
-    for (const Trace* trace : traces) {
-        const double rise = end_rise(scene, *trace, cusp_window);
-        if (rise >= cusp_rise)
-            cusps.push_back({trace->last_column(), trace->points.back().low, rise, trace});
-        for (const TracePoint& point : hidden_cusps(scene, *trace, cusp_rise))
-            cusps.push_back({point.column, top_of(point), excess(point), trace});
-    }
-    std::sort(cusps.begin(), cusps.end(),
-              [](const Cusp& a, const Cusp& b) { return a.column < b.column; });
-    return cusps;
-}
-
-// The lowest leading edge that at least two columns reach, so that one stray cell below a trace
-// does not make the minimum.
-std::optional<Proposal> minimum_height(const Scene& scene, const std::vector<const Trace*>& traces,
-                                       double from_frequency, double to_frequency) {
-    std::map<int, int> lowest_by_column;
-    for (const Trace* trace : traces)
-        for (const TracePoint& point : trace->points) {
-            const double f = scene.frequency(point.column);
-            if (f < from_frequency - 1e-9 || f > to_frequency + 1e-9)
-                continue;
-            auto [it, inserted] = lowest_by_column.emplace(point.column, point.low);
-            if (!inserted)
-                it->second = std::min(it->second, point.low);
-        }
-    if (lowest_by_column.size() < 2)
-        return std::nullopt;
-    std::vector<std::pair<int, int>> by_height; // (index, column)
-    for (const auto& [column, index] : lowest_by_column)
-        by_height.emplace_back(index, column);
-    std::sort(by_height.begin(), by_height.end());
-    const auto [index, column] = by_height[1];
-    return height_proposal(scene, column, index, 0.8);
-}
+// h'F2 stands at least this many cells above h'F.
+constexpr int f2_above_f1 = 4;
 
 // The tool's MUF for the curve through a point: one decimal, halves to even, held within its
 // limits, kept single.
@@ -86,6 +28,67 @@ long long tenths_code(double frequency) {
     return (hundredths + 5) / 10;
 }
 
+// MUF(3000)F2 and M(3000)F2: the transmission curve that touches the ordinary F2 trace, above
+// `from` (foF1 where an F1 layer shows). On the rising part of the trace the extraordinary twin
+// lies below the ordinary trace, so the lowest echo of a column is the twin's, standing for the
+// ordinary trace the separation lower. A column stands for the frequencies half a step either
+// side of it: on a rising trace its lowest echo is that of its lower edge.
+void read_muf(const Scene& scene, const std::vector<EnvelopePoint>& envelope, double from,
+              FLayers& result) {
+    const double foF2 = result.foF2->value;
+    double best = 0;
+    int best_x = 0;
+    int best_index = 0;
+    const double half_step = scene.image.step / 2;
+    for (const EnvelopePoint& point : envelope) {
+        const double f = scene.frequency(point.column) - result.separation - half_step;
+        if (point.obscured || f > foF2 + 1e-9 || f <= from + 1e-9)
+            continue;
+        const int x = static_cast<int>(std::lround(40 * f - 36));
+        const double muf = muf_of_echo(static_cast<float>(frequency_of_x(x)),
+                                       static_cast<float>(height_of(point.index)));
+        if (muf > best) {
+            best = muf;
+            best_x = x;
+            best_index = point.index;
+        }
+    }
+    if (best <= 0)
+        return;
+    const double muf = tool_muf(best);
+    result.muf = Proposal{muf, 0.7, best_x, plot_row_of(best_index), 0, 0};
+    const long long muf_code = std::llround(muf * 10);
+    const long long foF2_code = tenths_code(foF2);
+    if (foF2_code > 0) {
+        const double m =
+            std::nearbyint(static_cast<double>(muf_code * 100) / static_cast<double>(foF2_code));
+        result.m3000 = Proposal{m / 100, 0.7, best_x, plot_row_of(best_index), 0, 0};
+    }
+}
+
+// foF1, and h'F2 as the lowest F echo from beyond the extraordinary F1 cusp up to foF2, well
+// above h'F.
+void read_f1(const Scene& scene, const std::vector<const Trace*>& traces,
+             const std::vector<EnvelopePoint>& envelope, const EnvelopePoint& lowest,
+             FLayers& result) {
+    const double foF2 = result.foF2->value;
+    const auto f1 =
+        f1_cusps(scene, traces, foF2, scene.frequency(*result.first_column), result.separation);
+    if (!f1)
+        return;
+    std::vector<EnvelopePoint> beyond;
+    for (const EnvelopePoint& point : envelope) {
+        const double f = scene.frequency(point.column);
+        if (f > scene.frequency(f1->extraordinary) + scene.image.step + 1e-9 && f <= foF2 + 1e-9)
+            beyond.push_back(point);
+    }
+    const EnvelopePoint* f2_lowest = sustained_minimum(scene, beyond);
+    if (f2_lowest == nullptr || f2_lowest->index < lowest.index + f2_above_f1)
+        return;
+    result.foF1 = frequency_proposal(scene, f1->ordinary, lowest.index, 0.7);
+    result.hF2 = height_proposal(scene, f2_lowest->column, f2_lowest->index, 0.7);
+}
+
 } // namespace
 
 FLayers read_f_layers(const Scene& scene) {
@@ -97,91 +100,46 @@ FLayers read_f_layers(const Scene& scene) {
     for (const Trace* trace : traces)
         if (!result.first_column || trace->first_column() < *result.first_column)
             result.first_column = trace->first_column();
+    int first = traces.front()->first_column();
+    for (const Trace& trace : scene.traces)
+        first = std::min(first, trace.first_column());
+    result.fmin = scene.frequency(first);
 
-    result.hF = minimum_height(scene, traces, 0, 1e9);
+    const std::vector<EnvelopePoint> envelope = f_envelope(scene);
+    const EnvelopePoint* lowest = sustained_minimum(scene, envelope);
+    if (lowest != nullptr) {
+        result.hF = height_proposal(scene, lowest->column, lowest->index, 0.8);
+        // Without a layer below, the F trace is lowest where it starts, at fmin.
+        result.start_hidden = scene.frequency(lowest->column) >
+                              result.fmin + std::max(0.1, 2 * scene.image.step) + 1e-9;
+    }
 
-    const std::vector<Cusp> cusps = cusps_of(scene, traces);
-    if (cusps.empty())
+    const auto f2 = f2_cusps(scene, cusps_of(scene, traces));
+    if (!f2)
         return result;
-    const Cusp& top = cusps.back();
-    const double top_frequency = scene.frequency(top.column);
-    const Cusp* ordinary = nullptr;
-    Cusp hidden;
-    // Of the cusps that may be the ordinary twin of the top one, the one nearest the station's
-    // separation: a spread trace or a broken piece ends near it too.
-    for (const Cusp& cusp : cusps) {
-        const double f = scene.frequency(cusp.column);
-        if (f < top_frequency - farthest_pair - 1e-9 || f > top_frequency - closest_pair + 1e-9)
-            continue;
-        const auto off = [&](const Cusp& c) {
-            return std::fabs(top_frequency - station_separation - scene.frequency(c.column));
-        };
-        if (ordinary == nullptr || off(cusp) <= off(*ordinary) + 1e-9)
-            ordinary = &cusp;
-    }
-    // An ordinary trace that vanishes into a line may end anywhere behind it: there its
-    // extraordinary twin tells where.
-    if (ordinary != nullptr) {
-        int behind = ordinary->column;
-        const auto last = static_cast<int>(scene.image.columns.size()) - 1;
-        while (behind < last &&
-               scene.image.columns[static_cast<std::size_t>(behind + 1)].interference)
-            ++behind;
-        const double twin = top_frequency - station_separation;
-        if (behind > ordinary->column && twin >= scene.frequency(ordinary->column) - 1e-9 &&
-            twin <= scene.frequency(behind) + 0.5 * scene.image.step + 1e-9) {
-            hidden = Cusp{scene.column_of(twin), ordinary->index, ordinary->rise, ordinary->trace};
-            ordinary = &hidden;
-        }
-    }
-    double& separation = result.separation;
-    const Trace* extraordinary_trace = nullptr;
-    if (ordinary != nullptr) {
-        result.foF2 = frequency_proposal(scene, ordinary->column, ordinary->index, 0.9);
+    const Cusp& top = f2->extraordinary;
+    if (f2->ordinary) {
+        result.foF2 = frequency_proposal(scene, f2->ordinary->column, f2->ordinary->index, 0.9);
         result.fxI = frequency_proposal(scene, top.column, top.index, 0.8);
-        const double measured = top_frequency - scene.frequency(ordinary->column);
-        if (std::fabs(measured - station_separation) > 1.5 * scene.image.step + 0.01)
-            separation = measured;
-        extraordinary_trace = top.trace;
+        // Elsewhere the twins lie closer than at this station, never further apart.
+        const double measured = scene.frequency(top.column) - result.foF2->value;
+        if (measured < station_separation - 1.5 * scene.image.step - 0.01)
+            result.separation = measured;
     } else {
-        ordinary = &top;
         result.foF2 = frequency_proposal(scene, top.column, top.index, 0.6);
     }
+    if (lowest != nullptr)
+        read_f1(scene, traces, envelope, *lowest, result);
+    read_muf(scene, envelope, result.foF1 ? result.foF1->value : 0.0, result);
 
-    // MUF(3000)F2: the transmission curve that touches the ordinary trace. On its rising part
-    // the extraordinary trace is the ordinary one moved up by the separation, so it tells the
-    // ordinary trace also where the two overlap.
     const double foF2 = result.foF2->value;
-    double best = 0;
-    int best_x = 0;
-    int best_index = 0;
-    auto consider = [&](double f, int index) {
-        if (f > foF2 + 1e-9 || f <= 0)
-            return;
-        const int x = static_cast<int>(std::lround(40 * f - 36));
-        const double muf = muf_of_echo(static_cast<float>(frequency_of_x(x)),
-                                       static_cast<float>(height_of(index)));
-        if (muf > best) {
-            best = muf;
-            best_x = x;
-            best_index = index;
-        }
-    };
-    for (const TracePoint& point : ordinary->trace->points)
-        consider(scene.frequency(point.column), point.low);
-    if (extraordinary_trace != nullptr)
-        for (const TracePoint& point : extraordinary_trace->points)
-            consider(scene.frequency(point.column) - separation, point.low);
-    if (best > 0) {
-        const double muf = tool_muf(best);
-        result.muf = Proposal{muf, 0.7, best_x, plot_row_of(best_index), 0, 0};
-        const long long muf_code = std::llround(muf * 10);
-        const long long foF2_code = tenths_code(foF2);
-        if (foF2_code > 0) {
-            const double m = std::nearbyint(static_cast<double>(muf_code * 100) /
-                                            static_cast<double>(foF2_code));
-            result.m3000 = Proposal{m / 100, 0.7, best_x, plot_row_of(best_index), 0, 0};
-        }
+    result.ordinary = ordinary_samples(scene, envelope, result.separation, foF2);
+    for (const EnvelopePoint& point : envelope)
+        if (!point.obscured)
+            result.envelope.emplace_back(scene.frequency(point.column), height_of(point.index));
+    if (const auto fit = fit_f_trace(result.ordinary, foF2)) {
+        result.layer = fit;
+        result.layer_hF = fit->layer.virtual_height(result.fmin / foF2);
     }
     return result;
 }

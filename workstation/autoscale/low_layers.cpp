@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <utility>
+#include <vector>
 
 namespace scalvo::autoscale {
 
@@ -11,6 +13,10 @@ namespace {
 // An E trace turns up by 20 km over its last 0.15 MHz into its cusp; sporadic E stays flat.
 constexpr double e_cusp_rise = 20;
 constexpr double e_cusp_window = 0.15;
+// A sporadic E's trace rises by a cell or two near its top frequency.
+constexpr int highest_upturn = 3;
+// Alone (without an E trace to compare with) a sporadic E spans at least this much, MHz.
+constexpr double shortest_sporadic = 0.25;
 
 std::vector<const Trace*> low_traces(const Scene& scene) {
     std::vector<const Trace*> traces;
@@ -18,6 +24,228 @@ std::vector<const Trace*> low_traces(const Scene& scene) {
         if (trace.lowest() <= e_region_highest)
             traces.push_back(&trace);
     return traces;
+}
+
+// A sporadic E: a flat run of the lowest E-region echoes from its lowest frequency up, at its
+// level or rising by a cell or so from column to column (the slight upturn of a thin layer near
+// its top).
+struct EsRun {
+    int start = -1;
+    int end = -1;
+    int level = 0;                          // its lowest leading edge
+    std::vector<std::pair<int, int>> chain; // (column, leading edge)
+};
+
+EsRun sporadic_run(const Scene& scene, const std::map<int, int>& lowest_by_column, int base) {
+    const int max_gap = scene.columns_in(0.1);
+    EsRun run;
+    int previous = 0;
+    for (const auto& [column, index] : lowest_by_column) {
+        if (run.start < 0) {
+            if (index >= base - 1 && index <= base + 2) {
+                run.start = run.end = column;
+                run.level = previous = index;
+                run.chain.emplace_back(column, index);
+            }
+            continue;
+        }
+        int gap = 0;
+        for (int c = run.end + 1; c < column; ++c)
+            gap += scene.image.columns[static_cast<std::size_t>(c)].interference ? 0 : 1;
+        if (gap > max_gap)
+            break;
+        const bool continues = index >= base - 1 && index <= base + highest_upturn &&
+                               std::abs(index - previous) <= 1 + gap;
+        if (continues) {
+            run.end = column;
+            run.level = std::min(run.level, index);
+            previous = index;
+            run.chain.emplace_back(column, index);
+        }
+    }
+    return run;
+}
+
+// Whether a segment of a column is the sporadic E's own second or third hop.
+bool sporadic_multiple(const Segment& segment, int level) {
+    const int top = level + highest_upturn;
+    return (segment.low >= 2 * level + 17 && segment.low <= 2 * top + 20 + pulse_tail) ||
+           (segment.low >= 3 * level + 35 && segment.low <= 3 * top + 39 + pulse_tail);
+}
+
+// A sporadic E that blankets the layers above reflects nearly all that reaches it: its echo
+// goes on to the third hop (looked for below `before`, where nothing else shows), which a
+// partly transparent one does not show.
+bool shows_third_hop(const Scene& scene, const EsRun& run, int before) {
+    int columns = 0;
+    int with_third = 0;
+    const int top = run.level + highest_upturn;
+    for (int c = run.start; c <= run.end && c < before; ++c) {
+        const EchoColumn& column = scene.image.columns[static_cast<std::size_t>(c)];
+        if (column.interference)
+            continue;
+        ++columns;
+        for (const Segment& segment : column.segments)
+            if (segment.low >= 3 * run.level + 35 && segment.low <= 3 * top + 39) {
+                ++with_third;
+                break;
+            }
+    }
+    return columns > 0 && 10 * with_third >= 3 * columns;
+}
+
+// Whether the F echo where the layers above first show lies clear above the sporadic E's second
+// hop: a transparent sporadic E would have let it show at lower frequencies too, where only the
+// second hop lying on it could have hidden it.
+bool clear_of_second_hop(const Scene& scene, const EsRun& run, int through) {
+    if (through < 0)
+        return false;
+    const auto& segments = scene.image.columns[static_cast<std::size_t>(through)].segments;
+    int second_hop_top = 2 * run.level + 19;
+    for (const Segment& segment : segments)
+        if (segment.multiple && sporadic_multiple(segment, run.level))
+            second_hop_top = std::max(second_hop_top, segment.high);
+    for (const Segment& segment : segments)
+        if (!segment.multiple && segment.low >= f_region_lowest)
+            return segment.low > second_hop_top + 2;
+    return false;
+}
+
+// Whether a column shows an echo from above the sporadic E, or from the E layer apart from it.
+bool seen_through(const EchoColumn& column, const EsRun& run) {
+    for (const Segment& segment : column.segments) {
+        if (segment.low >= f_region_lowest) {
+            if (!sporadic_multiple(segment, run.level))
+                return true;
+        } else if (!segment.multiple &&
+                   (segment.low <= run.level - 2 || segment.low >= run.level + highest_upturn + 1 ||
+                    std::max(segment.low, segment.high - pulse_tail) >=
+                        run.level + highest_upturn + 2)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The lowest frequency from which echoes of the layers above a sporadic E (or of the E layer
+// beside it) show in two neighbouring columns: below it the sporadic E blankets them. -1 for
+// none.
+int first_seen_through(const Scene& scene, const EsRun& run, int first) {
+    const auto count = static_cast<int>(scene.image.columns.size());
+    int previous = -1;
+    for (int c = first; c < count; ++c) {
+        const EchoColumn& column = scene.image.columns[static_cast<std::size_t>(c)];
+        if (column.interference)
+            continue;
+        if (!seen_through(column, run)) {
+            previous = -1;
+            continue;
+        }
+        if (previous >= 0)
+            return previous;
+        previous = c;
+    }
+    return -1;
+}
+
+// The E trace turns up into its cusp at foE, often within the run of its extraordinary twin or
+// of a sporadic E; the twin's cusp lies the separation higher. The F trace starts just above foE.
+struct ECusps {
+    int ordinary = -1; // columns; -1 for none
+    int extraordinary = -1;
+    double confidence = 0.6;
+};
+
+ECusps e_cusps(const Scene& scene, const std::vector<const Trace*>& traces,
+               const FLayers& f_layers) {
+    std::vector<int> cusps;
+    for (const Trace* trace : traces) {
+        if (end_rise(scene, *trace, e_cusp_window) >= e_cusp_rise)
+            cusps.push_back(trace->last_column());
+        for (const TracePoint& point : hidden_cusps(scene, *trace, e_cusp_rise))
+            cusps.push_back(point.column);
+    }
+    std::sort(cusps.begin(), cusps.end());
+    const double separation = f_layers.separation;
+    const bool has_start = f_layers.first_column.has_value();
+    const double f_start = has_start ? scene.frequency(*f_layers.first_column) : 0.0;
+    ECusps found;
+    const auto off = [&](int c) {
+        return has_start ? std::fabs(scene.frequency(c) - f_start) : scene.frequency(c);
+    };
+    for (const int a : cusps)
+        for (const int b : cusps) {
+            const double apart = scene.frequency(b) - scene.frequency(a);
+            if (std::fabs(apart - separation) > 0.12 + scene.image.step)
+                continue;
+            if (found.ordinary < 0 || off(a) < off(found.ordinary))
+                found = ECusps{a, b, 0.9};
+        }
+    if (found.ordinary < 0 && !cusps.empty()) {
+        found.extraordinary = cusps.back();
+        const double f_end = scene.frequency(found.extraordinary);
+        found.ordinary = scene.column_of(f_end - separation);
+        if (has_start && std::fabs(f_start - scene.frequency(found.ordinary)) <= 0.2) {
+            found.confidence = 0.8;
+        } else if (has_start && f_start >= f_end - 0.1 && f_start <= f_end + 0.2) {
+            // The F trace starts at the end: that was the ordinary cusp, without its twin.
+            found = ECusps{found.extraordinary, scene.column_of(f_end + separation), 0.7};
+        }
+    }
+    return found;
+}
+
+// Whether the run keeps near its level over its last three columns.
+bool ends_flat(const EsRun& run) {
+    const std::size_t n = run.chain.size();
+    for (std::size_t k = n > 3 ? n - 3 : 0; k < n; ++k)
+        if (run.chain[k].second > run.level + 2)
+            return false;
+    return true;
+}
+
+// foEs, h'Es and fbEs of the flat run, where it is a sporadic E: with an E trace the flat run
+// holds its extraordinary twin up to near its cusp (`x_end`), and sporadic E shows as a flat run
+// beyond that. Alone, a run must be long enough not to be a few specks.
+void read_sporadic(const Scene& scene, const EsRun& run, int x_end, int first, LowLayers& result) {
+    const double run_end_frequency = scene.frequency(run.end);
+    const bool long_enough =
+        run_end_frequency - scene.frequency(run.start) >= shortest_sporadic - 1e-9;
+    if (!long_enough)
+        return;
+    if (x_end >= 0 && run.end <= x_end) {
+        // Ending at the twin's cusp, it is a sporadic E only where it stays flat there: the twin's
+        // trace rises into its cusp.
+        if (run_end_frequency < scene.frequency(x_end) - 0.05 || !ends_flat(run))
+            return;
+    }
+    // Below the E cusps the run may be the E trace's; beyond them it is the sporadic E's alone.
+    int level = run.level;
+    if (x_end >= 0) {
+        int beyond = 1000;
+        int count = 0;
+        for (const auto& [column, index] : run.chain)
+            if (column > x_end) {
+                beyond = std::min(beyond, index);
+                ++count;
+            }
+        if (count >= 2)
+            level = beyond;
+    }
+    result.foEs = frequency_proposal(scene, run.end, level, 0.7);
+    result.hEs = height_proposal(scene, run.start, level, 0.7);
+    // Below the frequency from which the layers above show, the sporadic E either blankets
+    // them, or it is transparent and they hide within its own trace.
+    const double fmin = result.fmin->value;
+    const int through = first_seen_through(scene, run, first);
+    const int hidden_to = through < 0 ? run.end : std::min(through, run.end + 1);
+    if (scene.frequency(hidden_to) <= fmin + std::max(0.15, 2.5 * scene.image.step) ||
+        (!shows_third_hop(scene, run, hidden_to) && !clear_of_second_hop(scene, run, through)))
+        result.fbEs = result.fmin;
+    else if (through < 0 || through > run.end)
+        result.fbEs = result.foEs;
+    else
+        result.fbEs = frequency_proposal(scene, through, run.level, 0.6);
 }
 
 } // namespace
@@ -36,7 +264,6 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
             result.fmin->y = plot_row_of(trace.points.front().low);
             break;
         }
-    const double fmin = result.fmin->value;
 
     const std::vector<const Trace*> traces = low_traces(scene);
     if (traces.empty())
@@ -56,103 +283,17 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
     std::sort(levels.begin(), levels.end());
     const int base = levels.size() >= 2 ? levels[1] : levels[0];
 
-    // The flat run at that level from its lowest frequency up.
-    const int max_gap = scene.columns_in(0.1);
-    int run_start = -1;
-    int run_end = -1;
-    int gap = 0;
-    for (const auto& [column, index] : lowest_by_column) {
-        const bool flat = index >= base - 1 && index <= base + 2;
-        if (run_start < 0) {
-            if (flat)
-                run_start = run_end = column;
-            continue;
-        }
-        if (flat) {
-            gap = 0;
-            for (int c = run_end + 1; c < column; ++c)
-                gap += scene.image.columns[static_cast<std::size_t>(c)].interference ? 0 : 1;
-            if (gap > max_gap)
-                break;
-            run_end = column;
-        }
-    }
-
-    // The E trace turns up into its cusp at foE, often within the run of its extraordinary twin
-    // or of a sporadic E; the twin's cusp lies the separation higher. The F trace starts just
-    // above foE.
-    std::vector<int> cusps;
-    for (const Trace* trace : traces) {
-        if (end_rise(scene, *trace, e_cusp_window) >= e_cusp_rise)
-            cusps.push_back(trace->last_column());
-        for (const TracePoint& point : hidden_cusps(scene, *trace, e_cusp_rise))
-            cusps.push_back(point.column);
-    }
-    std::sort(cusps.begin(), cusps.end());
-    const double separation = f_layers.separation;
-    const bool has_start = f_layers.first_column.has_value();
-    const double f_start = has_start ? scene.frequency(*f_layers.first_column) : 0.0;
-    int ordinary = -1;
+    const ECusps e = e_cusps(scene, traces, f_layers);
     int x_end = -1;
-    double confidence = 0.6;
-    for (const int a : cusps)
-        for (const int b : cusps) {
-            const double apart = scene.frequency(b) - scene.frequency(a);
-            if (std::fabs(apart - separation) > 0.12 + scene.image.step)
-                continue;
-            const auto off = [&](int c) {
-                return has_start ? std::fabs(scene.frequency(c) - f_start) : scene.frequency(c);
-            };
-            if (ordinary < 0 || off(a) < off(ordinary)) {
-                ordinary = a;
-                x_end = b;
-                confidence = 0.9;
-            }
-        }
-    if (ordinary < 0 && !cusps.empty()) {
-        x_end = cusps.back();
-        const double f_end = scene.frequency(x_end);
-        ordinary = scene.column_of(f_end - separation);
-        if (has_start && std::fabs(f_start - scene.frequency(ordinary)) <= 0.2) {
-            confidence = 0.8;
-        } else if (has_start && f_start >= f_end - 0.1 && f_start <= f_end + 0.2) {
-            // The F trace starts at the end: that was the ordinary cusp, without its twin.
-            ordinary = x_end;
-            x_end = scene.column_of(f_end + separation);
-            confidence = 0.7;
-        }
-    }
-    if (ordinary >= 0 && scene.frequency(ordinary) >= fmin) {
-        result.foE = frequency_proposal(scene, ordinary, base, confidence);
+    if (e.ordinary >= 0 && scene.frequency(e.ordinary) >= result.fmin->value) {
+        result.foE = frequency_proposal(scene, e.ordinary, base, e.confidence);
         result.hE = height_proposal(scene, lowest_by_column.begin()->first, base, 0.7);
-    } else {
-        x_end = -1;
+        x_end = e.extraordinary;
     }
 
-    if (run_start < 0)
-        return result;
-    const double run_end_frequency = scene.frequency(run_end);
-    // With an E trace the flat run holds its extraordinary twin up to near its cusp: sporadic E
-    // shows as a flat run beyond that.
-    const bool sporadic =
-        run_end > run_start && (x_end < 0 || run_end_frequency >= scene.frequency(x_end) - 0.05);
-    if (!sporadic)
-        return result;
-    result.foEs = frequency_proposal(scene, run_end, base, 0.7);
-    result.hEs = height_proposal(scene, run_start, base, 0.7);
-    if (result.foE) {
-        result.fbEs = result.fmin;
-    } else if (f_layers.first_column) {
-        const double f_start = scene.frequency(*f_layers.first_column);
-        if (f_start <= fmin + 0.2)
-            result.fbEs = result.fmin;
-        else if (f_start <= run_end_frequency)
-            result.fbEs = frequency_proposal(scene, *f_layers.first_column, base, 0.6);
-        else
-            result.fbEs = result.foEs;
-    } else {
-        result.fbEs = result.foEs;
-    }
+    const EsRun run = sporadic_run(scene, lowest_by_column, base);
+    if (run.start >= 0)
+        read_sporadic(scene, run, x_end, first, result);
     return result;
 }
 

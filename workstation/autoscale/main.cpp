@@ -83,7 +83,7 @@ std::string reason_of(const IonogramLoad& load) {
 
 // Soundings of one day (same folder and day in the name) are read together, so that what a
 // blanketing sporadic E hides comes from the soundings around it.
-void fill_days(std::vector<ScaledFile>& scaled) {
+void fill_days(std::vector<ScaledFile>& scaled, const std::vector<FTraceShape>& shapes) {
     std::map<std::string, std::vector<std::size_t>> days;
     for (std::size_t k = 0; k < scaled.size(); ++k)
         if (const auto day = sounding_day_of(scaled[k].path))
@@ -91,7 +91,7 @@ void fill_days(std::vector<ScaledFile>& scaled) {
     for (const auto& [day, members] : days) {
         std::vector<TimedProposals> series;
         for (const std::size_t k : members)
-            series.push_back({*sounding_minute_of(scaled[k].path), scaled[k].proposals});
+            series.push_back({*sounding_minute_of(scaled[k].path), scaled[k].proposals, shapes[k]});
         // Each member's minute is unique within its day (the name holds it), so the order
         // after sorting maps back through the minutes.
         fill_hidden_from_neighbours(series);
@@ -138,19 +138,21 @@ int main(int argc, char** argv) {
 
     int status = 0;
     std::vector<ScaledFile> scaled;
+    std::vector<FTraceShape> shapes;
     for (const std::string& file : arguments.files) {
         Ionogram ionogram;
         const IonogramLoad load = load_ionogram_file(file, ionogram);
-        Proposals proposals;
+        Reading reading;
         if (load.outcome == IonogramOutcome::usable) {
-            proposals = propose(ionogram);
+            reading = read_sounding(ionogram);
         } else {
             std::cerr << "autoscale: " << file << ": " << reason_of(load) << "\n";
             status = 1;
         }
-        scaled.push_back({file, proposals});
+        scaled.push_back({file, reading.proposals});
+        shapes.push_back(std::move(reading.f_trace));
     }
-    fill_days(scaled);
+    fill_days(scaled, shapes);
     std::cout << csv_header() << "\n";
     for (const ScaledFile& file : scaled)
         std::cout << csv_line(file.path, file.proposals) << "\n";

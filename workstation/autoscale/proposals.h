@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <optional>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace scalvo::autoscale {
 
@@ -58,6 +60,18 @@ struct Proposals {
     const std::optional<Proposal>& operator[](Characteristic c) const {
         return values[static_cast<std::size_t>(c)];
     }
+};
+
+// What a sounding shows of its F trace beyond the proposals: what the day read together needs to
+// tell what a blanketing sporadic E hides.
+struct FTraceShape {
+    // The lowest first-hop F echo of each column (MHz, km) above a sporadic E's second hop.
+    std::vector<std::pair<double, double>> envelope;
+    // The ordinary trace (MHz, km), read as if nothing lay below the F layer (its twin moved
+    // down by the separation), and the Chapman layer it follows.
+    std::vector<std::pair<double, double>> ordinary;
+    std::optional<double> peak_height, scale_height; // km
+    double lowest_ratio = 1; // how far down the fitted readings reach, in units of foF2
 };
 
 } // namespace scalvo::autoscale

@@ -33,13 +33,35 @@ bool repeats_lower_echoes(const Scene& scene, const Trace& trace) {
     for (const TracePoint& point : trace.points) {
         const auto& segments = scene.image.columns[static_cast<std::size_t>(point.column)].segments;
         for (const Segment& base : segments)
-            if (!base.multiple && base.low < point.low && point.low >= 2 * base.low + 15 &&
+            if (!base.multiple && base.low < point.low && point.low >= 2 * base.low + 17 &&
                 point.low <= 2 * std::max(base.low, base.high - pulse_tail) + 22) {
                 ++repeated;
                 break;
             }
     }
     return 10 * repeated >= 6 * trace.points.size();
+}
+
+// A trace that passes from the E heights to the F heights from one column to the next has run
+// through a cusp of the E trace into the F trace above it: two traces, read apart.
+std::vector<Trace> split_between_regions(Trace trace) {
+    std::vector<Trace> parts;
+    Trace part;
+    part.multiple = trace.multiple;
+    for (const TracePoint& point : trace.points) {
+        if (!part.points.empty()) {
+            const int previous = part.points.back().low;
+            if ((previous <= e_region_highest && point.low >= f_region_lowest) ||
+                (previous >= f_region_lowest && point.low <= e_region_highest)) {
+                parts.push_back(std::move(part));
+                part = Trace{};
+                part.multiple = trace.multiple;
+            }
+        }
+        part.points.push_back(point);
+    }
+    parts.push_back(std::move(part));
+    return parts;
 }
 
 } // namespace
@@ -50,9 +72,11 @@ Scene make_scene(EchoImage image) {
         return scene;
     // A trace covers at least 0.1 MHz (two columns at coarse steps).
     const auto needed = static_cast<std::size_t>(std::max(2, scene.columns_in(0.1)));
-    for (Trace& trace : link_traces(scene.image))
-        if (!trace.multiple && trace.points.size() >= needed && !repeats_lower_echoes(scene, trace))
-            scene.traces.push_back(std::move(trace));
+    for (Trace& linked : link_traces(scene.image))
+        for (Trace& trace : split_between_regions(std::move(linked)))
+            if (!trace.multiple && trace.points.size() >= needed &&
+                !repeats_lower_echoes(scene, trace))
+                scene.traces.push_back(std::move(trace));
     return scene;
 }
 

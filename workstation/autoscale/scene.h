@@ -1,10 +1,12 @@
 #pragma once
 // The echoes and traces of one sounding with the questions every reading asks of them.
+#include "autoscale/chapman.h"
 #include "autoscale/echoes.h"
 #include "autoscale/proposals.h"
 #include "autoscale/traces.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace scalvo::autoscale {
@@ -51,6 +53,14 @@ struct FLayers {
     std::optional<Proposal> hF, foF1, hF2, foF2, fxI, muf, m3000;
     std::optional<int> first_column; // lowest frequency of a first-hop F echo
     double separation = 0.5;         // of the ordinary and extraordinary traces, MHz
+    // The ordinary trace, (MHz, km), and h'F read off the Chapman layer it follows: the answer
+    // where nothing lies below the F layer and the start of its trace is hidden.
+    std::vector<std::pair<double, double>> ordinary;
+    std::vector<std::pair<double, double>> envelope; // lowest first-hop echo, unobscured (MHz, km)
+    std::optional<double> layer_hF;
+    std::optional<TraceFit> layer;
+    double fmin = 0;
+    bool start_hidden = false; // h'F was read well above fmin
 };
 FLayers read_f_layers(const Scene& scene);
 

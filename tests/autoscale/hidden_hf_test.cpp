@@ -1,0 +1,169 @@
+// h'F where a blanketing sporadic E hides the lowest part of the F trace, told by the day read
+// together: from the Chapman layer of the trace by night, from the soundings around it by day.
+#include "autoscale/chapman.h"
+#include "autoscale/day_series.h"
+#include "sounding_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace scalvo::autoscale;
+using namespace scalvo::autoscale::testing;
+using C = Characteristic;
+
+Proposal read(double value) {
+    return Proposal{value, 0.9, 100, 100, 0, 0};
+}
+
+// foE^4 follows the cosine of the sun's zenith angle: noon at 11:10, the layer down to fmin
+// (1.8 MHz) at about 17:20.
+double sun_foE(int minute) {
+    const double c = 0.3 + 0.55 * std::cos(2 * std::numbers::pi * (minute - 670) / 1440.0);
+    return c > 0 ? 0.9 * std::pow(210 * c, 0.25) : 0.0;
+}
+
+// One sounding of the test day: its F trace (MHz -> km) shown from `from` up to 0.95 foF2, the
+// way the engine hands it to the day.
+struct Shown {
+    int minute = 0;
+    Curve trace;
+    double hF = 0; // as read where nothing hides it
+    double foF2 = 8;
+    std::optional<double> fbEs; // a blanketing sporadic E from here
+    bool f1 = false;            // an F1 cusp is read
+    bool sunlit = true;         // an E layer shows foE on the sun's curve
+};
+
+TimedProposals sounding(const Shown& s) {
+    TimedProposals t;
+    t.minute = s.minute;
+    const double fmin = s.sunlit ? 1.8 : 1.3;
+    t.proposals[C::fmin] = read(fmin);
+    t.proposals[C::foF2] = read(s.foF2);
+    t.proposals[C::hF] = read(s.hF);
+    if (s.sunlit && !s.fbEs && sun_foE(s.minute) > fmin + 0.3) {
+        t.proposals[C::foE] = read(sun_foE(s.minute));
+        t.proposals[C::hE] = read(105);
+    }
+    if (s.f1)
+        t.proposals[C::foF1] = read(4.8);
+    const double from = s.fbEs.value_or(fmin);
+    if (s.fbEs) {
+        t.proposals[C::fbEs] = read(*s.fbEs);
+        t.proposals[C::foEs] = read(*s.fbEs + 0.8);
+    }
+    for (double f = from; f <= 0.95 * s.foF2; f += 0.05) {
+        t.f_trace.envelope.emplace_back(f, s.trace(f));
+        t.f_trace.ordinary.emplace_back(f, s.trace(f));
+    }
+    if (const auto fit = fit_f_trace(t.f_trace.ordinary, s.foF2)) {
+        t.f_trace.peak_height = fit->layer.peak_height;
+        t.f_trace.scale_height = fit->layer.scale_height;
+        t.f_trace.lowest_ratio = fit->lowest_ratio;
+    }
+    return t;
+}
+
+// A daytime F trace: `base` km where it is lowest, rising towards foF2.
+Curve day_trace(double base) {
+    return [base](double f) { return base + 10 * (f - 5) * (f - 5); };
+}
+
+struct Case {
+    std::string name;
+    std::vector<Shown> day; // the one looked at is the blanketed one
+    double hF = 0;          // expected there
+    double tolerance = 0;
+};
+
+class HiddenHF : public ::testing::TestWithParam<Case> {};
+
+TEST_P(HiddenHF, IsToldByTheDay) {
+    const Case& c = GetParam();
+    std::vector<TimedProposals> day;
+    int hidden = -1;
+    for (const Shown& s : c.day) {
+        if (s.fbEs)
+            hidden = s.minute;
+        day.push_back(sounding(s));
+    }
+    fill_hidden_from_neighbours(day);
+    for (const TimedProposals& t : day)
+        if (t.minute == hidden) {
+            const auto& hF = t.proposals[C::hF];
+            ASSERT_TRUE(hF);
+            EXPECT_NEAR(hF->value, c.hF, c.tolerance);
+            EXPECT_EQ(hF->qualifying_letter, 'I');
+            EXPECT_EQ(hF->descriptive_letter, 'A');
+        }
+}
+
+// By night a travelling disturbance lifts the layer at 21:00 between two lower ones: the line
+// between the neighbours' h'F falls short, the layer its own trace follows does not. Only the
+// trace near the cusp shows: the neighbours tell the scale height.
+std::vector<Shown> night_day() {
+    const auto layer = [](double peak) {
+        return Shown{0,
+                     chapman_curve(peak, 44, 3.8),
+                     chapman_height(peak, 44, 3.8, 1.3),
+                     3.8,
+                     std::nullopt,
+                     false,
+                     false};
+    };
+    std::vector<Shown> day;
+    for (const auto& [minute, peak] : {std::pair{1230, 280.0}, {1260, 315.0}, {1290, 285.0}}) {
+        Shown s = layer(peak);
+        s.minute = minute;
+        if (minute == 1260) {
+            s.fbEs = 3.0;
+            s.hF = s.trace(3.0);
+        }
+        day.push_back(s);
+    }
+    return day;
+}
+
+// A day with E from the sun every half hour and an F1 cusp from 09:00 to 15:00; the sporadic E
+// blankets at `hidden`, where the trace the soundings show is `shift` km above theirs.
+std::vector<Shown> sunlit_day(int hidden, double shift) {
+    std::vector<Shown> day;
+    for (int minute = 420; minute <= 1020; minute += 30) {
+        const bool f1 = minute >= 540 && minute <= 900;
+        const double base = f1 ? 196 + (minute - 540) / 60.0 : 225 + (minute - 900) / 30.0;
+        Shown s{minute,       day_trace(base + (minute == hidden ? shift : 0)),
+                base,         8,
+                std::nullopt, f1 && minute != hidden,
+                true};
+        if (minute == hidden) {
+            s.fbEs = 6.0;
+            s.hF = s.trace(6.0);
+        }
+        day.push_back(s);
+    }
+    return day;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Days, HiddenHF,
+    ::testing::Values(Case{"by night the layer the trace follows", night_day(),
+                           chapman_height(315, 44, 3.8, 1.3), 1},
+                      // Within the F1 season h'F is the F1 trace's, which moves slowly.
+                      Case{"by day within the F1 season", sunlit_day(720, 20), 199, 0.01},
+                      // Beyond it, the F2 trace moves: by as much as its visible part.
+                      Case{"by day beyond the F1 season", sunlit_day(960, 12), 227 + 12, 0.01}),
+    [](const auto& info) {
+        std::string name;
+        for (const char ch : info.param.name)
+            name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+        return name;
+    });
+
+} // namespace

@@ -1,0 +1,68 @@
+#include "autoscale/f_trace.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+
+namespace scalvo::autoscale {
+
+std::vector<EnvelopePoint> f_envelope(const Scene& scene) {
+    std::map<int, int> lowest_by_column;
+    for (const Trace& trace : scene.traces)
+        for (const TracePoint& point : trace.points) {
+            if (point.low < f_region_lowest)
+                continue;
+            auto [it, inserted] = lowest_by_column.emplace(point.column, point.low);
+            if (!inserted)
+                it->second = std::min(it->second, point.low);
+        }
+    std::vector<EnvelopePoint> envelope;
+    for (const auto& [column, index] : lowest_by_column) {
+        EnvelopePoint point{column, index, false};
+        for (const Segment& segment :
+             scene.image.columns[static_cast<std::size_t>(column)].segments)
+            if (segment.multiple && segment.low < index && segment.high >= index - 2 &&
+                segment.low >= f_region_lowest)
+                point.obscured = true;
+        envelope.push_back(point);
+    }
+    return envelope;
+}
+
+const EnvelopePoint* sustained_minimum(const Scene& scene,
+                                       const std::vector<EnvelopePoint>& envelope) {
+    const int near = std::max(2, scene.columns_in(0.05));
+    const EnvelopePoint* best = nullptr;
+    for (std::size_t k = 0; k < envelope.size(); ++k) {
+        const auto supports = [&](std::size_t j) {
+            return std::abs(envelope[j].column - envelope[k].column) <= near &&
+                   envelope[j].index <= envelope[k].index + 1;
+        };
+        if (!((k > 0 && supports(k - 1)) || (k + 1 < envelope.size() && supports(k + 1))))
+            continue;
+        if (best == nullptr || envelope[k].index < best->index)
+            best = &envelope[k];
+    }
+    return best;
+}
+
+std::vector<std::pair<double, double>> ordinary_samples(const Scene& scene,
+                                                        const std::vector<EnvelopePoint>& envelope,
+                                                        double separation, double foF2) {
+    std::vector<std::pair<double, double>> samples;
+    if (envelope.empty())
+        return samples;
+    const double start = scene.frequency(envelope.front().column);
+    for (const EnvelopePoint& point : envelope) {
+        if (point.obscured)
+            continue;
+        double f = scene.frequency(point.column);
+        if (f >= start + separation - 1e-9)
+            f -= separation;
+        if (f <= foF2 + 1e-9)
+            samples.emplace_back(f, height_of(point.index));
+    }
+    return samples;
+}
+
+} // namespace scalvo::autoscale
