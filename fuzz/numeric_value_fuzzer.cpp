@@ -1,6 +1,6 @@
 // Any text to numeric_value: never NaN, and the number text of a number written without an
 // exponent (1E-4 ... 1E15) reads back as the same number.
-#include "startup/conversions.h"
+#include "common/conversions.h"
 
 #include <cmath>
 #include <cstdint>

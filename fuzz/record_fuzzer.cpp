@@ -2,8 +2,8 @@
 // previous-sounding boxes are filled, and the record composed from that sheet is 248 bytes and
 // reads back into the same sheet.
 #include "common/dialogs.h"
+#include "common/shared_state.h"
 #include "records/sheet_record.h"
-#include "startup/shared_state.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static scalvo::SharedState shared;
     static SilentDialogs dialogs;
     static scalvo::Scaling scaling{form, shared, dialogs};
-    for (auto& [name, box] : form.boxes)
-        box.text.clear();
+    for (const scalvo::Box box : scalvo::sheet_boxes)
+        form.set_text(box, "");
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     form.current_record = bytes;
     form.previous_record = bytes;

@@ -1,5 +1,5 @@
 // Any bytes as "setting.txt": five usable lines come out, each within its field's shape.
-#include "startup/settings_file.h"
+#include "common/settings_file.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,9 +2,9 @@
 // ionogram and the curve. It must stay well inside a key repeat (under 0.5 ms).
 // Run: build/bin/muf_tool_bench
 #include "common/dialogs.h"
+#include "common/shared_state.h"
 #include "ionogram/plot.h"
 #include "scaling/muf_tool.h"
-#include "startup/shared_state.h"
 
 #include <benchmark/benchmark.h>
 
@@ -46,9 +46,9 @@ struct Bench {
     Bench() {
         shared.ionogram_loaded = true;
         form.ionogram = sounding();
-        form.set_text("Text13", "72");
-        form.set_text("Text15", "253");
-        form.selected_characteristic = "MUF3000F2";
+        form.set_text(value_box(Row::foF2), "72");
+        form.set_text(value_box(Row::MUF3000F2), "253");
+        form.selected_characteristic = Row::MUF3000F2;
         open_muf_tool(scaling);
     }
     ScalingForm form;

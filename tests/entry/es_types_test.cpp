@@ -1,13 +1,14 @@
 #include "entry/es_types.h"
 
-#include "entry_fixture.h"
+#include "common/text_box.h"
+#include "support/scaling_fixture.h"
 
 #include <string>
 
 namespace scalvo {
 namespace {
 
-using testing::EntryTest;
+using testing::ScalingTest;
 
 TEST(EsTypesKeyPress, DecidesByTheLengthOfTheContent) {
     const struct {
@@ -50,14 +51,15 @@ TEST(EsTypesKeyDown, DiscardsTheCaretAndForwardDeleteKeys) {
         EXPECT_EQ(es_types_key_down(key), key) << key;
 }
 
-class EsTypesBoxTest : public EntryTest {
+class EsTypesBoxTest : public ScalingTest {
   protected:
-    // Keys typed into Text7 as the window delivers them, the caret at the end.
+    // Keys typed into the Es types box through its filter, the caret at the end.
     void type(const std::string& keys) {
         for (char key : keys)
-            logic.box_key_press("Text7", static_cast<unsigned char>(key), Caret{});
+            if (const int code = es_types_key_press(es_types(), static_cast<unsigned char>(key)))
+                type_character(es_types(), max_length(value_box(Row::es_types)), false, code);
     }
-    std::string& es_types() { return form.box("Text7").text; }
+    std::string& es_types() { return form.text(value_box(Row::es_types)); }
 };
 
 TEST_F(EsTypesBoxTest, TypingBuildsTwoEntriesAndNothingMore) {
@@ -132,12 +134,12 @@ TEST_F(EsTypesBoxTest, OtherContentIsNotStepped) {
 }
 
 TEST_F(EsTypesBoxTest, StepsWorkWhateverRowIsSelected) {
-    select("foF2");
+    select(Row::foF2);
     es_types() = "L2";
-    logic.button_click("Esup");
+    esup_click(scaling);
     EXPECT_EQ(es_types(), "L3");
-    logic.button_click("Esdown");
-    logic.button_click("Esdown");
+    esdown_click(scaling);
+    esdown_click(scaling);
     EXPECT_EQ(es_types(), "L1");
 }
 

@@ -1,6 +1,6 @@
 #include "entry/letters.h"
 
-#include "entry_fixture.h"
+#include "support/scaling_fixture.h"
 
 #include <string>
 #include <vector>
@@ -8,50 +8,48 @@
 namespace scalvo {
 namespace {
 
-using testing::EntryTest;
+using testing::ScalingTest;
 
 // The rows whose letters are typed.
-std::vector<SheetRow> typed_rows() {
-    std::vector<SheetRow> rows;
-    for (const SheetRow& row : sheet_rows)
-        if (row.key != "tipoEs" && row.key != "M3000F1" && row.key != "M3000F2")
+std::vector<Row> typed_rows() {
+    std::vector<Row> rows;
+    for (const Row row : all_rows)
+        if (row != Row::es_types && row != Row::M3000F1 && row != Row::M3000F2)
             rows.push_back(row);
     return rows;
 }
 
 TEST(LetterBoxes, OnlyTheThirteenTypedRowsHaveFilters) {
     EXPECT_EQ(typed_rows().size(), 13u);
-    for (const SheetRow& row : sheet_rows) {
-        const bool typed = row.key != "tipoEs" && row.key != "M3000F1" && row.key != "M3000F2";
-        EXPECT_EQ(is_qualifying_letter_box(row.qualifying_box), typed) << row.key;
-        EXPECT_EQ(is_descriptive_letter_box(row.descriptive_box), typed) << row.key;
-        EXPECT_FALSE(is_qualifying_letter_box(row.descriptive_box)) << row.key;
-        EXPECT_FALSE(is_descriptive_letter_box(row.qualifying_box)) << row.key;
-        EXPECT_FALSE(is_qualifying_letter_box(row.value_box)) << row.key;
-        EXPECT_FALSE(is_descriptive_letter_box(row.previous_box)) << row.key;
+    for (const Row row : all_rows) {
+        const bool typed = row != Row::es_types && row != Row::M3000F1 && row != Row::M3000F2;
+        EXPECT_EQ(is_qualifying_letter_box(qualifying_box(row)), typed) << row;
+        EXPECT_EQ(is_descriptive_letter_box(descriptive_box(row)), typed) << row;
+        EXPECT_FALSE(is_qualifying_letter_box(descriptive_box(row))) << row;
+        EXPECT_FALSE(is_descriptive_letter_box(qualifying_box(row))) << row;
+        EXPECT_FALSE(is_qualifying_letter_box(value_box(row))) << row;
+        EXPECT_FALSE(is_descriptive_letter_box(previous_box(row))) << row;
     }
-    EXPECT_FALSE(is_qualifying_letter_box(""));
-    EXPECT_FALSE(is_descriptive_letter_box(""));
 }
 
-class LetterFilterTest : public EntryTest {
+class LetterFilterTest : public ScalingTest {
   protected:
-    void SetUp() override { select("fmin"); }
+    void SetUp() override { select(Row::fmin); }
 };
 
 TEST_F(LetterFilterTest, EachAlphabetIsTheSameForEveryRow) {
-    for (const SheetRow& row : typed_rows()) {
-        select(row.key);
+    for (const Row row : typed_rows()) {
+        select(row);
         std::string qualifying;
         std::string descriptive;
         for (int code = 'A'; code <= 'Z'; ++code) {
-            if (qualifying_letter_key_press(scaling, row.qualifying_box, code) == code)
+            if (qualifying_letter_key_press(scaling, qualifying_box(row), code) == code)
                 qualifying += static_cast<char>(code);
-            if (descriptive_letter_key_press(scaling, row.descriptive_box, code) == code)
+            if (descriptive_letter_key_press(scaling, descriptive_box(row), code) == code)
                 descriptive += static_cast<char>(code);
         }
-        EXPECT_EQ(qualifying, "ADEIJMOTUZ") << row.key;
-        EXPECT_EQ(descriptive, "ABCDEFGHKLMNOPQRSTVWXYZ") << row.key;
+        EXPECT_EQ(qualifying, "ADEIJMOTUZ") << row;
+        EXPECT_EQ(descriptive, "ABCDEFGHKLMNOPQRSTVWXYZ") << row;
     }
 }
 
@@ -84,10 +82,12 @@ TEST_F(LetterFilterTest, KeysAreUpperCasedRefusedOrDiscarded) {
         {false, '_', 0, nullptr},
     };
     for (const auto& c : cases) {
-        select("fmin");
+        select(Row::fmin);
         dialogs.clear();
-        const int result = c.qualifying ? qualifying_letter_key_press(scaling, "Text17", c.code)
-                                        : descriptive_letter_key_press(scaling, "Text23", c.code);
+        const int result =
+            c.qualifying
+                ? qualifying_letter_key_press(scaling, qualifying_box(Row::fmin), c.code)
+                : descriptive_letter_key_press(scaling, descriptive_box(Row::fmin), c.code);
         EXPECT_EQ(result, c.expected) << c.qualifying << ' ' << c.code;
         if (!c.message) {
             EXPECT_TRUE(dialogs.shown.empty()) << c.code;
@@ -102,77 +102,74 @@ TEST_F(LetterFilterTest, KeysAreUpperCasedRefusedOrDiscarded) {
 
 TEST_F(LetterFilterTest, CodesAboveTheAsciiLettersAreDiscardedSilently) {
     for (int code : {-1, 0, 127, 128, 192, 201, 224, 233, 255, 256, 'a' + 256, 'A' + 256}) {
-        EXPECT_EQ(qualifying_letter_key_press(scaling, "Text17", code), 0) << code;
-        EXPECT_EQ(descriptive_letter_key_press(scaling, "Text23", code), 0) << code;
+        EXPECT_EQ(qualifying_letter_key_press(scaling, qualifying_box(Row::fmin), code), 0) << code;
+        EXPECT_EQ(descriptive_letter_key_press(scaling, descriptive_box(Row::fmin), code), 0)
+            << code;
     }
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(form.focus, "Text23");
+    EXPECT_EQ(form.focus, descriptive_box(Row::fmin));
 }
 
 TEST_F(LetterFilterTest, AQualifyingLetterSendsTheFocusToTheRowsDescriptiveLetter) {
-    for (const SheetRow& row : typed_rows()) {
-        select(row.key);
-        form.focus = std::string(row.qualifying_box);
-        EXPECT_EQ(qualifying_letter_key_press(scaling, row.qualifying_box, 'e'), 'E');
-        EXPECT_EQ(form.focus, row.descriptive_box) << row.key;
+    for (const Row row : typed_rows()) {
+        select(row);
+        form.focus = qualifying_box(row);
+        EXPECT_EQ(qualifying_letter_key_press(scaling, qualifying_box(row), 'e'), 'E');
+        EXPECT_EQ(form.focus, descriptive_box(row)) << row;
         // Refused keys and backspace leave the focus where it is.
-        form.focus = std::string(row.qualifying_box);
-        qualifying_letter_key_press(scaling, row.qualifying_box, 'c');
-        qualifying_letter_key_press(scaling, row.qualifying_box, '1');
-        qualifying_letter_key_press(scaling, row.qualifying_box, 8);
-        EXPECT_EQ(form.focus, row.qualifying_box) << row.key;
+        form.focus = qualifying_box(row);
+        qualifying_letter_key_press(scaling, qualifying_box(row), 'c');
+        qualifying_letter_key_press(scaling, qualifying_box(row), '1');
+        qualifying_letter_key_press(scaling, qualifying_box(row), 8);
+        EXPECT_EQ(form.focus, qualifying_box(row)) << row;
         // A descriptive letter stays put.
-        form.focus = std::string(row.descriptive_box);
-        EXPECT_EQ(descriptive_letter_key_press(scaling, row.descriptive_box, 'c'), 'C');
-        EXPECT_EQ(form.focus, row.descriptive_box) << row.key;
+        form.focus = descriptive_box(row);
+        EXPECT_EQ(descriptive_letter_key_press(scaling, descriptive_box(row), 'c'), 'C');
+        EXPECT_EQ(form.focus, descriptive_box(row)) << row;
     }
 }
 
 TEST_F(LetterFilterTest, BoxesThatCannotTakeTheKeyIgnoreItQuietly) {
     // Another row selected: the fmin boxes are locked.
-    select("foF2");
-    form.focus = "Text17";
-    EXPECT_EQ(qualifying_letter_key_press(scaling, "Text17", 'b'), 0);
-    EXPECT_EQ(qualifying_letter_key_press(scaling, "Text17", 'a'), 0);
-    EXPECT_EQ(descriptive_letter_key_press(scaling, "Text23", 'u'), 0);
-    // The row selected but its box locked.
-    select("fmin");
-    form.box("Text17").locked = true;
-    form.box("Text23").locked = true;
-    form.focus = "Text17";
-    EXPECT_EQ(qualifying_letter_key_press(scaling, "Text17", 'a'), 0);
-    EXPECT_EQ(qualifying_letter_key_press(scaling, "Text17", 'b'), 0);
-    EXPECT_EQ(descriptive_letter_key_press(scaling, "Text23", 'u'), 0);
-    // An open box of a row that is not selected.
-    select("foF2");
-    form.box("Text17").locked = false;
-    form.focus = "Text17";
-    EXPECT_EQ(qualifying_letter_key_press(scaling, "Text17", '5'), 0);
+    select(Row::foF2);
+    form.focus = qualifying_box(Row::fmin);
+    EXPECT_EQ(qualifying_letter_key_press(scaling, qualifying_box(Row::fmin), 'b'), 0);
+    EXPECT_EQ(qualifying_letter_key_press(scaling, qualifying_box(Row::fmin), 'a'), 0);
+    EXPECT_EQ(descriptive_letter_key_press(scaling, descriptive_box(Row::fmin), 'u'), 0);
+    // Before any selection every letter box is locked.
+    form.selected_characteristic.reset();
+    form.focus = qualifying_box(Row::fmin);
+    EXPECT_EQ(qualifying_letter_key_press(scaling, qualifying_box(Row::fmin), 'a'), 0);
+    EXPECT_EQ(qualifying_letter_key_press(scaling, qualifying_box(Row::fmin), 'b'), 0);
+    EXPECT_EQ(descriptive_letter_key_press(scaling, descriptive_box(Row::fmin), 'u'), 0);
+    select(Row::foF2);
+    form.focus = qualifying_box(Row::fmin);
+    EXPECT_EQ(qualifying_letter_key_press(scaling, qualifying_box(Row::fmin), '5'), 0);
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(form.focus, "Text17");
+    EXPECT_EQ(form.focus, qualifying_box(Row::fmin));
     // Boxes without a filter are none of its business.
-    EXPECT_EQ(qualifying_letter_key_press(scaling, "lettera_qualificativa_m3000f1", '5'), '5');
-    EXPECT_EQ(descriptive_letter_key_press(scaling, "Text7", '5'), '5');
+    EXPECT_EQ(qualifying_letter_key_press(scaling, qualifying_box(Row::M3000F1), '5'), '5');
+    EXPECT_EQ(descriptive_letter_key_press(scaling, value_box(Row::es_types), '5'), '5');
 }
 
-TEST_F(EntryTest, ClickOnALetterBoxSelectsItsRowWithTheFocusInTheDescriptiveLetter) {
-    for (const SheetRow& row : typed_rows()) {
-        select("foF2");
-        form.selected_characteristic.clear();
-        letter_box_click(scaling, row.qualifying_box);
-        EXPECT_EQ(form.selected_characteristic, row.key);
+TEST_F(ScalingTest, ClickOnALetterBoxSelectsItsRowWithTheFocusInTheDescriptiveLetter) {
+    for (const Row row : typed_rows()) {
+        select(Row::foF2);
+        form.selected_characteristic.reset();
+        letter_box_click(scaling, qualifying_box(row));
+        EXPECT_EQ(form.selected_characteristic, row);
 
-        select("foF2");
-        form.selected_characteristic.clear();
-        form.focus = std::string(row.qualifying_box);
-        letter_box_click(scaling, row.descriptive_box);
-        EXPECT_EQ(form.selected_characteristic, row.key);
-        EXPECT_EQ(form.focus, row.descriptive_box);
+        select(Row::foF2);
+        form.selected_characteristic.reset();
+        form.focus = qualifying_box(row);
+        letter_box_click(scaling, descriptive_box(row));
+        EXPECT_EQ(form.selected_characteristic, row);
+        EXPECT_EQ(form.focus, descriptive_box(row));
     }
-    form.selected_characteristic = "foF2";
-    letter_box_click(scaling, "lettera_descrittiva_m3000f2");
-    letter_box_click(scaling, "Text13");
-    EXPECT_EQ(form.selected_characteristic, "foF2");
+    form.selected_characteristic = Row::foF2;
+    letter_box_click(scaling, descriptive_box(Row::M3000F2));
+    letter_box_click(scaling, value_box(Row::foF2));
+    EXPECT_EQ(form.selected_characteristic, Row::foF2);
 }
 
 // The M(3000) letter rule, both groups, both versions.
@@ -214,32 +211,32 @@ const LetterRuleCase letter_rule_cases[] = {
     {"B4 qu differs", "72", "U", "A", "253", "D", "A", "351", "Z", "", false, "", "A"},
 };
 
-TEST_F(EntryTest, M3000LettersFollowTheirGroupWhenALetterBoxIsLeft) {
+TEST_F(ScalingTest, M3000LettersFollowTheirGroupWhenALetterBoxIsLeft) {
     struct Group {
-        const char* vf;
-        const char* qf;
-        const char* df;
-        const char* vu;
-        const char* qu;
-        const char* du;
-        const char* vm;
-        const char* qm;
-        const char* dm;
+        Box vf;
+        Box qf;
+        Box df;
+        Box vu;
+        Box qu;
+        Box du;
+        Box vm;
+        Box qm;
+        Box dm;
     };
     const Group groups[] = {
-        {"Text9", "lettera_qualificativa_fof1", "lettera_descrittiva_fof1", "Text10",
-         "lettera_qualificativa_muf3000f1", "lettera_descrittiva_muf3000f1", "Text11",
-         "lettera_qualificativa_m3000f1", "lettera_descrittiva_m3000f1"},
-        {"Text13", "lettera_qualificativa_fof2", "lettera_descrittiva_fof2", "Text15",
-         "lettera_qualificativa_muf3000f2", "lettera_descrittiva_muf3000f2", "Text16",
-         "lettera_qualificativa_m3000f2", "lettera_descrittiva_m3000f2"},
+        {value_box(Row::foF1), qualifying_box(Row::foF1), descriptive_box(Row::foF1),
+         value_box(Row::MUF3000F1), qualifying_box(Row::MUF3000F1), descriptive_box(Row::MUF3000F1),
+         value_box(Row::M3000F1), qualifying_box(Row::M3000F1), descriptive_box(Row::M3000F1)},
+        {value_box(Row::foF2), qualifying_box(Row::foF2), descriptive_box(Row::foF2),
+         value_box(Row::MUF3000F2), qualifying_box(Row::MUF3000F2), descriptive_box(Row::MUF3000F2),
+         value_box(Row::M3000F2), qualifying_box(Row::M3000F2), descriptive_box(Row::M3000F2)},
     };
     for (const Group& g : groups) {
         for (const LetterRuleCase& c : letter_rule_cases) {
             // Both boxes of the version's kind run the same rule.
-            const char* left_boxes[2] = {c.descriptive_version ? g.df : g.qf,
-                                         c.descriptive_version ? g.du : g.qu};
-            for (const char* left : left_boxes) {
+            const Box left_boxes[2] = {c.descriptive_version ? g.df : g.qf,
+                                       c.descriptive_version ? g.du : g.qu};
+            for (const Box left : left_boxes) {
                 form.set_text(g.vf, c.vf);
                 form.set_text(g.qf, c.qf);
                 form.set_text(g.df, c.df);
@@ -258,87 +255,22 @@ TEST_F(EntryTest, M3000LettersFollowTheirGroupWhenALetterBoxIsLeft) {
     }
 }
 
-TEST_F(EntryTest, LeavingOtherBoxesLeavesTheM3000LettersAlone) {
-    form.set_text("Text9", "433");
-    form.set_text("lettera_descrittiva_fof1", "A");
-    form.set_text("Text13", "72");
-    form.set_text("lettera_descrittiva_fof2", "S");
-    for (const char* left :
-         {"Text17", "Text23", "Text7", "Text9", "Text13", "lettera_qualificativa_m3000f1",
-          "lettera_descrittiva_m3000f2", "Label5", ""})
+TEST_F(ScalingTest, LeavingOtherBoxesLeavesTheM3000LettersAlone) {
+    form.set_text(value_box(Row::foF1), "433");
+    form.set_text(descriptive_box(Row::foF1), "A");
+    form.set_text(value_box(Row::foF2), "72");
+    form.set_text(descriptive_box(Row::foF2), "S");
+    for (const Box left :
+         {qualifying_box(Row::fmin), descriptive_box(Row::fmin), value_box(Row::es_types),
+          value_box(Row::foF1), value_box(Row::foF2), qualifying_box(Row::M3000F1),
+          descriptive_box(Row::M3000F2), previous_box(Row::foF1)})
         letter_box_lost_focus(scaling, left);
-    EXPECT_EQ(form.text("lettera_descrittiva_m3000f1"), "");
-    EXPECT_EQ(form.text("lettera_descrittiva_m3000f2"), "");
+    EXPECT_EQ(form.text(descriptive_box(Row::M3000F1)), "");
+    EXPECT_EQ(form.text(descriptive_box(Row::M3000F2)), "");
     // A group's rule touches only its own M(3000) letters.
-    letter_box_lost_focus(scaling, "lettera_descrittiva_fof1");
-    EXPECT_EQ(form.text("lettera_descrittiva_m3000f1"), "A");
-    EXPECT_EQ(form.text("lettera_descrittiva_m3000f2"), "");
-}
-
-// Through the facade, as the window delivers the keys.
-TEST_F(EntryTest, TypingALetterInFminsEmptyQualifyingBoxStoresItAndMovesOn) {
-    select("fmin");
-    form.focus = "Text17";
-    EXPECT_EQ(logic.box_key_press("Text17", 'a', Caret{}), 1);
-    EXPECT_EQ(form.text("Text17"), "A");
-    EXPECT_EQ(form.focus, "Text23");
-    EXPECT_TRUE(form.focus_lost.empty());
-
-    logic.box_key_press("Text23", 'b', Caret{});
-    EXPECT_EQ(form.text("Text23"), "B");
-    EXPECT_EQ(form.focus, "Text23");
-    EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST_F(EntryTest, AFullBoxKeepsItsLetterUnlessTheLetterIsSelected) {
-    select("fmin");
-    form.set_text("Text17", "D");
-    form.focus = "Text17";
-    logic.box_key_press("Text17", 'a', Caret{});
-    EXPECT_EQ(form.text("Text17"), "D");
-    EXPECT_EQ(form.focus, "Text23");
-
-    form.focus = "Text17";
-    logic.box_key_press("Text17", 'a', Caret{0, 0, 1});
-    EXPECT_EQ(form.text("Text17"), "A");
-
-    form.focus = "Text17";
-    logic.box_key_press("Text17", 8, Caret{});
-    EXPECT_EQ(form.text("Text17"), "");
-    EXPECT_EQ(form.focus, "Text17");
-
-    logic.box_key_press("Text17", 'b', Caret{});
-    logic.box_key_press("Text17", '5', Caret{});
-    EXPECT_EQ(form.text("Text17"), "");
-    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"This is not a qualificative letter!"});
-}
-
-TEST_F(EntryTest, TheM3000RuleRunsOnceTheTypedLetterIsInItsBox) {
-    select("foF1");
-    form.set_text("Text9", "433");
-    form.set_text("Text10", "150");
-    form.set_text("Text11", "346");
-    form.focus = "lettera_qualificativa_fof1";
-    logic.box_key_press("lettera_qualificativa_fof1", 'u', Caret{});
-    EXPECT_EQ(form.focus, "lettera_descrittiva_fof1");
-    EXPECT_TRUE(form.focus_lost.empty());
-    // Qualifying-box version, B.1: the new foF1 letter reaches M(3000)F1.
-    EXPECT_EQ(form.text("lettera_qualificativa_m3000f1"), "U");
-
-    logic.box_key_press("lettera_descrittiva_fof1", 'a', Caret{});
-    EXPECT_EQ(form.text("lettera_descrittiva_m3000f1"), "");
-    logic.focus_changed("lettera_qualificativa_fof1");
-    EXPECT_EQ(form.text("lettera_qualificativa_m3000f1"), "U");
-    EXPECT_EQ(form.text("lettera_descrittiva_m3000f1"), "A");
-}
-
-TEST_F(EntryTest, FacadeClicksOnLetterBoxesReachTheClickHandler) {
-    form.selected_characteristic = "foF2";
-    logic.box_click("Text23");
-    EXPECT_EQ(form.selected_characteristic, "fmin");
-    EXPECT_EQ(form.focus, "Text23");
-    logic.box_click("lettera_qualificativa_muf3000f2");
-    EXPECT_EQ(form.selected_characteristic, "MUF3000F2");
+    letter_box_lost_focus(scaling, descriptive_box(Row::foF1));
+    EXPECT_EQ(form.text(descriptive_box(Row::M3000F1)), "A");
+    EXPECT_EQ(form.text(descriptive_box(Row::M3000F2)), "");
 }
 
 } // namespace

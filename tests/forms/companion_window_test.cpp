@@ -1,13 +1,14 @@
 #include "forms/companion_window.h"
 
-#include "forms/immagine_window.h"
+#include "common/shared_state.h"
 #include "forms/plot_surface.h"
+#include "forms/scaling_window.h"
 #include "ionogram/synthetic_ionogram.h"
-#include "startup/shared_state.h"
 #include "support/fake_dialogs.h"
 #include "support/temp_folder.h"
 #include "support/working_day.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -40,7 +41,8 @@ class CompanionWindowTest : public ::testing::Test {
     SharedState shared;
     FakeDialogs dialogs;
     CompanionForm form;
-    CompanionWindow window{form, shared, dialogs};
+    CompanionController controller{form, shared, dialogs};
+    CompanionWindow window{controller};
 };
 
 TEST_F(CompanionWindowTest, ShowsTheNextSoundingBesideTheScalingForm) {
@@ -93,9 +95,12 @@ TEST_F(CompanionWindowTest, KeepsItsPictureWhenHiddenAndShownAgain) {
 }
 
 TEST_F(CompanionWindowTest, TheScalingFormStaysUsable) {
-    ImmagineWindow immagine(shared, dialogs, form);
+    // The scaling form's own sounding has an ionogram, so that its plot takes the mouse.
+    testing::write_bytes(shared.ionogram_folder / "ZE20R_2026339104500.rdf",
+                         testing::daytime_ionogram("01.000 20.000 0.100", 191, 1.0, 0.1));
+    ScalingWindow immagine(shared, dialogs, controller);
     bool asked = false;
-    QObject::connect(&immagine, &ImmagineWindow::request, [&](WindowRequest request) {
+    QObject::connect(&immagine, &ScalingWindow::request, [&](WindowRequest request) {
         asked = request == WindowRequest::show_companion;
         window.present();
     });
@@ -107,10 +112,14 @@ TEST_F(CompanionWindowTest, TheScalingFormStaysUsable) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_TRUE(immagine.isEnabled());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    // the scaling form still takes the mouse
+    // The scaling form still takes the mouse: over its plot the pointer becomes the plot's
+    // cross and the readout follows (the arrow is the default, so only a move onto the plot
+    // shows the form at work).
     auto* surface = immagine.findChild<PlotSurface*>(QStringLiteral("immagine_surface"));
-    QTest::mouseMove(surface, QPoint(220 + 765, 670 - 300));
-    EXPECT_EQ(surface->cursor().shape(), Qt::ArrowCursor);
+    ASSERT_EQ(surface->cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseMove(surface, QPoint(220 + 4, 670 - 13));
+    EXPECT_EQ(surface->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(immagine.findChild<QLabel*>(QStringLiteral("Label2"))->text(), "100.125");
 }
 
 } // namespace

@@ -1,13 +1,9 @@
 // The Help menu comes after the scaling form's own menus and moves nothing of them.
 #include "forms/help_menu.h"
-#include "forms/immagine_window.h"
+#include "forms/scaling_window.h"
 
-#include "ionogram/companion.h"
 #include "scalvo_version.h"
-#include "startup/shared_state.h"
-#include "support/fake_dialogs.h"
-#include "support/temp_folder.h"
-#include "support/working_day.h"
+#include "support/scaling_window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,22 +18,12 @@
 namespace scalvo {
 namespace {
 
-class HelpMenuTest : public ::testing::Test {
+class HelpMenuTest : public testing::ScalingWindowFixture {
   protected:
     void SetUp() override {
-        testing::start_day(shared, folder.path());
-        shared.sounding_hour = 7;
-        shared.sounding_minute = 45;
-        window = std::make_unique<ImmagineWindow>(shared, dialogs, companion);
-        window->load();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        start(7, 45);
+        open();
     }
-
-    testing::TempFolder folder;
-    SharedState shared;
-    testing::FakeDialogs dialogs;
-    CompanionForm companion;
-    std::unique_ptr<ImmagineWindow> window;
 };
 
 TEST_F(HelpMenuTest, LastEntryOfTheBarStillOneRow) {

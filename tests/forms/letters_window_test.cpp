@@ -1,8 +1,6 @@
-#include "forms/immagine_window.h"
+#include "forms/scaling_window.h"
 
-#include "ionogram/companion.h"
-#include "startup/shared_state.h"
-#include "support/fake_dialogs.h"
+#include "support/scaling_window_fixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -13,42 +11,35 @@
 namespace scalvo {
 namespace {
 
-using testing::FakeDialogs;
-
-class LettersWindowTest : public ::testing::Test {
+// The scaling window before any sounding is loaded.
+class LettersWindowTest : public testing::ScalingWindowFixture {
   protected:
     void SetUp() override {
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        window.sync();
+        window = std::make_unique<ScalingWindow>(shared, dialogs, companion);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->sync();
     }
-    QLineEdit* box(const char* name) {
-        auto* widget = window.findChild<QLineEdit*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    QLineEdit* box(const char* name) { return child<QLineEdit>(name); }
     // Puts the logic's focus into a box and lets the window follow.
     void focus(const char* name) {
-        window.form().focus = name;
-        window.sync();
+        window->form().focus = testing::sheet_box(name);
+        window->sync();
         ASSERT_EQ(QApplication::focusWidget(), box(name));
     }
-
-    SharedState shared;
-    FakeDialogs dialogs;
-    CompanionForm companion;
-    ImmagineWindow window{shared, dialogs, companion};
 };
 
 TEST_F(LettersWindowTest, ALetterTypedInAQualifyingBoxGoesThroughItsFilter) {
-    auto* label = window.findChild<QLabel*>(QStringLiteral("fmin"));
-    ASSERT_NE(label, nullptr);
-    QTest::mouseClick(label, Qt::LeftButton);
-    ASSERT_EQ(window.form().selected_characteristic, "fmin");
-    // The row's boxes open as the selection leaves them.
-    window.form().box("Text17").locked = false;
-    window.form().box("Text23").locked = false;
+    // The click on the row's label opens the row's boxes; every other box stays locked.
+    ASSERT_TRUE(box("Text17")->isReadOnly());
+    QTest::mouseClick(child<QLabel>("fmin"), Qt::LeftButton);
+    ASSERT_EQ(window->form().selected_characteristic, Row::fmin);
+    EXPECT_FALSE(box("Text17")->isReadOnly());
+    EXPECT_FALSE(box("Text23")->isReadOnly());
+    EXPECT_TRUE(box("Text18")->isReadOnly());
+    EXPECT_TRUE(box("Text7")->isReadOnly());
+    EXPECT_EQ(QApplication::focusWidget(), box("Text23"));
     focus("Text17");
 
     QTest::keyClick(box("Text17"), Qt::Key_5);
@@ -58,14 +49,14 @@ TEST_F(LettersWindowTest, ALetterTypedInAQualifyingBoxGoesThroughItsFilter) {
 
     QTest::keyClick(box("Text17"), Qt::Key_A);
     EXPECT_EQ(box("Text17")->text(), "A");
-    EXPECT_EQ(window.form().text("Text17"), "A");
-    EXPECT_EQ(window.form().focus, "Text23");
+    EXPECT_EQ(window->form().text(testing::sheet_box("Text17")), "A");
+    EXPECT_EQ(window->form().focus, testing::sheet_box("Text23"));
     EXPECT_EQ(QApplication::focusWidget(), box("Text23"));
 
     QTest::keyClick(box("Text23"), Qt::Key_U);
     QTest::keyClick(box("Text23"), Qt::Key_S);
     EXPECT_EQ(box("Text23")->text(), "S");
-    EXPECT_EQ(window.form().text("Text23"), "S");
+    EXPECT_EQ(window->form().text(testing::sheet_box("Text23")), "S");
 }
 
 TEST_F(LettersWindowTest, CaretKeysAndDeleteDoNothingInTheEsTypesBox) {
@@ -85,7 +76,7 @@ TEST_F(LettersWindowTest, CaretKeysAndDeleteDoNothingInTheEsTypesBox) {
     EXPECT_EQ(es_types->cursorPosition(), 2);
     QTest::keyClicks(es_types, "l1");
     EXPECT_EQ(es_types->text(), "F2L1");
-    EXPECT_EQ(window.form().text("Text7"), "F2L1");
+    EXPECT_EQ(window->form().text(testing::sheet_box("Text7")), "F2L1");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // A program killed at any moment leaves the day's records and "setting.txt" whole: each record
 // and the settings file hold either what was there before or what was being written.
+#include "common/settings_file.h"
 #include "records/record_file.h"
-#include "startup/settings_file.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // and the folder after, every temporary file has a name of its own, and a failure at any call
 // keeps what was stored.
 #include "common/file_calls.h"
+#include "common/settings_file.h"
 #include "ionogram/case_code_file.h"
 #include "records/record_file.h"
-#include "startup/settings_file.h"
 #include "support/temp_folder.h"
 
 #include <cerrno>
@@ -160,7 +160,9 @@ TEST(DurableWrites, EachWriterSyncsTheFileBeforeTheRenameAndTheFolderAfter) {
          },
          replacement_of("setting.txt")},
         {"a case code",
-         [&](FileCalls& calls) { return write_particular_case_code(ionogram, "05", calls); },
+         [&](FileCalls& calls) {
+             return write_particular_case_code(ionogram, ParticularCase::partial_absorption, calls);
+         },
          {"open ZE20R_2026339120000.rdf", "write ZE20R_2026339120000.rdf",
           "sync ZE20R_2026339120000.rdf", "close ZE20R_2026339120000.rdf"}},
     };

@@ -166,10 +166,11 @@ TEST(ParticularCaseCaptionTest, StoredCodesAndOthers) {
         {"xx", ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(particular_case_caption(c.code), std::optional<std::string_view>(c.caption))
+        EXPECT_EQ(particular_case_caption(case_of_code(c.code)),
+                  std::optional<std::string_view>(c.caption))
             << c.code;
     for (const char* other : {"06", "  ", "XX", "3A", ""})
-        EXPECT_EQ(particular_case_caption(other), std::nullopt) << other;
+        EXPECT_EQ(particular_case_caption(case_of_code(other)), std::nullopt) << other;
 }
 
 // The thin layer over the disk, in a real folder.

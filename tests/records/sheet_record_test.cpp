@@ -1,10 +1,9 @@
 #include "records/sheet_record.h"
 
+#include "common/shared_state.h"
 #include "common/text.h"
 #include "records/record_file.h"
-#include "scaling/sheet_layout.h"
-#include "startup/shared_state.h"
-#include "support/fake_dialogs.h"
+#include "support/scaling_fixture.h"
 #include "support/temp_folder.h"
 
 #include <cstring>
@@ -13,12 +12,11 @@
 namespace scalvo {
 namespace {
 
-using testing::FakeDialogs;
 using testing::read_bytes;
 using testing::TempFolder;
 using testing::write_bytes;
 
-class SheetRecordTest : public ::testing::Test {
+class SheetRecordTest : public testing::ScalingTest {
   protected:
     void SetUp() override {
         shared.scaled_values_file = folder / "ZE20R_05122026_15.txt";
@@ -49,19 +47,15 @@ class SheetRecordTest : public ::testing::Test {
         show_stored_sheets(reload);
         return reloaded;
     }
-    std::map<std::string, std::string> sheet_texts(const ScalingForm& f) const {
-        std::map<std::string, std::string> texts;
-        for (const auto& [name, box] : f.boxes)
-            if (box.visible)
-                texts[name] = box.text;
+    testing::BoxTexts sheet_texts(const ScalingForm& f) const {
+        testing::BoxTexts texts;
+        for (const Box box : sheet_boxes)
+            if (visible(box))
+                texts[box] = f.text(box);
         return texts;
     }
 
     TempFolder folder;
-    SharedState shared;
-    FakeDialogs dialogs;
-    ScalingForm form;
-    Scaling scaling{form, shared, dialogs};
     ScalingForm reloaded;
     Scaling reload{reloaded, shared, dialogs};
 };
@@ -93,57 +87,57 @@ TEST_F(SheetRecordTest, EmptySheetAtMidnightIsTheRecordOfTheLayout) {
 // Every box lands in its own field, 1-based positions of the record.
 TEST_F(SheetRecordTest, EveryBoxHasItsFieldAndComesBack) {
     const struct {
-        const char* box;
+        Box box;
         const char* text;
         std::size_t position;
         const char* field;
     } fields[] = {
-        {"Text1", "15", 16, " 15"},
-        {"Text17", "E", 19, "E"},
-        {"Text23", "S", 20, "S"},
-        {"Text2", "105", 31, "105"},
-        {"Text18", "U", 34, "U"},
-        {"Text33", "A", 35, "A"},
-        {"Text3", "285", 46, "285"},
-        {"Text19", "J", 49, "J"},
-        {"Text34", "B", 50, "B"},
-        {"Text4", "45", 61, " 45"},
-        {"Text20", "E", 64, "E"},
-        {"Text35", "G", 65, "G"},
-        {"Text5", "110", 76, "110"},
-        {"Text21", "D", 79, "D"},
-        {"Text36", "K", 80, "K"},
-        {"Text7", "L1H2", 91, "L1H2 "},
-        {"Text6", "47", 106, " 47"},
-        {"Text22", "U", 109, "U"},
-        {"Text37", "Y", 110, "Y"},
-        {"Text8", "250", 121, "250"},
-        {"Text24", "M", 124, "M"},
-        {"Text38", "F", 125, "F"},
-        {"Text9", "433", 136, "433"},
-        {"lettera_qualificativa_fof1", "O", 139, "O"},
-        {"lettera_descrittiva_fof1", "H", 140, "H"},
-        {"Text12", "260", 151, "260"},
-        {"Text28", "T", 154, "T"},
-        {"Text42", "L", 155, "L"},
-        {"Text13", "72", 166, " 72"},
-        {"lettera_qualificativa_fof2", "Z", 169, "Z"},
-        {"lettera_descrittiva_fof2", "R", 170, "R"},
-        {"Text14", "80", 181, " 80"},
-        {"Text30", "A", 184, "A"},
-        {"Text44", "V", 185, "V"},
-        {"Text10", "150", 196, "150"},
-        {"lettera_qualificativa_muf3000f1", "I", 199, "I"},
-        {"lettera_descrittiva_muf3000f1", "W", 200, "W"},
-        {"Text11", "346", 211, "346"},
-        {"lettera_qualificativa_m3000f1", "E", 214, "E"},
-        {"lettera_descrittiva_m3000f1", "X", 215, "X"},
-        {"Text15", "253", 226, "253"},
-        {"lettera_qualificativa_muf3000f2", "D", 229, "D"},
-        {"lettera_descrittiva_muf3000f2", "Q", 230, "Q"},
-        {"Text16", "351", 241, "351"},
-        {"lettera_qualificativa_m3000f2", "U", 244, "U"},
-        {"lettera_descrittiva_m3000f2", "N", 245, "N"},
+        {value_box(Row::fmin), "15", 16, " 15"},
+        {qualifying_box(Row::fmin), "E", 19, "E"},
+        {descriptive_box(Row::fmin), "S", 20, "S"},
+        {value_box(Row::hE), "105", 31, "105"},
+        {qualifying_box(Row::hE), "U", 34, "U"},
+        {descriptive_box(Row::hE), "A", 35, "A"},
+        {value_box(Row::foE), "285", 46, "285"},
+        {qualifying_box(Row::foE), "J", 49, "J"},
+        {descriptive_box(Row::foE), "B", 50, "B"},
+        {value_box(Row::foEs), "45", 61, " 45"},
+        {qualifying_box(Row::foEs), "E", 64, "E"},
+        {descriptive_box(Row::foEs), "G", 65, "G"},
+        {value_box(Row::hEs), "110", 76, "110"},
+        {qualifying_box(Row::hEs), "D", 79, "D"},
+        {descriptive_box(Row::hEs), "K", 80, "K"},
+        {value_box(Row::es_types), "L1H2", 91, "L1H2 "},
+        {value_box(Row::fbEs), "47", 106, " 47"},
+        {qualifying_box(Row::fbEs), "U", 109, "U"},
+        {descriptive_box(Row::fbEs), "Y", 110, "Y"},
+        {value_box(Row::hF), "250", 121, "250"},
+        {qualifying_box(Row::hF), "M", 124, "M"},
+        {descriptive_box(Row::hF), "F", 125, "F"},
+        {value_box(Row::foF1), "433", 136, "433"},
+        {qualifying_box(Row::foF1), "O", 139, "O"},
+        {descriptive_box(Row::foF1), "H", 140, "H"},
+        {value_box(Row::hF2), "260", 151, "260"},
+        {qualifying_box(Row::hF2), "T", 154, "T"},
+        {descriptive_box(Row::hF2), "L", 155, "L"},
+        {value_box(Row::foF2), "72", 166, " 72"},
+        {qualifying_box(Row::foF2), "Z", 169, "Z"},
+        {descriptive_box(Row::foF2), "R", 170, "R"},
+        {value_box(Row::fxI), "80", 181, " 80"},
+        {qualifying_box(Row::fxI), "A", 184, "A"},
+        {descriptive_box(Row::fxI), "V", 185, "V"},
+        {value_box(Row::MUF3000F1), "150", 196, "150"},
+        {qualifying_box(Row::MUF3000F1), "I", 199, "I"},
+        {descriptive_box(Row::MUF3000F1), "W", 200, "W"},
+        {value_box(Row::M3000F1), "346", 211, "346"},
+        {qualifying_box(Row::M3000F1), "E", 214, "E"},
+        {descriptive_box(Row::M3000F1), "X", 215, "X"},
+        {value_box(Row::MUF3000F2), "253", 226, "253"},
+        {qualifying_box(Row::MUF3000F2), "D", 229, "D"},
+        {descriptive_box(Row::MUF3000F2), "Q", 230, "Q"},
+        {value_box(Row::M3000F2), "351", 241, "351"},
+        {qualifying_box(Row::M3000F2), "U", 244, "U"},
+        {descriptive_box(Row::M3000F2), "N", 245, "N"},
     };
     for (const auto& f : fields)
         form.set_text(f.box, f.text);
@@ -174,29 +168,29 @@ TEST_F(SheetRecordTest, ValueCodesOfTwoAndThreeDigitsAndSpacesAroundThem) {
             {"1000", "1E3", "1000"}, // M(3000) of exactly 10.00
         };
     for (const auto& c : codes) {
-        form.set_text("Text16", c.text);
+        form.set_text(value_box(Row::M3000F2), c.text);
         save(0, 0, 1);
         EXPECT_EQ(stored(1).substr(240, 3), c.field) << c.text;
-        EXPECT_EQ(show(1).text("Text16"), c.read_back) << c.text;
+        EXPECT_EQ(show(1).text(value_box(Row::M3000F2)), c.read_back) << c.text;
     }
 }
 
 TEST_F(SheetRecordTest, EsTypesOfNoneTwoAndFourCharacters) {
     for (const char* types : {"", "L1", "L1H2"}) {
-        form.set_text("Text7", types);
+        form.set_text(value_box(Row::es_types), types);
         save(0, 0, 1);
         EXPECT_EQ(stored(1).substr(90, 5), pad_right(types, 5)) << types;
-        EXPECT_EQ(show(1).text("Text7"), types);
+        EXPECT_EQ(show(1).text(value_box(Row::es_types)), types);
     }
 }
 
 TEST_F(SheetRecordTest, MThreeThousandOfTenKeepsEveryFieldInPlace) {
-    form.set_text("Text11", "1000");
-    form.set_text("lettera_qualificativa_m3000f1", "U");
-    form.set_text("Text15", "720");
-    form.set_text("Text13", "72");
-    form.set_text("Text16", "1000");
-    form.set_text("lettera_descrittiva_m3000f2", "A");
+    form.set_text(value_box(Row::M3000F1), "1000");
+    form.set_text(qualifying_box(Row::M3000F1), "U");
+    form.set_text(value_box(Row::MUF3000F2), "720");
+    form.set_text(value_box(Row::foF2), "72");
+    form.set_text(value_box(Row::M3000F2), "1000");
+    form.set_text(descriptive_box(Row::M3000F2), "A");
     save(23, 45, 96);
 
     const std::string record = stored(96);
@@ -208,9 +202,9 @@ TEST_F(SheetRecordTest, MThreeThousandOfTenKeepsEveryFieldInPlace) {
     EXPECT_EQ(read_bytes(shared.scaled_values_file).size(), 96u * 248u);
 
     const ScalingForm& back = show(96);
-    EXPECT_EQ(back.text("Text11"), "1000");
-    EXPECT_EQ(back.text("Text16"), "1000");
-    EXPECT_EQ(back.text("lettera_descrittiva_m3000f2"), "A");
+    EXPECT_EQ(back.text(value_box(Row::M3000F1)), "1000");
+    EXPECT_EQ(back.text(value_box(Row::M3000F2)), "1000");
+    EXPECT_EQ(back.text(descriptive_box(Row::M3000F2)), "A");
 }
 
 TEST_F(SheetRecordTest, FieldValuesThatAreNotThousandsStayAsTheyAre) {
@@ -221,8 +215,8 @@ TEST_F(SheetRecordTest, FieldValuesThatAreNotThousandsStayAsTheyAre) {
     // Nothing longer than its field ever shifts the record.
     EXPECT_EQ(value_field("1234"), "***");
     EXPECT_EQ(value_field("2000"), "2E3");
-    form.set_text("Text7", "L1H2C3");
-    form.set_text("Text17", "EE");
+    form.set_text(value_box(Row::es_types), "L1H2C3");
+    form.set_text(qualifying_box(Row::fmin), "EE");
     compose_sheet_record(scaling);
     EXPECT_EQ(form.current_record.size(), 248u);
 }
@@ -235,44 +229,45 @@ TEST_F(SheetRecordTest, PreviousSoundingBoxesJoinValueAndLetters) {
     previous.replace(90, 5, "C1   ");  // Es types
     previous.replace(240, 5, "1E3  "); // M(3000)F2
     store(28, previous);
-    form.set_text("Text3", "300"); // the sheet on screen is not the previous one
+    form.set_text(value_box(Row::foE), "300"); // the sheet on screen is not the previous one
     save(7, 15, 29);
 
     const ScalingForm& shown = show(29);
-    EXPECT_EQ(shown.text("Text27"), "285UA");
-    EXPECT_EQ(shown.text("Text29"), "45E");
-    EXPECT_EQ(shown.text("Text39"), "C1");
-    EXPECT_EQ(shown.text("Text50"), "1000");
-    for (const char* box : {"Text25", "Text26", "Text31", "Text32", "Text40", "Text47"})
+    EXPECT_EQ(shown.text(previous_box(Row::foE)), "285UA");
+    EXPECT_EQ(shown.text(previous_box(Row::foEs)), "45E");
+    EXPECT_EQ(shown.text(previous_box(Row::es_types)), "C1");
+    EXPECT_EQ(shown.text(previous_box(Row::M3000F2)), "1000");
+    for (const Box box : {previous_box(Row::fmin), previous_box(Row::hE), previous_box(Row::hEs),
+                          previous_box(Row::fbEs), previous_box(Row::hF), previous_box(Row::foF2)})
         EXPECT_EQ(shown.text(box), "") << box;
-    EXPECT_EQ(shown.text("Text3"), "300");
+    EXPECT_EQ(shown.text(value_box(Row::foE)), "300");
     EXPECT_EQ(shown.previous_record, previous);
     EXPECT_EQ(shown.previous_record_number, 28);
-    for (const SheetRow& row : sheet_rows)
-        EXPECT_FALSE(shown.box(row.previous_box).visible);
+    for (const Row row : all_rows)
+        EXPECT_FALSE(visible(previous_box(row)));
 }
 
 TEST_F(SheetRecordTest, RecordOneEmptiesThePreviousSoundingBoxes) {
-    for (const SheetRow& row : sheet_rows)
-        reloaded.set_text(row.previous_box, "285UA");
+    for (const Row row : all_rows)
+        reloaded.set_text(previous_box(row), "285UA");
     shared.current_record_number = 1;
     show_stored_sheets(reload);
-    for (const SheetRow& row : sheet_rows)
-        EXPECT_EQ(reloaded.text(row.previous_box), "") << row.previous_box;
+    for (const Row row : all_rows)
+        EXPECT_EQ(reloaded.text(previous_box(row)), "") << row;
 }
 
 TEST_F(SheetRecordTest, BlankRecordEmptiesEveryBox) {
-    for (auto& [name, box] : reloaded.boxes)
-        box.text = "X";
+    for (const Box box : sheet_boxes)
+        reloaded.set_text(box, "X");
     shared.current_record_number = 40;
     show_stored_sheets(reload);
-    for (const auto& [name, box] : reloaded.boxes)
-        EXPECT_EQ(box.text, "") << name;
+    for (const Box box : sheet_boxes)
+        EXPECT_EQ(reloaded.text(box), "") << box;
 }
 
 TEST_F(SheetRecordTest, WritingARecordTouchesNoOther) {
     std::string before = read_bytes(shared.scaled_values_file);
-    form.set_text("Text13", "72");
+    form.set_text(value_box(Row::foF2), "72");
     save(10, 0, 41);
     std::string after = read_bytes(shared.scaled_values_file);
     ASSERT_EQ(after.size(), before.size());
@@ -297,16 +292,16 @@ TEST_F(SheetRecordTest, AFileCutShortReadsBlankAndIsFilledUpOnWrite) {
     earlier.replace(248, 5, "00:15");
     write_bytes(shared.scaled_values_file, earlier);
 
-    for (auto& [name, box] : reloaded.boxes)
-        box.text = "X";
+    for (const Box box : sheet_boxes)
+        reloaded.set_text(box, "X");
     shared.current_record_number = 11;
     show_stored_sheets(reload);
-    EXPECT_EQ(reloaded.text("Text13"), "");
-    EXPECT_EQ(reloaded.text("Text35"), "");
-    EXPECT_EQ(reloaded.text("Text39"), ""); // record 10 is blank
+    EXPECT_EQ(reloaded.text(value_box(Row::foF2)), "");
+    EXPECT_EQ(reloaded.text(descriptive_box(Row::foEs)), "");
+    EXPECT_EQ(reloaded.text(previous_box(Row::es_types)), ""); // record 10 is blank
     EXPECT_TRUE(dialogs.shown.empty());
 
-    form.set_text("Text13", "72");
+    form.set_text(value_box(Row::foF2), "72");
     save(5, 0, 21);
     const std::string after = read_bytes(shared.scaled_values_file);
     ASSERT_EQ(after.size(), 21u * 248u);
@@ -319,7 +314,7 @@ TEST_F(SheetRecordTest, AFileCutShortReadsBlankAndIsFilledUpOnWrite) {
 TEST_F(SheetRecordTest, AFileLongerThanItsDayIsNeverShortened) {
     std::string longer = read_bytes(shared.scaled_values_file) + "trailing notes\r\n";
     write_bytes(shared.scaled_values_file, longer);
-    form.set_text("Text1", "15");
+    form.set_text(value_box(Row::fmin), "15");
     save(0, 30, 3);
     const std::string after = read_bytes(shared.scaled_values_file);
     ASSERT_EQ(after.size(), longer.size());
@@ -328,7 +323,7 @@ TEST_F(SheetRecordTest, AFileLongerThanItsDayIsNeverShortened) {
 }
 
 TEST_F(SheetRecordTest, AFailedWriteIsReturnedAndTheSheetStays) {
-    form.set_text("Text13", "72");
+    form.set_text(value_box(Row::foF2), "72");
     compose_sheet_record(scaling);
     const std::string record = form.current_record;
     shared.scaled_values_file = folder / "missing folder" / "ZE20R_05122026_15.txt";
@@ -337,7 +332,7 @@ TEST_F(SheetRecordTest, AFailedWriteIsReturnedAndTheSheetStays) {
     EXPECT_EQ(error->path, shared.scaled_values_file);
     EXPECT_EQ(error->action, "written");
     EXPECT_FALSE(error->reason.empty());
-    EXPECT_EQ(form.text("Text13"), "72");
+    EXPECT_EQ(form.text(value_box(Row::foF2)), "72");
     EXPECT_EQ(form.current_record, record);
     EXPECT_TRUE(dialogs.shown.empty()); // the caller reports it
 
@@ -349,16 +344,16 @@ TEST_F(SheetRecordTest, AFailedWriteIsReturnedAndTheSheetStays) {
 }
 
 TEST_F(SheetRecordTest, AFailedReadIsReportedOnceAndLeavesBlankSheets) {
-    for (auto& [name, box] : reloaded.boxes)
-        box.text = "X";
+    for (const Box box : sheet_boxes)
+        reloaded.set_text(box, "X");
     shared.scaled_values_file = folder.path(); // a folder cannot be read as records
     shared.current_record_number = 5;
     show_stored_sheets(reload);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_NE(dialogs.last().text.find(folder.path().string()), std::string::npos);
     EXPECT_EQ(dialogs.last().title, file_error_title);
-    for (const auto& [name, box] : reloaded.boxes)
-        EXPECT_EQ(box.text, "") << name;
+    for (const Box box : sheet_boxes)
+        EXPECT_EQ(reloaded.text(box), "") << box;
     EXPECT_EQ(reloaded.current_record, blank_record());
 }
 

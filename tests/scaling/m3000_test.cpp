@@ -24,13 +24,14 @@ TEST(M3000, FactorInHundredthsToTheNearestHalvesToEven) {
     for (const auto& c : cases) {
         ScalingForm form;
         const bool f1 = c.layer == Layer::F1;
-        form.set_text(f1 ? "Text10" : "Text15", c.muf);
-        form.set_text(f1 ? "Text9" : "Text13", c.critical);
+        form.set_text(f1 ? value_box(Row::MUF3000F1) : value_box(Row::MUF3000F2), c.muf);
+        form.set_text(f1 ? value_box(Row::foF1) : value_box(Row::foF2), c.critical);
         recompute_m3000(form, c.layer);
-        EXPECT_EQ(form.text(f1 ? "Text11" : "Text16"), c.expected) << c.muf << "/" << c.critical;
+        EXPECT_EQ(form.text(f1 ? value_box(Row::M3000F1) : value_box(Row::M3000F2)), c.expected)
+            << c.muf << "/" << c.critical;
         EXPECT_EQ(form.muf_product, c.product);
         // The other layer's row is not touched.
-        EXPECT_EQ(form.text(f1 ? "Text16" : "Text11"), "");
+        EXPECT_EQ(form.text(f1 ? value_box(Row::M3000F2) : value_box(Row::M3000F1)), "");
     }
 }
 
@@ -38,10 +39,10 @@ TEST(M3000, WithoutTheCriticalFrequencyTheFactorStays) {
     for (const Layer layer : {Layer::F1, Layer::F2}) {
         ScalingForm form;
         const bool f1 = layer == Layer::F1;
-        form.set_text(f1 ? "Text10" : "Text15", "253");
-        form.set_text(f1 ? "Text11" : "Text16", "351");
+        form.set_text(f1 ? value_box(Row::MUF3000F1) : value_box(Row::MUF3000F2), "253");
+        form.set_text(f1 ? value_box(Row::M3000F1) : value_box(Row::M3000F2), "351");
         recompute_m3000(form, layer);
-        EXPECT_EQ(form.text(f1 ? "Text11" : "Text16"), "351");
+        EXPECT_EQ(form.text(f1 ? value_box(Row::M3000F1) : value_box(Row::M3000F2)), "351");
         EXPECT_EQ(form.muf_product, f1 ? 253000 : 25300);
     }
 }

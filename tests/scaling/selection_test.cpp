@@ -1,75 +1,66 @@
 #include "scaling/selection.h"
 
-#include "scaling/sheet_layout.h"
-#include "startup/shared_state.h"
-#include "support/fake_dialogs.h"
+#include "support/scaling_fixture.h"
 
-#include <gtest/gtest.h>
+#include <algorithm>
+#include <vector>
 
 namespace scalvo {
 namespace {
 
-using testing::FakeDialogs;
-
-class SelectionTest : public ::testing::Test {
+class SelectionTest : public testing::ScalingTest {
   protected:
-    void select(std::string_view key) { select_characteristic(scaling, key); }
+    void select(Row row) { select_characteristic(scaling, row); }
     // Boxes open to typing, in sheet order.
-    std::vector<std::string> unlocked() const {
-        std::vector<std::string> names;
-        for (const SheetRow& row : sheet_rows)
-            for (std::string_view box : {row.value_box, row.qualifying_box, row.descriptive_box})
-                if (!box.empty() && !form.box(box).locked)
-                    names.emplace_back(box);
-        return names;
+    std::vector<Box> unlocked() const {
+        std::vector<Box> boxes;
+        for (const Box box : sheet_boxes)
+            if (box.field != Field::previous && !locked(form, box))
+                boxes.push_back(box);
+        return boxes;
     }
-    std::vector<std::string> red_labels() const {
-        std::vector<std::string> keys;
-        for (const auto& [key, red] : form.label_red)
-            if (red)
-                keys.push_back(key);
-        return keys;
+    std::vector<Row> red_labels() const {
+        std::vector<Row> rows;
+        for (const Row row : all_rows)
+            if (label_red(form, row))
+                rows.push_back(row);
+        return rows;
     }
-    void fill(std::initializer_list<std::pair<const char*, const char*>> texts) {
+    void fill(std::initializer_list<std::pair<Box, const char*>> texts) {
         for (const auto& [box, text] : texts)
             form.set_text(box, text);
     }
-
-    SharedState shared;
-    FakeDialogs dialogs;
-    ScalingForm form;
-    Scaling scaling{form, shared, dialogs};
 };
 
 TEST_F(SelectionTest, EverySelectionMarksItsRowAndOpensOnlyItsLetters) {
     const struct {
-        const char* key;
-        std::vector<std::string> open; // descriptive letter first: it gets the focus
+        Row key;
+        std::vector<Box> open; // descriptive letter first: it gets the focus
     } rows[] = {
-        {"fmin", {"Text23", "Text17"}},
-        {"hE", {"Text33", "Text18"}},
-        {"foE", {"Text34", "Text19"}},
-        {"foEs", {"Text35", "Text20"}},
-        {"hEs", {"Text36", "Text21"}},
-        {"tipoEs", {"Text7"}},
-        {"fbEs", {"Text37", "Text22"}},
-        {"hF", {"Text38", "Text24"}},
-        {"foF1", {"lettera_descrittiva_fof1", "lettera_qualificativa_fof1"}},
-        {"MUF3000F1", {"lettera_descrittiva_muf3000f1", "lettera_qualificativa_muf3000f1"}},
-        {"hF2", {"Text42", "Text28"}},
-        {"foF2", {"lettera_descrittiva_fof2", "lettera_qualificativa_fof2"}},
-        {"fxI", {"Text44", "Text30"}},
-        {"MUF3000F2", {"lettera_descrittiva_muf3000f2", "lettera_qualificativa_muf3000f2"}},
+        {Row::fmin, {descriptive_box(Row::fmin), qualifying_box(Row::fmin)}},
+        {Row::hE, {descriptive_box(Row::hE), qualifying_box(Row::hE)}},
+        {Row::foE, {descriptive_box(Row::foE), qualifying_box(Row::foE)}},
+        {Row::foEs, {descriptive_box(Row::foEs), qualifying_box(Row::foEs)}},
+        {Row::hEs, {descriptive_box(Row::hEs), qualifying_box(Row::hEs)}},
+        {Row::es_types, {value_box(Row::es_types)}},
+        {Row::fbEs, {descriptive_box(Row::fbEs), qualifying_box(Row::fbEs)}},
+        {Row::hF, {descriptive_box(Row::hF), qualifying_box(Row::hF)}},
+        {Row::foF1, {descriptive_box(Row::foF1), qualifying_box(Row::foF1)}},
+        {Row::MUF3000F1, {descriptive_box(Row::MUF3000F1), qualifying_box(Row::MUF3000F1)}},
+        {Row::hF2, {descriptive_box(Row::hF2), qualifying_box(Row::hF2)}},
+        {Row::foF2, {descriptive_box(Row::foF2), qualifying_box(Row::foF2)}},
+        {Row::fxI, {descriptive_box(Row::fxI), qualifying_box(Row::fxI)}},
+        {Row::MUF3000F2, {descriptive_box(Row::MUF3000F2), qualifying_box(Row::MUF3000F2)}},
     };
     for (const bool loaded : {false, true}) {
         shared.ionogram_loaded = loaded;
         for (const auto& row : rows) {
             select(row.key);
             EXPECT_EQ(form.selected_characteristic, row.key);
-            EXPECT_EQ(red_labels(), std::vector<std::string>{row.key});
-            std::vector<std::string> open = unlocked();
+            EXPECT_EQ(red_labels(), std::vector<Row>{row.key});
+            std::vector<Box> open = unlocked();
             std::sort(open.begin(), open.end());
-            std::vector<std::string> expected = row.open;
+            std::vector<Box> expected = row.open;
             std::sort(expected.begin(), expected.end());
             EXPECT_EQ(open, expected) << row.key;
             EXPECT_EQ(form.focus, row.open.front()) << row.key;
@@ -77,94 +68,103 @@ TEST_F(SelectionTest, EverySelectionMarksItsRowAndOpensOnlyItsLetters) {
     }
 }
 
-TEST_F(SelectionTest, MThreeThousandRowsAndUnknownNamesAreNotSelected) {
-    select("foEs");
-    const std::string focus = form.focus;
-    for (const char* key : {"M3000F1", "M3000F2", "", "successivo", "Text13"}) {
-        select(key);
-        EXPECT_EQ(form.selected_characteristic, "foEs") << key;
-        EXPECT_EQ(red_labels(), std::vector<std::string>{"foEs"});
+TEST_F(SelectionTest, MThreeThousandRowsAreNotSelected) {
+    select(Row::foEs);
+    const std::optional<Box> focus = form.focus;
+    for (const Row row : {Row::M3000F1, Row::M3000F2}) {
+        select(row);
+        EXPECT_EQ(form.selected_characteristic, Row::foEs) << row;
+        EXPECT_EQ(red_labels(), std::vector<Row>{Row::foEs});
         EXPECT_EQ(form.focus, focus);
     }
 }
 
+TEST_F(SelectionTest, BeforeAnySelectionOnlyTheEsTypesBoxIsOpen) {
+    EXPECT_EQ(unlocked(), std::vector<Box>{value_box(Row::es_types)});
+    EXPECT_TRUE(red_labels().empty());
+    for (const Row row : all_rows)
+        EXPECT_TRUE(locked(form, previous_box(row))) << row;
+}
+
 TEST_F(SelectionTest, TheFocusLeftBehindGetsItsLostFocusHandling) {
-    select("foF2");
+    select(Row::foF2);
     form.focus_lost.clear();
-    select("MUF3000F2");
-    EXPECT_EQ(form.focus_lost, std::vector<std::string>{"lettera_descrittiva_fof2"});
-    select("MUF3000F2");
+    select(Row::MUF3000F2);
+    EXPECT_EQ(form.focus_lost, std::vector<Box>{descriptive_box(Row::foF2)});
+    select(Row::MUF3000F2);
     EXPECT_EQ(form.focus_lost.size(), 1u);
 }
 
 TEST_F(SelectionTest, ThePlotIsRedrawnAndTheMufRowsDrawOnlyWithAnIonogram) {
     for (const bool loaded : {false, true}) {
         shared.ionogram_loaded = loaded;
-        for (const char* key : {"fmin", "foF2", "foF2", "tipoEs"}) {
+        for (const Row row : {Row::fmin, Row::foF2, Row::foF2, Row::es_types}) {
             const auto before = form.plot.revision();
-            select(key);
-            EXPECT_GT(form.plot.revision(), before) << key;
+            select(row);
+            EXPECT_GT(form.plot.revision(), before) << row;
         }
         // The MUF rows leave the drawing to their tool, which needs an ionogram.
-        for (const char* key : {"MUF3000F1", "MUF3000F2"}) {
+        for (const Row row : {Row::MUF3000F1, Row::MUF3000F2}) {
             const auto before = form.plot.revision();
-            select(key);
-            EXPECT_EQ(form.plot.revision() > before, loaded) << key;
+            select(row);
+            EXPECT_EQ(form.plot.revision() > before, loaded) << row;
         }
     }
 }
 
 TEST_F(SelectionTest, EsStepButtonsFollowEsTypesOnlyWithAnIonogram) {
     shared.ionogram_loaded = true;
-    select("tipoEs");
+    select(Row::es_types);
     EXPECT_TRUE(form.esup_visible && form.esdown_visible);
-    select("hF");
+    select(Row::hF);
     EXPECT_FALSE(form.esup_visible || form.esdown_visible);
-    select("tipoEs");
+    select(Row::es_types);
     select_foF2_without_redraw(scaling);
     EXPECT_FALSE(form.esup_visible || form.esdown_visible);
 
     shared.ionogram_loaded = false;
-    select("tipoEs");
+    select(Row::es_types);
     EXPECT_FALSE(form.esup_visible || form.esdown_visible);
     form.esup_visible = form.esdown_visible = true;
-    select("hF");
+    select(Row::hF);
     select_foF2_without_redraw(scaling);
     EXPECT_TRUE(form.esup_visible && form.esdown_visible);
 }
 
 TEST_F(SelectionTest, FoF2AfterALoadOrMoveIsSelectedWithoutRedrawing) {
     shared.ionogram_loaded = true;
-    select("tipoEs");
+    select(Row::es_types);
     const auto before = form.plot.revision();
     select_foF2_without_redraw(scaling);
     EXPECT_EQ(form.plot.revision(), before);
-    EXPECT_EQ(form.selected_characteristic, "foF2");
-    EXPECT_EQ(red_labels(), std::vector<std::string>{"foF2"});
+    EXPECT_EQ(form.selected_characteristic, Row::foF2);
+    EXPECT_EQ(red_labels(), std::vector<Row>{Row::foF2});
     EXPECT_EQ(unlocked(),
-              (std::vector<std::string>{"lettera_qualificativa_fof2", "lettera_descrittiva_fof2"}));
-    EXPECT_EQ(form.focus, "lettera_descrittiva_fof2");
+              (std::vector<Box>{qualifying_box(Row::foF2), descriptive_box(Row::foF2)}));
+    EXPECT_EQ(form.focus, descriptive_box(Row::foF2));
 }
 
 TEST_F(SelectionTest, FoEsTellsDayFromNightByTheELayerBoxes) {
-    for (const char* box : {"Text2", "Text3", "Text18", "Text33", "Text19", "Text34"}) {
+    for (const Box box :
+         {value_box(Row::hE), value_box(Row::foE), qualifying_box(Row::hE),
+          descriptive_box(Row::hE), qualifying_box(Row::foE), descriptive_box(Row::foE)}) {
         ScalingForm fresh;
         Scaling s{fresh, shared, dialogs};
         fresh.set_text(box, "E");
-        fresh.set_text("Text1", "15"); // other rows do not count
-        select_characteristic(s, "foEs");
-        EXPECT_EQ(fresh.day_night, "d") << box;
+        fresh.set_text(value_box(Row::fmin), "15"); // other rows do not count
+        select_characteristic(s, Row::foEs);
+        EXPECT_EQ(fresh.day_night, DayNight::day) << box;
         fresh.set_text(box, "");
-        select_characteristic(s, "foEs");
-        EXPECT_EQ(fresh.day_night, "n") << box;
+        select_characteristic(s, Row::foEs);
+        EXPECT_EQ(fresh.day_night, DayNight::night) << box;
     }
-    select("hF");
-    EXPECT_EQ(form.day_night, ""); // only foEs sets it
+    select(Row::hF);
+    EXPECT_EQ(form.day_night, DayNight::unset); // only foEs sets it
 }
 
 struct EsTypeCase {
     const char* name;
-    std::vector<std::pair<const char*, const char*>> sheet;
+    std::vector<std::pair<Box, const char*>> sheet;
     const char* after_hEs;    // Es types after selecting h'Es
     const char* after_tipoEs; // Es types after selecting Es types
 };
@@ -177,8 +177,8 @@ TEST_P(EsTypeProposal, FollowsTheRulesInOrder) {
         Scaling s{fresh, shared, dialogs};
         for (const auto& [box, text] : GetParam().sheet)
             fresh.set_text(box, text);
-        select_characteristic(s, es_types_first ? "tipoEs" : "hEs");
-        EXPECT_EQ(fresh.text("Text7"),
+        select_characteristic(s, es_types_first ? Row::es_types : Row::hEs);
+        EXPECT_EQ(fresh.text(value_box(Row::es_types)),
                   es_types_first ? GetParam().after_tipoEs : GetParam().after_hEs);
     }
 }
@@ -188,28 +188,71 @@ TEST_P(EsTypeProposal, FollowsTheRulesInOrder) {
 INSTANTIATE_TEST_SUITE_P(
     Rules, EsTypeProposal,
     ::testing::Values(
-        EsTypeCase{"EmptySheet", {}, "", ""}, EsTypeCase{"RuleL", {{"Text34", "A"}}, "L1", "L1"},
-        EsTypeCase{"RuleLNeedsFoEEmpty", {{"Text34", "A"}, {"Text3", "300"}}, "", ""},
-        EsTypeCase{"RuleLOverFoEsPresent", {{"Text34", "A"}, {"Text4", "45"}}, "L1", "L1"},
-        EsTypeCase{"RuleLWithEsTypesTypedStops", {{"Text34", "A"}, {"Text7", "C1"}}, "C1", "C1"},
-        EsTypeCase{
-            "RuleFLettersEG", {{"Text4", "45"}, {"Text20", "E"}, {"Text35", "G"}}, "F1", "F1"},
-        EsTypeCase{"RuleFOnlyALetter", {{"Text35", "B"}}, "F1", "F1"},
-        EsTypeCase{
-            "RuleCWhenLettersES", {{"Text4", "45"}, {"Text20", "E"}, {"Text35", "S"}}, "C1", "C1"},
-        EsTypeCase{
-            "RuleCWithFoE", {{"Text3", "300"}, {"Text34", "R"}, {"Text4", "45"}}, "C1", "C1"},
-        EsTypeCase{"NoneWithFoELettersEG",
-                   {{"Text3", "300"}, {"Text4", "45"}, {"Text20", "E"}, {"Text35", "G"}},
+        EsTypeCase{"EmptySheet", {}, "", ""},
+        EsTypeCase{"RuleL", {{descriptive_box(Row::foE), "A"}}, "L1", "L1"},
+        EsTypeCase{"RuleLNeedsFoEEmpty",
+                   {{descriptive_box(Row::foE), "A"}, {value_box(Row::foE), "300"}},
                    "",
                    ""},
-        EsTypeCase{"RuleCNeedsFoEs", {{"Text3", "300"}}, "", ""},
-        EsTypeCase{"RuleCByFoEDescriptiveEmpty", {{"Text19", "U"}, {"Text4", "45"}}, "C1", "C1"},
-        EsTypeCase{"NoneWhenOnlyFoEDescriptiveSet", {{"Text34", "R"}, {"Text4", "45"}}, "", ""},
-        EsTypeCase{"HighEsIsH1", {{"Text5", "160"}, {"Text7", "C1"}}, "C1", "H1"},
-        EsTypeCase{"H1OverTheRules", {{"Text5", "200"}, {"Text34", "A"}}, "L1", "H1"},
-        EsTypeCase{"BelowH1TheBoxStays", {{"Text5", "159"}, {"Text7", "C1"}}, "C1", "C1"},
-        EsTypeCase{"BelowH1TheRulesApply", {{"Text5", "159"}, {"Text34", "A"}}, "L1", "L1"}),
+        EsTypeCase{"RuleLOverFoEsPresent",
+                   {{descriptive_box(Row::foE), "A"}, {value_box(Row::foEs), "45"}},
+                   "L1",
+                   "L1"},
+        EsTypeCase{"RuleLWithEsTypesTypedStops",
+                   {{descriptive_box(Row::foE), "A"}, {value_box(Row::es_types), "C1"}},
+                   "C1",
+                   "C1"},
+        EsTypeCase{"RuleFLettersEG",
+                   {{value_box(Row::foEs), "45"},
+                    {qualifying_box(Row::foEs), "E"},
+                    {descriptive_box(Row::foEs), "G"}},
+                   "F1",
+                   "F1"},
+        EsTypeCase{"RuleFOnlyALetter", {{descriptive_box(Row::foEs), "B"}}, "F1", "F1"},
+        EsTypeCase{"RuleCWhenLettersES",
+                   {{value_box(Row::foEs), "45"},
+                    {qualifying_box(Row::foEs), "E"},
+                    {descriptive_box(Row::foEs), "S"}},
+                   "C1",
+                   "C1"},
+        EsTypeCase{"RuleCWithFoE",
+                   {{value_box(Row::foE), "300"},
+                    {descriptive_box(Row::foE), "R"},
+                    {value_box(Row::foEs), "45"}},
+                   "C1",
+                   "C1"},
+        EsTypeCase{"NoneWithFoELettersEG",
+                   {{value_box(Row::foE), "300"},
+                    {value_box(Row::foEs), "45"},
+                    {qualifying_box(Row::foEs), "E"},
+                    {descriptive_box(Row::foEs), "G"}},
+                   "",
+                   ""},
+        EsTypeCase{"RuleCNeedsFoEs", {{value_box(Row::foE), "300"}}, "", ""},
+        EsTypeCase{"RuleCByFoEDescriptiveEmpty",
+                   {{qualifying_box(Row::foE), "U"}, {value_box(Row::foEs), "45"}},
+                   "C1",
+                   "C1"},
+        EsTypeCase{"NoneWhenOnlyFoEDescriptiveSet",
+                   {{descriptive_box(Row::foE), "R"}, {value_box(Row::foEs), "45"}},
+                   "",
+                   ""},
+        EsTypeCase{"HighEsIsH1",
+                   {{value_box(Row::hEs), "160"}, {value_box(Row::es_types), "C1"}},
+                   "C1",
+                   "H1"},
+        EsTypeCase{"H1OverTheRules",
+                   {{value_box(Row::hEs), "200"}, {descriptive_box(Row::foE), "A"}},
+                   "L1",
+                   "H1"},
+        EsTypeCase{"BelowH1TheBoxStays",
+                   {{value_box(Row::hEs), "159"}, {value_box(Row::es_types), "C1"}},
+                   "C1",
+                   "C1"},
+        EsTypeCase{"BelowH1TheRulesApply",
+                   {{value_box(Row::hEs), "159"}, {descriptive_box(Row::foE), "A"}},
+                   "L1",
+                   "L1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "scaling/picking.h"
 
-#include "startup/shared_state.h"
-#include "support/fake_dialogs.h"
+#include "common/shared_state.h"
+#include "support/scaling_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -19,39 +19,32 @@ using testing::ShownBox;
 const std::string impossible_height =
     "Impossible value for this characteristic!!\r\nDo you want to continue?";
 
-class WarningsTest : public ::testing::Test {
+class WarningsTest : public testing::ScalingTest {
   protected:
     WarningsTest() {
         shared.ionogram_loaded = true;
         form.ionogram.start_frequency = 1.0f;
     }
-    void click(const char* key, float x, float y = 300) {
+    void click(Row key, float x, float y = 300) {
         form.selected_characteristic = key;
-        form_mouse_down(scaling, 1, 0, x, y);
-    }
-    void fill(const std::map<std::string, std::string>& texts) {
-        for (const auto& [box, text] : texts)
-            form.set_text(box, text);
+        pick_on_plot(scaling, x, y);
     }
     static float column(double mhz) { return static_cast<float>(std::lrint(40 * mhz - 36)); }
-
-    ScalingForm form;
-    SharedState shared;
-    FakeDialogs dialogs;
-    Scaling scaling{form, shared, dialogs};
 };
 
 TEST_F(WarningsTest, HeightPlausibilityBands) {
     const struct {
-        const char* key;
-        const char* box;
+        Row key;
+        Box box;
         int y;
         bool warns;
     } cases[] = {
-        {"hE", "Text2", 57, false},    {"hE", "Text2", 58, true},     {"hEs", "Text5", 97, false},
-        {"hEs", "Text5", 98, true},    {"hF", "Text8", 83, true},     {"hF", "Text8", 84, false},
-        {"hF", "Text8", 280, false},   {"hF", "Text8", 281, true},    {"hF2", "Text12", 101, true},
-        {"hF2", "Text12", 102, false}, {"hF2", "Text12", 458, false}, {"hF2", "Text12", 459, true},
+        {Row::hE, value_box(Row::hE), 57, false},    {Row::hE, value_box(Row::hE), 58, true},
+        {Row::hEs, value_box(Row::hEs), 97, false},  {Row::hEs, value_box(Row::hEs), 98, true},
+        {Row::hF, value_box(Row::hF), 83, true},     {Row::hF, value_box(Row::hF), 84, false},
+        {Row::hF, value_box(Row::hF), 280, false},   {Row::hF, value_box(Row::hF), 281, true},
+        {Row::hF2, value_box(Row::hF2), 101, true},  {Row::hF2, value_box(Row::hF2), 102, false},
+        {Row::hF2, value_box(Row::hF2), 458, false}, {Row::hF2, value_box(Row::hF2), 459, true},
     };
     for (const auto& c : cases) {
         for (const int answer : {answer_yes, answer_no}) {
@@ -76,7 +69,7 @@ TEST_F(WarningsTest, HeightPlausibilityBands) {
 }
 
 TEST_F(WarningsTest, FoEAndFoF1RefusedFromTenMegahertz) {
-    for (const char* key : {"foE", "foF1"}) {
+    for (const Row key : {Row::foE, Row::foF1}) {
         dialogs.clear();
         click(key, 364);
         ASSERT_EQ(dialogs.shown.size(), 1u);
@@ -84,8 +77,8 @@ TEST_F(WarningsTest, FoEAndFoF1RefusedFromTenMegahertz) {
         EXPECT_EQ(dialogs.last().text, "Impossible value for this characteristic!!");
         EXPECT_EQ(dialogs.last().title, "Be careful");
     }
-    EXPECT_EQ(form.text("Text3"), "");
-    EXPECT_EQ(form.text("Text9"), "");
+    EXPECT_EQ(form.text(value_box(Row::foE)), "");
+    EXPECT_EQ(form.text(value_box(Row::foF1)), "");
     EXPECT_EQ(form.foF1_point.frequency, 0.0f);
     EXPECT_EQ(form.picked_text, "");
 }
@@ -97,68 +90,110 @@ TEST_F(WarningsTest, HeightOrderAfterEachHeight) {
     const std::string f_f2 = "h'F cannot be greater than h'F2\r\nDo you want to continue?";
     const struct {
         const char* name;
-        std::map<std::string, std::string> sheet;
-        const char* key;
-        const char* box;
+        testing::BoxTexts sheet;
+        Row key;
+        Box box;
         int y;
         std::vector<int> answers;
         std::vector<std::string> shown;
         const char* result;
     } cases[] = {
-        {"h'E - 10 equal to h'Es", {{"Text5", "100"}}, "hE", "Text2", 22, {}, {}, "110"},
-        {"h'E too high, No", {{"Text5", "100"}}, "hE", "Text2", 23, {answer_no}, {e_es}, ""},
-        {"h'E too high, Yes", {{"Text5", "100"}}, "hE", "Text2", 23, {answer_yes}, {e_es}, "111"},
+        {"h'E - 10 equal to h'Es",
+         {{value_box(Row::hEs), "100"}},
+         Row::hE,
+         value_box(Row::hE),
+         22,
+         {},
+         {},
+         "110"},
+        {"h'E too high, No",
+         {{value_box(Row::hEs), "100"}},
+         Row::hE,
+         value_box(Row::hE),
+         23,
+         {answer_no},
+         {e_es},
+         ""},
+        {"h'E too high, Yes",
+         {{value_box(Row::hEs), "100"}},
+         Row::hE,
+         value_box(Row::hE),
+         23,
+         {answer_yes},
+         {e_es},
+         "111"},
         {"h'Es both wrong, No ends",
-         {{"Text2", "160"}, {"Text8", "130"}},
-         "hEs",
-         "Text5",
+         {{value_box(Row::hE), "160"}, {value_box(Row::hF), "130"}},
+         Row::hEs,
+         value_box(Row::hEs),
          50,
          {answer_no},
          {e_es},
          ""},
         {"h'Es both wrong, Yes then No",
-         {{"Text2", "160"}, {"Text8", "130"}},
-         "hEs",
-         "Text5",
+         {{value_box(Row::hE), "160"}, {value_box(Row::hF), "130"}},
+         Row::hEs,
+         value_box(Row::hEs),
          50,
          {answer_yes, answer_no},
          {e_es, es_f},
          ""},
         {"h'Es both wrong, Yes twice",
-         {{"Text2", "160"}, {"Text8", "130"}},
-         "hEs",
-         "Text5",
+         {{value_box(Row::hE), "160"}, {value_box(Row::hF), "130"}},
+         Row::hEs,
+         value_box(Row::hEs),
          50,
          {answer_yes, answer_yes},
          {e_es, es_f},
          "142"},
-        {"h'Es equal to h'F", {{"Text8", "142"}}, "hEs", "Text5", 50, {}, {}, "142"},
+        {"h'Es equal to h'F",
+         {{value_box(Row::hF), "142"}},
+         Row::hEs,
+         value_box(Row::hEs),
+         50,
+         {},
+         {},
+         "142"},
         {"h'F below h'Es, No ends",
-         {{"Text5", "250"}, {"Text12", "150"}},
-         "hF",
-         "Text8",
+         {{value_box(Row::hEs), "250"}, {value_box(Row::hF2), "150"}},
+         Row::hF,
+         value_box(Row::hF),
          100,
          {answer_no},
          {es_f},
          ""},
         {"h'F both wrong, Yes then No",
-         {{"Text5", "250"}, {"Text12", "150"}},
-         "hF",
-         "Text8",
+         {{value_box(Row::hEs), "250"}, {value_box(Row::hF2), "150"}},
+         Row::hF,
+         value_box(Row::hF),
          100,
          {answer_yes, answer_no},
          {es_f, f_f2},
          ""},
         {"h'F above h'F2 only",
-         {{"Text12", "150"}},
-         "hF",
-         "Text8",
+         {{value_box(Row::hF2), "150"}},
+         Row::hF,
+         value_box(Row::hF),
          100,
          {answer_yes},
          {f_f2},
          "198"},
-        {"h'F2 below h'F, No", {{"Text8", "300"}}, "hF2", "Text12", 150, {answer_no}, {f_f2}, ""},
-        {"h'F2 equal to h'F", {{"Text8", "254"}}, "hF2", "Text12", 150, {}, {}, "254"},
+        {"h'F2 below h'F, No",
+         {{value_box(Row::hF), "300"}},
+         Row::hF2,
+         value_box(Row::hF2),
+         150,
+         {answer_no},
+         {f_f2},
+         ""},
+        {"h'F2 equal to h'F",
+         {{value_box(Row::hF), "254"}},
+         Row::hF2,
+         value_box(Row::hF2),
+         150,
+         {},
+         {},
+         "254"},
     };
     for (const auto& c : cases) {
         ScalingForm fresh;
@@ -182,20 +217,62 @@ TEST_F(WarningsTest, FminAgainstFoEComparesInHundredths) {
     const std::string text = "fmin cannot be greater than foE\r\nDo you want to continue?";
     const struct {
         const char* name;
-        const char* key;
+        Row key;
         double mhz;
-        std::map<std::string, std::string> sheet;
+        testing::BoxTexts sheet;
         std::vector<int> answers;
-        const char* box;
+        Box box;
         const char* result;
     } cases[] = {
-        {"foE below fmin, No", "foE", 2.5, {{"Text1", "30"}}, {answer_no}, "Text3", ""},
-        {"foE below fmin, Yes", "foE", 2.5, {{"Text1", "30"}}, {answer_yes}, "Text3", "250"},
-        {"foE equal to fmin", "foE", 2.5, {{"Text1", "25"}}, {}, "Text3", "250"},
-        {"fmin blank counts as absent", "foE", 2.5, {{"Text1", " "}}, {}, "Text3", "250"},
-        {"fmin above foE, No", "fmin", 3.0, {{"Text3", "250"}}, {answer_no}, "Text1", ""},
-        {"fmin above foE, Yes", "fmin", 3.0, {{"Text3", "250"}}, {answer_yes}, "Text1", "30"},
-        {"fmin below foE", "fmin", 2.0, {{"Text3", "250"}}, {}, "Text1", "20"},
+        {"foE below fmin, No",
+         Row::foE,
+         2.5,
+         {{value_box(Row::fmin), "30"}},
+         {answer_no},
+         value_box(Row::foE),
+         ""},
+        {"foE below fmin, Yes",
+         Row::foE,
+         2.5,
+         {{value_box(Row::fmin), "30"}},
+         {answer_yes},
+         value_box(Row::foE),
+         "250"},
+        {"foE equal to fmin",
+         Row::foE,
+         2.5,
+         {{value_box(Row::fmin), "25"}},
+         {},
+         value_box(Row::foE),
+         "250"},
+        {"fmin blank counts as absent",
+         Row::foE,
+         2.5,
+         {{value_box(Row::fmin), " "}},
+         {},
+         value_box(Row::foE),
+         "250"},
+        {"fmin above foE, No",
+         Row::fmin,
+         3.0,
+         {{value_box(Row::foE), "250"}},
+         {answer_no},
+         value_box(Row::fmin),
+         ""},
+        {"fmin above foE, Yes",
+         Row::fmin,
+         3.0,
+         {{value_box(Row::foE), "250"}},
+         {answer_yes},
+         value_box(Row::fmin),
+         "30"},
+        {"fmin below foE",
+         Row::fmin,
+         2.0,
+         {{value_box(Row::foE), "250"}},
+         {},
+         value_box(Row::fmin),
+         "20"},
     };
     for (const auto& c : cases) {
         form = ScalingForm{};
@@ -217,50 +294,52 @@ TEST_F(WarningsTest, FminAgainstFoEComparesInHundredths) {
 // The fmin warning comes after the lower-limit rule, on the value that rule wrote.
 TEST_F(WarningsTest, FminWarningSeesTheLowerLimit) {
     form.ionogram.start_frequency = 1.5f;
-    form.set_text("Text3", "120");
+    form.set_text(value_box(Row::foE), "120");
     dialogs.answers = {answer_no};
-    click("fmin", column(1.2));
-    EXPECT_EQ(form.text("Text1"), "");
-    EXPECT_EQ(form.text("Text17"), "E"); // letters stay
+    click(Row::fmin, column(1.2));
+    EXPECT_EQ(form.text(value_box(Row::fmin)), "");
+    EXPECT_EQ(form.text(qualifying_box(Row::fmin)), "E"); // letters stay
 }
 
 TEST_F(WarningsTest, CriticalFrequenciesAgainstTheirMuf) {
     const struct {
         const char* name;
-        const char* key;
+        Row key;
         float x;
-        const char* muf_box;
+        Box muf_box;
         const char* muf;
         const char* message; // "" for none
         const char* critical;
         const char* m3000;
     } cases[] = {
-        {"foF1 above MUF", "foF1", 137, "Text10", "40", "foF1 cannot be greater than MUF(3000)F1!!",
-         "", ""},
-        {"MUF(3000)F1 over ten times", "foF1", 20, "Text10", "150",
+        {"foF1 above MUF", Row::foF1, 137, value_box(Row::MUF3000F1), "40",
+         "foF1 cannot be greater than MUF(3000)F1!!", "", ""},
+        {"MUF(3000)F1 over ten times", Row::foF1, 20, value_box(Row::MUF3000F1), "150",
          "MUF(3000)F1 cannot be 10 times greater than foF1!!", "", ""},
-        {"MUF(3000)F1 exactly ten times", "foF1", 24, "Text10", "150", "", "150", "1000"},
-        {"foF1 equal to MUF", "foF1", 24, "Text10", "15", "", "150", "100"},
-        {"foF2 above MUF", "foF2", 284, "Text15", "70", "foF2 cannot be greater than MUF(3000)F2!!",
-         "", ""},
-        {"MUF(3000)F2 over ten times", "foF2", 64, "Text15", "253",
+        {"MUF(3000)F1 exactly ten times", Row::foF1, 24, value_box(Row::MUF3000F1), "150", "",
+         "150", "1000"},
+        {"foF1 equal to MUF", Row::foF1, 24, value_box(Row::MUF3000F1), "15", "", "150", "100"},
+        {"foF2 above MUF", Row::foF2, 284, value_box(Row::MUF3000F2), "70",
+         "foF2 cannot be greater than MUF(3000)F2!!", "", ""},
+        {"MUF(3000)F2 over ten times", Row::foF2, 64, value_box(Row::MUF3000F2), "253",
          "MUF(3000)F2 cannot be 10 times greater than foF2!!", "", ""},
-        {"MUF(3000)F2 just within", "foF2", 68, "Text15", "253", "", "26", "973"},
+        {"MUF(3000)F2 just within", Row::foF2, 68, value_box(Row::MUF3000F2), "253", "", "26",
+         "973"},
     };
     for (const auto& c : cases) {
         form = ScalingForm{};
         dialogs.clear();
-        const bool f1 = std::string(c.key) == "foF1";
-        const char* m_box = f1 ? "Text11" : "Text16";
-        const char* critical_box = f1 ? "Text9" : "Text13";
+        const bool f1 = c.key == Row::foF1;
+        const Box m_box = f1 ? value_box(Row::M3000F1) : value_box(Row::M3000F2);
+        const Box critical_box = f1 ? value_box(Row::foF1) : value_box(Row::foF2);
         form.set_text(c.muf_box, c.muf);
         form.set_text(m_box, "123");
-        form.set_text(f1 ? "lettera_qualificativa_fof1" : "lettera_qualificativa_fof2", "U");
+        form.set_text(f1 ? qualifying_box(Row::foF1) : qualifying_box(Row::foF2), "U");
         click(c.key, c.x);
         EXPECT_EQ(form.text(critical_box), c.critical) << c.name;
         EXPECT_EQ(form.text(m_box), c.m3000) << c.name;
         EXPECT_EQ(form.text(c.muf_box), c.muf) << c.name;
-        EXPECT_EQ(form.text(f1 ? "lettera_qualificativa_fof1" : "lettera_qualificativa_fof2"), "U")
+        EXPECT_EQ(form.text(f1 ? qualifying_box(Row::foF1) : qualifying_box(Row::foF2)), "U")
             << c.name;
         if (std::string(c.message).empty()) {
             EXPECT_TRUE(dialogs.shown.empty()) << c.name;
@@ -275,13 +354,13 @@ TEST_F(WarningsTest, CriticalFrequenciesAgainstTheirMuf) {
 
 // The letter rules of foF2 run before its MUF check, and a refusal keeps their letters.
 TEST_F(WarningsTest, RefusedFoF2KeepsItsTraceLetters) {
-    fill({{"Text14", "80"}, {"Text15", "70"}});
-    click("foF2", column(7.9));
+    fill({{value_box(Row::fxI), "80"}, {value_box(Row::MUF3000F2), "70"}});
+    click(Row::foF2, column(7.9));
     EXPECT_EQ(dialogs.texts(),
               std::vector<std::string>{"foF2 cannot be greater than MUF(3000)F2!!"});
-    EXPECT_EQ(form.text("Text13"), "");
-    EXPECT_EQ(form.text("lettera_qualificativa_fof2"), "J");
-    EXPECT_EQ(form.text("Text44"), "X");
+    EXPECT_EQ(form.text(value_box(Row::foF2)), "");
+    EXPECT_EQ(form.text(qualifying_box(Row::foF2)), "J");
+    EXPECT_EQ(form.text(descriptive_box(Row::fxI)), "X");
 }
 
 } // namespace

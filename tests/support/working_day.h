@@ -1,8 +1,8 @@
 #pragma once
 // The shared state the start command leaves for 05-12-2026 (day 339) at interval 15, working
 // in folder; the sounding's time is the test's.
-#include "startup/calendar.h"
-#include "startup/shared_state.h"
+#include "common/calendar.h"
+#include "common/shared_state.h"
 
 #include <filesystem>
 

@@ -4,13 +4,12 @@
 
 namespace scalvo {
 
-int type_character(TextBox& box, int code, Caret caret) {
-    std::string& text = box.text;
+int type_character(std::string& text, int max_length, bool locked, int code, Caret caret) {
     const int size = static_cast<int>(text.size());
     int position = caret.position < 0 ? size : std::min(caret.position, size);
     int start = std::clamp(caret.selection_start, 0, size);
     int length = std::clamp(caret.selection_length, 0, size - start);
-    if (box.locked)
+    if (locked)
         return position;
 
     if (code == 8) {
@@ -28,13 +27,13 @@ int type_character(TextBox& box, int code, Caret caret) {
         return position;
 
     if (length > 0) {
-        if (box.max_length > 0 && size - length + 1 > box.max_length)
+        if (max_length > 0 && size - length + 1 > max_length)
             return position;
         text.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(length), 1,
                      static_cast<char>(code));
         return start + 1;
     }
-    if (box.max_length > 0 && size >= box.max_length)
+    if (max_length > 0 && size >= max_length)
         return position;
     text.insert(static_cast<std::size_t>(position), 1, static_cast<char>(code));
     return position + 1;

@@ -21,10 +21,13 @@ struct Caret {
 
 inline constexpr int key_backspace = 8;
 
-// Types character code into the box as an edit control does: backspace deletes the selection
+// Types character code into a box's text as an edit control does: backspace deletes the selection
 // or the character before the caret; a printable character replaces the selection or is
 // inserted at the caret while the maximum length allows. Locked boxes and control codes other
 // than backspace change nothing. Returns the new caret position.
-int type_character(TextBox& box, int code, Caret caret = {});
+int type_character(std::string& text, int max_length, bool locked, int code, Caret caret = {});
+inline int type_character(TextBox& box, int code, Caret caret = {}) {
+    return type_character(box.text, box.max_length, box.locked, code, caret);
+}
 
 } // namespace scalvo

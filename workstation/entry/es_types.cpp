@@ -1,6 +1,7 @@
 #include "entry/es_types.h"
 
 #include "common/dialogs.h"
+#include "common/text_box.h"
 
 #include <string_view>
 
@@ -59,7 +60,7 @@ int es_types_key_down(int key_code) {
 }
 
 void esup_click(Scaling& scaling) {
-    std::string& content = scaling.form.box("Text7").text;
+    std::string& content = scaling.form.text(value_box(Row::es_types));
     if (!steppable(content))
         return;
     if (content[1] == highest_reflection) {
@@ -71,7 +72,7 @@ void esup_click(Scaling& scaling) {
 }
 
 void esdown_click(Scaling& scaling) {
-    std::string& content = scaling.form.box("Text7").text;
+    std::string& content = scaling.form.text(value_box(Row::es_types));
     if (!steppable(content))
         return;
     if (content[1] == '1') {
@@ -83,7 +84,7 @@ void esdown_click(Scaling& scaling) {
 }
 
 bool es_types_format_ok(Scaling& scaling, bool closing) {
-    const std::size_t length = scaling.form.text("Text7").size();
+    const std::size_t length = scaling.form.text(value_box(Row::es_types)).size();
     if (length == 0 || length == 2 || length == 4)
         return true;
     scaling.dialogs.message(closing ? "The format Es Types is not correct!!"

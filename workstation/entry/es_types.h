@@ -6,9 +6,9 @@
 
 namespace scalvo {
 
-// Character typed in Text7 holding content; returns the code to type, 0 to discard it.
+// Character typed in the Es types box holding content; returns the code to type, 0 to discard it.
 int es_types_key_press(const std::string& content, int code);
-// Key pressed in Text7; the caret and forward-delete keys come back as 0.
+// Key pressed in the Es types box; the caret and forward-delete keys come back as 0.
 int es_types_key_down(int key_code);
 void esup_click(Scaling& scaling);
 void esdown_click(Scaling& scaling);

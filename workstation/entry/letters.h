@@ -3,18 +3,17 @@
 // M(3000) letter rule.
 #include "scaling/scaling_form.h"
 
-#include <string_view>
-
 namespace scalvo {
 
-// True for the 13 typed qualifying (or descriptive) letter boxes.
-bool is_qualifying_letter_box(std::string_view box);
-bool is_descriptive_letter_box(std::string_view box);
+// True for the 13 typed qualifying (or descriptive) letter boxes: every row but the Es types
+// and the computed M(3000) rows.
+bool is_qualifying_letter_box(Box box);
+bool is_descriptive_letter_box(Box box);
 // Key filters; return the code to type, 0 to discard it.
-int qualifying_letter_key_press(Scaling& scaling, std::string_view box, int code);
-int descriptive_letter_key_press(Scaling& scaling, std::string_view box, int code);
-void letter_box_click(Scaling& scaling, std::string_view box);
+int qualifying_letter_key_press(Scaling& scaling, Box box, int code);
+int descriptive_letter_key_press(Scaling& scaling, Box box, int code);
+void letter_box_click(Scaling& scaling, Box box);
 // The M(3000) letter rule when the focus leaves a foFn or MUF(3000)Fn letter box.
-void letter_box_lost_focus(Scaling& scaling, std::string_view box);
+void letter_box_lost_focus(Scaling& scaling, Box box);
 
 } // namespace scalvo

@@ -10,10 +10,11 @@ void name_controls_for_accessibility(QWidget& window) {
         const QString name = widget->objectName();
         if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
             continue;
-        if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget))
+        widget->setAccessibleDescription(name);
+        // A box without a text of its own and without a meaning given is at least found.
+        const bool textless = qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget);
+        if (textless && widget->accessibleName().isEmpty())
             widget->setAccessibleName(name);
-        else
-            widget->setAccessibleDescription(name);
     }
 }
 

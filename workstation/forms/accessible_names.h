@@ -3,9 +3,10 @@
 
 namespace scalvo {
 
-// Screen readers and accessibility tools find each named control: boxes and lists by their
-// control name (they have no text of their own), the others by their text, with the control
-// name as description.
+// Screen readers and accessibility tools announce each control by what it means: a box or a
+// list by the accessible name its window gave it ("foF2 descriptive letter"), the other
+// controls by their own text. The control name stays the object name and becomes the
+// accessible description, for the tools that look a control up by it.
 void name_controls_for_accessibility(QWidget& window);
 
 } // namespace scalvo

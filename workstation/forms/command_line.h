@@ -1,7 +1,7 @@
 #pragma once
 // Scalvo's options, read before the application object exists: --help, --version and a
 // refused option must work without a display.
-#include "startup/start_folder.h"
+#include "controllers/start_folder.h"
 
 #include <optional>
 #include <string>

@@ -12,34 +12,38 @@
 
 namespace scalvo {
 
-CompanionWindow::CompanionWindow(CompanionForm& form, SharedState& shared, Dialogs& dialogs)
-    : form_(form), shared_(shared), dialogs_(dialogs) {
+CompanionWindow::CompanionWindow(CompanionController& controller) : controller_(controller) {
     setObjectName(QStringLiteral("immagine_next_ionogram"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    surface_ = new PlotSurface(form_.plot, this);
+    surface_ = new PlotSurface(controller_.form().plot, this);
     surface_->setObjectName(QStringLiteral("immagine_next_ionogram_surface"));
     layout->addWidget(surface_);
     setFixedSize(surface_->size());
 
-    auto add_button = [this](const char* name, const char* caption, QRect place, auto command) {
+    auto add_button = [this](const char* name, const char* caption, QRect place) {
         auto* button = new QPushButton(QString::fromLatin1(caption), surface_);
         button->setObjectName(QString::fromLatin1(name));
         button->setGeometry(place);
-        connect(button, &QPushButton::clicked, this, [this, command] {
-            command(form_, shared_, dialogs_);
-            sync();
-        });
+        return button;
     };
-    add_button("previous_new_form", "previous", twips(3360, 480, 1215, 495),
-               previous_new_form_click);
-    add_button("next_new_form", "next", twips(7560, 480, 1215, 495), next_new_form_click);
+    QPushButton* previous =
+        add_button("previous_new_form", "previous", twips(3360, 480, 1215, 495));
+    connect(previous, &QPushButton::clicked, this, [this] {
+        controller_.previous_new_form_click();
+        sync();
+    });
+    QPushButton* next = add_button("next_new_form", "next", twips(7560, 480, 1215, 495));
+    connect(next, &QPushButton::clicked, this, [this] {
+        controller_.next_new_form_click();
+        sync();
+    });
     name_controls_for_accessibility(*this);
 }
 
 void CompanionWindow::sync() {
-    setWindowTitle(
-        QString::fromLatin1(form_.caption.data(), static_cast<qsizetype>(form_.caption.size())));
+    const std::string& caption = controller_.form().caption;
+    setWindowTitle(QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
     surface_->refresh();
 }
 
@@ -57,7 +61,7 @@ void CompanionWindow::present() {
 }
 
 void CompanionWindow::closeEvent(QCloseEvent* event) {
-    form_.shown = false;
+    controller_.closed();
     event->accept();
 }
 

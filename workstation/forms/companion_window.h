@@ -1,6 +1,6 @@
 #pragma once
 // The companion window on screen: another sounding's plot with its "previous" and "next".
-#include "ionogram/companion.h"
+#include "controllers/companion_controller.h"
 
 #include <QWidget>
 
@@ -11,7 +11,7 @@ class PlotSurface;
 class CompanionWindow : public QWidget {
     Q_OBJECT
   public:
-    CompanionWindow(CompanionForm& form, SharedState& shared, Dialogs& dialogs);
+    explicit CompanionWindow(CompanionController& controller);
     void sync();
     // Shown centred on the screen.
     void present();
@@ -20,9 +20,7 @@ class CompanionWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    CompanionForm& form_;
-    SharedState& shared_;
-    Dialogs& dialogs_;
+    CompanionController& controller_;
     PlotSurface* surface_ = nullptr;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 // Enters the working folder the command line asks for: asks for one in a folder chooser when
 // needed, and remembers the folder for the next start from the menu (in QSettings).
-#include "startup/start_folder.h"
+#include "controllers/start_folder.h"
 
 #include <filesystem>
 #include <functional>

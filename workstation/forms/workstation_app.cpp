@@ -1,8 +1,8 @@
 #include "forms/workstation_app.h"
 
 #include "forms/companion_window.h"
-#include "forms/entrata_window.h"
-#include "forms/immagine_window.h"
+#include "forms/parameters_window.h"
+#include "forms/scaling_window.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -41,41 +41,41 @@ bool WorkstationApp::lock_working_folder() {
 bool WorkstationApp::show_parameters_form() {
     // Its load closes the scaling form and the companion window.
     close_scaling_form();
-    entrata_ = std::make_unique<EntrataWindow>(shared_, dialogs_);
-    dialogs_.set_parent(entrata_.get());
-    if (!entrata_->load(working_folder_))
+    parameters_ = std::make_unique<ParametersWindow>(shared_, dialogs_);
+    dialogs_.set_parent(parameters_.get());
+    if (!parameters_->load(working_folder_))
         return false;
-    connect(entrata_.get(), &EntrataWindow::started, this,
+    connect(parameters_.get(), &ParametersWindow::started, this,
             [this] { QTimer::singleShot(0, this, [this] { show_scaling_form(); }); });
-    entrata_->show();
-    entrata_->activateWindow();
+    parameters_->show();
+    parameters_->activateWindow();
     return true;
 }
 
 void WorkstationApp::show_scaling_form() {
     companion_form_ = CompanionForm{};
-    immagine_ = std::make_unique<ImmagineWindow>(shared_, dialogs_, companion_form_);
-    dialogs_.set_parent(immagine_.get());
-    connect(immagine_.get(), &ImmagineWindow::request, this, [this](WindowRequest request) {
+    scaling_ = std::make_unique<ScalingWindow>(shared_, dialogs_, companion_controller_);
+    dialogs_.set_parent(scaling_.get());
+    connect(scaling_.get(), &ScalingWindow::request, this, [this](WindowRequest request) {
         QTimer::singleShot(0, this, [this, request] { on_request(request); });
     });
-    connect(immagine_.get(), &ImmagineWindow::closed, this, [this] {
+    connect(scaling_.get(), &ScalingWindow::closed, this, [this] {
         if (companion_window_)
             companion_window_->close();
         QTimer::singleShot(0, qApp, &QApplication::quit);
     });
     // The scaling form's load closes the parameters form.
-    if (entrata_) {
-        entrata_->hide();
-        entrata_.release()->deleteLater();
+    if (parameters_) {
+        parameters_->hide();
+        parameters_.release()->deleteLater();
     }
-    immagine_->load();
-    immagine_->activateWindow();
+    scaling_->load();
+    scaling_->activateWindow();
 }
 
 void WorkstationApp::show_companion() {
     if (!companion_window_)
-        companion_window_ = std::make_unique<CompanionWindow>(companion_form_, shared_, dialogs_);
+        companion_window_ = std::make_unique<CompanionWindow>(companion_controller_);
     companion_window_->present();
 }
 
@@ -84,11 +84,11 @@ void WorkstationApp::close_scaling_form() {
         companion_window_->hide();
         companion_window_.release()->deleteLater();
     }
-    if (immagine_) {
-        disconnect(immagine_.get(), nullptr, this, nullptr);
-        immagine_->close_by_program();
-        immagine_->hide();
-        immagine_.release()->deleteLater();
+    if (scaling_) {
+        disconnect(scaling_.get(), nullptr, this, nullptr);
+        scaling_->close_by_program();
+        scaling_->hide();
+        scaling_.release()->deleteLater();
     }
 }
 
@@ -101,8 +101,8 @@ void WorkstationApp::on_request(WindowRequest request) {
         show_parameters_form();
         break;
     case WindowRequest::close_program:
-        if (immagine_)
-            immagine_->close();
+        if (scaling_)
+            scaling_->close();
         break;
     case WindowRequest::none:
         break;

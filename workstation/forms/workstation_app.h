@@ -2,10 +2,10 @@
 // The running program: its shared state, the message boxes, and the three windows, opened and
 // closed as the forms ask.
 #include "common/folder_lock.h"
+#include "common/shared_state.h"
+#include "controllers/companion_controller.h"
+#include "controllers/scaling_controller.h"
 #include "forms/qt_dialogs.h"
-#include "ionogram/companion.h"
-#include "scaling/scaling_form.h"
-#include "startup/shared_state.h"
 
 #include <QObject>
 #include <filesystem>
@@ -14,8 +14,8 @@
 namespace scalvo {
 
 class CompanionWindow;
-class EntrataWindow;
-class ImmagineWindow;
+class ParametersWindow;
+class ScalingWindow;
 
 class WorkstationApp : public QObject {
     Q_OBJECT
@@ -29,8 +29,8 @@ class WorkstationApp : public QObject {
     // The parameters form; false when the program must end at once.
     bool show_parameters_form();
 
-    EntrataWindow* entrata() { return entrata_.get(); }
-    ImmagineWindow* immagine() { return immagine_.get(); }
+    ParametersWindow* parameters() { return parameters_.get(); }
+    ScalingWindow* scaling() { return scaling_.get(); }
     CompanionWindow* companion() { return companion_window_.get(); }
     SharedState& shared() { return shared_; }
 
@@ -45,8 +45,9 @@ class WorkstationApp : public QObject {
     SharedState shared_;
     QtDialogs dialogs_;
     CompanionForm companion_form_;
-    std::unique_ptr<EntrataWindow> entrata_;
-    std::unique_ptr<ImmagineWindow> immagine_;
+    CompanionController companion_controller_{companion_form_, shared_, dialogs_};
+    std::unique_ptr<ParametersWindow> parameters_;
+    std::unique_ptr<ScalingWindow> scaling_;
     std::unique_ptr<CompanionWindow> companion_window_;
 };
 

@@ -1,7 +1,7 @@
 #include "ionogram/ionogram_file.h"
 
+#include "common/conversions.h"
 #include "common/file_io.h"
-#include "startup/conversions.h"
 
 #include <algorithm>
 #include <array>
@@ -106,29 +106,35 @@ std::string_view station_name_of(std::string_view station_code) {
     return "XXXXXXXX";
 }
 
-std::optional<std::string_view> particular_case_caption(std::string_view code) {
+std::optional<std::string_view> particular_case_caption(ParticularCase particular_case) {
     struct Caption {
-        std::string_view code;
+        ParticularCase particular_case;
         std::string_view caption;
     };
     static constexpr std::array<Caption, 10> captions{{
-        {"01", "Particular Case: Nighttime Es missing"},
-        {"02", "Particular Case: Daytime Es missing"},
-        {"3a", "Particular Case: Daytime Es blanketing - single reflection"},
-        {"3b", "Particular Case: Daytime Es blanketing - multiple reflections - second "
-               "reflection >= foEs"},
-        {"3c", "Particular Case: Daytime Es blanketing - multiple reflections - second "
-               "reflection < foEs"},
-        {"4a", "Particular Case: Nighttime Es blanketing - single reflection"},
-        {"4b", "Particular Case: Nighttime Es blanketing - multiple reflections - second "
-               "reflection >= foEs"},
-        {"4c", "Particular Case: Nighttime Es blanketing - multiple reflections - second "
-               "reflection < foEs"},
-        {"05", "Particular Case: Partial absorption"},
-        {"xx", ""},
+        {ParticularCase::nighttime_es_missing, "Particular Case: Nighttime Es missing"},
+        {ParticularCase::daytime_es_missing, "Particular Case: Daytime Es missing"},
+        {ParticularCase::daytime_blanketing_single,
+         "Particular Case: Daytime Es blanketing - single reflection"},
+        {ParticularCase::daytime_blanketing_above,
+         "Particular Case: Daytime Es blanketing - multiple reflections - second "
+         "reflection >= foEs"},
+        {ParticularCase::daytime_blanketing_below,
+         "Particular Case: Daytime Es blanketing - multiple reflections - second "
+         "reflection < foEs"},
+        {ParticularCase::nighttime_blanketing_single,
+         "Particular Case: Nighttime Es blanketing - single reflection"},
+        {ParticularCase::nighttime_blanketing_above,
+         "Particular Case: Nighttime Es blanketing - multiple reflections - second "
+         "reflection >= foEs"},
+        {ParticularCase::nighttime_blanketing_below,
+         "Particular Case: Nighttime Es blanketing - multiple reflections - second "
+         "reflection < foEs"},
+        {ParticularCase::partial_absorption, "Particular Case: Partial absorption"},
+        {ParticularCase::none, ""},
     }};
     for (const Caption& entry : captions)
-        if (entry.code == code)
+        if (entry.particular_case == particular_case)
             return entry.caption;
     return std::nullopt;
 }

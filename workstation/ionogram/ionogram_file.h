@@ -3,6 +3,7 @@
 // particular-case code, station code, a line feed at byte 197), then 150 amplitude bytes per
 // frequency. The readers work on bytes; load_ionogram_file is the thin layer over the disk.
 #include "common/file_error.h"
+#include "ionogram/case_code_file.h"
 #include "ionogram/ionogram.h"
 
 #include <cstdint>
@@ -55,9 +56,9 @@ void clear_amplitude_grid(Ionogram& ionogram);
 // "Farnel" for ZE20R ...; "XXXXXXXX" for any other code (exact, case-sensitive).
 std::string_view station_name_of(std::string_view station_code);
 
-// The Label11 caption a stored code stands for when the sounding is shown; none for a code
+// The Label11 caption a stored case stands for when the sounding is shown; none for a case
 // that is not one of the stored ones.
-std::optional<std::string_view> particular_case_caption(std::string_view code);
+std::optional<std::string_view> particular_case_caption(ParticularCase particular_case);
 
 // What became of the load of an ionogram file.
 enum class IonogramOutcome { usable, unusable, missing };

@@ -1,11 +1,13 @@
 #include "ionogram/plot.h"
 
-#include "startup/conversions.h"
+#include "common/conversions.h"
+#include "ionogram/plot_mapping.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
+#include <string>
 #include <tuple>
 
 namespace scalvo {
@@ -15,21 +17,6 @@ namespace {
 constexpr Rgb black{0, 0, 0};
 constexpr Rgb yellow{255, 255, 0};
 constexpr Rgb grey{100, 100, 100};
-
-struct HeightRow {
-    int line_y;
-    int label_y;
-    const char* text;
-};
-
-// Fixed rows, so that the readout shows the whole hundreds exactly on the lines.
-constexpr std::array<HeightRow, 7> height_rows{{{12, 16, "100"},
-                                                {102, 106, "200"},
-                                                {190, 194, "300"},
-                                                {280, 284, "400"},
-                                                {368, 372, "500"},
-                                                {458, 462, "600"},
-                                                {546, 550, "700"}}};
 
 constexpr int frequency_label_count = 191;
 
@@ -51,8 +38,8 @@ const std::vector<PlotText>& axis_labels() {
                 texts.push_back({f >= 10 ? 4 * k - 10 : 4 * k - 7, -4, number_text(f)});
         }
         texts.push_back({732, -10, "MHz"});
-        for (const HeightRow& row : height_rows)
-            texts.push_back({770, row.label_y, row.text});
+        for (const HeightGridRow& row : height_grid_rows)
+            texts.push_back({770, row.y + height_label_offset, std::to_string(row.kilometres)});
         texts.push_back({770, 580, "km"});
         return texts;
     }();
@@ -216,8 +203,8 @@ void draw_plot_area(PlotCanvas& canvas, const Ionogram* ionogram) {
         }
         for (int y = 4 * j - 3; y <= 4 * j; ++y) {
             const bool grid_line =
-                ionogram && std::any_of(height_rows.begin(), height_rows.end(),
-                                        [y](const HeightRow& r) { return r.line_y == y; });
+                ionogram && std::any_of(height_grid_rows.begin(), height_grid_rows.end(),
+                                        [y](const HeightGridRow& r) { return r.y == y; });
             if (!grid_line) {
                 put_row(*plain, y);
             } else if (levels.empty()) {

@@ -1,6 +1,6 @@
 #include "ionogram/window_caption.h"
 
-#include "startup/conversions.h"
+#include "common/conversions.h"
 
 #include <cstdio>
 

@@ -1,9 +1,8 @@
 #include "records/particular_cases.h"
 
+#include "common/conversions.h"
 #include "common/dialogs.h"
 #include "scaling/selection.h"
-#include "scaling/sheet_layout.h"
-#include "startup/conversions.h"
 
 #include <array>
 #include <functional>
@@ -13,46 +12,37 @@ namespace scalvo {
 namespace {
 
 // The rows whose descriptive letter becomes "A" under blanketing Es.
-constexpr std::array<std::string_view, 6> blanketed_rows{"fbEs", "hF",      "foF2",
-                                                         "fxI",  "M3000F2", "MUF3000F2"};
+constexpr std::array<Row, 6> blanketed_rows{Row::fbEs, Row::hF,      Row::foF2,
+                                            Row::fxI,  Row::M3000F2, Row::MUF3000F2};
 // The rows whose descriptive letter becomes "C" without an ionogram.
-constexpr std::array<std::string_view, 9> no_ionogram_rows{
-    "fmin", "foEs", "hEs", "hF", "foF2", "fbEs", "fxI", "M3000F2", "MUF3000F2"};
+constexpr std::array<Row, 9> no_ionogram_rows{Row::fmin, Row::foEs,    Row::hEs,
+                                              Row::hF,   Row::foF2,    Row::fbEs,
+                                              Row::fxI,  Row::M3000F2, Row::MUF3000F2};
 // The rows whose descriptive letter is emptied without an ionogram.
-constexpr std::array<std::string_view, 6> no_ionogram_blank_rows{"hE",        "foE",     "foF1",
-                                                                 "MUF3000F1", "M3000F1", "hF2"};
+constexpr std::array<Row, 6> no_ionogram_blank_rows{Row::hE,        Row::foE,     Row::foF1,
+                                                    Row::MUF3000F1, Row::M3000F1, Row::hF2};
 
-constexpr std::string_view es_types_box = "Text7";
+constexpr Box es_types_box = value_box(Row::es_types);
 
-// The boxes of a row of the sheet by its characteristic key.
+// The boxes of a row of the sheet.
 class Sheet {
   public:
     explicit Sheet(ScalingForm& form) : form_(form) {}
 
-    const std::string& value(std::string_view key) const {
-        return form_.text(sheet_row(key).value_box);
-    }
-    const std::string& d(std::string_view key) const {
-        return form_.text(sheet_row(key).descriptive_box);
-    }
-    bool has_value(std::string_view key) const { return !value(key).empty(); }
-    bool has_d(std::string_view key) const { return !d(key).empty(); }
+    const std::string& value(Row row) const { return form_.text(value_box(row)); }
+    const std::string& d(Row row) const { return form_.text(descriptive_box(row)); }
+    bool has_value(Row row) const { return !value(row).empty(); }
+    bool has_d(Row row) const { return !d(row).empty(); }
     bool has_es_types() const { return !form_.empty(es_types_box); }
 
-    void set_value(std::string_view key, std::string text) {
-        form_.set_text(sheet_row(key).value_box, std::move(text));
-    }
-    void set_q(std::string_view key, std::string text) {
-        form_.set_text(sheet_row(key).qualifying_box, std::move(text));
-    }
-    void set_d(std::string_view key, std::string text) {
-        form_.set_text(sheet_row(key).descriptive_box, std::move(text));
-    }
+    void set_value(Row row, std::string text) { form_.set_text(value_box(row), std::move(text)); }
+    void set_q(Row row, std::string text) { form_.set_text(qualifying_box(row), std::move(text)); }
+    void set_d(Row row, std::string text) { form_.set_text(descriptive_box(row), std::move(text)); }
     // Value, qualifying and descriptive letter at once.
-    void set_row(std::string_view key, std::string value, std::string q, std::string d) {
-        set_value(key, std::move(value));
-        set_q(key, std::move(q));
-        set_d(key, std::move(d));
+    void set_row(Row row, std::string value, std::string q, std::string d) {
+        set_value(row, std::move(value));
+        set_q(row, std::move(q));
+        set_d(row, std::move(d));
     }
     void set_es_types(std::string text) { form_.set_text(es_types_box, std::move(text)); }
 
@@ -71,40 +61,40 @@ std::string foE_to_tenths(std::string_view foE) {
 }
 
 bool daytime_es_missing(Scaling& scaling, Sheet& sheet) {
-    if (!sheet.has_value("foE") || sheet.has_value("foEs") || sheet.has_es_types())
+    if (!sheet.has_value(Row::foE) || sheet.has_value(Row::foEs) || sheet.has_es_types())
         return false;
-    const std::string foEs = foE_to_tenths(sheet.value("foE"));
-    sheet.set_row("foEs", foEs, "E", "G");
-    sheet.set_row("fbEs", foEs, "E", "G");
-    sheet.set_d("hEs", "G");
-    select_characteristic(scaling, "hF");
+    const std::string foEs = foE_to_tenths(sheet.value(Row::foE));
+    sheet.set_row(Row::foEs, foEs, "E", "G");
+    sheet.set_row(Row::fbEs, foEs, "E", "G");
+    sheet.set_d(Row::hEs, "G");
+    select_characteristic(scaling, Row::hF);
     return true;
 }
 
 bool nighttime_es_missing(Scaling& scaling, Sheet& sheet) {
-    if (!sheet.has_value("fmin") || sheet.has_value("hE") || sheet.has_value("foE") ||
-        sheet.has_value("foEs") || sheet.has_value("hEs") || sheet.has_es_types())
+    if (!sheet.has_value(Row::fmin) || sheet.has_value(Row::hE) || sheet.has_value(Row::foE) ||
+        sheet.has_value(Row::foEs) || sheet.has_value(Row::hEs) || sheet.has_es_types())
         return false;
-    const std::string fmin = sheet.value("fmin");
-    const std::string letter = sheet.d("fmin");
+    const std::string fmin = sheet.value(Row::fmin);
+    const std::string letter = sheet.d(Row::fmin);
     if (letter.empty() || letter == "S" || letter == "B") {
         const std::string d = letter.empty() ? "S" : letter;
-        sheet.set_q("fmin", "E");
-        sheet.set_d("fmin", d);
-        sheet.set_row("foEs", fmin, "E", d);
-        sheet.set_row("fbEs", fmin, "E", d);
-        sheet.set_d("hEs", d);
+        sheet.set_q(Row::fmin, "E");
+        sheet.set_d(Row::fmin, d);
+        sheet.set_row(Row::foEs, fmin, "E", d);
+        sheet.set_row(Row::fbEs, fmin, "E", d);
+        sheet.set_d(Row::hEs, d);
     } else if (letter == "E") {
         // The qualifying letters stay as they are.
-        sheet.set_value("foEs", fmin);
-        sheet.set_d("foEs", "E");
-        sheet.set_value("fbEs", fmin);
-        sheet.set_d("fbEs", "E");
-        sheet.set_d("hEs", "E");
+        sheet.set_value(Row::foEs, fmin);
+        sheet.set_d(Row::foEs, "E");
+        sheet.set_value(Row::fbEs, fmin);
+        sheet.set_d(Row::fbEs, "E");
+        sheet.set_d(Row::hEs, "E");
     } else {
         return false;
     }
-    select_characteristic(scaling, "hF");
+    select_characteristic(scaling, Row::hF);
     return true;
 }
 
@@ -112,161 +102,190 @@ enum class Reflections { single, second_above, second_below };
 
 CaseAction blanketing(bool daytime, Reflections reflections) {
     return [daytime, reflections](Scaling&, Sheet& sheet) {
-        const bool es = sheet.has_value("foEs") && sheet.has_value("hEs") && sheet.has_es_types();
-        const bool e_layer = daytime ? (sheet.has_value("foE") || sheet.has_d("foE")) &&
-                                           (sheet.has_value("hE") || sheet.has_d("hE"))
-                                     : !sheet.has_value("foE") && !sheet.has_value("hE");
+        const bool es =
+            sheet.has_value(Row::foEs) && sheet.has_value(Row::hEs) && sheet.has_es_types();
+        const bool e_layer = daytime ? (sheet.has_value(Row::foE) || sheet.has_d(Row::foE)) &&
+                                           (sheet.has_value(Row::hE) || sheet.has_d(Row::hE))
+                                     : !sheet.has_value(Row::foE) && !sheet.has_value(Row::hE);
         if (!es || !e_layer)
             return false;
-        if (reflections == Reflections::second_below && !sheet.has_value("fbEs"))
+        if (reflections == Reflections::second_below && !sheet.has_value(Row::fbEs))
             return false;
         if (reflections == Reflections::second_above)
-            sheet.set_value("fbEs", sheet.value("foEs"));
+            sheet.set_value(Row::fbEs, sheet.value(Row::foEs));
         if (reflections != Reflections::single)
-            sheet.set_q("fbEs", "A");
-        for (std::string_view key : blanketed_rows)
-            sheet.set_d(key, "A");
+            sheet.set_q(Row::fbEs, "A");
+        for (Row row : blanketed_rows)
+            sheet.set_d(row, "A");
         return true;
     };
 }
 
 bool partial_absorption(Scaling& scaling, Sheet& sheet) {
-    if (!sheet.has_value("fmin"))
+    if (!sheet.has_value(Row::fmin))
         return false;
-    const std::string fmin = sheet.value("fmin");
-    sheet.set_d("hE", "B");
-    sheet.set_d("foE", "B");
-    sheet.set_row("foEs", fmin, "E", "B");
-    sheet.set_d("hEs", "B");
+    const std::string fmin = sheet.value(Row::fmin);
+    sheet.set_d(Row::hE, "B");
+    sheet.set_d(Row::foE, "B");
+    sheet.set_row(Row::foEs, fmin, "E", "B");
+    sheet.set_d(Row::hEs, "B");
     sheet.set_es_types("");
-    sheet.set_row("fbEs", fmin, "E", "B");
-    select_characteristic(scaling, "hF");
+    sheet.set_row(Row::fbEs, fmin, "E", "B");
+    select_characteristic(scaling, Row::hF);
     return true;
 }
 
 bool no_ionogram(Scaling&, Sheet& sheet) {
-    for (const SheetRow& row : sheet_rows) {
-        if (row.key == "tipoEs") {
+    for (Row row : all_rows) {
+        if (row == Row::es_types) {
             sheet.set_es_types("");
             continue;
         }
-        sheet.set_value(row.key, "");
-        sheet.set_q(row.key, "");
+        sheet.set_value(row, "");
+        sheet.set_q(row, "");
     }
-    for (std::string_view key : no_ionogram_blank_rows)
-        sheet.set_d(key, "");
-    for (std::string_view key : no_ionogram_rows)
-        sheet.set_d(key, "C");
+    for (Row row : no_ionogram_blank_rows)
+        sheet.set_d(row, "");
+    for (Row row : no_ionogram_rows)
+        sheet.set_d(row, "C");
     return true;
 }
 
-// Takes back what the case of this code filled in; the earlier Es types are not restored.
-void undo_case(Sheet& sheet, std::string_view code) {
-    if (code == "01" || code == "02") {
-        if (code == "01") {
-            sheet.set_q("fmin", "");
-            sheet.set_d("fmin", "");
-        }
-        sheet.set_row("foEs", "", "", "");
-        sheet.set_row("fbEs", "", "", "");
-        sheet.set_d("hEs", "");
-    } else if (code == "3a" || code == "4a" || code == "3b" || code == "3c" || code == "4b" ||
-               code == "4c") {
-        if (code != "3a" && code != "4a") {
-            sheet.set_value("fbEs", "");
-            sheet.set_q("fbEs", "");
-        }
-        for (std::string_view key : blanketed_rows)
-            sheet.set_d(key, "");
-    } else if (code == "05") {
-        sheet.set_d("hE", "");
-        sheet.set_d("foE", "");
-        sheet.set_row("foEs", "", "", "");
-        sheet.set_d("hEs", "");
-        sheet.set_row("fbEs", "", "", "");
-    } else if (code == "06") {
-        for (std::string_view key : no_ionogram_rows)
-            sheet.set_d(key, "");
+// Takes back what the case filled in; the earlier Es types are not restored.
+void undo_case(Sheet& sheet, ParticularCase particular_case) {
+    switch (particular_case) {
+    case ParticularCase::nighttime_es_missing:
+        sheet.set_q(Row::fmin, "");
+        sheet.set_d(Row::fmin, "");
+        [[fallthrough]];
+    case ParticularCase::daytime_es_missing:
+        sheet.set_row(Row::foEs, "", "", "");
+        sheet.set_row(Row::fbEs, "", "", "");
+        sheet.set_d(Row::hEs, "");
+        break;
+    case ParticularCase::daytime_blanketing_above:
+    case ParticularCase::daytime_blanketing_below:
+    case ParticularCase::nighttime_blanketing_above:
+    case ParticularCase::nighttime_blanketing_below:
+        sheet.set_value(Row::fbEs, "");
+        sheet.set_q(Row::fbEs, "");
+        [[fallthrough]];
+    case ParticularCase::daytime_blanketing_single:
+    case ParticularCase::nighttime_blanketing_single:
+        for (Row row : blanketed_rows)
+            sheet.set_d(row, "");
+        break;
+    case ParticularCase::partial_absorption:
+        sheet.set_d(Row::hE, "");
+        sheet.set_d(Row::foE, "");
+        sheet.set_row(Row::foEs, "", "", "");
+        sheet.set_d(Row::hEs, "");
+        sheet.set_row(Row::fbEs, "", "", "");
+        break;
+    case ParticularCase::no_ionogram:
+        for (Row row : no_ionogram_rows)
+            sheet.set_d(row, "");
+        break;
+    case ParticularCase::none:
+    case ParticularCase::unknown:
+        break;
     }
 }
 
 void delete_particular_case(Scaling& scaling) {
     ScalingForm& form = scaling.form;
-    if (form.particular_case_code == "xx")
+    if (form.particular_case_code == ParticularCase::none)
         return;
     Sheet sheet(form);
     undo_case(sheet, form.particular_case_code);
-    form.particular_case_code = "xx";
+    form.particular_case_code = ParticularCase::none;
     form.label11 = "";
 }
 
-struct CaseCommand {
-    std::string_view menu_control;
-    std::string_view code;
+struct CaseEntry {
+    CaseCommand command;
+    ParticularCase particular_case;
     CaseAction action;
 };
 
-const std::array<CaseCommand, 10>& case_commands() {
-    static const std::array<CaseCommand, 10> commands{{
-        {"mancanza_es_di_giorno_principale", "02", daytime_es_missing},
-        {"mancanza_es_di_notte_principale", "01", nighttime_es_missing},
-        {"giorno_singola_riflessione", "3a", blanketing(true, Reflections::single)},
-        {"giorno_doppia_riflessione_magfoEs", "3b", blanketing(true, Reflections::second_above)},
-        {"giorno_doppia_riflessione_minfoEs", "3c", blanketing(true, Reflections::second_below)},
-        {"notte_singola_riflessione", "4a", blanketing(false, Reflections::single)},
-        {"notte_doppia_riflessione_magfoEs", "4b", blanketing(false, Reflections::second_above)},
-        {"notte_doppia_riflessione_minfoEs", "4c", blanketing(false, Reflections::second_below)},
-        {"assorbimento_parziale", "05", partial_absorption},
-        {"no_ionogramma", "06", no_ionogram},
+const std::array<CaseEntry, 10>& case_entries() {
+    static const std::array<CaseEntry, 10> entries{{
+        {CaseCommand::daytime_es_missing, ParticularCase::daytime_es_missing, daytime_es_missing},
+        {CaseCommand::nighttime_es_missing, ParticularCase::nighttime_es_missing,
+         nighttime_es_missing},
+        {CaseCommand::daytime_blanketing_single, ParticularCase::daytime_blanketing_single,
+         blanketing(true, Reflections::single)},
+        {CaseCommand::daytime_blanketing_above, ParticularCase::daytime_blanketing_above,
+         blanketing(true, Reflections::second_above)},
+        {CaseCommand::daytime_blanketing_below, ParticularCase::daytime_blanketing_below,
+         blanketing(true, Reflections::second_below)},
+        {CaseCommand::nighttime_blanketing_single, ParticularCase::nighttime_blanketing_single,
+         blanketing(false, Reflections::single)},
+        {CaseCommand::nighttime_blanketing_above, ParticularCase::nighttime_blanketing_above,
+         blanketing(false, Reflections::second_above)},
+        {CaseCommand::nighttime_blanketing_below, ParticularCase::nighttime_blanketing_below,
+         blanketing(false, Reflections::second_below)},
+        {CaseCommand::partial_absorption, ParticularCase::partial_absorption, partial_absorption},
+        {CaseCommand::no_ionogram, ParticularCase::no_ionogram, no_ionogram},
     }};
-    return commands;
+    return entries;
 }
 
 // Set by the menu commands; a sounding loaded again shows the other wording of its file's code.
 struct CaseCaption {
-    std::string_view code;
+    ParticularCase particular_case;
     std::string_view caption;
 };
 
 constexpr std::array<CaseCaption, 10> case_captions{{
-    {"01", "Particular Case: Nighttime Es missing"},
-    {"02", "Particular Case: Daytime Es missing"},
-    {"3a", "Particular Case: Daily Es blanketing - single reflection"},
-    {"3b", "Particular Case: Daily Es blanketing - more reflections - second reflection >= foEs"},
-    {"3c", "Particular Case: Daily Es blanketing - more reflections - second reflection < foEs"},
-    {"4a", "Particular Case: Nocturnal Es blanketing - single reflection"},
-    {"4b",
+    {ParticularCase::nighttime_es_missing, "Particular Case: Nighttime Es missing"},
+    {ParticularCase::daytime_es_missing, "Particular Case: Daytime Es missing"},
+    {ParticularCase::daytime_blanketing_single,
+     "Particular Case: Daily Es blanketing - single reflection"},
+    {ParticularCase::daytime_blanketing_above,
+     "Particular Case: Daily Es blanketing - more reflections - second reflection >= foEs"},
+    {ParticularCase::daytime_blanketing_below,
+     "Particular Case: Daily Es blanketing - more reflections - second reflection < foEs"},
+    {ParticularCase::nighttime_blanketing_single,
+     "Particular Case: Nocturnal Es blanketing - single reflection"},
+    {ParticularCase::nighttime_blanketing_above,
      "Particular Case: Nocturnal Es blanketing - more reflections - second reflection >= foEs"},
-    {"4c",
+    {ParticularCase::nighttime_blanketing_below,
      "Particular Case: Nocturnal Es blanketing - more reflections - second reflection < foEs"},
-    {"05", "Particular Case: Partial absorption"},
-    {"xx", ""},
+    {ParticularCase::partial_absorption, "Particular Case: Partial absorption"},
+    {ParticularCase::none, ""},
 }};
 
 } // namespace
 
-std::optional<std::string> case_command_caption(std::string_view code) {
+std::optional<std::string> case_command_caption(ParticularCase particular_case) {
     for (const CaseCaption& entry : case_captions)
-        if (entry.code == code)
+        if (entry.particular_case == particular_case)
             return std::string(entry.caption);
     return std::nullopt;
 }
 
-void run_case_command(Scaling& scaling, std::string_view menu_control) {
-    if (menu_control == "annulla_caso_particolare") {
+CaseCommand es_missing_case(const ScalingForm& form) {
+    if (!form.empty(value_box(Row::foE)) || !form.empty(descriptive_box(Row::foE)))
+        return CaseCommand::daytime_es_missing;
+    return CaseCommand::nighttime_es_missing;
+}
+
+void run_case_command(Scaling& scaling, CaseCommand command) {
+    if (command == CaseCommand::delete_case) {
         delete_particular_case(scaling);
         return;
     }
-    for (const CaseCommand& command : case_commands()) {
-        if (command.menu_control != menu_control)
+    for (const CaseEntry& entry : case_entries()) {
+        if (entry.command != command)
             continue;
         Sheet sheet(scaling.form);
-        if (!command.action(scaling, sheet)) {
+        if (!entry.action(scaling, sheet)) {
             scaling.dialogs.message(case_refused_text, case_refused_title);
             return;
         }
-        scaling.form.particular_case_code = std::string(command.code);
-        if (auto caption = case_command_caption(command.code))
+        scaling.form.particular_case_code = entry.particular_case;
+        if (auto caption = case_command_caption(entry.particular_case))
             scaling.form.label11 = std::move(*caption);
         return;
     }

@@ -2,7 +2,6 @@
 
 #include "common/dialogs.h"
 #include "common/text.h"
-#include "scaling/sheet_layout.h"
 
 #include <array>
 #include <initializer_list>
@@ -22,41 +21,39 @@ constexpr const char* careful = "Be careful!!";
 constexpr const char* case_careful = "Be careful!!!!";
 
 // A row is present when its value or its descriptive letter holds something.
-bool present(const ScalingForm& form, std::string_view key) {
-    const SheetRow& row = sheet_row(key);
-    return !form.empty(row.value_box) || !form.empty(row.descriptive_box);
+bool present(const ScalingForm& form, Row row) {
+    return !form.empty(value_box(row)) || !form.empty(descriptive_box(row));
 }
 
 // The same, with blanks at either end not counting.
-bool present_trimmed(const ScalingForm& form, std::string_view key) {
-    const SheetRow& row = sheet_row(key);
-    return !trim(form.text(row.value_box)).empty() || !trim(form.text(row.descriptive_box)).empty();
+bool present_trimmed(const ScalingForm& form, Row row) {
+    return !trim(form.text(value_box(row))).empty() ||
+           !trim(form.text(descriptive_box(row))).empty();
 }
 
 std::optional<Fault> qualifying_without_descriptive(const ScalingForm& form) {
-    constexpr std::array<std::string_view, 15> order{
-        "fmin", "hE",        "foE",       "foEs",    "hEs",     "fbEs", "hF", "foF1",
-        "foF2", "MUF3000F1", "MUF3000F2", "M3000F1", "M3000F2", "hF2",  "fxI"};
-    for (std::string_view key : order) {
-        const SheetRow& row = sheet_row(key);
-        if (!form.empty(row.qualifying_box) && form.empty(row.descriptive_box))
-            return Fault{std::string(row.caption) + " has only a qualificative letter!!", careful};
-    }
+    constexpr std::array<Row, 15> order{Row::fmin,    Row::hE,        Row::foE,       Row::foEs,
+                                        Row::hEs,     Row::fbEs,      Row::hF,        Row::foF1,
+                                        Row::foF2,    Row::MUF3000F1, Row::MUF3000F2, Row::M3000F1,
+                                        Row::M3000F2, Row::hF2,       Row::fxI};
+    for (Row row : order)
+        if (!form.empty(qualifying_box(row)) && form.empty(descriptive_box(row)))
+            return Fault{std::string(caption(row)) + " has only a qualificative letter!!", careful};
     return std::nullopt;
 }
 
 std::optional<Fault> required_rows(const ScalingForm& form) {
-    constexpr std::array<std::string_view, 6> order{"fmin", "fbEs",      "hF",
-                                                    "foF2", "MUF3000F2", "fxI"};
-    for (std::string_view key : order)
-        if (!present(form, key))
-            return Fault{std::string(sheet_row(key).caption) + " missing!!", careful};
+    constexpr std::array<Row, 6> order{Row::fmin, Row::fbEs,      Row::hF,
+                                       Row::foF2, Row::MUF3000F2, Row::fxI};
+    for (Row row : order)
+        if (!present(form, row))
+            return Fault{std::string(caption(row)) + " missing!!", careful};
     return std::nullopt;
 }
 
 std::optional<Fault> e_region_pair(const ScalingForm& form) {
-    const bool foE = present(form, "foE");
-    const bool hE = present(form, "hE");
+    const bool foE = present(form, Row::foE);
+    const bool hE = present(form, Row::hE);
     if (foE && !hE)
         return Fault{"h'E missing!!", careful};
     if (hE && !foE)
@@ -65,8 +62,8 @@ std::optional<Fault> e_region_pair(const ScalingForm& form) {
 }
 
 std::optional<Fault> es_types_against_foE(const ScalingForm& form) {
-    const std::string es_types = trim(form.text("Text7"));
-    if (present_trimmed(form, "foE")) {
+    const std::string es_types = trim(form.text(value_box(Row::es_types)));
+    if (present_trimmed(form, Row::foE)) {
         if (es_types.find('F') != std::string::npos)
             return Fault{"foE was scaled. You are not allowed to digit F in the Es Types.",
                          careful};
@@ -78,9 +75,8 @@ std::optional<Fault> es_types_against_foE(const ScalingForm& form) {
 }
 
 std::optional<Fault> fxI_letters(const ScalingForm& form) {
-    const SheetRow& fxI = sheet_row("fxI");
-    if (upper(trim(form.text(fxI.descriptive_box))) == "X" &&
-        !trim(form.text(fxI.qualifying_box)).empty())
+    if (upper(trim(form.text(descriptive_box(Row::fxI)))) == "X" &&
+        !trim(form.text(qualifying_box(Row::fxI))).empty())
         return Fault{"If the descriptive letter of fxI is \"X\" the corresponding qualificative "
                      "letter has to be empty.",
                      careful};
@@ -100,67 +96,74 @@ std::optional<Fault> first_failing(std::initializer_list<CaseTest> tests) {
     return std::nullopt;
 }
 
-std::optional<Fault> particular_case(const ScalingForm& form, std::string_view code) {
-    const std::string es_types = form.text("Text7");
+std::optional<Fault> particular_case(const ScalingForm& form, ParticularCase code) {
+    const std::string es_types = form.text(value_box(Row::es_types));
     const bool es_types_empty = es_types.empty();
     const std::string first_es_type = left(trim_left(es_types), 1);
-    if (code == "01")
+    switch (code) {
+    case ParticularCase::nighttime_es_missing:
         return first_failing({
-            {present(form, "hE"),
+            {present(form, Row::hE),
              "The selected particular case cannot have values or letters for h'E!!"},
             {!es_types_empty,
              "The selected particular case has to have the field Es Types empty!!"},
-            {present(form, "hF2"),
+            {present(form, Row::hF2),
              "The selected particular case cannot have values or letters for h'F2!!"},
-            {present(form, "foE"),
+            {present(form, Row::foE),
              "The selected particular case cannot have values or letters for foE!!"},
-            {present(form, "foF1"),
+            {present(form, Row::foF1),
              "The selected particular case cannot have values or letters for foF1!!"},
-            {present(form, "MUF3000F1"),
+            {present(form, Row::MUF3000F1),
              "The selected particular case cannot have values or letters for MUF(3000)F1!!"},
         });
-    if (code == "02")
+    case ParticularCase::daytime_es_missing:
         return first_failing({
-            {!present(form, "foE"), "The selected particular case has to have a value and/or a "
-                                    "descriptive letter for foE!!"},
-            {!present(form, "hE"), "The selected particular case has to have a value and/or a "
-                                   "descriptive letter for h'E!!"},
+            {!present(form, Row::foE), "The selected particular case has to have a value and/or a "
+                                       "descriptive letter for foE!!"},
+            {!present(form, Row::hE), "The selected particular case has to have a value and/or a "
+                                      "descriptive letter for h'E!!"},
             {!es_types_empty,
              "The selected particular case has to have the field Es Types empty!!"},
         });
-    if (code == "3a" || code == "3b" || code == "3c")
+    case ParticularCase::daytime_blanketing_single:
+    case ParticularCase::daytime_blanketing_above:
+    case ParticularCase::daytime_blanketing_below:
         // Only F is refused as the first type, although the message names C, H and L.
         return first_failing({
-            {!present(form, "foE"), "The selected particular case has to have a value and/or a "
-                                    "descriptive letter for foE!!"},
-            {!present(form, "hE"), "The selected particular case has to have a value and/or a "
-                                   "descriptive letter for h'E!!"},
+            {!present(form, Row::foE), "The selected particular case has to have a value and/or a "
+                                       "descriptive letter for foE!!"},
+            {!present(form, Row::hE), "The selected particular case has to have a value and/or a "
+                                      "descriptive letter for h'E!!"},
             {es_types_empty, "The selected particular case can't have the field Es Types empty!!"},
             {first_es_type == "F", "The selected particular case has to have as first character "
                                    "of Es Types a C, a H or a L!!"},
         });
-    if (code == "4a" || code == "4b" || code == "4c")
+    case ParticularCase::nighttime_blanketing_single:
+    case ParticularCase::nighttime_blanketing_above:
+    case ParticularCase::nighttime_blanketing_below:
         return first_failing({
-            {present(form, "foE"),
+            {present(form, Row::foE),
              "The selected particular case cannot have values or letters for foE!!"},
-            {present(form, "hE"),
+            {present(form, Row::hE),
              "The selected particular case cannot have values or letters for h'E!!"},
             {es_types_empty, "The selected particular case cannot have the field Es Types empty!!"},
             {first_es_type != "F",
              "The selected particular case has to have as first character of Es Types a F!!"},
-            {present(form, "hF2"),
+            {present(form, Row::hF2),
              "The selected particular case cannot have values or letters for h'F2!!"},
-            {present(form, "foF1"),
+            {present(form, Row::foF1),
              "The selected particular case cannot have values or letters for foF1!!"},
-            {present(form, "MUF3000F1"),
+            {present(form, Row::MUF3000F1),
              "The selected particular case cannot have values or letters for MUF(3000)F1!!"},
         });
-    return std::nullopt;
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace
 
-bool check_sheet(Scaling& scaling, std::string_view particular_case_code) {
+bool check_sheet(Scaling& scaling, ParticularCase particular_case_code) {
     const ScalingForm& form = scaling.form;
     for (auto rule : {qualifying_without_descriptive, required_rows, e_region_pair,
                       es_types_against_foE, fxI_letters}) {

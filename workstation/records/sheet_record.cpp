@@ -1,10 +1,9 @@
 #include "records/sheet_record.h"
 
+#include "common/conversions.h"
+#include "common/shared_state.h"
 #include "common/text.h"
 #include "records/record_file.h"
-#include "scaling/sheet_layout.h"
-#include "startup/conversions.h"
-#include "startup/shared_state.h"
 
 #include <array>
 
@@ -15,27 +14,27 @@ namespace {
 // The rows in the order of the record, which differs from the sheet's: h'F2, foF2 and fxI
 // follow foF1, the MUF(3000) and M(3000) rows come last.
 struct RecordRow {
-    std::string_view key;
+    Row row;
     std::string_view label; // fixed 10-character text before the row's fields
 };
 
 inline constexpr std::array<RecordRow, 16> record_rows{{
-    {"fmin", " fmin    ="},
-    {"hE", " h'E     ="},
-    {"foE", " foE     ="},
-    {"foEs", " foEs    ="},
-    {"hEs", " h'Es    ="},
-    {"tipoEs", " Es Type ="},
-    {"fbEs", " fbEs    ="},
-    {"hF", " h'F     ="},
-    {"foF1", " foF1    ="},
-    {"hF2", " h'F2    ="},
-    {"foF2", " foF2    ="},
-    {"fxI", " fxI     ="},
-    {"MUF3000F1", " MUF F1  ="},
-    {"M3000F1", " M3000 F1="},
-    {"MUF3000F2", " MUF F2  ="},
-    {"M3000F2", " M3000 F2="},
+    {Row::fmin, " fmin    ="},
+    {Row::hE, " h'E     ="},
+    {Row::foE, " foE     ="},
+    {Row::foEs, " foEs    ="},
+    {Row::hEs, " h'Es    ="},
+    {Row::es_types, " Es Type ="},
+    {Row::fbEs, " fbEs    ="},
+    {Row::hF, " h'F     ="},
+    {Row::foF1, " foF1    ="},
+    {Row::hF2, " h'F2    ="},
+    {Row::foF2, " foF2    ="},
+    {Row::fxI, " fxI     ="},
+    {Row::MUF3000F1, " MUF F1  ="},
+    {Row::M3000F1, " M3000 F1="},
+    {Row::MUF3000F2, " MUF F2  ="},
+    {Row::M3000F2, " M3000 F2="},
 }};
 
 constexpr std::size_t time_width = 5;   // "hh:mm"
@@ -45,7 +44,7 @@ constexpr std::size_t es_types_width = 5;
 constexpr std::size_t es_types_length = 4; // the box's longest text; position 95 stays blank
 
 bool is_es_types(const RecordRow& row) {
-    return row.key == "tipoEs";
+    return row.row == Row::es_types;
 }
 
 std::size_t row_width(const RecordRow& row) {
@@ -101,15 +100,15 @@ void compose_sheet_record(Scaling& scaling) {
     std::string record = two_digit_text(scaling.shared.sounding_hour) + ":" +
                          two_digit_text(scaling.shared.sounding_minute);
     for (const RecordRow& row : record_rows) {
-        const SheetRow& sheet = sheet_row(row.key);
         record += row.label;
         if (is_es_types(row)) {
-            record += pad_right(left(form.text(sheet.value_box), es_types_length), es_types_width);
+            record +=
+                pad_right(left(form.text(value_box(row.row)), es_types_length), es_types_width);
             continue;
         }
-        record += value_field(form.text(sheet.value_box));
-        record += letter_field(form.text(sheet.qualifying_box));
-        record += letter_field(form.text(sheet.descriptive_box));
+        record += value_field(form.text(value_box(row.row)));
+        record += letter_field(form.text(qualifying_box(row.row)));
+        record += letter_field(form.text(descriptive_box(row.row)));
     }
     record += " \r\n";
     scaling.form.current_record = std::move(record);
@@ -134,14 +133,13 @@ void fill_sheet_from_record(Scaling& scaling) {
     ScalingForm& form = scaling.form;
     const std::string& record = form.current_record;
     for_each_record_row([&](const RecordRow& row, std::size_t position) {
-        const SheetRow& sheet = sheet_row(row.key);
         if (is_es_types(row)) {
-            form.set_text(sheet.value_box, field_text(record, position, es_types_width));
+            form.set_text(value_box(row.row), field_text(record, position, es_types_width));
             return;
         }
-        form.set_text(sheet.value_box, value_of_field(mid(record, position, value_width)));
-        form.set_text(sheet.qualifying_box, field_text(record, position + value_width, 1));
-        form.set_text(sheet.descriptive_box, field_text(record, position + value_width + 1, 1));
+        form.set_text(value_box(row.row), value_of_field(mid(record, position, value_width)));
+        form.set_text(qualifying_box(row.row), field_text(record, position + value_width, 1));
+        form.set_text(descriptive_box(row.row), field_text(record, position + value_width + 1, 1));
     });
 }
 
@@ -149,20 +147,19 @@ void riempimento_caselle_testo_ionogramma_precedente(Scaling& scaling) {
     ScalingForm& form = scaling.form;
     const std::string& record = form.previous_record;
     for_each_record_row([&](const RecordRow& row, std::size_t position) {
-        const SheetRow& sheet = sheet_row(row.key);
         if (is_es_types(row)) {
-            form.set_text(sheet.previous_box, field_text(record, position, es_types_width));
+            form.set_text(previous_box(row.row), field_text(record, position, es_types_width));
             return;
         }
-        form.set_text(sheet.previous_box, value_of_field(mid(record, position, value_width)) +
-                                              field_text(record, position + value_width, 1) +
-                                              field_text(record, position + value_width + 1, 1));
+        form.set_text(previous_box(row.row), value_of_field(mid(record, position, value_width)) +
+                                                 field_text(record, position + value_width, 1) +
+                                                 field_text(record, position + value_width + 1, 1));
     });
 }
 
 void clear_previous_sounding_boxes(Scaling& scaling) {
-    for (const SheetRow& row : sheet_rows)
-        scaling.form.set_text(row.previous_box, "");
+    for (Row row : all_rows)
+        scaling.form.set_text(previous_box(row), "");
 }
 
 void show_stored_sheets(Scaling& scaling) {

@@ -1,16 +1,17 @@
 #include "scaling/muf_tool.h"
 
+#include "common/conversions.h"
 #include "common/dialogs.h"
+#include "common/shared_state.h"
 #include "common/text.h"
 #include "ionogram/plot.h"
 #include "ionogram/secant_law.h"
 #include "scaling/m3000.h"
-#include "startup/conversions.h"
-#include "startup/shared_state.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace scalvo {
@@ -48,9 +49,9 @@ int curve_row(int n) {
 
 struct MufRow {
     Layer layer;
-    std::string_view muf_box;
-    std::string_view critical_box;
-    std::string_view other_muf_box; // the F2 curve may start from the F1 value
+    Row muf;
+    Row critical;
+    std::optional<Row> other_muf; // the F2 curve may start from the F1 value
     // 0.1 MHz of MUF in the unit of the critical frequency's code times 100.
     int step_units;
     const char* ten_times_message;
@@ -58,24 +59,24 @@ struct MufRow {
 };
 
 constexpr MufRow f1_row{Layer::F1,
-                        "Text10",
-                        "Text9",
-                        {},
+                        Row::MUF3000F1,
+                        Row::foF1,
+                        std::nullopt,
                         1000,
                         "MUF(3000)F1 cannot be 10 times greater than foF1!!",
                         "foF1 cannot be greater than MUF(3000)F1!!"};
 constexpr MufRow f2_row{Layer::F2,
-                        "Text15",
-                        "Text13",
-                        "Text10",
+                        Row::MUF3000F2,
+                        Row::foF2,
+                        Row::MUF3000F1,
                         100,
                         "MUF(3000)F2 cannot be 10 times greater than foF2!!",
                         "foF2 cannot be greater than MUF(3000)F2!!!"};
 
 const MufRow* selected_row(const ScalingForm& form) {
-    if (form.selected_characteristic == "MUF3000F1")
+    if (form.selected_characteristic == Row::MUF3000F1)
         return &f1_row;
-    if (form.selected_characteristic == "MUF3000F2")
+    if (form.selected_characteristic == Row::MUF3000F2)
         return &f2_row;
     return nullptr;
 }
@@ -96,8 +97,8 @@ long long clamped(long long code) {
 // A stored code of two or three digits reads as d.d or dd.d MHz, as it is: "25" opens at
 // 2.5 MHz, and the limits belong to the steps. Anything else a record may hold is read as
 // tenths of MHz too; only what the 16-bit code cannot hold is kept at its edge.
-void decode_muf(ScalingForm& form, std::string_view box) {
-    const double code = numeric_value(trim(form.text(box)));
+void decode_muf(ScalingForm& form, Row row) {
+    const double code = numeric_value(trim(form.text(value_box(row))));
     set_muf(form, static_cast<long long>(std::clamp(code, static_cast<double>(INT16_MIN),
                                                     static_cast<double>(INT16_MAX))));
 }
@@ -122,13 +123,13 @@ void muf_from_point(ScalingForm& form, const PlotPoint& point) {
 
 // The critical frequency's code times 100, in the unit of muf_code * step_units.
 double critical_units(const ScalingForm& form, const MufRow& row) {
-    return numeric_value(trim(form.text(row.critical_box))) * 100;
+    return numeric_value(trim(form.text(value_box(row.critical)))) * 100;
 }
 
 // 15.0 MHz, moved towards the critical frequency: below ten times it, above it.
 void default_muf(ScalingForm& form, const MufRow& row) {
     long long code = 150;
-    if (!trim(form.text(row.critical_box)).empty()) {
+    if (!trim(form.text(value_box(row.critical))).empty()) {
         const double critical = critical_units(form, row);
         const double fifteen = 150.0 * row.step_units;
         if (critical < fifteen && 10 * critical <= fifteen) {
@@ -152,7 +153,7 @@ void keep_within_critical_frequency(Scaling& scaling, const MufRow& row, bool up
     const double critical = critical_units(form, row);
     if (!(critical > 0))
         return;
-    const bool muf_shown = !form.empty(row.muf_box);
+    const bool muf_shown = !form.empty(value_box(row.muf));
     long long code = form.muf_code;
     const auto product = [&] { return static_cast<double>(code * row.step_units); };
     if (upward && 10 * critical <= product()) {
@@ -179,10 +180,10 @@ void step(Scaling& scaling, const MufRow& row, int delta) {
     }
     set_muf(form, code);
 
-    const bool critical_present = !form.empty(row.critical_box);
+    const bool critical_present = !form.empty(value_box(row.critical));
     if (critical_present)
         keep_within_critical_frequency(scaling, row, upward);
-    form.set_text(row.muf_box, trimmed_number_text(static_cast<long long>(form.muf_code)));
+    form.set_text(value_box(row.muf), trimmed_number_text(static_cast<long long>(form.muf_code)));
     // muf_product and M(3000) from the code just written.
     if (critical_present)
         recompute_m3000(form, row.layer);
@@ -229,14 +230,14 @@ void open_muf_tool(Scaling& scaling) {
     form.esup_visible = false;
     form.esdown_visible = false;
 
-    const bool critical_present = !form.empty(row->critical_box);
+    const bool critical_present = !form.empty(value_box(row->critical));
     const PlotPoint& point = row->layer == Layer::F1 ? form.foF1_point : form.foF2_point;
-    if (!form.empty(row->muf_box))
-        decode_muf(form, row->muf_box);
+    if (!form.empty(value_box(row->muf)))
+        decode_muf(form, row->muf);
     else if (critical_present && point.frequency != 0 && point.height != 0)
         muf_from_point(form, point);
-    else if (!row->other_muf_box.empty() && !form.empty(row->other_muf_box))
-        decode_muf(form, row->other_muf_box);
+    else if (row->other_muf && !form.empty(value_box(*row->other_muf)))
+        decode_muf(form, *row->other_muf);
     else
         default_muf(form, *row);
 

@@ -1,11 +1,11 @@
 #include "scaling/picking.h"
 
+#include "common/conversions.h"
+#include "common/shared_state.h"
 #include "common/text.h"
-#include "records/particular_cases.h"
+#include "ionogram/plot_mapping.h"
 #include "scaling/m3000.h"
 #include "scaling/warnings.h"
-#include "startup/conversions.h"
-#include "startup/shared_state.h"
 
 #include <array>
 #include <cmath>
@@ -20,39 +20,38 @@ constexpr int trace_separation = 5;
 enum class PickKind { none, tenths, hundredths, height };
 
 struct PickTarget {
-    std::string_view key;
+    Row row;
     PickKind kind;
-    std::string_view box;
 };
 
 constexpr std::array<PickTarget, 11> pick_targets{{
-    {"fmin", PickKind::tenths, "Text1"},
-    {"foEs", PickKind::tenths, "Text4"},
-    {"fbEs", PickKind::tenths, "Text6"},
-    {"foF2", PickKind::tenths, "Text13"},
-    {"fxI", PickKind::tenths, "Text14"},
-    {"foE", PickKind::hundredths, "Text3"},
-    {"foF1", PickKind::hundredths, "Text9"},
-    {"hE", PickKind::height, "Text2"},
-    {"hEs", PickKind::height, "Text5"},
-    {"hF", PickKind::height, "Text8"},
-    {"hF2", PickKind::height, "Text12"},
+    {Row::fmin, PickKind::tenths},
+    {Row::foEs, PickKind::tenths},
+    {Row::fbEs, PickKind::tenths},
+    {Row::foF2, PickKind::tenths},
+    {Row::fxI, PickKind::tenths},
+    {Row::foE, PickKind::hundredths},
+    {Row::foF1, PickKind::hundredths},
+    {Row::hE, PickKind::height},
+    {Row::hEs, PickKind::height},
+    {Row::hF, PickKind::height},
+    {Row::hF2, PickKind::height},
 }};
 
-const PickTarget* target_of(std::string_view key) {
+const PickTarget* target_of(std::optional<Row> row) {
     for (const PickTarget& target : pick_targets)
-        if (target.key == key)
+        if (target.row == row)
             return &target;
     return nullptr;
 }
 
 // The click position as the plot mapping reads it, unsnapped; kept for the MUF(3000) tool.
 PlotPoint point_of(int x, int y) {
-    return {static_cast<float>(0.025 * x + 0.9), static_cast<float>(1.125 * y + 85.5)};
+    return {static_cast<float>(frequency_at(x)), static_cast<float>(height_at(y))};
 }
 
-double value_of(const ScalingForm& form, std::string_view box) {
-    return numeric_value(form.text(box));
+double value_of(const ScalingForm& form, Row row) {
+    return numeric_value(form.text(value_box(row)));
 }
 
 std::string code_text(double code) {
@@ -123,7 +122,7 @@ std::string tenths_code(ScalingForm& form) {
 void recompute_after_warnings(Scaling& scaling, Layer layer) {
     if (!critical_frequency_warnings(scaling, layer))
         return;
-    if (!scaling.form.empty(layer == Layer::F1 ? "Text10" : "Text15"))
+    if (!scaling.form.empty(value_box(rows_of(layer).muf)))
         recompute_m3000(scaling.form, layer);
 }
 
@@ -134,67 +133,67 @@ bool near_each_other(double foF2, double fxI) {
 }
 
 void fxI_letter_rules(ScalingForm& form) {
-    if (trim(form.text("Text13")).empty())
+    if (trim(form.text(value_box(Row::foF2))).empty())
         return;
-    const double foF2 = value_of(form, "Text13");
-    const double fxI = value_of(form, "Text14");
+    const double foF2 = value_of(form, Row::foF2);
+    const double fxI = value_of(form, Row::fxI);
     if (fxI - foF2 == trace_separation)
-        form.set_text("Text44", "X");
+        form.set_text(descriptive_box(Row::fxI), "X");
     if (near_each_other(foF2, fxI)) {
-        form.set_text("Text14", code_text(foF2 + trace_separation));
-        form.set_text("Text30", "O");
+        form.set_text(value_box(Row::fxI), code_text(foF2 + trace_separation));
+        form.set_text(qualifying_box(Row::fxI), "O");
     }
 }
 
 void foF2_letter_rules(ScalingForm& form) {
-    if (!trim(form.text("Text14")).empty() &&
-        near_each_other(value_of(form, "Text13"), value_of(form, "Text14"))) {
-        form.set_text("Text13", code_text(value_of(form, "Text14") - trace_separation));
-        form.set_text("Text44", "X");
-        form.set_text("lettera_qualificativa_fof2", "J");
+    if (!trim(form.text(value_box(Row::fxI))).empty() &&
+        near_each_other(value_of(form, Row::foF2), value_of(form, Row::fxI))) {
+        form.set_text(value_box(Row::foF2), code_text(value_of(form, Row::fxI) - trace_separation));
+        form.set_text(descriptive_box(Row::fxI), "X");
+        form.set_text(qualifying_box(Row::foF2), "J");
     }
-    if (!trim(form.text("Text13")).empty() &&
-        value_of(form, "Text14") - value_of(form, "Text13") == trace_separation)
-        form.set_text("Text44", "X");
+    if (!trim(form.text(value_box(Row::foF2))).empty() &&
+        value_of(form, Row::fxI) - value_of(form, Row::foF2) == trace_separation)
+        form.set_text(descriptive_box(Row::fxI), "X");
 }
 
 // fmin cannot lie below the first frequency of the sounding: there it is the sounder's limit.
 void fmin_lower_limit(ScalingForm& form) {
     // Single times integer stays single, as the header's frequency is single.
     const float limit = form.ionogram.start_frequency * 10;
-    if (!(limit >= value_of(form, "Text1")))
+    if (!(limit >= value_of(form, Row::fmin)))
         return;
     // A start frequency off the 0.1 MHz grid would leave a decimal point in the box: take the
     // first 0.1 MHz value at or above it.
     const double whole = std::nearbyint(static_cast<double>(limit));
     const double code = std::abs(limit - whole) < 1e-3 ? whole : std::ceil(limit);
-    form.set_text("Text1", code_text(code));
-    form.set_text("Text17", "E");
-    form.set_text("Text23", "E");
+    form.set_text(value_box(Row::fmin), code_text(code));
+    form.set_text(qualifying_box(Row::fmin), "E");
+    form.set_text(descriptive_box(Row::fmin), "E");
 }
 
 void fbEs_letter_rules(ScalingForm& form) {
-    const std::string foEs = trim(form.text("Text4"));
-    const std::string fbEs = trim(form.text("Text6"));
+    const std::string foEs = trim(form.text(value_box(Row::foEs)));
+    const std::string fbEs = trim(form.text(value_box(Row::fbEs)));
     if (foEs.empty() || fbEs.empty())
         return;
     if (fbEs == foEs) {
-        form.set_text("Text22", "A");
-        form.set_text("Text37", "A");
+        form.set_text(qualifying_box(Row::fbEs), "A");
+        form.set_text(descriptive_box(Row::fbEs), "A");
     }
     if (numeric_value(fbEs) > numeric_value(foEs)) {
-        form.set_text("Text22", "U");
-        form.set_text("Text37", "Y");
+        form.set_text(qualifying_box(Row::fbEs), "U");
+        form.set_text(descriptive_box(Row::fbEs), "Y");
     }
 }
 
 void pick_height(Scaling& scaling, const PickTarget& target, int y) {
     ScalingForm& form = scaling.form;
-    if (!height_plausible(scaling, target.key, y))
+    if (!height_plausible(scaling, target.row, y))
         return;
     form.picked_text = picked_height_text(y);
-    form.set_text(target.box, height_code(form));
-    height_order_warnings(scaling, target.key);
+    form.set_text(value_box(target.row), height_code(form));
+    height_order_warnings(scaling, target.row);
 }
 
 void pick_hundredths(Scaling& scaling, const PickTarget& target, int x, int y) {
@@ -202,30 +201,30 @@ void pick_hundredths(Scaling& scaling, const PickTarget& target, int x, int y) {
     if (!frequency_below_10_mhz(scaling, x))
         return;
     form.picked_text = picked_frequency_text(x);
-    const bool foF1 = target.key == "foF1";
+    const bool foF1 = target.row == Row::foF1;
     if (foF1)
         form.foF1_point = point_of(x, y);
-    form.set_text(target.box, hundredths_code(form));
+    form.set_text(value_box(target.row), hundredths_code(form));
     if (foF1)
         recompute_after_warnings(scaling, Layer::F1);
     else
-        fmin_foE_warning(scaling, "foE");
+        fmin_foE_warning(scaling, Row::foE);
 }
 
 void pick_tenths(Scaling& scaling, const PickTarget& target, int x, int y) {
     ScalingForm& form = scaling.form;
     form.picked_text = picked_frequency_text(x);
-    if (target.key == "foF2")
+    if (target.row == Row::foF2)
         form.foF2_point = point_of(x, y);
-    form.set_text(target.box, tenths_code(form));
-    if (target.key == "fxI") {
+    form.set_text(value_box(target.row), tenths_code(form));
+    if (target.row == Row::fxI) {
         fxI_letter_rules(form);
-    } else if (target.key == "foF2") {
+    } else if (target.row == Row::foF2) {
         foF2_letter_rules(form);
         recompute_after_warnings(scaling, Layer::F2);
-    } else if (target.key == "fmin") {
+    } else if (target.row == Row::fmin) {
         fmin_lower_limit(form);
-        fmin_foE_warning(scaling, "fmin");
+        fmin_foE_warning(scaling, Row::fmin);
     } else {
         fbEs_letter_rules(form);
     }
@@ -233,42 +232,25 @@ void pick_tenths(Scaling& scaling, const PickTarget& target, int x, int y) {
 
 } // namespace
 
-std::string_view es_missing_case(const ScalingForm& form) {
-    if (!form.empty("Text3") || !form.empty("Text34"))
-        return "mancanza_es_di_giorno_principale";
-    return "mancanza_es_di_notte_principale";
-}
-
 std::string picked_frequency_text(int x) {
     // Columns left of 1 MHz count as 1 MHz.
     if (x <= 3)
         return "1";
     // In double: the shortest text of every column then has at most three decimals.
-    return number_text(0.025 * x + 0.9);
+    return number_text(frequency_at(x));
 }
 
 std::string picked_height_text(int y) {
     // The rows of the height grid lines read as their round heights.
-    constexpr std::array<std::pair<int, const char*>, 7> grid_rows{{{12, "100"},
-                                                                    {102, "200"},
-                                                                    {190, "300"},
-                                                                    {280, "400"},
-                                                                    {368, "500"},
-                                                                    {458, "600"},
-                                                                    {546, "700"}}};
-    for (const auto& [row, text] : grid_rows)
-        if (row == y)
-            return text;
-    return number_text(1.125 * y + 85.5);
+    for (const HeightGridRow& row : height_grid_rows)
+        if (row.y == y)
+            return std::to_string(row.kilometres);
+    return number_text(height_at(y));
 }
 
-void form_mouse_down(Scaling& scaling, int button, int /*shift*/, float x, float y) {
-    if (button == 2) {
-        run_case_command(scaling, es_missing_case(scaling.form));
-        return;
-    }
+void pick_on_plot(Scaling& scaling, float x, float y) {
     // Written so that a position that is not a number fails too.
-    if (!(x >= 1 && x <= 764 && y >= 1 && y <= 600) || !scaling.shared.ionogram_loaded)
+    if (!(x >= 1 && x <= plot_right && y >= 1 && y <= plot_top) || !scaling.shared.ionogram_loaded)
         return;
     const PickTarget* target = target_of(scaling.form.selected_characteristic);
     if (target == nullptr)

@@ -1,51 +1,56 @@
 #include "scaling/scaling_form.h"
 
-#include "scaling/sheet_layout.h"
-
 #include <stdexcept>
+#include <string>
 
 namespace scalvo {
 
-ScalingForm::ScalingForm() {
-    for (const SheetRow& row : sheet_rows) {
-        // Value boxes are locked for good; the Es types box is the one box open at design.
-        const bool es_types = row.key == "tipoEs";
-        boxes[std::string(row.value_box)] = TextBox{
-            .text = {}, .max_length = es_types ? 4 : 3, .locked = !es_types, .visible = true};
-        if (!es_types) {
-            boxes[std::string(row.qualifying_box)] =
-                TextBox{.text = {}, .max_length = 1, .locked = true, .visible = true};
-            boxes[std::string(row.descriptive_box)] =
-                TextBox{.text = {}, .max_length = 1, .locked = true, .visible = true};
-        }
-        boxes[std::string(row.previous_box)] =
-            TextBox{.text = {}, .max_length = 0, .locked = true, .visible = false};
-        label_red[std::string(row.key)] = false;
-    }
-    for (std::string_view entry : case_menu_entries)
-        menu_enabled[std::string(entry)] = true;
+namespace {
+
+void require(Box box) {
+    if (!exists(box))
+        throw std::out_of_range("the Es types row has no letter box " +
+                                std::to_string(static_cast<int>(box.field)));
 }
 
-TextBox& ScalingForm::box(std::string_view name) {
-    const auto found = boxes.find(name);
-    if (found == boxes.end())
-        throw std::out_of_range("no box " + std::string(name));
-    return found->second;
+} // namespace
+
+const std::string& ScalingForm::text(Box box) const {
+    require(box);
+    return texts_[index_of(box.row)][static_cast<std::size_t>(box.field)];
 }
 
-const TextBox& ScalingForm::box(std::string_view name) const {
-    const auto found = boxes.find(name);
-    if (found == boxes.end())
-        throw std::out_of_range("no box " + std::string(name));
-    return found->second;
+std::string& ScalingForm::text(Box box) {
+    require(box);
+    return texts_[index_of(box.row)][static_cast<std::size_t>(box.field)];
 }
 
-void set_focus(ScalingForm& form, std::string_view control) {
-    if (form.focus == control)
+void set_focus(ScalingForm& form, std::optional<Box> box) {
+    if (form.focus == box)
         return;
-    if (!form.focus.empty())
-        form.focus_lost.push_back(form.focus);
-    form.focus = std::string(control);
+    if (form.focus)
+        form.focus_lost.push_back(*form.focus);
+    form.focus = box;
+}
+
+bool label_red(const ScalingForm& form, Row row) {
+    return form.selected_characteristic == row;
+}
+
+bool locked(const ScalingForm& form, Box box) {
+    switch (box.field) {
+    case Field::value:
+        // The Es types box is the one box open at design.
+        return box.row == Row::es_types && form.selected_characteristic.has_value()
+                   ? form.selected_characteristic != Row::es_types
+                   : box.row != Row::es_types;
+    case Field::qualifying:
+    case Field::descriptive:
+        return form.selected_characteristic != box.row;
+    case Field::previous:
+        return true;
+    }
+    return true;
 }
 
 } // namespace scalvo

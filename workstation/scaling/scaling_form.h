@@ -1,17 +1,17 @@
 #pragma once
-// Everything observable of the scaling form, in plain state: the sheet's boxes, labels,
-// captions, menus, readout, pointer and plot picture, and the scaling variables. The window
-// mirrors this state after every event.
-#include "common/text_box.h"
+// Everything observable of the scaling form, in plain state: the sheet's texts, the focus, the
+// labels, captions, readout, pointer and plot picture, and the scaling variables. What follows
+// from other state (red labels, locks) is computed from it. The window mirrors this state after
+// every event.
+#include "ionogram/case_code_file.h"
 #include "ionogram/ionogram.h"
 #include "ionogram/plot_canvas.h"
+#include "scaling/sheet.h"
 
 #include <array>
 #include <cstdint>
-#include <functional>
-#include <map>
+#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace scalvo {
@@ -21,33 +21,17 @@ struct SharedState;
 
 enum class Pointer { arrow, plot };
 
-// What the program's windows must do after an event of the scaling form.
-enum class WindowRequest { none, show_companion, show_parameters_form, close_program };
+// Whether the sounding shows E-layer information; unset until a command looks.
+enum class DayNight { unset, day, night };
 
 struct PlotPoint {
     float frequency = 0; // MHz
     float height = 0;    // km
 };
 
-// The top-level particular-case menu entries whose enabled state follows the load.
-inline constexpr std::array<std::string_view, 7> case_menu_entries{
-    "mancanza_es_di_giorno_principale",
-    "mancanza_es_di_notte_principale",
-    "es_occultante_di_giorno",
-    "es_occultante_di_notte",
-    "assorbimento_parziale",
-    "annulla_caso_particolare",
-    "no_ionogramma"};
-
 struct ScalingForm {
-    ScalingForm();
-
     std::string caption;
-    // Every box of the sheet by control name: value, letter, Es types and previous boxes.
-    std::map<std::string, TextBox, std::less<>> boxes;
-    // Row labels shown red (the selected characteristic); the others are the normal colour.
-    std::map<std::string, bool, std::less<>> label_red;
-    std::string focus; // name of the control with the keyboard focus
+    std::optional<Box> focus; // the sheet box with the keyboard focus, if one has it
     std::string label11;
     std::string label1; // frequency readout
     std::string label2; // height readout
@@ -55,7 +39,6 @@ struct ScalingForm {
     bool esup_visible = false;
     bool esdown_visible = false;
     bool option_yes = true; // Frame1: Option1 "Yes" selected, else Option2 "No"
-    std::map<std::string, bool, std::less<>> menu_enabled;
     PlotCanvas plot{-220, 795, 670, -51, form_background};
 
     Ionogram ionogram;
@@ -63,8 +46,8 @@ struct ScalingForm {
     std::string sounding_caption;
     bool file_invalid = false;
 
-    std::string selected_characteristic;
-    std::string day_night;
+    std::optional<Row> selected_characteristic;
+    DayNight day_night = DayNight::unset;
     std::string picked_text;
     std::int16_t decimal_point_position = 0;
     PlotPoint foF1_point;
@@ -73,22 +56,25 @@ struct ScalingForm {
     float muf_value = 0;
     std::int16_t muf_code = 0;
     std::int16_t last_answer = 0;
-    std::string particular_case_code = "xx";
+    ParticularCase particular_case_code = ParticularCase::none;
 
     std::string current_record;
     std::string previous_record;
     std::int16_t previous_record_number = 0;
 
-    WindowRequest request = WindowRequest::none;
-    // Controls that lost the focus during the current event; their handlers run when the
-    // event is over, once the content of the box is final.
-    std::vector<std::string> focus_lost;
+    // Boxes that lost the focus during the current event; their handlers run when the event is
+    // over, once the content of the box is final.
+    std::vector<Box> focus_lost;
 
-    TextBox& box(std::string_view name);
-    const TextBox& box(std::string_view name) const;
-    const std::string& text(std::string_view name) const { return box(name).text; }
-    void set_text(std::string_view name, std::string value) { box(name).text = std::move(value); }
-    bool empty(std::string_view name) const { return text(name).empty(); }
+    // The text of a box; a box the sheet does not have (a letter of the Es types row) throws
+    // std::out_of_range.
+    const std::string& text(Box box) const;
+    std::string& text(Box box);
+    void set_text(Box box, std::string value) { text(box) = std::move(value); }
+    bool empty(Box box) const { return text(box).empty(); }
+
+  private:
+    std::array<std::array<std::string, field_count>, row_count> texts_;
 };
 
 // The scaling form with the program's shared state and the operator's message boxes: what
@@ -99,8 +85,14 @@ struct Scaling {
     Dialogs& dialogs;
 };
 
-// Moves the keyboard focus; the control left behind gets its lost-focus handling once the
-// current event is over.
-void set_focus(ScalingForm& form, std::string_view control);
+// Moves the keyboard focus; the box left behind gets its lost-focus handling once the current
+// event is over. nullopt: another control of the form has it.
+void set_focus(ScalingForm& form, std::optional<Box> box);
+
+// The label of the selected characteristic is red.
+bool label_red(const ScalingForm& form, Row row);
+// Value and previous-sounding boxes are locked for good; the letter boxes open for their
+// selected row, the Es types box for its own selection and before any selection.
+bool locked(const ScalingForm& form, Box box);
 
 } // namespace scalvo

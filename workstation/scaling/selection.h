@@ -3,20 +3,18 @@
 // and the derived day/night indication and Es types.
 #include "scaling/scaling_form.h"
 
-#include <string_view>
-
 namespace scalvo {
 
-// The click command of a row label (fmin_Click ... MUF3000F2_Click); the M(3000) rows and
-// unknown keys do nothing.
-void select_characteristic(Scaling& scaling, std::string_view key);
+// The click command of a row label (fmin_Click ... MUF3000F2_Click); the M(3000) rows do
+// nothing.
+void select_characteristic(Scaling& scaling, Row row);
 // foF2 selected as after a move between soundings: without redrawing the plot.
 void select_foF2_without_redraw(Scaling& scaling);
 
-// True for the keys that have a selection command.
-bool is_selectable(std::string_view key);
+// True for the rows that have a selection command: all but the M(3000) rows.
+bool is_selectable(Row row);
 
-// "n" when h'E and foE have neither values nor letters, "d" otherwise.
+// Night when h'E and foE have neither values nor letters, day otherwise.
 void set_day_night(ScalingForm& form);
 
 } // namespace scalvo

@@ -1,8 +1,8 @@
 #include "scaling/warnings.h"
 
+#include "common/conversions.h"
 #include "common/dialogs.h"
 #include "common/text.h"
-#include "startup/conversions.h"
 
 #include <array>
 
@@ -17,51 +17,53 @@ bool operator_goes_on(Scaling& scaling, const std::string& text, const std::stri
     return scaling.form.last_answer == answer_yes;
 }
 
-double value_of(const ScalingForm& form, std::string_view box) {
-    return numeric_value(form.text(box));
+double value_of(const ScalingForm& form, Row row) {
+    return numeric_value(form.text(value_box(row)));
 }
 
 // lower - margin must not exceed upper.
 struct HeightOrder {
-    std::string_view lower_box;
-    std::string_view upper_box;
+    Row lower;
+    Row upper;
     int margin;
     const char* message;
 };
 
-constexpr HeightOrder e_below_es{"Text2", "Text5", 10, "(h'E-10) cannot be greater than h'Es"};
-constexpr HeightOrder es_below_f{"Text5", "Text8", 0, "h'Es cannot be greater than h'F"};
-constexpr HeightOrder f_below_f2{"Text8", "Text12", 0, "h'F cannot be greater than h'F2"};
+constexpr HeightOrder e_below_es{Row::hE, Row::hEs, 10, "(h'E-10) cannot be greater than h'Es"};
+constexpr HeightOrder es_below_f{Row::hEs, Row::hF, 0, "h'Es cannot be greater than h'F"};
+constexpr HeightOrder f_below_f2{Row::hF, Row::hF2, 0, "h'F cannot be greater than h'F2"};
 
 struct HeightChecks {
-    std::string_view key;
-    std::string_view box;
+    Row row;
     std::array<const HeightOrder*, 2> orders;
 };
 
 constexpr std::array<HeightChecks, 4> height_checks{{
-    {"hE", "Text2", {&e_below_es, nullptr}},
-    {"hEs", "Text5", {&e_below_es, &es_below_f}},
-    {"hF", "Text8", {&es_below_f, &f_below_f2}},
-    {"hF2", "Text12", {&f_below_f2, nullptr}},
+    {Row::hE, {&e_below_es, nullptr}},
+    {Row::hEs, {&e_below_es, &es_below_f}},
+    {Row::hF, {&es_below_f, &f_below_f2}},
+    {Row::hF2, {&f_below_f2, nullptr}},
 }};
 
-bool implausible_height(std::string_view key, int y) {
-    if (key == "hE")
+bool implausible_height(Row row, int y) {
+    switch (row) {
+    case Row::hE:
         return y >= 58;
-    if (key == "hEs")
+    case Row::hEs:
         return y >= 98;
-    if (key == "hF")
+    case Row::hF:
         return y < 84 || y > 280;
-    if (key == "hF2")
+    case Row::hF2:
         return y < 102 || y > 458;
-    return false;
+    default:
+        return false;
+    }
 }
 
 } // namespace
 
-bool height_plausible(Scaling& scaling, std::string_view key, int y) {
-    if (!implausible_height(key, y))
+bool height_plausible(Scaling& scaling, Row row, int y) {
+    if (!implausible_height(row, y))
         return true;
     return operator_goes_on(scaling, "Impossible value for this characteristic!!", "Be careful!!!");
 }
@@ -73,51 +75,48 @@ bool frequency_below_10_mhz(Scaling& scaling, int x) {
     return false;
 }
 
-void height_order_warnings(Scaling& scaling, std::string_view key) {
+void height_order_warnings(Scaling& scaling, Row row) {
     ScalingForm& form = scaling.form;
     for (const HeightChecks& checks : height_checks) {
-        if (checks.key != key)
+        if (checks.row != row)
             continue;
         for (const HeightOrder* order : checks.orders) {
             if (order == nullptr)
                 return;
-            const std::string_view other =
-                order->lower_box == checks.box ? order->upper_box : order->lower_box;
-            if (form.empty(other))
+            const Row other = order->lower == checks.row ? order->upper : order->lower;
+            if (form.empty(value_box(other)))
                 continue;
-            if (value_of(form, order->lower_box) - order->margin <=
-                value_of(form, order->upper_box))
+            if (value_of(form, order->lower) - order->margin <= value_of(form, order->upper))
                 continue;
             if (!operator_goes_on(scaling, order->message, "Be careful!")) {
-                form.set_text(checks.box, "");
+                form.set_text(value_box(checks.row), "");
                 return;
             }
         }
     }
 }
 
-void fmin_foE_warning(Scaling& scaling, std::string_view key) {
+void fmin_foE_warning(Scaling& scaling, Row row) {
     ScalingForm& form = scaling.form;
-    const bool foE_picked = key == "foE";
-    if (trim(form.text(foE_picked ? "Text1" : "Text3")).empty())
+    const bool foE_picked = row == Row::foE;
+    if (trim(form.text(value_box(foE_picked ? Row::fmin : Row::foE))).empty())
         return;
     // fmin is in 0.1 MHz, foE in 0.01 MHz: a "0" appended to fmin's text brings them together.
-    if (numeric_value(trim(form.text("Text1")) + "0") <= value_of(form, "Text3"))
+    if (numeric_value(trim(form.text(value_box(Row::fmin))) + "0") <= value_of(form, Row::foE))
         return;
     if (!operator_goes_on(scaling, "fmin cannot be greater than foE", "Be careful!"))
-        form.set_text(foE_picked ? "Text3" : "Text1", "");
+        form.set_text(value_box(foE_picked ? Row::foE : Row::fmin), "");
 }
 
 bool critical_frequency_warnings(Scaling& scaling, Layer layer) {
     ScalingForm& form = scaling.form;
     const bool f1 = layer == Layer::F1;
-    const std::string_view muf_box = f1 ? "Text10" : "Text15";
-    const std::string_view critical_box = f1 ? "Text9" : "Text13";
-    if (form.empty(muf_box))
+    const LayerRows rows = rows_of(layer);
+    if (form.empty(value_box(rows.muf)))
         return true;
     // MUF(3000)F1 is in 0.1 MHz, foF1 in 0.01 MHz.
-    const double muf = value_of(form, muf_box) * (f1 ? 10 : 1);
-    const double critical = value_of(form, critical_box);
+    const double muf = value_of(form, rows.muf) * (f1 ? 10 : 1);
+    const double critical = value_of(form, rows.critical);
     const char* refusal = nullptr;
     if (muf < critical)
         refusal = f1 ? "foF1 cannot be greater than MUF(3000)F1!!"
@@ -128,8 +127,8 @@ bool critical_frequency_warnings(Scaling& scaling, Layer layer) {
     if (refusal == nullptr)
         return true;
     scaling.dialogs.message(refusal, "Be careful!");
-    form.set_text(critical_box, "");
-    form.set_text(f1 ? "Text11" : "Text16", "");
+    form.set_text(value_box(rows.critical), "");
+    form.set_text(value_box(rows.m3000), "");
     return false;
 }
 

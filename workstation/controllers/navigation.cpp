@@ -1,0 +1,148 @@
+#include "controllers/navigation.h"
+
+#include "common/conversions.h"
+#include "common/dialogs.h"
+#include "common/settings_file.h"
+#include "common/shared_state.h"
+#include "controllers/show_sounding.h"
+#include "entry/es_types.h"
+#include "ionogram/case_code_file.h"
+#include "records/sheet_check.h"
+#include "records/sheet_record.h"
+#include "scaling/selection.h"
+
+namespace scalvo {
+
+namespace {
+
+// The sheet may be stored: the Es types format and, when asked for, the sheet check.
+bool sheet_may_be_stored(Scaling& scaling, bool closing) {
+    if (!es_types_format_ok(scaling, closing))
+        return false;
+    return !(scaling.form.option_yes && check_sheet(scaling, scaling.form.particular_case_code));
+}
+
+// The case code into the ionogram file of the sounding being left, when it was loaded.
+bool store_case_code(Scaling& scaling) {
+    if (!scaling.shared.ionogram_loaded)
+        return true;
+    const auto error =
+        write_particular_case_code(scaling.shared.ionogram_folder / scaling.form.ionogram_file_name,
+                                   scaling.form.particular_case_code);
+    if (error)
+        report_file_error(scaling.dialogs, *error);
+    return !error;
+}
+
+bool store_record(Scaling& scaling) {
+    compose_sheet_record(scaling);
+    const auto error = write_current_record(scaling);
+    if (error)
+        report_file_error(scaling.dialogs, *error);
+    return !error;
+}
+
+struct Position {
+    std::int16_t hour, minute, record;
+};
+
+Position position_of(const SharedState& shared) {
+    return {shared.sounding_hour, shared.sounding_minute, shared.current_record_number};
+}
+
+void restore(SharedState& shared, Position position) {
+    shared.sounding_hour = position.hour;
+    shared.sounding_minute = position.minute;
+    shared.current_record_number = position.record;
+}
+
+// Steps the time by the interval; false (with its message) at the first or last sounding.
+bool step_time(Scaling& scaling, bool forward) {
+    SharedState& shared = scaling.shared;
+    const auto interval = static_cast<std::int16_t>(numeric_value(shared.interval_text));
+    const Position before = position_of(shared);
+    if (forward) {
+        shared.sounding_minute = static_cast<std::int16_t>(shared.sounding_minute + interval);
+        ++shared.current_record_number;
+        if (shared.sounding_minute >= 60) {
+            if (shared.sounding_hour < 23) {
+                ++shared.sounding_hour;
+                shared.sounding_minute = 0;
+            } else {
+                scaling.dialogs.message("This is the last ionogram you can scale", "LAST IONOGRAM");
+                restore(shared, before);
+                return false;
+            }
+        }
+    } else {
+        shared.sounding_minute = static_cast<std::int16_t>(shared.sounding_minute - interval);
+        --shared.current_record_number;
+        if (shared.sounding_minute < 0) {
+            if (shared.sounding_hour > 0) {
+                --shared.sounding_hour;
+                shared.sounding_minute = static_cast<std::int16_t>(60 - interval);
+            } else {
+                scaling.dialogs.message("This is the first ionogram you can scale",
+                                        "FIRST IONOGRAM");
+                restore(shared, before);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+FileResult write_position(const SharedState& shared) {
+    return write_settings(shared.program_folder / settings_file_name,
+                          {shared.working_date, two_digit_text(shared.sounding_hour),
+                           two_digit_text(shared.sounding_minute), shared.interval_text,
+                           trimmed_number_text(shared.current_record_number)});
+}
+
+void move(Scaling& scaling, bool forward) {
+    ScalingForm& form = scaling.form;
+    if (!sheet_may_be_stored(scaling, false))
+        return;
+    if (forward)
+        set_day_night(form);
+    if (!store_record(scaling))
+        return;
+    const Position before = position_of(scaling.shared);
+    if (!step_time(scaling, forward))
+        return;
+    // Everything that can fail on the way out is done before the new sounding replaces the
+    // one on screen, so that a failure leaves the operator's sounding and sheet in place.
+    if (!store_case_code(scaling)) {
+        restore(scaling.shared, before);
+        return;
+    }
+    if (const auto error = write_position(scaling.shared)) {
+        report_file_error(scaling.dialogs, *error);
+        restore(scaling.shared, before);
+        return;
+    }
+    show_sounding(scaling);
+}
+
+} // namespace
+
+void successivo_click(Scaling& scaling) {
+    move(scaling, true);
+}
+
+void prima_click(Scaling& scaling) {
+    move(scaling, false);
+}
+
+bool end_of_scaling(Scaling& scaling) {
+    if (!sheet_may_be_stored(scaling, false) || !store_case_code(scaling) || !store_record(scaling))
+        return false;
+    scaling.form.selected_characteristic.reset();
+    return true;
+}
+
+bool form_query_unload(Scaling& scaling) {
+    return sheet_may_be_stored(scaling, true) && store_case_code(scaling) && store_record(scaling);
+}
+
+} // namespace scalvo

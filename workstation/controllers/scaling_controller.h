@@ -1,0 +1,67 @@
+#pragma once
+// The controller of the scaling form: its events, in the program's own vocabulary (virtual-key
+// codes, character codes, mouse buttons, plot coordinates, the sheet's boxes and rows),
+// dispatched to the commands of the subsystems. The window translates its toolkit's events
+// into these calls and mirrors the state after.
+#include "common/text_box.h"
+#include "controllers/control_names.h"
+#include "controllers/window_request.h"
+#include "records/particular_cases.h"
+#include "scaling/scaling_form.h"
+
+#include <optional>
+#include <string>
+
+namespace scalvo {
+
+class CompanionController;
+
+class ScalingController {
+  public:
+    ScalingController(ScalingForm& form, SharedState& shared, Dialogs& dialogs,
+                      CompanionController& companion)
+        : scaling_{form, shared, dialogs}, companion_(companion) {}
+
+    void load();
+    void mouse_move(int x, int y);
+    void mouse_down(int button, int shift, float x, float y);
+    // The form sees every key first.
+    void key_down(int key_code, int shift);
+    // Then the focused box: returns the key code, 0 when the box discards the key.
+    int box_key_down(Box box, int key_code, int shift);
+    // Then the typed character through the box's filter; what passes is typed into the box.
+    // Returns the box's new caret position.
+    int box_key_press(Box box, int code, Caret caret);
+    // An edit the box made by itself (a key without a character); only deletions are taken.
+    void box_text_edited(Box box, std::string text);
+    void box_click(Box box);
+    // The operator moved the focus (Tab, a click) to a box, or to another control (nullopt).
+    void focus_changed(std::optional<Box> box);
+    void label_click(Row row);
+    void control_click(FormControl control);
+    void menu_click(CaseCommand command);
+    // Closing the window; false keeps it open.
+    bool query_unload();
+
+    // What the window shows beside the form's own state, computed from it.
+    bool locked(Box box) const { return scalvo::locked(scaling_.form, box); }
+    bool label_red(Row row) const { return scalvo::label_red(scaling_.form, row); }
+    bool menu_enabled(CaseCommand command) const;
+    bool menu_enabled(CaseSubmenu submenu) const;
+
+    // What the program's windows must do after the events so far; none again once taken.
+    WindowRequest take_request();
+
+    Scaling& scaling() { return scaling_; }
+    ScalingForm& form() { return scaling_.form; }
+
+  private:
+    // Lost-focus handlers of the boxes the focus left during the event.
+    void finish_event();
+
+    Scaling scaling_;
+    CompanionController& companion_;
+    WindowRequest request_ = WindowRequest::none;
+};
+
+} // namespace scalvo

@@ -1,0 +1,7 @@
+#pragma once
+// What the program's windows must do after an event of the scaling form.
+namespace scalvo {
+
+enum class WindowRequest { none, show_companion, show_parameters_form, close_program };
+
+} // namespace scalvo
