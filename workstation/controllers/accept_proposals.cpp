@@ -7,7 +7,6 @@
 #include "scaling/proposed_values.h"
 #include "scaling/selection.h"
 
-#include <cstdlib>
 #include <optional>
 #include <vector>
 
@@ -29,16 +28,18 @@ std::vector<Row> rows_to_fill(const ScalingForm& form) {
 }
 
 // The tool's step keys, as the operator presses them: 2.0 MHz while that far away, then
-// 0.1 MHz. The critical frequency may keep the curve from the target: then it stays nearest.
+// 0.1 MHz. Where the tool holds the curve back (the critical frequency, its limits), the
+// operator stops there.
 void step_muf_to(Scaling& scaling, int target, const std::function<void()>& after_command) {
     ScalingForm& form = scaling.form;
     while (form.muf_code != target) {
-        const int before = form.muf_code;
-        const int distance = target - before;
-        const int key = distance >= 20 ? 50 : distance <= -20 ? 49 : distance > 0 ? 40 : 38;
+        const int distance = target - form.muf_code;
+        const int step = distance >= 20 ? 20 : distance <= -20 ? -20 : distance > 0 ? 1 : -1;
+        const int key = step == 20 ? 50 : step == -20 ? 49 : step == 1 ? 40 : 38;
+        const int expected = form.muf_code + step;
         muf_step(scaling, key, 0);
         after_command();
-        if (std::abs(target - form.muf_code) >= std::abs(distance))
+        if (form.muf_code != expected)
             return;
     }
 }
