@@ -207,5 +207,20 @@ TEST_F(AcceptProposalsTest, AMufBelowFoF2EndsAtTheToolsLimit) {
     EXPECT_LE(dialogs.shown.size(), 1u);
 }
 
+// h'F read over a blanketing sporadic E well above the previous sounding's: F11 leaves it to
+// the operator, and the selection goes there.
+TEST_F(AcceptProposalsTest, AHiddenStartOfTheFTraceIsTheOperators) {
+    auto points = daytime;
+    points[Row::foEs] = {column(5.5), row_of(106)};
+    points[Row::fbEs] = {column(4.7), row_of(106)};
+    points[Row::hF] = {column(5.0), row_of(241), true};
+    propose(points);
+    form.set_text(previous_box(Row::hF), "200");
+    logic.key_down(f11, 0);
+    EXPECT_EQ(form.text(value_box(Row::hF)), "");
+    EXPECT_EQ(form.text(value_box(Row::foF2)), "72");
+    EXPECT_EQ(form.selected_characteristic, Row::hF);
+}
+
 } // namespace
 } // namespace scalvo

@@ -38,6 +38,15 @@ TEST_F(MarksTest, ACrossAtEveryProposedPoint) {
     EXPECT_EQ(proposal_marks(form), expected);
 }
 
+// A reading that is no proposal has no cross either.
+TEST_F(MarksTest, NoCrossWhereNothingIsProposed) {
+    form.proposals[index_of(Row::hF)] = ProposedPoint{160, 138, true}; // 241 km
+    form.set_text(previous_box(Row::hF), "200");
+    EXPECT_TRUE(proposal_marks(form).empty());
+    form.set_text(previous_box(Row::hF), "240");
+    EXPECT_EQ(proposal_marks(form).size(), 1u);
+}
+
 // The hidden boxes hold value and letters joined. A frequency stands as a tick over its
 // layer's heights, from the previous h'F, h'E or h'Es (or a usual height without one).
 TEST_F(MarksTest, PreviousValuesStandAtTheirPlaces) {

@@ -152,5 +152,32 @@ TEST_F(ProposedValuesTest, OnlyEmptyValueBoxesShowAPlaceholder) {
     EXPECT_EQ(placeholder(form, value_box(Row::hF)), "");
 }
 
+// Over a blanketing sporadic E the lowest F echo read is only an upper bound of h'F: more than
+// 3 km above the previous sounding's h'F it is taken for the hidden start's top and not
+// proposed (no grey code, no cross, nothing for F11). Read plainly, or without a previous
+// value to go by, it is proposed as it is.
+TEST_F(ProposedValuesTest, AHeightAboveABlanketingEsIsNoProposalWhereTheStartIsHidden) {
+    const struct {
+        double read_km;
+        bool upper_bound;
+        const char* previous; // the hidden box: value and letters
+        bool proposed;
+    } cases[] = {
+        {241, true, "200", false}, {241, true, "200IA", false}, {203, true, "200", true},
+        {204, true, "200", false}, {241, false, "200", true},   {241, true, "", true},
+        {241, true, "A", true},    {190, true, "200", true},
+    };
+    for (const auto& c : cases) {
+        form.proposals[index_of(Row::hF)] =
+            ProposedPoint{column(5.0), row_of(c.read_km), c.upper_bound};
+        form.set_text(previous_box(Row::hF), c.previous);
+        const auto code = proposed_code(form, Row::hF);
+        EXPECT_EQ(code.has_value(), c.proposed) << c.read_km << " " << c.previous;
+        if (code) {
+            EXPECT_EQ(*code, std::to_string(static_cast<int>(std::lround(c.read_km))));
+        }
+    }
+}
+
 } // namespace
 } // namespace scalvo

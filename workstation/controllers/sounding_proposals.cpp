@@ -1,6 +1,7 @@
 #include "controllers/sounding_proposals.h"
 
 #include "autoscale/autoscale.h"
+#include "autoscale/day_series.h"
 
 #include <utility>
 
@@ -27,6 +28,9 @@ std::array<std::optional<ProposedPoint>, row_count> proposals_of(const Ionogram&
     for (const auto& [characteristic, row] : rows_of_characteristics)
         if (const auto& proposal = read[characteristic])
             proposals[index_of(row)] = ProposedPoint{proposal->x, proposal->y};
+    // The lowest F echo over a blanketing sporadic E may lie above the hidden start of the trace.
+    if (auto& hF = proposals[index_of(Row::hF)]; hF && autoscale::blanketed(read))
+        hF->upper_bound = true;
     return proposals;
 }
 

@@ -4,7 +4,6 @@
 #include "common/text.h"
 #include "scaling/proposed_values.h"
 
-#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -13,19 +12,6 @@
 namespace scalvo {
 
 namespace {
-
-// The value code at the start of a hidden box, which holds the value and its letters joined.
-std::optional<int> previous_code(const ScalingForm& form, Row row) {
-    const std::string& text = form.text(previous_box(row));
-    std::size_t digits = 0;
-    while (digits < text.size() && digits < 4 &&
-           std::isdigit(static_cast<unsigned char>(text[digits])))
-        ++digits;
-    if (digits == 0)
-        return std::nullopt;
-    const int code = std::atoi(text.substr(0, digits).c_str());
-    return code > 0 ? std::optional<int>(code) : std::nullopt;
-}
 
 int x_of(double megahertz) {
     return static_cast<int>(std::lround(40 * megahertz - 36));
@@ -83,7 +69,7 @@ Rgb colour_of(MarkKind kind) {
 std::vector<PlotMark> proposal_marks(const ScalingForm& form) {
     std::vector<PlotMark> marks;
     for (const Row row : all_rows)
-        if (const auto& point = form.proposals[index_of(row)])
+        if (const auto& point = form.proposals[index_of(row)]; point && proposed_code(form, row))
             marks.push_back({MarkKind::proposal, MarkShape::cross, point->x, point->y, 0,
                              std::string(caption(row))});
     return marks;

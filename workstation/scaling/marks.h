@@ -39,7 +39,7 @@ inline constexpr Rgb previous_mark_colour{255, 96, 255};
 inline constexpr Rgb changed_mark_colour{255, 160, 0};
 Rgb colour_of(MarkKind kind);
 
-// A cross at every proposed point, named after its row.
+// A cross at every proposed point, named after its row; none where the reading is no proposal.
 std::vector<PlotMark> proposal_marks(const ScalingForm& form);
 
 // The previous sounding's foF2, h'F, foE and foEs (where h'Es was read too: a particular case

@@ -8,6 +8,8 @@
 #include "scaling/picking.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstdlib>
 
 namespace scalvo {
 
@@ -48,7 +50,23 @@ std::optional<std::string> m3000_code(const ScalingForm& form, Layer layer) {
     return text;
 }
 
+// How far above the previous sounding's a height read over a blanketing sporadic E may lie
+// before it is taken for the top of a hidden start rather than the start itself.
+constexpr int hidden_start_margin = 3;
+
 } // namespace
+
+std::optional<int> previous_code(const ScalingForm& form, Row row) {
+    const std::string& text = form.text(previous_box(row));
+    std::size_t digits = 0;
+    while (digits < text.size() && digits < 4 &&
+           std::isdigit(static_cast<unsigned char>(text[digits])))
+        ++digits;
+    if (digits == 0)
+        return std::nullopt;
+    const int code = std::atoi(text.substr(0, digits).c_str());
+    return code > 0 ? std::optional<int>(code) : std::nullopt;
+}
 
 std::optional<std::string> proposed_code(const ScalingForm& form, Row row) {
     if (row == Row::M3000F1 || row == Row::M3000F2)
@@ -58,7 +76,12 @@ std::optional<std::string> proposed_code(const ScalingForm& form, Row row) {
         return std::nullopt;
     if (row == Row::MUF3000F1 || row == Row::MUF3000F2)
         return muf_code(*point);
-    return pick_code(form, row, point->x, point->y);
+    auto code = pick_code(form, row, point->x, point->y);
+    if (code && point->upper_bound)
+        if (const auto previous = previous_code(form, row);
+            previous && numeric_value(*code) > *previous + hidden_start_margin)
+            return std::nullopt;
+    return code;
 }
 
 std::string placeholder(const ScalingForm& form, Box box) {

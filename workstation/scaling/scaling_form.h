@@ -34,6 +34,8 @@ struct PlotPoint {
 struct ProposedPoint {
     int x = 0;
     int y = 0;
+    // Read above a blanketing sporadic E: the true height may lie lower.
+    bool upper_bound = false;
     friend bool operator==(const ProposedPoint&, const ProposedPoint&) = default;
 };
 
