@@ -153,7 +153,7 @@ TEST_F(ProposedValuesTest, OnlyEmptyValueBoxesShowAPlaceholder) {
 }
 
 // Over a blanketing sporadic E the lowest F echo read is only an upper bound of h'F: more than
-// 3 km above the previous sounding's h'F it is taken for the hidden start's top and not
+// 5 km above the previous sounding's h'F it is taken for the hidden start's top and not
 // proposed (no grey code, no cross, nothing for F11). Read plainly, or without a previous
 // value to go by, it is proposed as it is.
 TEST_F(ProposedValuesTest, AHeightAboveABlanketingEsIsNoProposalWhereTheStartIsHidden) {
@@ -163,8 +163,8 @@ TEST_F(ProposedValuesTest, AHeightAboveABlanketingEsIsNoProposalWhereTheStartIsH
         const char* previous; // the hidden box: value and letters
         bool proposed;
     } cases[] = {
-        {241, true, "200", false}, {241, true, "200IA", false}, {203, true, "200", true},
-        {204, true, "200", false}, {241, false, "200", true},   {241, true, "", true},
+        {241, true, "200", false}, {241, true, "200IA", false}, {205, true, "200", true},
+        {206, true, "200", false}, {241, false, "200", true},   {241, true, "", true},
         {241, true, "A", true},    {190, true, "200", true},
     };
     for (const auto& c : cases) {

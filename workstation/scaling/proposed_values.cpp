@@ -51,8 +51,9 @@ std::optional<std::string> m3000_code(const ScalingForm& form, Layer layer) {
 }
 
 // How far above the previous sounding's a height read over a blanketing sporadic E may lie
-// before it is taken for the top of a hidden start rather than the start itself.
-constexpr int hidden_start_margin = 3;
+// before it is taken for the top of a hidden start rather than the start itself: the tolerance
+// of a height reading, which the F layer's own drift in one interval stays within by day.
+constexpr int hidden_start_margin = 5;
 
 } // namespace
 

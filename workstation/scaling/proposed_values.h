@@ -15,7 +15,7 @@ std::optional<int> previous_code(const ScalingForm& form, Row row);
 
 // The code accepting the row's proposal stores before any letter rule or warning; nullopt
 // without a proposal or where the command would store nothing. A height read above a blanketing
-// sporadic E is no proposal where it lies more than 3 km above the previous sounding's: the
+// sporadic E is no proposal where it lies more than 5 km above the previous sounding's: the
 // start of the trace is hidden, and the operator is asked rather than given a wrong value.
 std::optional<std::string> proposed_code(const ScalingForm& form, Row row);
 
