@@ -5,10 +5,10 @@
 // into these calls and mirrors the state after.
 #include "common/text_box.h"
 #include "controllers/control_names.h"
+#include "controllers/plot_marks.h"
 #include "controllers/view_settings.h"
 #include "controllers/window_request.h"
 #include "records/particular_cases.h"
-#include "scaling/marks.h"
 #include "scaling/scaling_form.h"
 
 #include <optional>

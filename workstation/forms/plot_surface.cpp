@@ -1,7 +1,5 @@
 #include "forms/plot_surface.h"
 
-#include "ionogram/plot_mapping.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>

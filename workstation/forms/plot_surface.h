@@ -2,8 +2,8 @@
 // The inner area of a plot window: paints the logic's pixel buffer and its texts, then the marks
 // over the plot area, and reports mouse events in plot coordinates. Controls placed on it are its
 // children.
+#include "controllers/plot_marks.h"
 #include "ionogram/plot_canvas.h"
-#include "scaling/marks.h"
 
 #include <QImage>
 #include <QPainter>
