@@ -1,5 +1,8 @@
 #include "controllers/show_sounding.h"
 
+#include "autoscale/autoscale.h"
+#include "ionogram/ionogram_file.h"
+
 #include "common/shared_state.h"
 #include "ionogram/synthetic_ionogram.h"
 #include "ionogram/window_caption.h"
@@ -154,6 +157,39 @@ TEST_F(ShowSoundingTest, RedrawFromMemory) {
     redraw_plot(scaling);
     EXPECT_EQ(form.plot.pixel(300, 300), (Rgb{0, 0, 0}));
     EXPECT_EQ(form.plot.pixel(4, 300), (Rgb{0, 0, 0}));
+}
+
+// The automatic scaling reads the sounding as its file gave it, row by row; M(3000) has no
+// reading of its own. A sounding without an ionogram has none.
+TEST_F(ShowSoundingTest, TheReadingComesWithTheSoundingAndGoesWithIt) {
+    write_ionogram(testing::daytime_ionogram());
+    Ionogram raw;
+    ASSERT_EQ(load_ionogram_file(shared.ionogram_folder / file_0745, raw).outcome,
+              IonogramOutcome::usable);
+    const autoscale::Proposals read = autoscale::propose(raw);
+    load_sounding(scaling);
+    using autoscale::Characteristic;
+    const std::pair<Characteristic, Row> pairs[] = {
+        {Characteristic::fmin, Row::fmin}, {Characteristic::hE, Row::hE},
+        {Characteristic::foE, Row::foE},   {Characteristic::foEs, Row::foEs},
+        {Characteristic::hEs, Row::hEs},   {Characteristic::fbEs, Row::fbEs},
+        {Characteristic::hF, Row::hF},     {Characteristic::foF1, Row::foF1},
+        {Characteristic::hF2, Row::hF2},   {Characteristic::foF2, Row::foF2},
+        {Characteristic::fxI, Row::fxI},   {Characteristic::muf3000F2, Row::MUF3000F2}};
+    ASSERT_TRUE(read[Characteristic::foF2] && read[Characteristic::hF]);
+    for (const auto& [characteristic, row] : pairs) {
+        const auto& proposal = read[characteristic];
+        EXPECT_EQ(form.proposals[index_of(row)],
+                  proposal ? std::optional(ProposedPoint{proposal->x, proposal->y}) : std::nullopt)
+            << row;
+    }
+    for (const Row row : {Row::es_types, Row::MUF3000F1, Row::M3000F1, Row::M3000F2})
+        EXPECT_FALSE(form.proposals[index_of(row)]) << row;
+
+    shared.sounding_minute = 0;
+    load_sounding(scaling);
+    for (const Row row : all_rows)
+        EXPECT_FALSE(form.proposals[index_of(row)]) << row;
 }
 
 } // namespace

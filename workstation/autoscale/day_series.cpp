@@ -15,19 +15,11 @@ namespace {
 
 // Neighbours further than this in time tell too little.
 constexpr int reach_minutes = 180;
-// A sporadic E blanketing from this far above fmin hides what lies above it.
-constexpr double blanketing_margin = 0.15;
 // The part of an F trace below this share of foF2 is matched with a neighbour's: nearer the
 // cusp a small error in foF2 moves the heights too much.
 constexpr double matched_band = 0.9;
 // A Chapman layer fitted to readings from this share of foF2 up tells its own scale height.
 constexpr double spread_enough = 0.6;
-
-bool blanketed(const Proposals& p) {
-    const auto& fbEs = p[Characteristic::fbEs];
-    const auto& fmin = p[Characteristic::fmin];
-    return fbEs && fmin && fbEs->value > fmin->value + blanketing_margin;
-}
 
 // A value read off a sounding that no sporadic E blanketed.
 std::optional<double> read_value(const TimedProposals& t, Characteristic c) {
@@ -370,6 +362,14 @@ int y_of(double height) {
 }
 
 } // namespace
+
+bool blanketed(const Proposals& p) {
+    // A sporadic E blanketing from this far above fmin hides what lies above it.
+    constexpr double blanketing_margin = 0.15;
+    const auto& fbEs = p[Characteristic::fbEs];
+    const auto& fmin = p[Characteristic::fmin];
+    return fbEs && fmin && fbEs->value > fmin->value + blanketing_margin;
+}
 
 void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
     std::stable_sort(day.begin(), day.end(), [](const TimedProposals& a, const TimedProposals& b) {

@@ -1,6 +1,7 @@
 #include "controllers/scaling_controller.h"
 
 #include "common/shared_state.h"
+#include "controllers/accept_proposals.h"
 #include "controllers/companion_controller.h"
 #include "controllers/key_map.h"
 #include "controllers/navigation.h"
@@ -9,6 +10,7 @@
 #include "entry/letters.h"
 #include "scaling/picking.h"
 #include "scaling/plot_view.h"
+#include "scaling/proposed_values.h"
 #include "scaling/selection.h"
 
 #include <utility>
@@ -42,6 +44,14 @@ void ScalingController::mouse_down(int button, int /*shift*/, float x, float y) 
 }
 
 void ScalingController::key_down(int key_code, int shift) {
+    // F11 is free in the described key map: it accepts the proposals on show, through the
+    // operator's own commands, each followed by what follows an event.
+    if (key_code == 122) {
+        if (view_.proposals)
+            accept_proposals(scaling_, [this] { finish_event(); });
+        finish_event();
+        return;
+    }
     const WindowRequest request = form_key_down(scaling_, key_code, shift);
     if (request != WindowRequest::none)
         request_ = request;
@@ -136,6 +146,22 @@ bool ScalingController::menu_enabled(CaseCommand command) const {
 
 bool ScalingController::menu_enabled(CaseSubmenu) const {
     return scaling_.shared.ionogram_loaded;
+}
+
+std::string ScalingController::placeholder(Box box) const {
+    return view_.proposals ? scalvo::placeholder(scaling_.form, box) : std::string();
+}
+
+std::vector<PlotMark> ScalingController::marks() const {
+    std::vector<PlotMark> marks;
+    if (!scaling_.shared.ionogram_loaded)
+        return marks;
+    if (view_.proposals)
+        marks = proposal_marks(scaling_.form);
+    if (view_.previous_sounding)
+        for (PlotMark& mark : previous_sounding_marks(scaling_.form))
+            marks.push_back(std::move(mark));
+    return marks;
 }
 
 WindowRequest ScalingController::take_request() {

@@ -5,12 +5,15 @@
 // into these calls and mirrors the state after.
 #include "common/text_box.h"
 #include "controllers/control_names.h"
+#include "controllers/plot_marks.h"
+#include "controllers/view_settings.h"
 #include "controllers/window_request.h"
 #include "records/particular_cases.h"
 #include "scaling/scaling_form.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace scalvo {
 
@@ -49,6 +52,14 @@ class ScalingController {
     bool menu_enabled(CaseCommand command) const;
     bool menu_enabled(CaseSubmenu submenu) const;
 
+    // The View choices, the one place that says what is shown beside the described form.
+    const ViewSettings& view() const { return view_; }
+    void set_view(const ViewSettings& view) { view_ = view; }
+    // The grey text an empty value box shows: its proposal, while proposals are shown.
+    std::string placeholder(Box box) const;
+    // The marks over the plot: proposals and the previous sounding's values, as chosen.
+    std::vector<PlotMark> marks() const;
+
     // What the program's windows must do after the events so far; none again once taken.
     WindowRequest take_request();
 
@@ -61,6 +72,7 @@ class ScalingController {
 
     Scaling scaling_;
     CompanionController& companion_;
+    ViewSettings view_;
     WindowRequest request_ = WindowRequest::none;
 };
 

@@ -3,6 +3,7 @@
 #include "common/calendar.h"
 #include "common/file_error.h"
 #include "common/shared_state.h"
+#include "controllers/sounding_proposals.h"
 #include "ionogram/ionogram_file.h"
 #include "ionogram/plot.h"
 #include "ionogram/window_caption.h"
@@ -23,6 +24,8 @@ void show_ionogram(Scaling& scaling, const IonogramHeader& header) {
     scaling.shared.station_name = std::string(station_name_of(header.station_code));
     form.caption = plot_window_caption(form.ionogram_file_name, scaling.shared.station_name,
                                        form.sounding_caption, form.ionogram.frequency_step);
+    // Read as the file gave it, before the picture's normalisation.
+    form.proposals = proposals_of(form.ionogram);
     normalise_amplitudes(form.ionogram);
     draw_ionogram(form.plot, form.ionogram);
 }
@@ -33,6 +36,7 @@ void show_no_ionogram(Scaling& scaling) {
     form.caption = plot_window_caption(form.ionogram_file_name, scaling.shared.station_name,
                                        form.sounding_caption, std::nullopt);
     draw_empty_frame(form.plot);
+    form.proposals = {};
     form.particular_case_code = ParticularCase::none;
     form.label11.clear();
 }

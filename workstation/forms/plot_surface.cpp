@@ -2,7 +2,9 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace scalvo {
 
@@ -33,6 +35,124 @@ void PlotSurface::refresh() {
     update();
 }
 
+void PlotSurface::set_marks(std::vector<PlotMark> marks) {
+    if (marks == marks_)
+        return;
+    marks_ = std::move(marks);
+    update();
+}
+
+QPoint PlotSurface::to_widget(int x, int y) const {
+    return {x - canvas_.left_x(), canvas_.top_y() - y};
+}
+
+// The pixels a mark's own lines cover.
+QRect PlotSurface::shape_of(const PlotMark& mark) const {
+    const QPoint at = to_widget(mark.x, mark.y);
+    switch (mark.shape) {
+    case MarkShape::cross:
+        return QRect(at - QPoint(4, 4), QSize(9, 9));
+    case MarkShape::vertical:
+        return QRect(at.x() - 1, at.y() - mark.length, 3, mark.length + 1);
+    case MarkShape::horizontal:
+        return QRect(at.x(), at.y() - 1, mark.length + 1, 3);
+    }
+    return {};
+}
+
+// Where a mark's name goes: the first place beside it that covers no other name and no other
+// mark, inside the plot; the first place when every one does.
+QRect PlotSurface::place_name(const PlotMark& mark, QSize size, const std::vector<QRect>& taken,
+                              const QRect& area) const {
+    const QRect shape = shape_of(mark);
+    const int w = size.width();
+    const int h = size.height();
+    std::vector<QPoint> corners;
+    switch (mark.shape) {
+    case MarkShape::cross:
+        corners = {{shape.right() + 2, shape.center().y() - h / 2},
+                   {shape.left() - 2 - w, shape.center().y() - h / 2},
+                   {shape.center().x() - w / 2, shape.top() - 1 - h},
+                   {shape.center().x() - w / 2, shape.bottom() + 2},
+                   {shape.right() + 2, shape.top() - h},
+                   {shape.right() + 2, shape.bottom()},
+                   {shape.left() - 2 - w, shape.top() - h},
+                   {shape.left() - 2 - w, shape.bottom()}};
+        break;
+    case MarkShape::vertical:
+        corners = {{shape.center().x() - w / 2, shape.top() - 1 - h},
+                   {shape.right() + 2, shape.top()},
+                   {shape.left() - 2 - w, shape.top()},
+                   {shape.right() + 2, shape.center().y() - h / 2},
+                   {shape.left() - 2 - w, shape.center().y() - h / 2},
+                   {shape.right() + 2, shape.bottom() - h}};
+        break;
+    case MarkShape::horizontal:
+        corners = {{shape.right() + 2, shape.center().y() - h / 2},
+                   {shape.left(), shape.top() - 1 - h},
+                   {shape.left(), shape.bottom() + 2},
+                   {shape.left() - 2 - w, shape.center().y() - h / 2}};
+        break;
+    }
+    for (const QPoint& corner : corners) {
+        const QRect place(corner, size);
+        if (!area.contains(place))
+            continue;
+        const bool free = std::none_of(taken.begin(), taken.end(),
+                                       [&](const QRect& r) { return r.intersects(place); });
+        if (free)
+            return place;
+    }
+    return QRect(corners.front(), size);
+}
+
+void PlotSurface::paint_marks(QPainter& painter) const {
+    if (marks_.empty())
+        return;
+    painter.save();
+    // Inside the frame only: the frame, the grid labels and the form around stay as drawn.
+    const QRect area(to_widget(1, plot_top), to_widget(plot_right, 1));
+    painter.setClipRect(area);
+    const QFontMetrics metrics(font());
+    // The marks first, then each name where it hides neither a mark nor another name.
+    std::vector<QRect> taken;
+    for (const PlotMark& mark : marks_)
+        taken.push_back(shape_of(mark));
+    for (const PlotMark& mark : marks_) {
+        const Rgb rgb = colour_of(mark.kind);
+        QPen pen(QColor(rgb.r, rgb.g, rgb.b));
+        // The previous sounding's ticks are dashed; a large change of foF2 is drawn bold.
+        if (mark.kind == MarkKind::previous)
+            pen.setStyle(Qt::DashLine);
+        pen.setWidth(mark.kind == MarkKind::changed ? 2 : 1);
+        painter.setPen(pen);
+        const QPoint at = to_widget(mark.x, mark.y);
+        switch (mark.shape) {
+        case MarkShape::cross:
+            painter.drawLine(at + QPoint(-4, 0), at + QPoint(4, 0));
+            painter.drawLine(at + QPoint(0, -4), at + QPoint(0, 4));
+            break;
+        case MarkShape::vertical:
+            painter.drawLine(at, at - QPoint(0, mark.length));
+            break;
+        case MarkShape::horizontal:
+            painter.drawLine(at, at + QPoint(mark.length, 0));
+            break;
+        }
+    }
+    for (const PlotMark& mark : marks_) {
+        const Rgb rgb = colour_of(mark.kind);
+        painter.setPen(QColor(rgb.r, rgb.g, rgb.b));
+        const QString name =
+            QString::fromLatin1(mark.name.data(), static_cast<qsizetype>(mark.name.size()));
+        const QSize size(metrics.horizontalAdvance(name), metrics.ascent() + 1);
+        const QRect place = place_name(mark, size, taken, area);
+        taken.push_back(place);
+        painter.drawText(place.left(), place.top() + metrics.ascent(), name);
+    }
+    painter.restore();
+}
+
 QPoint PlotSurface::to_plot(QPointF position) const {
     const QPoint pixel = position.toPoint();
     return {pixel.x() + canvas_.left_x(), canvas_.top_y() - pixel.y()};
@@ -49,6 +169,7 @@ void PlotSurface::paintEvent(QPaintEvent*) {
             top_left.x(), top_left.y() + metrics.ascent(),
             QString::fromLatin1(text.text.data(), static_cast<qsizetype>(text.text.size())));
     }
+    paint_marks(painter);
 }
 
 void PlotSurface::mousePressEvent(QMouseEvent* event) {

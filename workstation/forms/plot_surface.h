@@ -1,11 +1,15 @@
 #pragma once
-// The inner area of a plot window: paints the logic's pixel buffer and its texts, and reports
-// mouse events in plot coordinates. Controls placed on it are its children.
+// The inner area of a plot window: paints the logic's pixel buffer and its texts, then the marks
+// over the plot area, and reports mouse events in plot coordinates. Controls placed on it are its
+// children.
+#include "controllers/plot_marks.h"
 #include "ionogram/plot_canvas.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 namespace scalvo {
 
@@ -17,6 +21,8 @@ class PlotSurface : public QWidget {
     // Repaints when the canvas changed since the last call.
     void refresh();
     QPoint to_plot(QPointF position) const;
+    // Marks painted over the plot area after the picture; repaints when they change.
+    void set_marks(std::vector<PlotMark> marks);
 
     std::function<void(int button, int shift, QPoint plot)> on_mouse_down;
     std::function<void(QPoint plot)> on_mouse_move;
@@ -28,7 +34,14 @@ class PlotSurface : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    QPoint to_widget(int x, int y) const;
+    QRect shape_of(const PlotMark& mark) const;
+    QRect place_name(const PlotMark& mark, QSize size, const std::vector<QRect>& taken,
+                     const QRect& area) const;
+    void paint_marks(QPainter& painter) const;
+
     const PlotCanvas& canvas_;
+    std::vector<PlotMark> marks_;
     QImage image_;
     std::uint64_t painted_revision_ = ~std::uint64_t{0};
 };

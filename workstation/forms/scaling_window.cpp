@@ -5,9 +5,11 @@
 #include "forms/design.h"
 #include "forms/help_menu.h"
 #include "forms/key_codes.h"
+#include "forms/menu_bar_style.h"
 #include "forms/plot_cursor.h"
 #include "forms/plot_surface.h"
 #include "forms/qt_dialogs.h"
+#include "forms/view_menu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,6 +64,7 @@ ScalingWindow::ScalingWindow(SharedState& shared, Dialogs& dialogs, CompanionCon
         controller_.mouse_move(plot.x(), plot.y());
         sync();
     };
+    controller_.set_view(load_view_settings());
     build_sheet();
     build_controls();
     build_menu();
@@ -267,6 +270,34 @@ void ScalingWindow::build_menu() {
     command(bar, CaseCommand::delete_case, "DELETE PARTICULAR CASE (F8)");
     command(bar, CaseCommand::no_ionogram, "NO IONOGRAM (F9)");
     add_help_menu(*this);
+    build_view_entries();
+    fit_menu_bar(*bar);
+}
+
+void ScalingWindow::build_view_entries() {
+    QMenu* menu = view_menu(*this);
+    auto entry = [this, menu](const char* name, const char* caption, bool ViewSettings::*choice) {
+        auto* action = new QAction(QString::fromLatin1(caption), menu);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setCheckable(true);
+        // Only the operator's choice comes here: the window's own setChecked does not trigger.
+        connect(action, &QAction::triggered, this, [this, choice](bool checked) {
+            ViewSettings view = controller_.view();
+            view.*choice = checked;
+            set_view(view);
+        });
+        menu->addAction(action);
+        return action;
+    };
+    view_proposals_ = entry("view_proposals", "Proposals", &ViewSettings::proposals);
+    view_previous_ =
+        entry("view_previous_sounding", "Previous sounding", &ViewSettings::previous_sounding);
+}
+
+void ScalingWindow::set_view(const ViewSettings& view) {
+    controller_.set_view(view);
+    save_view_settings(view);
+    sync();
 }
 
 void ScalingWindow::load() {
@@ -302,6 +333,9 @@ void ScalingWindow::sync() {
             box->setCursorPosition(0);
         }
         box->setReadOnly(controller_.locked(sheet_box));
+        if (const QString grey = latin1(controller_.placeholder(sheet_box));
+            box->placeholderText() != grey)
+            box->setPlaceholderText(grey);
         box->setVisible(visible(sheet_box));
     }
     for (const Row row : all_rows)
@@ -317,8 +351,11 @@ void ScalingWindow::sync() {
     for (const auto& [action, entry] : case_entries_)
         action->setEnabled(
             std::visit([this](auto value) { return controller_.menu_enabled(value); }, entry));
+    view_proposals_->setChecked(controller_.view().proposals);
+    view_previous_->setChecked(controller_.view().previous_sounding);
     surface_->setCursor(form_.pointer == Pointer::plot ? plot_cursor() : QCursor(Qt::ArrowCursor));
     surface_->refresh();
+    surface_->set_marks(controller_.marks());
     if (form_.focus && isVisible()) {
         QWidget* target = boxes_.at(*form_.focus);
         if (QApplication::focusWidget() != target)

@@ -51,6 +51,8 @@ class ScalingWindow : public QMainWindow {
     void build_sheet();
     void build_controls();
     void build_menu();
+    void build_view_entries();
+    void set_view(const ViewSettings& view);
     QLineEdit* add_box(Box box, QRect place, bool tab_stop);
     // The sheet box a widget is, if it is one.
     std::optional<Box> box_of(const QObject* widget) const;
@@ -73,6 +75,8 @@ class ScalingWindow : public QMainWindow {
     QPushButton* esdown_ = nullptr;
     QRadioButton* option1_ = nullptr;
     QRadioButton* option2_ = nullptr;
+    QAction* view_proposals_ = nullptr;
+    QAction* view_previous_ = nullptr;
     QObject* double_clicked_box_ = nullptr;
     bool closing_by_program_ = false;
     bool syncing_ = false;

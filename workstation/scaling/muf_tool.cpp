@@ -105,20 +105,7 @@ void decode_muf(ScalingForm& form, Row row) {
 
 // From the echo clicked last: the MUF whose curve passes through it.
 void muf_from_point(ScalingForm& form, const PlotPoint& point) {
-    const double muf = muf_of_echo(point.frequency, point.height);
-    // One decimal, halves to even, kept single. An echo far right on the plot may give 100 MHz
-    // or more, whose text makes no code: above 70.0 MHz the value starts at the limit, where
-    // the opening step that always follows would bring it anyway.
-    float value = static_cast<float>(static_cast<double>(nearest_integer(muf * 10)) / 10.0);
-    value = std::min(value, 70.0f);
-    // The code is the text of the single value without its point: 9 -> 90, 9.5 -> 95,
-    // 15 -> 150, 15.3 -> 153.
-    std::string text = trimmed_number_text(value);
-    if (text.size() <= 2)
-        text += "0";
-    else if (const auto point = text.find('.'); point != std::string::npos)
-        text.erase(point, 1);
-    set_muf(form, static_cast<long long>(numeric_value(text)));
+    set_muf(form, muf_code_through(point));
 }
 
 // The critical frequency's code times 100, in the unit of muf_code * step_units.
@@ -193,6 +180,23 @@ void step(Scaling& scaling, const MufRow& row, int delta) {
 }
 
 } // namespace
+
+std::int16_t muf_code_through(const PlotPoint& point) {
+    const double muf = muf_of_echo(point.frequency, point.height);
+    // One decimal, halves to even, kept single. An echo far right on the plot may give 100 MHz
+    // or more, whose text makes no code: above 70.0 MHz the value starts at the limit, where
+    // the opening step that always follows would bring it anyway.
+    float value = static_cast<float>(static_cast<double>(nearest_integer(muf * 10)) / 10.0);
+    value = std::min(value, 70.0f);
+    // The code is the text of the single value without its point: 9 -> 90, 9.5 -> 95,
+    // 15 -> 150, 15.3 -> 153.
+    std::string text = trimmed_number_text(value);
+    if (text.size() <= 2)
+        text += "0";
+    else if (const auto point = text.find('.'); point != std::string::npos)
+        text.erase(point, 1);
+    return static_cast<std::int16_t>(numeric_value(text));
+}
 
 void draw_muf_curve(PlotCanvas& plot, float muf_value) {
     const auto& cosines = curve_cosines();

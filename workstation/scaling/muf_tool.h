@@ -20,6 +20,10 @@ void open_muf_tool(Scaling& scaling);
 // selection or no ionogram change nothing.
 void muf_step(Scaling& scaling, int key_code, int shift);
 
+// The MUF(3000) code whose transmission curve passes through an echo at point (MHz, km): where
+// the tool opens from the point clicked last for the critical frequency.
+std::int16_t muf_code_through(const PlotPoint& point);
+
 // The transmission curve of a MUF (MHz) drawn over the plot.
 void draw_muf_curve(PlotCanvas& plot, float muf_value);
 

@@ -9,6 +9,8 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 namespace scalvo {
 
@@ -58,20 +60,28 @@ std::string code_text(double code) {
     return trimmed_number_text(static_cast<long long>(code));
 }
 
+// A click's text and its code, before anything is written: the one conversion of a position
+// into a value code, shared by the pick and by what a proposal would store.
+struct CodedPick {
+    std::string picked_text;
+    std::int16_t decimal_point_position = 0;
+    std::string code;
+};
+
 // picked_text cut at its decimal point: the whole part I and the decimals D.
 struct PickedParts {
     std::string whole;
     std::string decimals;
 };
 
-PickedParts split_picked_text(ScalingForm& form) {
-    const auto point = form.picked_text.find('.');
-    form.decimal_point_position =
+PickedParts split_picked_text(CodedPick& pick) {
+    const auto point = pick.picked_text.find('.');
+    pick.decimal_point_position =
         static_cast<std::int16_t>(point == std::string::npos ? 0 : point + 1);
-    if (form.decimal_point_position == 0)
-        return {form.picked_text, {}};
-    const auto position = static_cast<std::size_t>(form.decimal_point_position);
-    return {left(form.picked_text, position - 1), mid(form.picked_text, position + 1)};
+    if (pick.decimal_point_position == 0)
+        return {pick.picked_text, {}};
+    const auto position = static_cast<std::size_t>(pick.decimal_point_position);
+    return {left(pick.picked_text, position - 1), mid(pick.picked_text, position + 1)};
 }
 
 int digit(const std::string& decimals, std::size_t position) {
@@ -79,10 +89,10 @@ int digit(const std::string& decimals, std::size_t position) {
 }
 
 // Nearest kilometre, halves up, judged on the first decimal.
-std::string height_code(ScalingForm& form) {
-    const PickedParts parts = split_picked_text(form);
-    if (form.decimal_point_position == 0)
-        return trim(form.picked_text);
+std::string height_code(CodedPick& pick) {
+    const PickedParts parts = split_picked_text(pick);
+    if (pick.decimal_point_position == 0)
+        return trim(pick.picked_text);
     if (digit(parts.decimals, 1) >= 5)
         return code_text(numeric_value(parts.whole) + 1);
     return trim(parts.whole);
@@ -90,10 +100,10 @@ std::string height_code(ScalingForm& form) {
 
 // Nearest 0.01 MHz. The click frequency has at most three decimals, the third always 5, so
 // the second decimal plus one never carries.
-std::string hundredths_code(ScalingForm& form) {
-    const PickedParts parts = split_picked_text(form);
-    if (form.decimal_point_position == 0)
-        return trim(form.picked_text + "00");
+std::string hundredths_code(CodedPick& pick) {
+    const PickedParts parts = split_picked_text(pick);
+    if (pick.decimal_point_position == 0)
+        return trim(pick.picked_text + "00");
     const std::string d1 = mid(parts.decimals, 1, 1);
     switch (parts.decimals.size()) {
     case 1:
@@ -106,10 +116,10 @@ std::string hundredths_code(ScalingForm& form) {
 }
 
 // Nearest 0.1 MHz, halves up, judged on the hundredths digit.
-std::string tenths_code(ScalingForm& form) {
-    const PickedParts parts = split_picked_text(form);
-    if (form.decimal_point_position == 0)
-        return trim(form.picked_text + "0");
+std::string tenths_code(CodedPick& pick) {
+    const PickedParts parts = split_picked_text(pick);
+    if (pick.decimal_point_position == 0)
+        return trim(pick.picked_text + "0");
     const std::string d1 = mid(parts.decimals, 1, 1);
     if (parts.decimals.size() == 1 || digit(parts.decimals, 2) < 5)
         return trim(parts.whole + d1);
@@ -117,6 +127,46 @@ std::string tenths_code(ScalingForm& form) {
     if (raised == 10)
         return code_text(numeric_value(parts.whole) + 1) + "0";
     return trim(parts.whole + code_text(raised));
+}
+
+CodedPick coded_pick(PickKind kind, int x, int y) {
+    CodedPick pick;
+    switch (kind) {
+    case PickKind::height:
+        pick.picked_text = picked_height_text(y);
+        pick.code = height_code(pick);
+        break;
+    case PickKind::hundredths:
+        pick.picked_text = picked_frequency_text(x);
+        pick.code = hundredths_code(pick);
+        break;
+    case PickKind::tenths:
+        pick.picked_text = picked_frequency_text(x);
+        pick.code = tenths_code(pick);
+        break;
+    case PickKind::none:
+        break;
+    }
+    return pick;
+}
+
+void write_pick(ScalingForm& form, Row row, CodedPick pick) {
+    form.picked_text = std::move(pick.picked_text);
+    form.decimal_point_position = pick.decimal_point_position;
+    form.set_text(value_box(row), std::move(pick.code));
+}
+
+// fmin cannot lie below the first frequency of the sounding: there it is the sounder's limit.
+// The code fmin then takes, if the limit applies to the code picked.
+std::optional<std::string> fmin_limit_code(float start_frequency, double picked_code) {
+    // Single times integer stays single, as the header's frequency is single.
+    const float limit = start_frequency * 10;
+    if (!(limit >= picked_code))
+        return std::nullopt;
+    // A start frequency off the 0.1 MHz grid would leave a decimal point in the box: take the
+    // first 0.1 MHz value at or above it.
+    const double whole = std::nearbyint(static_cast<double>(limit));
+    return code_text(std::abs(limit - whole) < 1e-3 ? whole : std::ceil(limit));
 }
 
 void recompute_after_warnings(Scaling& scaling, Layer layer) {
@@ -157,17 +207,11 @@ void foF2_letter_rules(ScalingForm& form) {
         form.set_text(descriptive_box(Row::fxI), "X");
 }
 
-// fmin cannot lie below the first frequency of the sounding: there it is the sounder's limit.
 void fmin_lower_limit(ScalingForm& form) {
-    // Single times integer stays single, as the header's frequency is single.
-    const float limit = form.ionogram.start_frequency * 10;
-    if (!(limit >= value_of(form, Row::fmin)))
+    const auto code = fmin_limit_code(form.ionogram.start_frequency, value_of(form, Row::fmin));
+    if (!code)
         return;
-    // A start frequency off the 0.1 MHz grid would leave a decimal point in the box: take the
-    // first 0.1 MHz value at or above it.
-    const double whole = std::nearbyint(static_cast<double>(limit));
-    const double code = std::abs(limit - whole) < 1e-3 ? whole : std::ceil(limit);
-    form.set_text(value_box(Row::fmin), code_text(code));
+    form.set_text(value_box(Row::fmin), *code);
     form.set_text(qualifying_box(Row::fmin), "E");
     form.set_text(descriptive_box(Row::fmin), "E");
 }
@@ -191,8 +235,7 @@ void pick_height(Scaling& scaling, const PickTarget& target, int y) {
     ScalingForm& form = scaling.form;
     if (!height_plausible(scaling, target.row, y))
         return;
-    form.picked_text = picked_height_text(y);
-    form.set_text(value_box(target.row), height_code(form));
+    write_pick(form, target.row, coded_pick(PickKind::height, 0, y));
     height_order_warnings(scaling, target.row);
 }
 
@@ -200,11 +243,10 @@ void pick_hundredths(Scaling& scaling, const PickTarget& target, int x, int y) {
     ScalingForm& form = scaling.form;
     if (!frequency_below_10_mhz(scaling, x))
         return;
-    form.picked_text = picked_frequency_text(x);
     const bool foF1 = target.row == Row::foF1;
     if (foF1)
         form.foF1_point = point_of(x, y);
-    form.set_text(value_box(target.row), hundredths_code(form));
+    write_pick(form, target.row, coded_pick(PickKind::hundredths, x, y));
     if (foF1)
         recompute_after_warnings(scaling, Layer::F1);
     else
@@ -213,10 +255,9 @@ void pick_hundredths(Scaling& scaling, const PickTarget& target, int x, int y) {
 
 void pick_tenths(Scaling& scaling, const PickTarget& target, int x, int y) {
     ScalingForm& form = scaling.form;
-    form.picked_text = picked_frequency_text(x);
     if (target.row == Row::foF2)
         form.foF2_point = point_of(x, y);
-    form.set_text(value_box(target.row), tenths_code(form));
+    write_pick(form, target.row, coded_pick(PickKind::tenths, x, y));
     if (target.row == Row::fxI) {
         fxI_letter_rules(form);
     } else if (target.row == Row::foF2) {
@@ -272,6 +313,20 @@ void pick_on_plot(Scaling& scaling, float x, float y) {
     case PickKind::none:
         break;
     }
+}
+
+std::optional<std::string> pick_code(const ScalingForm& form, Row row, int x, int y) {
+    const PickTarget* target = target_of(row);
+    if (target == nullptr || !in_plot_area(x, y))
+        return std::nullopt;
+    // foE and foF1 are refused from 10 MHz on.
+    if (target->kind == PickKind::hundredths && x >= 364)
+        return std::nullopt;
+    std::string code = coded_pick(target->kind, x, y).code;
+    if (row == Row::fmin)
+        if (auto limited = fmin_limit_code(form.ionogram.start_frequency, numeric_value(code)))
+            code = std::move(*limited);
+    return code;
 }
 
 } // namespace scalvo

@@ -29,6 +29,16 @@ struct PlotPoint {
     float height = 0;    // km
 };
 
+// Where the automatic scaling read a row's value on the sounding on screen: the plot point an
+// operator would pick for it (for MUF(3000), the echo the transmission curve touches).
+struct ProposedPoint {
+    int x = 0;
+    int y = 0;
+    // Read above a blanketing sporadic E: the true height may lie lower.
+    bool upper_bound = false;
+    friend bool operator==(const ProposedPoint&, const ProposedPoint&) = default;
+};
+
 struct ScalingForm {
     std::string caption;
     std::optional<Box> focus; // the sheet box with the keyboard focus, if one has it
@@ -57,6 +67,10 @@ struct ScalingForm {
     std::int16_t muf_code = 0;
     std::int16_t last_answer = 0;
     ParticularCase particular_case_code = ParticularCase::none;
+
+    // The automatic scaling's reading of the sounding on screen, row by row; none without an
+    // ionogram.
+    std::array<std::optional<ProposedPoint>, row_count> proposals{};
 
     std::string current_record;
     std::string previous_record;

@@ -1,0 +1,76 @@
+// The View menu after the described menus, and the menu bar holding every entry in one row:
+// the seven particular-case menus, File, View and Help, at the bar's own height.
+#include "forms/view_menu.h"
+
+#include "forms/scaling_window.h"
+#include "support/scaling_window_fixture.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace scalvo {
+namespace {
+
+class ViewMenuTest : public testing::ScalingWindowFixture {
+  protected:
+    void SetUp() override {
+        start(7, 45);
+        open();
+    }
+    QStringList names() const {
+        QStringList list;
+        for (QAction* entry : window->menuBar()->actions())
+            list << entry->objectName();
+        return list;
+    }
+};
+
+TEST_F(ViewMenuTest, OneMenuBeforeHelpWithTheTwoChoices) {
+    QMenu* menu = view_menu(*window);
+    EXPECT_EQ(view_menu(*window), menu);
+    EXPECT_EQ(names().mid(7), (QStringList{"view_menu", "help_menu"}));
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions()[0]->text(), "Proposals");
+    EXPECT_EQ(menu->actions()[1]->text(), "Previous sounding");
+    for (QAction* entry : menu->actions()) {
+        EXPECT_TRUE(entry->isCheckable());
+        EXPECT_TRUE(entry->isChecked());
+    }
+}
+
+// With a File menu put before View (as Save picture brings it), every entry has its place in
+// the bar's one row, none goes behind the extension button, and the bar keeps the height a bar
+// of its font has, so that the plot and the sheet stay where they are.
+TEST_F(ViewMenuTest, EveryEntryFitsInOneRow) {
+    QMenuBar* bar = window->menuBar();
+    QMenuBar plain;
+    plain.setFont(bar->font());
+    plain.addMenu(QStringLiteral("&Help"));
+    const int height = plain.sizeHint().height();
+
+    auto* file = new QMenu(QStringLiteral("&File"), window.get());
+    file->menuAction()->setObjectName(QStringLiteral("file_menu"));
+    bar->insertMenu(view_menu(*window)->menuAction(), file);
+    QApplication::processEvents();
+
+    EXPECT_EQ(names().mid(7), (QStringList{"file_menu", "view_menu", "help_menu"}));
+    const QList<QAction*> entries = bar->actions();
+    ASSERT_EQ(entries.size(), 10);
+    for (QAction* entry : entries) {
+        const QRect place = bar->actionGeometry(entry);
+        EXPECT_FALSE(place.isEmpty()) << entry->objectName().toStdString();
+        EXPECT_EQ(place.top(), bar->actionGeometry(entries.front()).top())
+            << entry->objectName().toStdString();
+        EXPECT_LE(place.right(), bar->width()) << entry->objectName().toStdString();
+    }
+    auto* extension = bar->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+    EXPECT_TRUE(extension == nullptr || !extension->isVisible());
+    EXPECT_EQ(bar->height(), height);
+    EXPECT_EQ(window->size(), QSize(1015, 721 + height));
+}
+
+} // namespace
+} // namespace scalvo

@@ -1,0 +1,12 @@
+#pragma once
+// The automatic scaling of the sounding on screen, read into the rows of the sheet.
+#include "ionogram/ionogram.h"
+#include "scaling/scaling_form.h"
+
+namespace scalvo {
+
+// The proposals of the ionogram as it was read from its file, row by row. M(3000) has none of
+// its own: accepting computes it from MUF(3000) as the tool does.
+std::array<std::optional<ProposedPoint>, row_count> proposals_of(const Ionogram& ionogram);
+
+} // namespace scalvo

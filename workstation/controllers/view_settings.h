@@ -1,0 +1,15 @@
+#pragma once
+// What the scaling form shows beside the described form, as the operator chose in its View
+// menu. Both on at first; the window remembers the choice between runs.
+namespace scalvo {
+
+struct ViewSettings {
+    // The automatic scaling's proposals: grey codes in the empty value boxes, marks on the
+    // plot, and F11 to accept them.
+    bool proposals = true;
+    // The previous sounding's foF2, h'F, foE and foEs as marks on the plot.
+    bool previous_sounding = true;
+    friend bool operator==(const ViewSettings&, const ViewSettings&) = default;
+};
+
+} // namespace scalvo

@@ -1,0 +1,94 @@
+#include "scaling/proposed_values.h"
+
+#include "common/conversions.h"
+#include "common/text.h"
+#include "ionogram/plot_mapping.h"
+#include "scaling/m3000.h"
+#include "scaling/muf_tool.h"
+#include "scaling/picking.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
+namespace scalvo {
+
+namespace {
+
+std::optional<std::string> muf_code(const ProposedPoint& point) {
+    const PlotPoint echo{static_cast<float>(frequency_at(point.x)),
+                         static_cast<float>(height_at(point.y))};
+    // The step keys move the curve within the tool's limits only.
+    const long long code =
+        std::clamp<long long>(muf_code_through(echo), muf_lowest_code, muf_highest_code);
+    return trimmed_number_text(code);
+}
+
+// The row's code once the proposals are accepted: the operator's own value where the box
+// holds one, else the proposal's.
+std::optional<std::string> accepted_code(const ScalingForm& form, Row row) {
+    if (!form.empty(value_box(row)))
+        return trim(form.text(value_box(row)));
+    return proposed_code(form, row);
+}
+
+// M(3000) is computed when accepting writes its MUF(3000) or its critical frequency.
+std::optional<std::string> m3000_code(const ScalingForm& form, Layer layer) {
+    const LayerRows rows = rows_of(layer);
+    const bool writes_muf = form.empty(value_box(rows.muf)) && proposed_code(form, rows.muf);
+    const bool writes_critical =
+        form.empty(value_box(rows.critical)) && proposed_code(form, rows.critical);
+    if (!writes_muf && !writes_critical)
+        return std::nullopt;
+    const auto muf = accepted_code(form, rows.muf);
+    const auto critical = accepted_code(form, rows.critical);
+    if (!muf || !critical)
+        return std::nullopt;
+    auto text = m3000_text(muf_product_of(layer, numeric_value(*muf)), numeric_value(*critical));
+    if (text && text->empty())
+        return std::nullopt;
+    return text;
+}
+
+// How far above the previous sounding's a height read over a blanketing sporadic E may lie
+// before it is taken for the top of a hidden start rather than the start itself: the tolerance
+// of a height reading, which the F layer's own drift in one interval stays within by day.
+constexpr int hidden_start_margin = 5;
+
+} // namespace
+
+std::optional<int> previous_code(const ScalingForm& form, Row row) {
+    const std::string& text = form.text(previous_box(row));
+    std::size_t digits = 0;
+    while (digits < text.size() && digits < 4 &&
+           std::isdigit(static_cast<unsigned char>(text[digits])))
+        ++digits;
+    if (digits == 0)
+        return std::nullopt;
+    const int code = std::atoi(text.substr(0, digits).c_str());
+    return code > 0 ? std::optional<int>(code) : std::nullopt;
+}
+
+std::optional<std::string> proposed_code(const ScalingForm& form, Row row) {
+    if (row == Row::M3000F1 || row == Row::M3000F2)
+        return m3000_code(form, row == Row::M3000F1 ? Layer::F1 : Layer::F2);
+    const auto& point = form.proposals[index_of(row)];
+    if (!point)
+        return std::nullopt;
+    if (row == Row::MUF3000F1 || row == Row::MUF3000F2)
+        return muf_code(*point);
+    auto code = pick_code(form, row, point->x, point->y);
+    if (code && point->upper_bound)
+        if (const auto previous = previous_code(form, row);
+            previous && numeric_value(*code) > *previous + hidden_start_margin)
+            return std::nullopt;
+    return code;
+}
+
+std::string placeholder(const ScalingForm& form, Box box) {
+    if (box.field != Field::value || box.row == Row::es_types || !form.empty(box))
+        return {};
+    return proposed_code(form, box.row).value_or("");
+}
+
+} // namespace scalvo
