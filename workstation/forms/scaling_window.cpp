@@ -2,10 +2,13 @@
 
 #include "forms/accessible_names.h"
 #include "forms/click_label.h"
+#include "forms/day_overview_menu.h"
 #include "forms/design.h"
 #include "forms/help_menu.h"
 #include "forms/key_codes.h"
+#include "forms/letter_tooltips.h"
 #include "forms/plot_cursor.h"
+#include "forms/plot_picture.h"
 #include "forms/plot_surface.h"
 #include "forms/qt_dialogs.h"
 
@@ -65,6 +68,7 @@ ScalingWindow::ScalingWindow(SharedState& shared, Dialogs& dialogs, CompanionCon
     build_sheet();
     build_controls();
     build_menu();
+    add_sheet_tooltips(*this);
     name_controls_for_accessibility(*this);
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, &ScalingWindow::focus_changed);
@@ -267,6 +271,8 @@ void ScalingWindow::build_menu() {
     command(bar, CaseCommand::delete_case, "DELETE PARTICULAR CASE (F8)");
     command(bar, CaseCommand::no_ionogram, "NO IONOGRAM (F9)");
     add_help_menu(*this);
+    add_save_picture(*this);
+    add_day_overview(*this);
 }
 
 void ScalingWindow::load() {
@@ -331,6 +337,12 @@ void ScalingWindow::after_event() {
     sync();
     if (const WindowRequest request = controller_.take_request(); request != WindowRequest::none)
         emit this->request(request);
+    emit event_done();
+}
+
+void ScalingWindow::go_to_record(int record) {
+    controller_.go_to_record(record);
+    after_event();
 }
 
 void ScalingWindow::focus_changed(QWidget*, QWidget* now) {
