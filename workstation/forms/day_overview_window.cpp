@@ -9,12 +9,15 @@
 #include <QChart>
 #include <QChartView>
 #include <QDir>
+#include <QGraphicsPathItem>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
 #include <QLabel>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QProgressBar>
 #include <QScatterSeries>
 #include <QScreen>
@@ -40,7 +43,7 @@ const std::array<QColor, overview_rows.size()> row_colours{
     QColor(200, 30, 30),  QColor(30, 130, 30), QColor(215, 120, 0),
     QColor(120, 60, 170), QColor(30, 70, 200), QColor(215, 120, 0)};
 const QColor automatic_colour(240, 160, 160);
-const QColor unscaled_colour(150, 150, 150, 80);
+const QColor unscaled_colour(222, 222, 222);
 const QColor on_screen_colour(0, 0, 192);
 const QColor case_colour(140, 0, 110);
 
@@ -78,6 +81,18 @@ class OverviewChartView : public QChartView {
         QChartView::mouseMoveEvent(event);
     }
 };
+
+// A point's marker drawn once and stamped: much cheaper than a circle per point.
+QImage marker_image(const QColor& colour, int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
+    return image;
+}
 
 double hours(double minute) {
     return minute / 60.0;
@@ -161,7 +176,22 @@ void DayOverviewWindow::build() {
         views_[k] = view;
         layout->addWidget(view, k == 0 ? 3 : 2);
     }
+    for (std::size_t k = 0; k < 2; ++k) {
+        // Clipped to the plot: the first and last soundings' intervals reach past midnight.
+        shade_frames_[k] = new QGraphicsRectItem(charts_[k].chart);
+        shade_frames_[k]->setPen(Qt::NoPen);
+        shade_frames_[k]->setFlag(QGraphicsItem::ItemClipsChildrenToShape);
+        // Over the plot's background, under its grid.
+        shade_frames_[k]->setZValue(1.5);
+        shades_[k] = new QGraphicsPixmapItem(shade_frames_[k]);
+        shades_[k]->setTransformationMode(Qt::FastTransformation);
+    }
     connect(charts_[0].chart, &QChart::plotAreaChanged, this, [this] { place_case_codes(); });
+    for (const Chart& chart : charts_)
+        connect(chart.chart, &QChart::plotAreaChanged, this, [this] {
+            place_lines();
+            place_shades();
+        });
     setCentralWidget(chart_area_);
 
     auto* file = menuBar()->addMenu(QStringLiteral("&File"));
@@ -246,6 +276,9 @@ void DayOverviewWindow::draw() {
     const bool automatic_shown =
         proposals_on_ && proposals_on_() && automatic_.size() == overview_.soundings.size();
     automatic_points_ = nullptr;
+    for (const Line& line : lines_)
+        delete line.item;
+    lines_.clear();
     for (std::size_t c = 0; c < 2; ++c) {
         Chart& chart = charts_[c];
         clear_series(chart);
@@ -272,20 +305,18 @@ void DayOverviewWindow::draw() {
         const double bottom = chart.values->min();
         const double top = chart.values->max();
 
-        // The unscaled soundings, each over its own interval.
-        auto* outline = new QLineSeries;
-        const double half = overview_.interval / 2.0;
-        outline->append(0, bottom);
-        for (const OverviewSounding& sounding : overview_.soundings) {
-            const double level = sounding.blank ? top : bottom;
-            outline->append(hours(std::max(0.0, sounding.minute - half)), level);
-            outline->append(hours(std::min(24.0 * 60, sounding.minute + half)), level);
-        }
-        outline->append(24, bottom);
-        auto* lower = new QLineSeries;
-        lower->append(0, bottom);
-        lower->append(24, bottom);
-        auto* unscaled = new QAreaSeries(outline, lower);
+        // The unscaled soundings, each over its own interval: one pixel per sounding, stretched
+        // over the plot under the grid (place_shades). A filled series of hundreds of steps
+        // costs the chart tens of milliseconds at every painting; the picture costs nothing.
+        QImage strip(static_cast<int>(std::max<std::size_t>(overview_.soundings.size(), 1)), 1,
+                     QImage::Format_ARGB32);
+        strip.fill(Qt::transparent);
+        for (std::size_t k = 0; k < overview_.soundings.size(); ++k)
+            if (overview_.soundings[k].blank)
+                strip.setPixelColor(static_cast<int>(k), 0, unscaled_colour);
+        shades_[c]->setPixmap(QPixmap::fromImage(strip));
+        // The legend's entry; the shading itself is the picture.
+        auto* unscaled = new QAreaSeries(new QLineSeries);
         unscaled->setName(QStringLiteral("not scaled"));
         unscaled->setObjectName(QStringLiteral("not_scaled"));
         unscaled->setColor(unscaled_colour);
@@ -296,20 +327,21 @@ void DayOverviewWindow::draw() {
 
         auto add_characteristic = [&](const QString& name, const QColor& colour, qreal size,
                                       auto value_of) {
-            for (const QList<QPointF>& run : runs_of(overview_, value_of)) {
-                auto* line = new QLineSeries;
-                line->setPen(QPen(colour, 1.5));
-                line->append(run);
-                add_series(chart, line);
-                for (QLegendMarker* marker : chart.chart->legend()->markers(line))
-                    marker->setVisible(false);
-            }
+            Line line{c, runs_of(overview_, value_of), new QGraphicsPathItem(chart.chart)};
+            // A cosmetic pen is drawn straight; a wider one goes through the stroker.
+            QPen pen(colour, 1);
+            pen.setCosmetic(true);
+            line.item->setPen(pen);
+            // Over the shading and the mark of the sounding on screen, under the points.
+            line.item->setZValue(4.5);
+            lines_.push_back(std::move(line));
             auto* points = new QScatterSeries;
             points->setName(name);
             points->setObjectName(name);
             points->setColor(colour);
             points->setBorderColor(colour);
             points->setMarkerSize(size);
+            points->setLightMarker(marker_image(colour, static_cast<int>(size)));
             for (std::size_t k = 0; k < overview_.soundings.size(); ++k)
                 if (const std::optional<double> value = value_of(k))
                     points->append(hours(overview_.soundings[k].minute), *value);
@@ -342,6 +374,41 @@ void DayOverviewWindow::draw() {
     charts_[0].chart->setTitle(QStringLiteral("%1  %2").arg(latin1(scaling.shared.station_name),
                                                             latin1(scaling.shared.working_date)));
     place_case_codes();
+    place_lines();
+    place_shades();
+}
+
+void DayOverviewWindow::place_shades() {
+    for (std::size_t k = 0; k < 2; ++k) {
+        const QRectF plot = charts_[k].chart->plotArea();
+        shade_frames_[k]->setRect(plot);
+        // Pixel n stands for sounding n + 1, centred on its time.
+        const double width = plot.width() * overview_.interval / (24.0 * 60);
+        QTransform stretch;
+        stretch.translate(plot.left() - width / 2, plot.top());
+        stretch.scale(width, plot.height());
+        shades_[k]->setTransform(stretch);
+    }
+}
+
+void DayOverviewWindow::place_lines() {
+    for (const Line& line : lines_) {
+        const Chart& chart = charts_[line.chart];
+        const QRectF plot = chart.chart->plotArea();
+        const double low = chart.values->min();
+        const double span = chart.values->max() - low;
+        auto at = [&](QPointF value) {
+            return QPointF(plot.left() + plot.width() * value.x() / 24,
+                           plot.bottom() - plot.height() * (value.y() - low) / span);
+        };
+        QPainterPath path;
+        for (const QList<QPointF>& run : line.runs) {
+            path.moveTo(at(run.front()));
+            for (qsizetype k = 1; k < run.size(); ++k)
+                path.lineTo(at(run[k]));
+        }
+        line.item->setPath(path);
+    }
 }
 
 void DayOverviewWindow::place_case_codes() {

@@ -16,6 +16,9 @@
 
 class QChart;
 class QChartView;
+class QGraphicsPathItem;
+class QGraphicsPixmapItem;
+class QGraphicsRectItem;
 class QGraphicsSimpleTextItem;
 class QLabel;
 class QProgressBar;
@@ -69,6 +72,8 @@ class DayOverviewWindow : public QMainWindow {
     void draw();
     void draw_automatic();
     void place_case_codes();
+    void place_lines();
+    void place_shades();
     void add_series(Chart& chart, QXYSeries* series);
     void clear_series(Chart& chart);
     void start_automatic();
@@ -86,6 +91,17 @@ class DayOverviewWindow : public QMainWindow {
     std::array<QChartView*, 2> views_{};
     QWidget* chart_area_ = nullptr;
     QXYSeries* automatic_points_ = nullptr;
+    // The lines joining soundings in a row, broken where one has no value: drawn over the chart
+    // as paths, one per characteristic, rather than as one line series per run of soundings,
+    // which would cost the chart hundreds of series on a day with gaps.
+    struct Line {
+        std::size_t chart = 0;
+        std::vector<QList<QPointF>> runs; // in hours and the axis' unit
+        QGraphicsPathItem* item = nullptr;
+    };
+    std::vector<Line> lines_;
+    std::array<QGraphicsRectItem*, 2> shade_frames_{};
+    std::array<QGraphicsPixmapItem*, 2> shades_{};
     std::vector<QGraphicsSimpleTextItem*> case_codes_;
     QLabel* hint_ = nullptr;
     QProgressBar* progress_ = nullptr;
