@@ -53,20 +53,20 @@ TEST_F(SavePictureTest, ThePngHoldsThePlotAsTheWindowShowsItWithTheCaptionUnder)
     EXPECT_EQ(proposed.toStdString(), (folder / "ZE20R_2026339074500.png").string());
     QImage png(QString::fromStdString(file.string()));
     ASSERT_FALSE(png.isNull());
-    ASSERT_EQ(png.size(), QSize(798, 663 + picture_caption_height));
+    ASSERT_EQ(png.size(), QSize(798, 643 + picture_caption_height));
 
     const PictureArea& area = plot_picture_area;
     const QImage shown = window->plot_surface()
-                             ->grab(QRect(area.left + 220, 670 - area.top, 798, 663))
+                             ->grab(QRect(area.left + 220, 670 - area.top, 798, 643))
                              .toImage()
                              .convertToFormat(QImage::Format_RGB32);
-    const QImage plot = png.copy(0, 0, 798, 663).convertToFormat(QImage::Format_RGB32);
+    const QImage plot = png.copy(0, 0, 798, 643).convertToFormat(QImage::Format_RGB32);
     EXPECT_TRUE(plot == shown) << "every pixel of the plot as shown";
 
     // The caption stands under the plot, in its own colour.
     const QColor background(0, 0, 192);
     int written = 0;
-    for (int y = 663; y < png.height(); ++y)
+    for (int y = 643; y < png.height(); ++y)
         for (int x = 0; x < png.width(); ++x)
             written += png.pixelColor(x, y) != background;
     EXPECT_GT(written, 200);

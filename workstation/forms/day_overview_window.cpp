@@ -218,15 +218,19 @@ void DayOverviewWindow::present() {
         placed_ = true;
         const QScreen* screen = scaling_.screen();
         const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
-        const QSize size(std::min(940, area.width()), std::min(640, area.height()));
+        // The window manager's frame is the scaling form's again.
+        const QSize frame = scaling_.frameGeometry().size() - scaling_.size();
+        const QSize size(std::min(940, area.width() - frame.width()),
+                         std::min(640, area.height() - frame.height()));
         resize(size);
+        const QSize outer = size + frame;
         // Beside the scaling form where the screen leaves room, else over its lower right part.
         const QRect form = scaling_.frameGeometry();
         QPoint place(form.right() + 1, form.top());
-        if (place.x() + size.width() > area.right())
-            place.setX(form.left() - size.width());
+        if (place.x() + outer.width() - 1 > area.right())
+            place.setX(form.left() - outer.width());
         if (place.x() < area.left())
-            place = QPoint(area.right() - size.width(), area.bottom() - size.height());
+            place = QPoint(area.right() + 1 - outer.width(), area.bottom() + 1 - outer.height());
         move(place);
     }
     show();
@@ -498,8 +502,11 @@ void DayOverviewWindow::hovered(double minute) {
     QString text = latin1(time_of_day_text(sounding.minute));
     for (std::size_t r = 0; r < overview_rows.size(); ++r)
         if (sounding.values[r])
-            text += QStringLiteral("  %1 %2").arg(latin1(std::string(caption(overview_rows[r]))),
-                                                  QString::number(*sounding.values[r]));
+            text += QStringLiteral("  %1 %2 %3")
+                        .arg(latin1(std::string(caption(overview_rows[r]))),
+                             QString::number(*sounding.values[r]),
+                             r < overview_frequency_rows ? QStringLiteral("MHz")
+                                                         : QStringLiteral("km"));
     if (sounding.blank)
         text += QStringLiteral("  not scaled");
     if (!sounding.case_code.empty())
