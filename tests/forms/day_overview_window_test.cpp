@@ -18,6 +18,7 @@
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QValueAxis>
 #include <gtest/gtest.h>
 
 namespace scalvo {
@@ -109,11 +110,11 @@ TEST_F(DayOverviewWindowTest, StoredValuesAtTheirTimesUnscaledShadedTheSoundingO
     store(7, 45, {{value_box(Row::foF2), "72"}, {value_box(Row::foE), "305"}});
     store(
         12, 0,
-        {{value_box(Row::foF2), "95"}, {value_box(Row::hF), "250"}, {value_box(Row::hEs), "105"}});
+        {{value_box(Row::foF2), "85"}, {value_box(Row::hF), "250"}, {value_box(Row::hEs), "105"}});
     open_overview();
     QChartView* frequencies = overview->frequency_view();
     QChartView* heights = overview->height_view();
-    EXPECT_EQ(points_of(frequencies, "foF2"), (std::vector<QPointF>{{7.75, 7.2}, {12, 9.5}}));
+    EXPECT_EQ(points_of(frequencies, "foF2"), (std::vector<QPointF>{{7.75, 7.2}, {12, 8.5}}));
     EXPECT_EQ(points_of(frequencies, "foE"), (std::vector<QPointF>{{7.75, 3.05}}));
     EXPECT_TRUE(points_of(frequencies, "fmin").empty());
     EXPECT_EQ(points_of(heights, "h'F"), (std::vector<QPointF>{{12, 250}}));
@@ -122,7 +123,7 @@ TEST_F(DayOverviewWindowTest, StoredValuesAtTheirTimesUnscaledShadedTheSoundingO
 
     // Where the chart puts 12:00 is where the overview says 12:00 lies.
     QXYSeries* foF2 = series(frequencies, "foF2");
-    const QPointF noon = frequencies->chart()->mapToPosition({12, 9.5}, foF2);
+    const QPointF noon = frequencies->chart()->mapToPosition({12, 8.5}, foF2);
     const QPoint expected = overview->position_of(12 * 60, frequencies);
     EXPECT_NEAR(frequencies->mapFromScene(frequencies->chart()->mapToScene(noon)).x(), expected.x(),
                 1);
@@ -145,6 +146,14 @@ TEST_F(DayOverviewWindowTest, StoredValuesAtTheirTimesUnscaledShadedTheSoundingO
         EXPECT_EQ(on_screen_at(view), 7.75);
         EXPECT_EQ(series(view, "on_screen")->name(), QStringLiteral("on screen 07:45"));
     }
+    // Room above the highest value, the ticks on whole megahertz and on 50 km.
+    for (const auto& [view, step] : {std::pair{frequencies, 2.0}, {heights, 50.0}}) {
+        auto* axis = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).front());
+        ASSERT_NE(axis, nullptr);
+        EXPECT_DOUBLE_EQ((axis->max() - axis->min()) / (axis->tickCount() - 1), step);
+    }
+    EXPECT_GE(qobject_cast<QValueAxis*>(frequencies->chart()->axes(Qt::Vertical).front())->max(),
+              8.5 + 2);
     // The two time axes stand one above the other.
     const QRectF top = frequencies->chart()->plotArea();
     const QRectF bottom = heights->chart()->plotArea();

@@ -299,8 +299,9 @@ void DayOverviewWindow::draw() {
                 if (const auto value = automatic_.value(k))
                     highest = std::max(highest, *value);
         if (c == 0) {
-            // Room above the values for the particular-case codes.
-            chart.values->setRange(0, std::ceil(highest) + 2);
+            // Room above the values for the particular-case codes; an even top keeps the ticks on
+            // whole megahertz.
+            chart.values->setRange(0, 2 * std::ceil((highest + 2) / 2));
         } else {
             chart.values->setRange(50, std::ceil((highest + 50) / 50) * 50);
         }
