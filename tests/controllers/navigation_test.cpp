@@ -61,6 +61,13 @@ class NavigationTest : public testing::ScalingTest {
     std::filesystem::path ionogram(int hour, int minute) const {
         return shared.ionogram_folder / make_ionogram_file_name(shared, hour, minute);
     }
+    // A foF2 stored earlier for hour:minute.
+    void store_at(int hour, int minute, const std::string& foF2) {
+        std::string bytes = read_bytes(shared.scaled_values_file);
+        const std::size_t n = static_cast<std::size_t>((hour * 60 + minute) / 15);
+        bytes.replace(n * 248 + 165, 3, std::string(3 - foF2.size(), ' ') + foF2);
+        write_bytes(shared.scaled_values_file, bytes);
+    }
 
     TempFolder folder;
 };
@@ -246,6 +253,77 @@ TEST_F(NavigationTest, ClosingStoresTheSheetOfTheSoundingOnScreen) {
     EXPECT_TRUE(form_query_unload(scaling));
     EXPECT_EQ(record(49).substr(120, 3), "250");
     expect_at(12, 0, 49);
+}
+
+TEST_F(NavigationTest, GoingToARecordRunsTheChainOfAMove) {
+    write_bytes(ionogram(7, 45), header_with("ab"));
+    at(7, 45, 32);
+    shared.ionogram_loaded = true;
+    form.particular_case_code = ParticularCase::daytime_es_missing;
+    form.set_text(value_box(Row::foF2), "72");
+    store_at(12, 0, "95");
+    go_to_record(scaling, 49);
+    expect_at(12, 0, 49);
+    EXPECT_EQ(record(32).substr(0, 5), "07:45");
+    EXPECT_EQ(record(32).substr(165, 3), " 72");
+    EXPECT_EQ(read_bytes(ionogram(7, 45)).substr(59, 2), "02");
+    EXPECT_EQ(settings(), "05-12-2026\r\n12\r\n00\r\n15\r\n49\r\n");
+    EXPECT_EQ(form.text(value_box(Row::foF2)), "95");
+    EXPECT_EQ(form.ionogram_file_name, make_ionogram_file_name(shared, 12, 0));
+    EXPECT_EQ(form.selected_characteristic, Row::foF2);
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    go_to_record(scaling, 1);
+    expect_at(0, 0, 1);
+    for (const Row row : all_rows)
+        EXPECT_EQ(form.text(previous_box(row)), "") << row;
+    go_to_record(scaling, 96);
+    expect_at(23, 45, 96);
+}
+
+TEST_F(NavigationTest, GoingToTheSoundingOnScreenOrOutsideTheDayDoesNothing) {
+    at(12, 0, 49);
+    form.set_text(value_box(Row::foF2), "72");
+    for (const int n : {49, 0, -3, 97, 1000}) {
+        go_to_record(scaling, n);
+        expect_at(12, 0, 49);
+        EXPECT_EQ(record(49), blank_record()) << n << ": nothing stored";
+        EXPECT_EQ(form.text(value_box(Row::foF2)), "72") << n;
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(NavigationTest, ARefusedCheckKeepsTheSoundingWhereItWas) {
+    at(12, 0, 49);
+    form.set_text(value_box(Row::foF2), "72");
+    form.option_yes = true;
+    go_to_record(scaling, 60);
+    expect_at(12, 0, 49);
+    EXPECT_EQ(dialogs.last().text, "fmin missing!!");
+    EXPECT_EQ(record(49), blank_record());
+    EXPECT_EQ(form.text(value_box(Row::foF2)), "72");
+    form.option_yes = false;
+    form.set_text(value_box(Row::es_types), "F");
+    go_to_record(scaling, 60);
+    expect_at(12, 0, 49);
+    EXPECT_EQ(dialogs.last().text, "The format of Es Types is not correct!!");
+}
+
+TEST_F(NavigationTest, AJumpForwardsDecidesDayOrNightAsNextDoes) {
+    const struct {
+        int to;
+        bool foE_letter;
+        DayNight day_night;
+    } cases[] = {
+        {60, false, DayNight::night}, {60, true, DayNight::day}, {30, true, DayNight::unset}};
+    for (const auto& c : cases) {
+        at(12, 0, 49);
+        form.day_night = DayNight::unset;
+        form.set_text(qualifying_box(Row::foE), c.foE_letter ? "E" : "");
+        go_to_record(scaling, c.to);
+        EXPECT_EQ(shared.current_record_number, c.to);
+        EXPECT_EQ(form.day_night, c.day_night) << c.to << " " << c.foE_letter;
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "controllers/show_sounding.h"
 #include "entry/es_types.h"
 #include "ionogram/case_code_file.h"
+#include "records/record_file.h"
 #include "records/sheet_check.h"
 #include "records/sheet_record.h"
 #include "scaling/selection.h"
@@ -99,7 +100,8 @@ FileResult write_position(const SharedState& shared) {
                            trimmed_number_text(shared.current_record_number)});
 }
 
-void move(Scaling& scaling, bool forward) {
+// The chain of a move; step sets the new position, or refuses with its message.
+template <typename Step> void move(Scaling& scaling, bool forward, Step step) {
     ScalingForm& form = scaling.form;
     if (!sheet_may_be_stored(scaling, false))
         return;
@@ -108,7 +110,7 @@ void move(Scaling& scaling, bool forward) {
     if (!store_record(scaling))
         return;
     const Position before = position_of(scaling.shared);
-    if (!step_time(scaling, forward))
+    if (!step())
         return;
     // Everything that can fail on the way out is done before the new sounding replaces the
     // one on screen, so that a failure leaves the operator's sounding and sheet in place.
@@ -127,11 +129,25 @@ void move(Scaling& scaling, bool forward) {
 } // namespace
 
 void successivo_click(Scaling& scaling) {
-    move(scaling, true);
+    move(scaling, true, [&] { return step_time(scaling, true); });
 }
 
 void prima_click(Scaling& scaling) {
-    move(scaling, false);
+    move(scaling, false, [&] { return step_time(scaling, false); });
+}
+
+void go_to_record(Scaling& scaling, int record) {
+    SharedState& shared = scaling.shared;
+    const int count = records_per_day(shared.interval_text);
+    if (record < 1 || record > count || record == shared.current_record_number)
+        return;
+    const int minute = (record - 1) * (24 * 60 / count);
+    move(scaling, record > shared.current_record_number, [&] {
+        shared.sounding_hour = static_cast<std::int16_t>(minute / 60);
+        shared.sounding_minute = static_cast<std::int16_t>(minute % 60);
+        shared.current_record_number = static_cast<std::int16_t>(record);
+        return true;
+    });
 }
 
 bool end_of_scaling(Scaling& scaling) {

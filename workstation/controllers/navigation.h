@@ -6,6 +6,11 @@ namespace scalvo {
 
 void successivo_click(Scaling& scaling);
 void prima_click(Scaling& scaling);
+// Straight to another sounding of the day (record n), through the chain of Next and Previous:
+// the sounding left is checked and stored with the same messages, the sounding reached is
+// loaded and remembered. A jump forwards sets the day or night indication as Next does.
+// Nothing happens for the record on screen or one the day does not have.
+void go_to_record(Scaling& scaling, int record);
 // Escape: the sheet stored, back to the parameters form. Returns true when the parameters
 // form is to be shown.
 bool end_of_scaling(Scaling& scaling);

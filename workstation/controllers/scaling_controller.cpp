@@ -134,6 +134,11 @@ void ScalingController::menu_click(CaseCommand command) {
     finish_event();
 }
 
+void ScalingController::go_to_record(int record) {
+    scalvo::go_to_record(scaling_, record);
+    finish_event();
+}
+
 bool ScalingController::query_unload() {
     const bool close = form_query_unload(scaling_);
     finish_event();

@@ -43,6 +43,8 @@ class ScalingController {
     void label_click(Row row);
     void control_click(FormControl control);
     void menu_click(CaseCommand command);
+    // Another sounding of the day asked for from outside the form (the day overview).
+    void go_to_record(int record);
     // Closing the window; false keeps it open.
     bool query_unload();
 

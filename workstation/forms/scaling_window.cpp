@@ -1,15 +1,20 @@
 #include "forms/scaling_window.h"
 
 #include "forms/accessible_names.h"
+#include "forms/added_menus.h"
 #include "forms/click_label.h"
+#include "forms/day_overview_menu.h"
+#include "forms/day_overview_window.h"
 #include "forms/design.h"
 #include "forms/help_menu.h"
 #include "forms/key_codes.h"
+#include "forms/letter_tooltips.h"
 #include "forms/menu_bar_style.h"
 #include "forms/plot_cursor.h"
+#include "forms/plot_picture.h"
 #include "forms/plot_surface.h"
 #include "forms/qt_dialogs.h"
-#include "forms/view_menu.h"
+#include "forms/view_choices.h"
 
 #include <QAction>
 #include <QApplication>
@@ -68,6 +73,7 @@ ScalingWindow::ScalingWindow(SharedState& shared, Dialogs& dialogs, CompanionCon
     build_sheet();
     build_controls();
     build_menu();
+    add_sheet_tooltips(*this);
     name_controls_for_accessibility(*this);
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, &ScalingWindow::focus_changed);
@@ -271,6 +277,8 @@ void ScalingWindow::build_menu() {
     command(bar, CaseCommand::no_ionogram, "NO IONOGRAM (F9)");
     add_help_menu(*this);
     build_view_entries();
+    add_save_picture(*this);
+    add_day_overview(*this);
     fit_menu_bar(*bar);
 }
 
@@ -298,6 +306,9 @@ void ScalingWindow::set_view(const ViewSettings& view) {
     controller_.set_view(view);
     save_view_settings(view);
     sync();
+    // The automatic series of the overview follows the Proposals choice at once.
+    if (DayOverviewWindow* overview = day_overview_of(*this))
+        overview->refresh();
 }
 
 void ScalingWindow::load() {
@@ -368,6 +379,12 @@ void ScalingWindow::after_event() {
     sync();
     if (const WindowRequest request = controller_.take_request(); request != WindowRequest::none)
         emit this->request(request);
+    emit event_done();
+}
+
+void ScalingWindow::go_to_record(int record) {
+    controller_.go_to_record(record);
+    after_event();
 }
 
 void ScalingWindow::focus_changed(QWidget*, QWidget* now) {

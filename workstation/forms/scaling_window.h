@@ -38,10 +38,15 @@ class ScalingWindow : public QMainWindow {
     ScalingController& controller() { return controller_; }
     // Mirrors the logic's state into the widgets.
     void sync();
+    // Another sounding of the day, asked for by another window (the day overview).
+    void go_to_record(int record);
+    PlotSurface* plot_surface() const { return surface_; }
 
   signals:
     void request(scalvo::WindowRequest request);
     void closed();
+    // An event of the form has run to its end and the widgets show its outcome.
+    void event_done();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

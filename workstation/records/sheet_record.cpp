@@ -143,6 +143,31 @@ void fill_sheet_from_record(Scaling& scaling) {
     });
 }
 
+std::string record_text(std::string_view record, Box box) {
+    if (!exists(box) || box.field == Field::previous)
+        return "";
+    std::string text;
+    for_each_record_row([&](const RecordRow& row, std::size_t position) {
+        if (row.row != box.row)
+            return;
+        switch (box.field) {
+        case Field::value:
+            text = is_es_types(row) ? field_text(record, position, es_types_width)
+                                    : value_of_field(mid(record, position, value_width));
+            return;
+        case Field::qualifying:
+            text = field_text(record, position + value_width, 1);
+            return;
+        case Field::descriptive:
+            text = field_text(record, position + value_width + 1, 1);
+            return;
+        case Field::previous:
+            return;
+        }
+    });
+    return text;
+}
+
 void riempimento_caselle_testo_ionogramma_precedente(Scaling& scaling) {
     ScalingForm& form = scaling.form;
     const std::string& record = form.previous_record;

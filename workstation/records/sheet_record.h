@@ -23,6 +23,10 @@ void clear_previous_sounding_boxes(Scaling& scaling);
 // A read failure is reported to the operator and leaves blank sheets.
 void show_stored_sheets(Scaling& scaling);
 
+// The text a box of the sheet gets from a record, as fill_sheet_from_record puts it there
+// ("" for a previous-sounding box, which a record does not fill).
+std::string record_text(std::string_view record, Box box);
+
 // The 3-character value field of a value code: right-aligned digits. A code of 1000 ... 9000
 // (an M(3000) factor of exactly 10.00 or more) is written "1E3" ... "9E3", which keeps every
 // later field in its place, reads back as the same number, and cannot be taken for a code of

@@ -1,0 +1,264 @@
+#include "forms/day_overview_window.h"
+
+#include "forms/day_overview_menu.h"
+#include "forms/scaling_window.h"
+#include "ionogram/synthetic_ionogram.h"
+#include "records/record_file.h"
+#include "records/sheet_record.h"
+#include "support/scaling_fixture.h"
+#include "support/scaling_window_fixture.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QGraphicsSimpleTextItem>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QValueAxis>
+#include <gtest/gtest.h>
+
+namespace scalvo {
+namespace {
+
+class DayOverviewWindowTest : public testing::ScalingWindowFixture {
+  protected:
+    void SetUp() override {
+        start(7, 45);
+        shared.current_record_number = 32;
+        ASSERT_FALSE(create_blank_scaled_values_file(shared.scaled_values_file, 96));
+    }
+    // The sheet of hour:minute as the scaling form stores it.
+    void store(int hour, int minute, const testing::BoxTexts& texts) {
+        ScalingForm sheet;
+        SharedState at = shared;
+        Scaling other{sheet, at, dialogs};
+        for (const auto& [box, text] : texts)
+            sheet.set_text(box, text);
+        at.sounding_hour = static_cast<std::int16_t>(hour);
+        at.sounding_minute = static_cast<std::int16_t>(minute);
+        at.current_record_number = static_cast<std::int16_t>((hour * 60 + minute) / 15 + 1);
+        compose_sheet_record(other);
+        ASSERT_FALSE(write_current_record(other));
+    }
+    void open_overview(bool proposals = false) {
+        open();
+        window->form().option_yes = false;
+        overview = new DayOverviewWindow(*window, [proposals] { return proposals; });
+        overview->present();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(overview));
+    }
+    QXYSeries* series(QChartView* view, const QString& name) {
+        for (QAbstractSeries* s : view->chart()->series())
+            if (s->objectName() == name)
+                return qobject_cast<QXYSeries*>(s);
+        return nullptr;
+    }
+    // Whether the shading of the unscaled soundings covers a time of the day: most of the
+    // column of the plot at that time shows it (the grid lines cross it).
+    bool shaded_at(QChartView* view, int minute) {
+        const QImage shown = view->grab().toImage();
+        const QPoint middle = overview->position_of(minute, view);
+        const QRectF plot = view->chart()->plotArea();
+        const int top = view->mapFromScene(view->chart()->mapToScene(plot.topLeft())).y();
+        const int bottom = view->mapFromScene(view->chart()->mapToScene(plot.bottomLeft())).y();
+        // The light grey of the shading, whatever the chart lays over it, and no white.
+        auto grey = [](QColor c) {
+            return c.red() == c.green() && c.green() == c.blue() && c.red() >= 210 &&
+                   c.red() <= 235;
+        };
+        int shade = 0;
+        for (int y = top + 2; y < bottom - 1; ++y)
+            shade += grey(shown.pixelColor(middle.x(), y));
+        return shade > (bottom - top) / 2;
+    }
+    std::vector<QPointF> points_of(QChartView* view, const QString& name) {
+        QXYSeries* found = series(view, name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        if (!found)
+            return {};
+        const QList<QPointF> points = found->points();
+        return {points.begin(), points.end()};
+    }
+    // A key on the scaling form, as the operator presses it there.
+    void press(Qt::Key key) {
+        // The overview, a window of the form's own, passes for the active one: wait for the
+        // form itself.
+        window->activateWindow();
+        ASSERT_TRUE(
+            QTest::qWaitFor([this] { return QApplication::activeWindow() == window.get(); }));
+        window->sync();
+        QTest::keyClick(QApplication::focusWidget(), key);
+    }
+    // The time of the mark of the sounding on screen, in hours; -1 without one.
+    double on_screen_at(QChartView* view) {
+        const std::vector<QPointF> mark = points_of(view, "on_screen");
+        return mark.empty() ? -1 : mark.front().x();
+    }
+    void click_at(int minute, QChartView* view) {
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          overview->position_of(minute, view));
+    }
+
+    DayOverviewWindow* overview = nullptr; // owned by the scaling window
+};
+
+TEST_F(DayOverviewWindowTest, StoredValuesAtTheirTimesUnscaledShadedTheSoundingOnScreenMarked) {
+    store(7, 45, {{value_box(Row::foF2), "72"}, {value_box(Row::foE), "305"}});
+    store(
+        12, 0,
+        {{value_box(Row::foF2), "85"}, {value_box(Row::hF), "250"}, {value_box(Row::hEs), "105"}});
+    open_overview();
+    QChartView* frequencies = overview->frequency_view();
+    QChartView* heights = overview->height_view();
+    EXPECT_EQ(points_of(frequencies, "foF2"), (std::vector<QPointF>{{7.75, 7.2}, {12, 8.5}}));
+    EXPECT_EQ(points_of(frequencies, "foE"), (std::vector<QPointF>{{7.75, 3.05}}));
+    EXPECT_TRUE(points_of(frequencies, "fmin").empty());
+    EXPECT_EQ(points_of(heights, "h'F"), (std::vector<QPointF>{{12, 250}}));
+    EXPECT_EQ(points_of(heights, "h'Es"), (std::vector<QPointF>{{12, 105}}));
+    EXPECT_EQ(series(frequencies, "automatic foF2"), nullptr) << "proposals off";
+
+    // Where the chart puts 12:00 is where the overview says 12:00 lies.
+    QXYSeries* foF2 = series(frequencies, "foF2");
+    const QPointF noon = frequencies->chart()->mapToPosition({12, 8.5}, foF2);
+    const QPoint expected = overview->position_of(12 * 60, frequencies);
+    EXPECT_NEAR(frequencies->mapFromScene(frequencies->chart()->mapToScene(noon)).x(), expected.x(),
+                1);
+
+    for (QChartView* view : {frequencies, heights}) {
+        EXPECT_EQ(points_of(view, "on_screen").size(), 2u);
+        const struct {
+            int minute;
+            bool shaded;
+        } cases[] = {// Times off the hours' grid lines.
+                     {15, true},           {7 * 60 + 45, false}, {8 * 60 + 15, true},
+                     {12 * 60 + 5, false}, {23 * 60 + 45, true}, {7 * 60 + 40, false},
+                     {7 * 60 + 35, true},  {11 * 60 + 50, true}};
+        for (const auto& c : cases)
+            EXPECT_EQ(shaded_at(view, c.minute), c.shaded) << c.minute;
+        bool in_legend = false;
+        for (QAbstractSeries* s : view->chart()->series())
+            in_legend = in_legend || s->name() == QStringLiteral("not scaled");
+        EXPECT_TRUE(in_legend);
+        EXPECT_EQ(on_screen_at(view), 7.75);
+        EXPECT_EQ(series(view, "on_screen")->name(), QStringLiteral("on screen 07:45"));
+    }
+    // Room above the highest value, the ticks on whole megahertz and on 50 km.
+    for (const auto& [view, step] : {std::pair{frequencies, 2.0}, {heights, 50.0}}) {
+        auto* axis = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).front());
+        ASSERT_NE(axis, nullptr);
+        EXPECT_DOUBLE_EQ((axis->max() - axis->min()) / (axis->tickCount() - 1), step);
+    }
+    EXPECT_GE(qobject_cast<QValueAxis*>(frequencies->chart()->axes(Qt::Vertical).front())->max(),
+              8.5 + 2);
+    // The two time axes stand one above the other.
+    const QRectF top = frequencies->chart()->plotArea();
+    const QRectF bottom = heights->chart()->plotArea();
+    EXPECT_NEAR(frequencies->mapFromScene(top.topLeft()).x(),
+                heights->mapFromScene(bottom.topLeft()).x(), 1);
+    EXPECT_NEAR(top.width(), bottom.width(), 1);
+}
+
+TEST_F(DayOverviewWindowTest, TheParticularCasesShowTheirCodes) {
+    testing::write_bytes(shared.ionogram_folder / make_ionogram_file_name(shared, 9, 15),
+                         testing::daytime_ionogram("01.000 20.000 0.050", 381, 1.0, 0.05, "3a"));
+    open_overview();
+    QStringList codes;
+    for (QGraphicsItem* item : overview->frequency_view()->chart()->childItems())
+        if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item))
+            codes << text->text();
+    EXPECT_EQ(codes, QStringList{QStringLiteral("3a")});
+}
+
+TEST_F(DayOverviewWindowTest, AClickOnATimeMovesThereThroughTheChainOfAMove) {
+    store(12, 0, {{value_box(Row::foF2), "95"}});
+    open_overview();
+    window->form().set_text(value_box(Row::foF2), "72");
+    click_at(12 * 60 + 3, overview->frequency_view());
+    EXPECT_EQ(shared.current_record_number, 49);
+    EXPECT_EQ(shared.sounding_hour, 12);
+    EXPECT_EQ(child<QLineEdit>("Text13")->text(), QStringLiteral("95"));
+    // The sounding left was stored, and the overview follows at once.
+    EXPECT_EQ(record_text(std::get<std::string>(read_record_at(shared.scaled_values_file, 32)),
+                          value_box(Row::foF2)),
+              "72");
+    EXPECT_EQ(points_of(overview->frequency_view(), "foF2"),
+              (std::vector<QPointF>{{7.75, 7.2}, {12, 9.5}}));
+    EXPECT_EQ(on_screen_at(overview->height_view()), 12.0);
+
+    // A refusing sheet check leaves the sounding on screen and the overview as they were.
+    window->form().option_yes = true;
+    dialogs.clear();
+    click_at(13 * 60, overview->height_view());
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"fmin missing!!"});
+    EXPECT_EQ(shared.current_record_number, 49);
+    EXPECT_EQ(child<QLineEdit>("Text13")->text(), QStringLiteral("95"));
+    EXPECT_EQ(on_screen_at(overview->frequency_view()), 12.0);
+}
+
+TEST_F(DayOverviewWindowTest, EveryStoredRecordShowsAtOnce) {
+    open_overview();
+    EXPECT_TRUE(points_of(overview->frequency_view(), "foF2").empty());
+    window->form().set_text(value_box(Row::foF2), "68");
+    window->sync();
+    press(Qt::Key_F3);
+    EXPECT_EQ(shared.current_record_number, 33);
+    EXPECT_EQ(points_of(overview->frequency_view(), "foF2"), (std::vector<QPointF>{{7.75, 6.8}}));
+    EXPECT_EQ(on_screen_at(overview->frequency_view()), 8.0);
+    // At the day's last sounding the record is written and the time stays: still followed.
+    window->go_to_record(96);
+    window->form().set_text(value_box(Row::foF2), "31");
+    press(Qt::Key_F3);
+    EXPECT_EQ(shared.current_record_number, 96);
+    const std::vector<QPointF> foF2 = points_of(overview->frequency_view(), "foF2");
+    ASSERT_EQ(foF2.size(), 2u);
+    EXPECT_EQ(foF2.back(), QPointF(23.75, 3.1));
+}
+
+TEST_F(DayOverviewWindowTest, TheAutomaticFoF2IsComputedInTheBackgroundOnce) {
+    for (const int minute : {6 * 60, 6 * 60 + 15, 7 * 60, 10 * 60})
+        testing::write_bytes(shared.ionogram_folder /
+                                 make_ionogram_file_name(shared, minute / 60, minute % 60),
+                             testing::daytime_ionogram());
+    open();
+    window->form().option_yes = false;
+    overview = new DayOverviewWindow(*window, [] { return true; });
+    QSignalSpy done(overview, &DayOverviewWindow::automatic_series_done);
+    overview->present();
+    EXPECT_TRUE(overview->computing());
+    ASSERT_TRUE(done.wait(20000));
+    EXPECT_FALSE(overview->computing());
+    EXPECT_FALSE(overview->findChild<QProgressBar*>("automatic_progress")->isVisible());
+    const std::vector<QPointF> automatic = points_of(overview->frequency_view(), "automatic foF2");
+    ASSERT_EQ(automatic.size(), 4u);
+    EXPECT_EQ(automatic[0].x(), 6.0);
+    EXPECT_EQ(automatic[3].x(), 10.0);
+    for (const QPointF& point : automatic)
+        EXPECT_NEAR(point.y(), 8.4, 0.3);
+
+    // Shown again for the same day: kept, not computed again.
+    overview->hide();
+    overview->present();
+    EXPECT_FALSE(overview->computing());
+    EXPECT_EQ(points_of(overview->frequency_view(), "automatic foF2").size(), 4u);
+}
+
+TEST_F(DayOverviewWindowTest, F10OpensTheOverviewFromTheViewMenu) {
+    open();
+    EXPECT_EQ(day_overview_of(*window), nullptr);
+    press(Qt::Key_F10);
+    DayOverviewWindow* opened = day_overview_of(*window);
+    ASSERT_NE(opened, nullptr);
+    EXPECT_TRUE(opened->isVisible());
+    press(Qt::Key_F10);
+    EXPECT_EQ(window->findChildren<DayOverviewWindow*>().size(), 1);
+    window->form().option_yes = false;
+    window->close();
+    EXPECT_FALSE(opened->isVisible());
+}
+
+} // namespace
+} // namespace scalvo

@@ -1,0 +1,64 @@
+#pragma once
+// The day at a glance: for every sounding of the working day its time, the values stored in its
+// record, whether it is still unscaled (a blank record, or one written from an empty sheet), and
+// the particular case kept for it; and which sounding the scaling form shows. Read from the
+// day's files, never written.
+#include "common/file_error.h"
+#include "scaling/scaling_form.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace scalvo {
+
+struct SharedState;
+
+// The characteristics the overview draws: four frequencies on one axis, two heights below.
+inline constexpr std::array<Row, 6> overview_rows{Row::foF2, Row::foE, Row::foEs,
+                                                  Row::fmin, Row::hF,  Row::hEs};
+inline constexpr std::size_t overview_frequency_rows = 4;
+
+struct OverviewSounding {
+    int record = 0; // from 1
+    int minute = 0; // of the day
+    bool blank = true;
+    // In MHz or km, by overview_rows; nullopt where the record holds no value.
+    std::array<std::optional<double>, overview_rows.size()> values{};
+    // The particular case of the sounding ("3a" ...) and its name, "" for none.
+    std::string case_code;
+    std::string case_name;
+};
+
+struct DayOverview {
+    int interval = 0; // minutes between soundings; 0 when the interval names none
+    int current_record = 0;
+    std::vector<OverviewSounding> soundings; // in record order, one per sounding of the day
+    // The scaled-values file could not be read: every sounding shows as blank.
+    std::optional<FileError> error;
+};
+
+DayOverview read_day_overview(const SharedState& shared);
+
+// The sounding of a record, read alone: what the day's reading gives for it.
+OverviewSounding overview_sounding(const SharedState& shared, int record,
+                                   std::string_view record_bytes);
+
+// The record of the sounding nearest to a time of the day (minutes), within the day; 0 for a
+// day without soundings.
+int record_at_minute(const DayOverview& overview, double minute);
+
+// "07:45".
+std::string time_of_day_text(int minute);
+
+// What changes whenever the scaling form stores a record or shows another sounding: the overview
+// reads the files again only when it changed.
+struct StoredStamp {
+    int record = 0;
+    std::string current_record;
+    friend bool operator==(const StoredStamp&, const StoredStamp&) = default;
+};
+StoredStamp stored_stamp(const Scaling& scaling);
+
+} // namespace scalvo

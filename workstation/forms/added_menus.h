@@ -1,0 +1,14 @@
+#pragma once
+// The menus of our own after the scaling form's described ones, in the order File, View, Help:
+// each found by its object name, or made and put in its place.
+class QMainWindow;
+class QMenu;
+
+namespace scalvo {
+
+// "File" (object name file_menu): after the described menus, before View and Help.
+QMenu* file_menu(QMainWindow& window);
+// "View" (object name view_menu): before Help.
+QMenu* view_menu(QMainWindow& window);
+
+} // namespace scalvo
