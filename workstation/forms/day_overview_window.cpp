@@ -321,7 +321,10 @@ void DayOverviewWindow::draw() {
                 strip.setPixelColor(static_cast<int>(k), 0, unscaled_colour);
         shades_[c]->setPixmap(QPixmap::fromImage(strip));
         // The legend's entry; the shading itself is the picture.
-        auto* unscaled = new QAreaSeries(new QLineSeries);
+        // An area series does not own its line: the line goes with the area.
+        auto* edge = new QLineSeries;
+        auto* unscaled = new QAreaSeries(edge);
+        edge->setParent(unscaled);
         unscaled->setName(QStringLiteral("not scaled"));
         unscaled->setObjectName(QStringLiteral("not_scaled"));
         unscaled->setColor(unscaled_colour);
