@@ -8,6 +8,7 @@
 #include "support/scaling_fixture.h"
 #include "support/scaling_window_fixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
@@ -244,6 +245,37 @@ TEST_F(DayOverviewWindowTest, TheAutomaticFoF2IsComputedInTheBackgroundOnce) {
     overview->present();
     EXPECT_FALSE(overview->computing());
     EXPECT_EQ(points_of(overview->frequency_view(), "automatic foF2").size(), 4u);
+}
+
+TEST_F(DayOverviewWindowTest, TheAutomaticSeriesFollowsTheProposalsChoiceWhileShown) {
+    testing::write_bytes(shared.ionogram_folder / make_ionogram_file_name(shared, 6, 0),
+                         testing::daytime_ionogram());
+    open();
+    window->form().option_yes = false;
+    auto* proposals = child<QAction>("view_proposals");
+    if (proposals->isChecked())
+        proposals->trigger();
+    overview =
+        new DayOverviewWindow(*window, [this] { return window->controller().view().proposals; });
+    QSignalSpy done(overview, &DayOverviewWindow::automatic_series_done);
+    overview->present();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(overview));
+    EXPECT_EQ(series(overview->frequency_view(), "automatic foF2"), nullptr);
+
+    proposals->trigger();
+    ASSERT_NE(series(overview->frequency_view(), "automatic foF2"), nullptr);
+    ASSERT_TRUE(done.wait(20000));
+    EXPECT_EQ(points_of(overview->frequency_view(), "automatic foF2").size(), 1u);
+
+    proposals->trigger();
+    EXPECT_EQ(series(overview->frequency_view(), "automatic foF2"), nullptr);
+    // Hidden, the overview does nothing on a choice; shown again, it agrees with the menu.
+    overview->hide();
+    proposals->trigger();
+    EXPECT_EQ(series(overview->frequency_view(), "automatic foF2"), nullptr);
+    overview->present();
+    EXPECT_EQ(points_of(overview->frequency_view(), "automatic foF2").size(), 1u);
+    EXPECT_FALSE(overview->computing());
 }
 
 TEST_F(DayOverviewWindowTest, F10OpensTheOverviewFromTheViewMenu) {

@@ -136,6 +136,11 @@ DayOverviewWindow::DayOverviewWindow(ScalingWindow& scaling, std::function<bool(
     setObjectName(QStringLiteral("day_overview"));
     build();
     connect(&scaling_, &ScalingWindow::event_done, this, &DayOverviewWindow::follow);
+    // The automatic series follows the Proposals choice at once; the files are as they were.
+    connect(&scaling_, &ScalingWindow::view_changed, this, [this] {
+        if (isVisible())
+            follow_proposals();
+    });
     connect(&scaling_, &ScalingWindow::closed, this, &QWidget::close);
 }
 
@@ -252,9 +257,14 @@ void DayOverviewWindow::refresh() {
                        .arg(overview_.interval));
     hint_->setText(overview_.error ? latin1(file_error_text(*overview_.error))
                                    : QStringLiteral("Click on a time to show that sounding."));
+    follow_proposals();
+}
+
+void DayOverviewWindow::follow_proposals() {
     const bool wanted = proposals_on_ && proposals_on_();
     if (wanted)
-        automatic_.start_day(day_key(scaling.shared), overview_.soundings.size());
+        automatic_.start_day(day_key(scaling_.controller().scaling().shared),
+                             overview_.soundings.size());
     draw();
     if (wanted && !automatic_.complete() && !worker_)
         start_automatic();
@@ -272,10 +282,6 @@ void DayOverviewWindow::add_series(Chart& chart, QXYSeries* series) {
     series->attachAxis(chart.values);
 }
 
-void DayOverviewWindow::clear_series(Chart& chart) {
-    chart.chart->removeAllSeries();
-}
-
 void DayOverviewWindow::draw() {
     const bool automatic_shown =
         proposals_on_ && proposals_on_() && automatic_.size() == overview_.soundings.size();
@@ -285,7 +291,7 @@ void DayOverviewWindow::draw() {
     lines_.clear();
     for (std::size_t c = 0; c < 2; ++c) {
         Chart& chart = charts_[c];
-        clear_series(chart);
+        chart.chart->removeAllSeries();
         const std::size_t first = c == 0 ? 0 : overview_frequency_rows;
         const std::size_t last = c == 0 ? overview_frequency_rows : overview_rows.size();
 
@@ -515,8 +521,10 @@ void DayOverviewWindow::hovered(double minute) {
         text += QStringLiteral("  not scaled");
     if (!sounding.case_code.empty())
         text += QStringLiteral("  case ") + latin1(sounding.case_code);
-    if (const auto value = automatic_.value(static_cast<std::size_t>(record - 1)))
-        text += QStringLiteral("  (automatic foF2 %1)").arg(*value, 0, 'f', 1);
+    // Only while the series is on the chart: a cache kept from before says nothing on screen.
+    if (automatic_points_)
+        if (const auto value = automatic_.value(static_cast<std::size_t>(record - 1)))
+            text += QStringLiteral("  (automatic foF2 %1)").arg(*value, 0, 'f', 1);
     hint_->setText(text + QStringLiteral("  - click to show it"));
 }
 

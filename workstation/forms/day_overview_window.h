@@ -40,13 +40,10 @@ class DayOverviewWindow : public QMainWindow {
 
     // Shown beside the scaling form, or raised.
     void present();
-    // Reads the day's files again and redraws.
-    void refresh();
     // After an event of the scaling form: reads again when it stored a record or moved.
     void follow();
 
     const DayOverview& overview() const { return overview_; }
-    const AutomaticSeries& automatic() const { return automatic_; }
     bool computing() const { return worker_ != nullptr; }
     // The two charts as shown, for "Save picture…".
     QImage picture();
@@ -69,13 +66,16 @@ class DayOverviewWindow : public QMainWindow {
         QValueAxis* values = nullptr;
     };
     void build();
+    // Reads the day's files again and redraws.
+    void refresh();
     void draw();
-    void draw_automatic();
+    // Draws again with or without the automatic series, as the Proposals choice now wants it,
+    // and starts computing what is missing of it.
+    void follow_proposals();
     void place_case_codes();
     void place_lines();
     void place_shades();
     void add_series(Chart& chart, QXYSeries* series);
-    void clear_series(Chart& chart);
     void start_automatic();
     void automatic_point(std::size_t index, std::optional<double> foF2);
     void clicked(double minute);

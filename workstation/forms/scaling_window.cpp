@@ -4,7 +4,6 @@
 #include "forms/added_menus.h"
 #include "forms/click_label.h"
 #include "forms/day_overview_menu.h"
-#include "forms/day_overview_window.h"
 #include "forms/design.h"
 #include "forms/help_menu.h"
 #include "forms/key_codes.h"
@@ -67,7 +66,7 @@ ScalingWindow::ScalingWindow(SharedState& shared, Dialogs& dialogs, CompanionCon
     };
     surface_->on_mouse_move = [this](QPoint plot) {
         controller_.mouse_move(plot.x(), plot.y());
-        sync();
+        sync_readout();
     };
     controller_.set_view(load_view_settings());
     build_sheet();
@@ -306,9 +305,7 @@ void ScalingWindow::set_view(const ViewSettings& view) {
     controller_.set_view(view);
     save_view_settings(view);
     sync();
-    // The automatic series of the overview follows the Proposals choice at once.
-    if (DayOverviewWindow* overview = day_overview_of(*this))
-        overview->refresh();
+    emit view_changed();
 }
 
 void ScalingWindow::load() {
@@ -353,8 +350,6 @@ void ScalingWindow::sync() {
         colour_text(row_labels_[index_of(row)],
                     controller_.label_red(row) ? QColor(255, 0, 0) : highlight_text());
     label11_->setText(latin1(form_.label11));
-    label1_->setText(latin1(form_.label1));
-    label2_->setText(latin1(form_.label2));
     esup_->setVisible(form_.esup_visible);
     esdown_->setVisible(form_.esdown_visible);
     option1_->setChecked(form_.option_yes);
@@ -364,7 +359,7 @@ void ScalingWindow::sync() {
             std::visit([this](auto value) { return controller_.menu_enabled(value); }, entry));
     view_proposals_->setChecked(controller_.view().proposals);
     view_previous_->setChecked(controller_.view().previous_sounding);
-    surface_->setCursor(form_.pointer == Pointer::plot ? plot_cursor() : QCursor(Qt::ArrowCursor));
+    sync_readout();
     surface_->refresh();
     surface_->set_marks(controller_.marks());
     if (form_.focus && isVisible()) {
@@ -373,6 +368,14 @@ void ScalingWindow::sync() {
             target->setFocus(Qt::OtherFocusReason);
     }
     syncing_ = false;
+}
+
+void ScalingWindow::sync_readout() {
+    label1_->setText(latin1(form_.label1));
+    label2_->setText(latin1(form_.label2));
+    const bool on_plot = form_.pointer == Pointer::plot;
+    if (surface_->cursor().shape() != (on_plot ? Qt::BitmapCursor : Qt::ArrowCursor))
+        surface_->setCursor(on_plot ? plot_cursor() : QCursor(Qt::ArrowCursor));
 }
 
 void ScalingWindow::after_event() {

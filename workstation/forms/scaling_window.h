@@ -38,6 +38,8 @@ class ScalingWindow : public QMainWindow {
     ScalingController& controller() { return controller_; }
     // Mirrors the logic's state into the widgets.
     void sync();
+    // Mirrors only the readout and the pointer: all a mouse move changes.
+    void sync_readout();
     // Another sounding of the day, asked for by another window (the day overview).
     void go_to_record(int record);
     PlotSurface* plot_surface() const { return surface_; }
@@ -47,6 +49,8 @@ class ScalingWindow : public QMainWindow {
     void closed();
     // An event of the form has run to its end and the widgets show its outcome.
     void event_done();
+    // The operator changed a View choice.
+    void view_changed();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
