@@ -2,6 +2,7 @@
 
 #include "forms/accessible_names.h"
 #include "forms/design.h"
+#include "forms/latin1.h"
 #include "forms/plot_surface.h"
 
 #include <QCloseEvent>
@@ -43,7 +44,7 @@ CompanionWindow::CompanionWindow(CompanionController& controller) : controller_(
 
 void CompanionWindow::sync() {
     const std::string& caption = controller_.form().caption;
-    setWindowTitle(QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
+    setWindowTitle(latin1(caption));
     surface_->refresh();
 }
 

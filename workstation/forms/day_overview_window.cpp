@@ -2,6 +2,7 @@
 
 #include "common/file_error.h"
 #include "common/shared_state.h"
+#include "forms/latin1.h"
 #include "forms/picture_file.h"
 #include "forms/scaling_window.h"
 
@@ -32,10 +33,6 @@
 namespace scalvo {
 
 namespace {
-
-QString latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // One colour per characteristic, in the order of overview_rows; the automatic foF2 is a lighter
 // foF2.

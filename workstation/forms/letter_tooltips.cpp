@@ -1,5 +1,7 @@
 #include "forms/letter_tooltips.h"
 
+#include "forms/latin1.h"
+
 #include "controllers/tooltips.h"
 
 #include <QWidget>
@@ -11,10 +13,9 @@ namespace {
 void set_tooltip(QWidget& window, std::string_view name, const std::string& text) {
     if (text.empty())
         return;
-    auto* widget = window.findChild<QWidget*>(
-        QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    auto* widget = window.findChild<QWidget*>(latin1(name));
     if (widget)
-        widget->setToolTip(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+        widget->setToolTip(latin1(text));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "forms/click_label.h"
 #include "forms/design.h"
 #include "forms/key_codes.h"
+#include "forms/latin1.h"
 #include "forms/qt_dialogs.h"
 
 #include <QApplication>
@@ -15,10 +16,6 @@
 namespace scalvo {
 
 namespace {
-
-QString latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFont arial() {
     QFont font(QStringLiteral("Arial"));

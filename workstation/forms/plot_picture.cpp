@@ -3,6 +3,7 @@
 #include "common/shared_state.h"
 #include "controllers/picture_caption.h"
 #include "forms/added_menus.h"
+#include "forms/latin1.h"
 #include "forms/picture_file.h"
 #include "forms/plot_surface.h"
 #include "forms/scaling_window.h"
@@ -34,8 +35,7 @@ QImage plot_picture(ScalingWindow& window) {
     painter.setPen(window.plot_surface()->palette().color(QPalette::HighlightedText));
     const std::string caption = picture_caption(window.controller().scaling());
     painter.drawText(QRect(6, area.height() + 4, area.width() - 12, picture_caption_height - 8),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())));
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, latin1(caption));
     return picture;
 }
 

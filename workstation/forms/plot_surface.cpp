@@ -1,5 +1,7 @@
 #include "forms/plot_surface.h"
 
+#include "forms/latin1.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -143,8 +145,7 @@ void PlotSurface::paint_marks(QPainter& painter) const {
     for (const PlotMark& mark : marks_) {
         const Rgb rgb = colour_of(mark.kind);
         painter.setPen(QColor(rgb.r, rgb.g, rgb.b));
-        const QString name =
-            QString::fromLatin1(mark.name.data(), static_cast<qsizetype>(mark.name.size()));
+        const QString name = latin1(mark.name);
         const QSize size(metrics.horizontalAdvance(name), metrics.ascent() + 1);
         const QRect place = place_name(mark, size, taken, area);
         taken.push_back(place);
@@ -165,9 +166,7 @@ void PlotSurface::paintEvent(QPaintEvent*) {
     const QFontMetrics metrics(font());
     for (const PlotText& text : canvas_.texts()) {
         const QPoint top_left(text.x - canvas_.left_x(), canvas_.top_y() - text.y);
-        painter.drawText(
-            top_left.x(), top_left.y() + metrics.ascent(),
-            QString::fromLatin1(text.text.data(), static_cast<qsizetype>(text.text.size())));
+        painter.drawText(top_left.x(), top_left.y() + metrics.ascent(), latin1(text.text));
     }
     paint_marks(painter);
 }

@@ -1,5 +1,7 @@
 #include "forms/qt_dialogs.h"
 
+#include "forms/latin1.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -21,7 +23,7 @@ int run(QMessageBox& box) {
 } // namespace
 
 QString display_text(const std::string& text) {
-    QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    QString shown = latin1(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return shown;
 }

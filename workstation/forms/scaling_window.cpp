@@ -7,6 +7,7 @@
 #include "forms/design.h"
 #include "forms/help_menu.h"
 #include "forms/key_codes.h"
+#include "forms/latin1.h"
 #include "forms/letter_tooltips.h"
 #include "forms/menu_bar_style.h"
 #include "forms/plot_cursor.h"
@@ -29,10 +30,6 @@
 namespace scalvo {
 
 namespace {
-
-QString latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFont arial(int points) {
     QFont font(QStringLiteral("Arial"));
