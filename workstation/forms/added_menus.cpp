@@ -49,4 +49,8 @@ QMenu* view_menu(QMainWindow& window) {
     return find_or_add(window, QStringLiteral("view_menu"), QStringLiteral("&View"), {"help_menu"});
 }
 
+QMenu* help_menu(QMainWindow& window) {
+    return find_or_add(window, QStringLiteral("help_menu"), QStringLiteral("&Help"), {});
+}
+
 } // namespace scalvo

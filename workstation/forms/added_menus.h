@@ -10,5 +10,7 @@ namespace scalvo {
 QMenu* file_menu(QMainWindow& window);
 // "View" (object name view_menu): before Help.
 QMenu* view_menu(QMainWindow& window);
+// "Help" (object name help_menu): last.
+QMenu* help_menu(QMainWindow& window);
 
 } // namespace scalvo

@@ -1,12 +1,12 @@
 #include "forms/help_menu.h"
 
+#include "forms/added_menus.h"
 #include "scalvo_version.h"
 
 #include <QAction>
 #include <QDir>
 #include <QMainWindow>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 
 namespace scalvo {
@@ -22,17 +22,13 @@ QString about_text(const QString& working_folder) {
 }
 
 void add_help_menu(QMainWindow& window) {
-    auto* menu = new QMenu(QStringLiteral("&Help"), &window);
-    menu->setObjectName(QStringLiteral("help_menu"));
-    menu->menuAction()->setObjectName(QStringLiteral("help_menu"));
-    auto* about = menu->addAction(QStringLiteral("&About Scalvo"));
+    auto* about = help_menu(window)->addAction(QStringLiteral("&About Scalvo"));
     about->setObjectName(QStringLiteral("help_about"));
     QObject::connect(about, &QAction::triggered, &window, [&window] {
         // The program works in the current folder (main enters the one it was given).
         QMessageBox::about(&window, QStringLiteral("About Scalvo"),
                            about_text(QDir::currentPath()));
     });
-    window.menuBar()->addMenu(menu);
 }
 
 } // namespace scalvo
