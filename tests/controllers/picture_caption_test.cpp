@@ -56,6 +56,15 @@ TEST_F(PictureCaptionTest, WithoutAStationNameTheDateComesFirst) {
     EXPECT_EQ(picture_caption(scaling).rfind("2026-12-05 07:45 UT", 0), 0u);
 }
 
+TEST_F(PictureCaptionTest, PicturesAreProposedInTheWorkingFolder) {
+    shared.program_folder = "/station/work";
+    shared.scaled_values_file = "/station/ionograms/ZE20R_05122026_15.txt";
+    EXPECT_EQ(plot_picture_path(scaling), "/station/work/scalvo.png"); // nothing loaded yet
+    form.ionogram_file_name = "ZE20R_2026339074500.rdf";
+    EXPECT_EQ(plot_picture_path(scaling), "/station/work/ZE20R_2026339074500.png");
+    EXPECT_EQ(overview_picture_path(shared), "/station/work/ZE20R_05122026_15.png");
+}
+
 TEST(PictureFileName, TheIonogramsNameAsPng) {
     EXPECT_EQ(picture_file_name("ZE20R_2026339074500.rdf"), "ZE20R_2026339074500.png");
     EXPECT_EQ(picture_file_name("scalvo"), "scalvo.png");

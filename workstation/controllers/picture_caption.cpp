@@ -45,4 +45,16 @@ std::string picture_file_name(std::string_view ionogram_file_name) {
     return name + ".png";
 }
 
+std::filesystem::path plot_picture_path(const Scaling& scaling) {
+    const std::string& ionogram = scaling.form.ionogram_file_name;
+    return scaling.shared.program_folder /
+           picture_file_name(ionogram.empty() ? "scalvo" : ionogram);
+}
+
+std::filesystem::path overview_picture_path(const SharedState& shared) {
+    std::filesystem::path name = shared.scaled_values_file.stem();
+    name += ".png";
+    return shared.program_folder / name;
+}
+
 } // namespace scalvo

@@ -3,6 +3,7 @@
 // the name the file dialog proposes.
 #include "scaling/scaling_form.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -25,5 +26,10 @@ std::string picture_caption(const Scaling& scaling);
 
 // "ZE20R_2026339074500.png" for "ZE20R_2026339074500.rdf".
 std::string picture_file_name(std::string_view ionogram_file_name);
+
+// What the file dialogs propose, in the working folder: the plot's picture is named after the
+// sounding on screen ("scalvo.png" before one is loaded), the overview's after the day's file.
+std::filesystem::path plot_picture_path(const Scaling& scaling);
+std::filesystem::path overview_picture_path(const SharedState& shared);
 
 } // namespace scalvo

@@ -2,6 +2,7 @@
 
 #include "common/file_error.h"
 #include "common/shared_state.h"
+#include "controllers/picture_caption.h"
 #include "forms/latin1.h"
 #include "forms/picture_file.h"
 #include "forms/scaling_window.h"
@@ -9,7 +10,6 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
-#include <QDir>
 #include <QGraphicsPathItem>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsRectItem>
@@ -530,11 +530,9 @@ QImage DayOverviewWindow::picture() {
 }
 
 void DayOverviewWindow::save_picture() {
-    const Scaling& scaling = scaling_.controller().scaling();
-    const std::filesystem::path& day = scaling.shared.scaled_values_file;
-    const QDir folder(QString::fromStdU16String(scaling.shared.program_folder.u16string()));
-    const QString name = QString::fromStdU16String(day.stem().u16string()) + QStringLiteral(".png");
-    saver_->save(picture(), folder.filePath(name));
+    const std::filesystem::path path =
+        overview_picture_path(scaling_.controller().scaling().shared);
+    saver_->save(picture(), QString::fromStdU16String(path.u16string()));
 }
 
 QPoint DayOverviewWindow::position_of(int minute, QChartView* view) const {

@@ -1,6 +1,5 @@
 #include "forms/plot_picture.h"
 
-#include "common/shared_state.h"
 #include "controllers/picture_caption.h"
 #include "forms/added_menus.h"
 #include "forms/latin1.h"
@@ -9,7 +8,6 @@
 #include "forms/scaling_window.h"
 
 #include <QAction>
-#include <QDir>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
@@ -47,11 +45,8 @@ void add_save_picture(ScalingWindow& window) {
     // and it arrives before the S. Alt reaches no command of the form.
     save->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
     QObject::connect(save, &QAction::triggered, &window, [&window, saver] {
-        const Scaling& scaling = window.controller().scaling();
-        const std::string& ionogram = scaling.form.ionogram_file_name;
-        const std::string name = picture_file_name(ionogram.empty() ? "scalvo" : ionogram);
-        const QDir folder(QString::fromStdU16String(scaling.shared.program_folder.u16string()));
-        saver->save(plot_picture(window), folder.filePath(QString::fromLatin1(name.c_str())));
+        const std::filesystem::path path = plot_picture_path(window.controller().scaling());
+        saver->save(plot_picture(window), QString::fromStdU16String(path.u16string()));
     });
     file_menu(window)->addAction(save);
 }
