@@ -175,15 +175,14 @@ FileResult create_file(const std::filesystem::path& path, const std::string& byt
 
 namespace {
 
-// The mode a new file gets from open(2): mkstemp makes its files private instead.
-mode_t new_file_mode() {
-    static const mode_t mode = [] {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        return static_cast<mode_t>(0644 & ~mask);
-    }();
-    return mode;
-}
+// The mode a new file gets from open(2): mkstemp makes its files private instead. The mask can
+// only be read by setting it, so it is read before main, while the program has one thread: a
+// file another thread made in between would get no mask at all.
+const mode_t new_file_mode = [] {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return static_cast<mode_t>(0644 & ~mask);
+}();
 
 // The new content goes to a temporary file of its own in the same folder (a rename does not
 // cross file systems, and two writers never share one), is synced, renamed into place, and
@@ -215,7 +214,7 @@ FileResult replace_with_mode(const std::filesystem::path& path, const std::strin
 
 FileResult replace_file(const std::filesystem::path& path, const std::string& bytes,
                         FileCalls& calls) {
-    return replace_with_mode(path, bytes, new_file_mode(), calls);
+    return replace_with_mode(path, bytes, new_file_mode, calls);
 }
 
 FileResult rewrite_file(const std::filesystem::path& path, const std::string& bytes,
