@@ -95,6 +95,27 @@ std::string value_of_field(std::string_view field) {
     return text;
 }
 
+namespace {
+
+// One field of a row of a record, as its box shows it; the row's first field is at position.
+std::string field_of(std::string_view record, const RecordRow& row, std::size_t position,
+                     Field field) {
+    switch (field) {
+    case Field::value:
+        return is_es_types(row) ? field_text(record, position, es_types_width)
+                                : value_of_field(mid(record, position, value_width));
+    case Field::qualifying:
+        return field_text(record, position + value_width, 1);
+    case Field::descriptive:
+        return field_text(record, position + value_width + 1, 1);
+    case Field::previous:
+        break;
+    }
+    return "";
+}
+
+} // namespace
+
 void compose_sheet_record(Scaling& scaling) {
     const ScalingForm& form = scaling.form;
     std::string record = two_digit_text(scaling.shared.sounding_hour) + ":" +
@@ -133,37 +154,19 @@ void fill_sheet_from_record(Scaling& scaling) {
     ScalingForm& form = scaling.form;
     const std::string& record = form.current_record;
     for_each_record_row([&](const RecordRow& row, std::size_t position) {
-        if (is_es_types(row)) {
-            form.set_text(value_box(row.row), field_text(record, position, es_types_width));
-            return;
-        }
-        form.set_text(value_box(row.row), value_of_field(mid(record, position, value_width)));
-        form.set_text(qualifying_box(row.row), field_text(record, position + value_width, 1));
-        form.set_text(descriptive_box(row.row), field_text(record, position + value_width + 1, 1));
+        for (const Field field : {Field::value, Field::qualifying, Field::descriptive})
+            if (const Box box{row.row, field}; exists(box))
+                form.set_text(box, field_of(record, row, position, field));
     });
 }
 
 std::string record_text(std::string_view record, Box box) {
-    if (!exists(box) || box.field == Field::previous)
+    if (!exists(box))
         return "";
     std::string text;
     for_each_record_row([&](const RecordRow& row, std::size_t position) {
-        if (row.row != box.row)
-            return;
-        switch (box.field) {
-        case Field::value:
-            text = is_es_types(row) ? field_text(record, position, es_types_width)
-                                    : value_of_field(mid(record, position, value_width));
-            return;
-        case Field::qualifying:
-            text = field_text(record, position + value_width, 1);
-            return;
-        case Field::descriptive:
-            text = field_text(record, position + value_width + 1, 1);
-            return;
-        case Field::previous:
-            return;
-        }
+        if (row.row == box.row)
+            text = field_of(record, row, position, box.field);
     });
     return text;
 }
@@ -172,13 +175,11 @@ void riempimento_caselle_testo_ionogramma_precedente(Scaling& scaling) {
     ScalingForm& form = scaling.form;
     const std::string& record = form.previous_record;
     for_each_record_row([&](const RecordRow& row, std::size_t position) {
-        if (is_es_types(row)) {
-            form.set_text(previous_box(row.row), field_text(record, position, es_types_width));
-            return;
-        }
-        form.set_text(previous_box(row.row), value_of_field(mid(record, position, value_width)) +
-                                                 field_text(record, position + value_width, 1) +
-                                                 field_text(record, position + value_width + 1, 1));
+        std::string text = field_of(record, row, position, Field::value);
+        if (!is_es_types(row))
+            text += field_of(record, row, position, Field::qualifying) +
+                    field_of(record, row, position, Field::descriptive);
+        form.set_text(previous_box(row.row), text);
     });
 }
 
