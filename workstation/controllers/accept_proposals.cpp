@@ -14,10 +14,6 @@ namespace scalvo {
 
 namespace {
 
-bool is_muf(Row row) {
-    return row == Row::MUF3000F1 || row == Row::MUF3000F2;
-}
-
 // The rows accepting fills: empty, with a proposal, and taken by a pick or the tool.
 std::vector<Row> rows_to_fill(const ScalingForm& form) {
     std::vector<Row> rows;
@@ -51,7 +47,7 @@ void fill(Scaling& scaling, Row row, const std::function<void()>& after_command)
     const ProposedPoint point = *form.proposals[index_of(row)];
     select_characteristic(scaling, row);
     after_command();
-    if (is_muf(row)) {
+    if (is_muf3000(row)) {
         // Opened with the critical frequency present, the tool has written its first value.
         if (code)
             step_muf_to(scaling, static_cast<int>(numeric_value(*code)), after_command);

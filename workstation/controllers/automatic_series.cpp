@@ -15,10 +15,9 @@ std::vector<SoundingFile> day_ionogram_files(const SharedState& shared) {
     std::vector<SoundingFile> files;
     if (count == 0)
         return files;
-    const int interval = 24 * 60 / count;
     files.reserve(static_cast<std::size_t>(count));
     for (int n = 1; n <= count; ++n) {
-        const int minute = (n - 1) * interval;
+        const int minute = minute_of_record(shared.interval_text, n);
         files.push_back({n, shared.ionogram_folder /
                                 make_ionogram_file_name(shared, minute / 60, minute % 60)});
     }

@@ -57,16 +57,12 @@ ParticularCase stored_case(const std::filesystem::path& file) {
     return case_of_code(read->particular_case_code);
 }
 
-} // namespace
-
+// The sounding of a record, read alone: what the day's reading gives for it.
 OverviewSounding overview_sounding(const SharedState& shared, int record,
                                    std::string_view record_bytes) {
-    const int interval = records_per_day(shared.interval_text) > 0
-                             ? 24 * 60 / records_per_day(shared.interval_text)
-                             : 0;
     OverviewSounding sounding;
     sounding.record = record;
-    sounding.minute = (record - 1) * interval;
+    sounding.minute = minute_of_record(shared.interval_text, record);
     // A record written from an empty sheet (the operator passed by) is as unscaled as a blank one.
     sounding.blank = std::all_of(sheet_boxes.begin(), sheet_boxes.end(),
                                  [&](Box box) { return record_text(record_bytes, box).empty(); });
@@ -86,6 +82,8 @@ OverviewSounding overview_sounding(const SharedState& shared, int record,
     }
     return sounding;
 }
+
+} // namespace
 
 DayOverview read_day_overview(const SharedState& shared) {
     DayOverview overview;

@@ -41,10 +41,6 @@ struct DayOverview {
 
 DayOverview read_day_overview(const SharedState& shared);
 
-// The sounding of a record, read alone: what the day's reading gives for it.
-OverviewSounding overview_sounding(const SharedState& shared, int record,
-                                   std::string_view record_bytes);
-
 // The record of the sounding nearest to a time of the day (minutes), within the day; 0 for a
 // day without soundings.
 int record_at_minute(const DayOverview& overview, double minute);

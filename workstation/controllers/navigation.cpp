@@ -141,7 +141,7 @@ void go_to_record(Scaling& scaling, int record) {
     const int count = records_per_day(shared.interval_text);
     if (record < 1 || record > count || record == shared.current_record_number)
         return;
-    const int minute = (record - 1) * (24 * 60 / count);
+    const int minute = minute_of_record(shared.interval_text, record);
     move(scaling, record > shared.current_record_number, [&] {
         shared.sounding_hour = static_cast<std::int16_t>(minute / 60);
         shared.sounding_minute = static_cast<std::int16_t>(minute % 60);

@@ -19,6 +19,11 @@ int records_per_day(std::string_view interval_text) {
     return 0;
 }
 
+int minute_of_record(std::string_view interval_text, int record) {
+    const int count = records_per_day(interval_text);
+    return count > 0 ? (record - 1) * (24 * 60 / count) : 0;
+}
+
 std::string scaled_values_file_name(std::string_view date, std::string_view interval_text) {
     return "ZE20R_" + mid(date, 1, 2) + mid(date, 4, 2) + mid(date, 7, 4) + "_" +
            std::string(interval_text) + ".txt";

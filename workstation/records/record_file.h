@@ -16,6 +16,8 @@ const std::string& blank_record();
 
 // Records of a day at this interval ("05" ... "60"); 0 for any other text.
 int records_per_day(std::string_view interval_text);
+// The minute of the day of record n (from 1) at this interval; 0 for another interval text.
+int minute_of_record(std::string_view interval_text, int record);
 
 // "ZE20R_05122026_15.txt" for the date 05-12-2026 and interval "15".
 std::string scaled_values_file_name(std::string_view date, std::string_view interval_text);

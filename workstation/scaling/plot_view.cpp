@@ -14,8 +14,7 @@ namespace {
 // The MUF(3000) tool, the computed factors and the Es types take no pick: the readout stays
 // blank while one of them is selected.
 bool blanks_readout(std::optional<Row> selected) {
-    return selected && (*selected == Row::MUF3000F1 || *selected == Row::MUF3000F2 ||
-                        is_m3000(*selected) || *selected == Row::es_types);
+    return selected && (is_muf3000(*selected) || is_m3000(*selected) || *selected == Row::es_types);
 }
 
 } // namespace

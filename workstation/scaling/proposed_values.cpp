@@ -75,7 +75,7 @@ std::optional<std::string> proposed_code(const ScalingForm& form, Row row) {
     const auto& point = form.proposals[index_of(row)];
     if (!point)
         return std::nullopt;
-    if (row == Row::MUF3000F1 || row == Row::MUF3000F2)
+    if (is_muf3000(row))
         return muf_code(*point);
     auto code = pick_code(form, row, point->x, point->y);
     if (code && point->upper_bound)

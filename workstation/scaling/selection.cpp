@@ -54,7 +54,7 @@ void select_characteristic(Scaling& scaling, Row row) {
     ScalingForm& form = scaling.form;
     mark_selected(form, row);
 
-    if (row == Row::MUF3000F1 || row == Row::MUF3000F2) {
+    if (is_muf3000(row)) {
         // The tool draws its own curve over the ionogram.
         if (scaling.shared.ionogram_loaded)
             open_muf_tool(scaling);

@@ -90,6 +90,11 @@ constexpr bool is_m3000(Row row) {
     return row == Row::M3000F1 || row == Row::M3000F2;
 }
 
+// The rows the transmission-curve tool fills.
+constexpr bool is_muf3000(Row row) {
+    return row == Row::MUF3000F1 || row == Row::MUF3000F2;
+}
+
 // The text of the row's label: "fmin", "h'E", "Es Types", "MUF(3000)F1" ...
 std::string_view caption(Row row);
 
