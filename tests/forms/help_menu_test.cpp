@@ -3,16 +3,14 @@
 #include "forms/scaling_window.h"
 
 #include "scalvo_version.h"
+#include "support/message_boxes.h"
 #include "support/scaling_window_fixture.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace scalvo {
@@ -49,19 +47,9 @@ TEST_F(HelpMenuTest, OurMenusComeAfterTheDescribedOnesHelpLast) {
 TEST_F(HelpMenuTest, AboutNamesVersionAndWorkingFolder) {
     auto* about = window->findChild<QAction*>(QStringLiteral("help_about"));
     ASSERT_NE(about, nullptr);
-    QString shown;
-    // The box is modal: read and close it from inside its own event loop, as soon as it shows.
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            shown = box->text();
-            box->accept();
-            poll.stop();
-        }
-    });
-    poll.start(10);
-    about->trigger();
-    poll.stop();
+    const auto boxes = testing::answering_boxes([about] { about->trigger(); });
+    ASSERT_EQ(boxes.size(), 1u);
+    const QString& shown = boxes.front().text;
     EXPECT_TRUE(shown.contains(QStringLiteral("Scalvo " SCALVO_VERSION))) << shown.toStdString();
     EXPECT_TRUE(shown.contains(QDir::toNativeSeparators(QDir::currentPath())))
         << shown.toStdString();

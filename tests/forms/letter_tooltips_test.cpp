@@ -16,13 +16,7 @@ namespace {
 
 class LetterTooltipsTest : public testing::ScalingWindowFixture {
   protected:
-    void SetUp() override {
-        window = std::make_unique<ScalingWindow>(shared, dialogs, companion);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        window->sync();
-    }
+    void SetUp() override { show_unloaded(); }
     QLineEdit* box(Box sheet_box) { return child<QLineEdit>(control_name(sheet_box)); }
     // The letters of the tooltip's "X: meaning" lines.
     static QString listed_letters(const QString& tooltip) {

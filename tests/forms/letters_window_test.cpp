@@ -14,13 +14,7 @@ namespace {
 // The scaling window before any sounding is loaded.
 class LettersWindowTest : public testing::ScalingWindowFixture {
   protected:
-    void SetUp() override {
-        window = std::make_unique<ScalingWindow>(shared, dialogs, companion);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        window->sync();
-    }
+    void SetUp() override { show_unloaded(); }
     QLineEdit* box(const char* name) { return child<QLineEdit>(name); }
     // Puts the logic's focus into a box and lets the window follow.
     void focus(const char* name) {

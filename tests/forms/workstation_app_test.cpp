@@ -3,37 +3,15 @@
 #include "forms/workstation_app.h"
 
 #include "support/lock_holder.h"
+#include "support/message_boxes.h"
 #include "support/temp_folder.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace scalvo {
 namespace {
 
-struct SeenBox {
-    QString title;
-    QString text;
-};
-
-// Runs command, answering with OK every message box it shows.
-template <typename Command> std::vector<SeenBox> answering_boxes(Command command) {
-    std::vector<SeenBox> seen;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        seen.push_back({box->windowTitle(), box->text()});
-        box->button(QMessageBox::Ok)->click();
-    });
-    timer.start(10);
-    command();
-    return seen;
-}
+using testing::answering_boxes;
 
 TEST(OneScalvoPerFolder, ASecondProgramNamesTheFolderAndEnds) {
     testing::TempFolder folder;

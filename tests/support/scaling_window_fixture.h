@@ -44,6 +44,14 @@ class ScalingWindowFixture : public ::testing::Test {
         window->load();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
+    // The window shown and active before any sounding is loaded.
+    void show_unloaded() {
+        window = std::make_unique<ScalingWindow>(shared, dialogs, companion);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->sync();
+    }
     template <typename T> T* child(std::string_view name) {
         auto* widget = window->findChild<T*>(
             QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
