@@ -11,7 +11,8 @@ set(CPACK_PACKAGE_DESCRIPTION
     "their ionograms by hand: they read the standard characteristics off each sounding\n"
     "of a day, with the qualifying and descriptive letters of the international\n"
     "scaling rules, and Scalvo stores one record per sounding.\n"
-    "Tabulor turns the stored records into foF2 tables for spreadsheets, and\n"
+    "Tabulor turns the stored records into foF2 tables for spreadsheets,\n"
+    "autoscale reads the characteristics off ionograms on its own, and\n"
     "synthetic_day writes realistic synthetic days of ionograms.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

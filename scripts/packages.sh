@@ -4,8 +4,9 @@ set -euo pipefail
 
 # dpkg-dev and file: the Debian package's dependencies are found by dpkg-shlibdeps.
 # libqt6opengl6-dev: Qt Charts' CMake files need Qt6OpenGL's, which qt6-charts-dev does not pull in.
-needed=(cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev googletest libgtest-dev libgmock-dev
-        libbenchmark-dev fonts-liberation2 fonts-crosextra-caladea dpkg-dev file "$@")
+needed=(cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
+        googletest libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
+        fonts-crosextra-caladea dpkg-dev file "$@")
 missing=()
 for package in "${needed[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
