@@ -13,9 +13,11 @@
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsSimpleTextItem>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -98,6 +100,16 @@ class DayOverviewWindowTest : public testing::ScalingWindowFixture {
     double on_screen_at(QChartView* view) {
         const std::vector<QPointF> mark = points_of(view, "on_screen");
         return mark.empty() ? -1 : mark.front().x();
+    }
+    // The status line with the pointer over a time of the frequency chart.
+    QString hint_at(int minute) {
+        QChartView* view = overview->frequency_view();
+        // Sent to the chart itself: the form may lie over that point of the screen.
+        const QPoint at = overview->position_of(minute, view);
+        QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &move);
+        return overview->findChild<QLabel*>("overview_hint")->text();
     }
     void click_at(int minute, QChartView* view) {
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
@@ -266,9 +278,11 @@ TEST_F(DayOverviewWindowTest, TheAutomaticSeriesFollowsTheProposalsChoiceWhileSh
     ASSERT_NE(series(overview->frequency_view(), "automatic foF2"), nullptr);
     ASSERT_TRUE(done.wait(20000));
     EXPECT_EQ(points_of(overview->frequency_view(), "automatic foF2").size(), 1u);
+    EXPECT_TRUE(hint_at(6 * 60).contains("automatic foF2")) << hint_at(6 * 60).toStdString();
 
     proposals->trigger();
     EXPECT_EQ(series(overview->frequency_view(), "automatic foF2"), nullptr);
+    EXPECT_FALSE(hint_at(6 * 60).contains("automatic")) << hint_at(6 * 60).toStdString();
     // Hidden, the overview does nothing on a choice; shown again, it agrees with the menu.
     overview->hide();
     proposals->trigger();
