@@ -1,5 +1,7 @@
 #include "autoscale/echoes.h"
 
+#include "ionogram/plot_mapping.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -210,10 +212,6 @@ int plot_row_of(int index) {
     return 4 * index - 2;
 }
 
-double frequency_of_x(int x) {
-    return 0.025 * x + 0.9;
-}
-
 EchoImage find_echoes(const Ionogram& ionogram) {
     EchoImage image;
     const int count = ionogram.frequency_count;
@@ -243,7 +241,7 @@ EchoImage find_echoes(const Ionogram& ionogram) {
         column.x = static_cast<int>(std::lround(40 * frequency - 36));
         // On the plot's grid the frequency is the one a click on the column gives.
         column.frequency =
-            std::fabs(40 * frequency - 36 - column.x) < 1e-3 ? frequency_of_x(column.x) : frequency;
+            std::fabs(40 * frequency - 36 - column.x) < 1e-3 ? frequency_at(column.x) : frequency;
         column.interference = thresholds.interference[static_cast<std::size_t>(i)];
         column.segments =
             segments_of(&kept[static_cast<std::size_t>(i) * height_count], ionogram, i);

@@ -38,7 +38,5 @@ EchoImage find_echoes(const Ionogram& ionogram);
 double height_of(int index);
 // The plot row of that height (h = 1.125 y + 85.5).
 int plot_row_of(int index);
-// The frequency of a plot column (f = 0.025 x + 0.9).
-double frequency_of_x(int x);
 
 } // namespace scalvo::autoscale
