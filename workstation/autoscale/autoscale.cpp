@@ -1,8 +1,7 @@
 #include "autoscale/autoscale.h"
 
 #include "autoscale/scene.h"
-
-#include <cmath>
+#include "ionogram/plot_mapping.h"
 
 namespace scalvo::autoscale {
 
@@ -33,7 +32,7 @@ Reading read_sounding(const Ionogram& ionogram) {
     if (!low.foE && !blanketing && (f.start_hidden || low.foEs) && f.layer_hF && f.hF) {
         Proposal& hF = *proposals[Characteristic::hF];
         hF.value = *f.layer_hF;
-        hF.y = static_cast<int>(std::lround((*f.layer_hF - 85.5) / 1.125));
+        hF.y = y_at_height(*f.layer_hF);
         hF.confidence = 0.6;
     }
     proposals[Characteristic::foF1] = f.foF1;

@@ -238,7 +238,7 @@ EchoImage find_echoes(const Ionogram& ionogram) {
         EchoColumn& column = image.columns[static_cast<std::size_t>(i)];
         const double frequency = static_cast<double>(ionogram.start_frequency) +
                                  i * static_cast<double>(ionogram.frequency_step);
-        column.x = static_cast<int>(std::lround(40 * frequency - 36));
+        column.x = x_at_frequency(frequency);
         // On the plot's grid the frequency is the one a click on the column gives.
         column.frequency =
             std::fabs(40 * frequency - 36 - column.x) < 1e-3 ? frequency_at(column.x) : frequency;
