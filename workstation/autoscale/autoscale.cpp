@@ -28,8 +28,7 @@ Reading read_sounding(const Ionogram& ionogram) {
     // lies on its start, or the start is hidden otherwise, the Chapman layer its trace follows
     // tells that height. A blanketing sporadic E is left to the day read together: the sounding
     // alone does not tell whether an E layer lies under it.
-    const bool blanketing = low.fbEs && low.fmin && low.fbEs->value > low.fmin->value + 0.15;
-    if (!low.foE && !blanketing && (f.start_hidden || low.foEs) && f.layer_hF && f.hF) {
+    if (!low.foE && !blanketed(proposals) && (f.start_hidden || low.foEs) && f.layer_hF && f.hF) {
         Proposal& hF = *proposals[Characteristic::hF];
         hF.value = *f.layer_hF;
         hF.y = y_at_height(*f.layer_hF);

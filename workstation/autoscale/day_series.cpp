@@ -356,14 +356,6 @@ Proposal interpolation_of(double value, const std::optional<Proposal>& shape) {
 
 } // namespace
 
-bool blanketed(const Proposals& p) {
-    // A sporadic E blanketing from this far above fmin hides what lies above it.
-    constexpr double blanketing_margin = 0.15;
-    const auto& fbEs = p[Characteristic::fbEs];
-    const auto& fmin = p[Characteristic::fmin];
-    return fbEs && fmin && fbEs->value > fmin->value + blanketing_margin;
-}
-
 void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
     std::stable_sort(day.begin(), day.end(), [](const TimedProposals& a, const TimedProposals& b) {
         return a.minute < b.minute;
