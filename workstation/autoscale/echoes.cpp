@@ -130,7 +130,7 @@ std::vector<unsigned char> cleaned(const std::vector<unsigned char>& mask, int c
 }
 
 // Runs of the cleaned mask, with gaps of one cell closed.
-std::vector<Segment> segments_of(const unsigned char* kept, const Ionogram& ionogram, int i) {
+std::vector<Segment> segments_of(const unsigned char* kept) {
     std::vector<Segment> segments;
     int j = 0;
     while (j < height_count) {
@@ -138,7 +138,7 @@ std::vector<Segment> segments_of(const unsigned char* kept, const Ionogram& iono
             ++j;
             continue;
         }
-        Segment segment{j + 1, j + 1, 0, false};
+        Segment segment{j + 1, j + 1, false};
         int last = j;
         while (j < height_count && (kept[j] || (j + 1 < height_count && kept[j + 1]))) {
             if (kept[j])
@@ -146,8 +146,6 @@ std::vector<Segment> segments_of(const unsigned char* kept, const Ionogram& iono
             ++j;
         }
         segment.high = last + 1;
-        for (int k = segment.low; k <= segment.high; ++k)
-            segment.peak = std::max<int>(segment.peak, ionogram.cell(i + 1, k));
         segments.push_back(segment);
     }
     return segments;
@@ -191,9 +189,7 @@ void mark_multiples(const Ionogram& ionogram, int i, std::vector<Segment>& segme
                 }
             reach = cut - 1;
             if (segments[b].high > reach + 1) {
-                Segment rest{reach + 1, segments[b].high, 0, false};
-                for (int k = rest.low; k <= rest.high; ++k)
-                    rest.peak = std::max<int>(rest.peak, ionogram.cell(i + 1, k));
+                const Segment rest{reach + 1, segments[b].high, false};
                 segments[b].high = reach;
                 segments.insert(segments.begin() + static_cast<std::ptrdiff_t>(b) + 1, rest);
             }
@@ -243,8 +239,7 @@ EchoImage find_echoes(const Ionogram& ionogram) {
         column.frequency =
             std::fabs(40 * frequency - 36 - column.x) < 1e-3 ? frequency_at(column.x) : frequency;
         column.interference = thresholds.interference[static_cast<std::size_t>(i)];
-        column.segments =
-            segments_of(&kept[static_cast<std::size_t>(i) * height_count], ionogram, i);
+        column.segments = segments_of(&kept[static_cast<std::size_t>(i) * height_count]);
         mark_multiples(ionogram, i, column.segments);
     }
     return image;

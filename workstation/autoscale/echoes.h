@@ -11,7 +11,6 @@ namespace scalvo::autoscale {
 struct Segment {
     int low = 0;  // the leading edge
     int high = 0; // the last cell of the run
-    int peak = 0; // its largest amplitude
     // A second or third hop: it lies at twice or three times the height of a stronger echo
     // below it in the same column.
     bool multiple = false;
