@@ -158,8 +158,6 @@ std::vector<Segment> segments_of(const unsigned char* kept) {
 // multiple that runs into a first-hop echo above it is cut off from it, the first hop keeping
 // the cells beyond the multiple's reach.
 void mark_multiples(const Ionogram& ionogram, int i, std::vector<Segment>& segments) {
-    // A pulse trails about four cells behind its leading edge, in every hop alike.
-    constexpr int tail = 4;
     constexpr int climb = 25;
     for (std::size_t b = 0; b < segments.size(); ++b)
         for (std::size_t a = 0; a < b; ++a) {
@@ -167,16 +165,16 @@ void mark_multiples(const Ionogram& ionogram, int i, std::vector<Segment>& segme
             const int low = segments[b].low;
             // The highest leading edge the base may hold: a trace rising within the run of a
             // flatter one below it, up to about 50 km.
-            const int top = std::clamp(base.high - tail, base.low, base.low + 3 * tail);
+            const int top = std::clamp(base.high - pulse_tail, base.low, base.low + 3 * pulse_tail);
             // The cells a multiple of the base can reach; beyond them the cells are the
             // segment's own, and never again in the window.
             // A second hop may hide a first-hop echo that lies on it; twice that height holds
             // the hidden echo's own second hop, so a multiple is a base for twice its height.
             int reach = 0;
             if (low >= 2 * base.low + 17 && low <= 2 * top + 20)
-                reach = 2 * top + 20 + tail;
+                reach = 2 * top + 20 + pulse_tail;
             else if (!base.multiple && low >= 3 * base.low + 35 && low <= 3 * base.low + 39)
-                reach = 3 * base.low + 39 + tail;
+                reach = 3 * base.low + 39 + pulse_tail;
             else
                 continue;
             // Within the multiple's trail, a first-hop echo shows where the amplitude climbs

@@ -7,6 +7,9 @@
 
 namespace scalvo::autoscale {
 
+// A pulse trails about four cells behind its leading edge, in every hop alike.
+inline constexpr int pulse_tail = 4;
+
 // A run of echo cells in one column, height indices 1..150.
 struct Segment {
     int low = 0;  // the leading edge
