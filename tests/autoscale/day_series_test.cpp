@@ -1,5 +1,6 @@
 // What a blanketing sporadic E hides, interpolated from the soundings around it.
 #include "autoscale/day_series.h"
+#include "support/param_name.h"
 
 #include <gtest/gtest.h>
 
@@ -119,12 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
              {sounding(750, 3.4, 204), sounding(780, 3.25, 203, 3.0), sounding(810, 3.2, 200)},
              3.25,
              203}),
-    [](const auto& info) {
-        std::string name;
-        for (const char ch : info.param.name)
-            name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-        return name;
-    });
+    scalvo::testing::param_name);
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "autoscale/chapman.h"
 #include "autoscale/day_series.h"
 #include "sounding_builder.h"
+#include "support/param_name.h"
 
 #include <gtest/gtest.h>
 
@@ -159,11 +160,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"by day within the F1 season", sunlit_day(720, 20), 199, 0.01},
                       // Beyond it, the F2 trace moves: by as much as its visible part.
                       Case{"by day beyond the F1 season", sunlit_day(960, 12), 227 + 12, 0.01}),
-    [](const auto& info) {
-        std::string name;
-        for (const char ch : info.param.name)
-            name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-        return name;
-    });
+    scalvo::testing::param_name);
 
 } // namespace

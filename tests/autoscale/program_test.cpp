@@ -1,5 +1,6 @@
 // Runs the built autoscale as a real process on files in a temporary folder.
 #include "sounding_builder.h"
+#include "support/param_name.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -170,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "ZE20R_2026105013030.rdf ZE20R_2026105013000.rdf "
                    "ZE20R_2026105013030.rdf",
                    {5.0, 3.3, 5.0}}),
-    [](const auto& info) { return info.param.name; });
+    scalvo::testing::param_name);
 
 TEST_F(Program, ComparesWithATruthFile) {
     write_bytes(folder / "truth.csv",

@@ -1,5 +1,6 @@
 // foE over a day along the sun's curve: where a sporadic E hides it, and when the E layer is gone.
 #include "autoscale/solar_e.h"
+#include "support/param_name.h"
 
 #include <gtest/gtest.h>
 
@@ -58,12 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
             {450, 480, 510, 540, 810, 840, 870, 900},
             0.3,
             false}),
-    [](const auto& info) {
-        std::string name;
-        for (const char ch : info.param.name)
-            name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-        return name;
-    });
+    scalvo::testing::param_name);
 
 // The E trace is seen only while foE stands as far above fmin as the closest reading did.
 TEST(SolarE, SeenWhileFoEClearsFmin) {
