@@ -1,5 +1,6 @@
 // What a blanketing sporadic E hides, interpolated from the soundings around it.
 #include "autoscale/day_series.h"
+#include "day_readings.h"
 #include "support/param_name.h"
 
 #include <gtest/gtest.h>
@@ -13,11 +14,8 @@
 namespace {
 
 using namespace scalvo::autoscale;
+using scalvo::autoscale::testing::read;
 using C = Characteristic;
-
-Proposal read(double value) {
-    return Proposal{value, 0.9, 100, 100, 0, 0};
-}
 
 // A sounding with fmin 2.0 MHz, foE/hE/hF when given, and a sporadic E blanketing up to fbEs.
 TimedProposals sounding(int minute, std::optional<double> foE, std::optional<double> hF,
