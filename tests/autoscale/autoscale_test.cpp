@@ -1,6 +1,7 @@
 // Soundings with known answers, each drawn in the test, through the whole engine.
 #include "autoscale/autoscale.h"
 #include "sounding_builder.h"
+#include "support/param_name.h"
 
 #include <gtest/gtest.h>
 
@@ -288,11 +289,6 @@ TEST_P(AutoscaleCase, ReadsWhatThePictureShows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Soundings, AutoscaleCase, ::testing::ValuesIn(cases()),
-                         [](const auto& info) {
-                             std::string name;
-                             for (const char ch : info.param.name)
-                                 name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-                             return name;
-                         });
+                         scalvo::testing::param_name);
 
 } // namespace

@@ -1,6 +1,7 @@
 // The Chapman layer's virtual heights, and the layer told back from a trace read off a sounding.
 #include "autoscale/chapman.h"
 #include "sounding_builder.h"
+#include "support/param_name.h"
 
 #include <gtest/gtest.h>
 
@@ -76,11 +77,6 @@ INSTANTIATE_TEST_SUITE_P(
         Readings{
             "only near the cusp with the scale given", 260, 35, 0.8, 0.9, true, {}, 35.0, true},
         Readings{"a single reading", 300, 44, 0.5, 0.5, false, {}, std::nullopt, false}),
-    [](const auto& info) {
-        std::string name;
-        for (const char ch : info.param.name)
-            name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-        return name;
-    });
+    scalvo::testing::param_name);
 
 } // namespace

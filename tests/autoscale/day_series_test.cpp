@@ -1,5 +1,7 @@
 // What a blanketing sporadic E hides, interpolated from the soundings around it.
 #include "autoscale/day_series.h"
+#include "day_readings.h"
+#include "support/param_name.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +14,8 @@
 namespace {
 
 using namespace scalvo::autoscale;
+using scalvo::autoscale::testing::read;
 using C = Characteristic;
-
-Proposal read(double value) {
-    return Proposal{value, 0.9, 100, 100, 0, 0};
-}
 
 // A sounding with fmin 2.0 MHz, foE/hE/hF when given, and a sporadic E blanketing up to fbEs.
 TimedProposals sounding(int minute, std::optional<double> foE, std::optional<double> hF,
@@ -119,12 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
              {sounding(750, 3.4, 204), sounding(780, 3.25, 203, 3.0), sounding(810, 3.2, 200)},
              3.25,
              203}),
-    [](const auto& info) {
-        std::string name;
-        for (const char ch : info.param.name)
-            name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-        return name;
-    });
+    scalvo::testing::param_name);
 
 } // namespace
 

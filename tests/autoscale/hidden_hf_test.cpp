@@ -2,12 +2,12 @@
 // together: from the Chapman layer of the trace by night, from the soundings around it by day.
 #include "autoscale/chapman.h"
 #include "autoscale/day_series.h"
+#include "day_readings.h"
 #include "sounding_builder.h"
+#include "support/param_name.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <numbers>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,17 +17,6 @@ namespace {
 using namespace scalvo::autoscale;
 using namespace scalvo::autoscale::testing;
 using C = Characteristic;
-
-Proposal read(double value) {
-    return Proposal{value, 0.9, 100, 100, 0, 0};
-}
-
-// foE^4 follows the cosine of the sun's zenith angle: noon at 11:10, the layer down to fmin
-// (1.8 MHz) at about 17:20.
-double sun_foE(int minute) {
-    const double c = 0.3 + 0.55 * std::cos(2 * std::numbers::pi * (minute - 670) / 1440.0);
-    return c > 0 ? 0.9 * std::pow(210 * c, 0.25) : 0.0;
-}
 
 // One sounding of the test day: its F trace (MHz -> km) shown from `from` up to 0.95 foF2, the
 // way the engine hands it to the day.
@@ -159,11 +148,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"by day within the F1 season", sunlit_day(720, 20), 199, 0.01},
                       // Beyond it, the F2 trace moves: by as much as its visible part.
                       Case{"by day beyond the F1 season", sunlit_day(960, 12), 227 + 12, 0.01}),
-    [](const auto& info) {
-        std::string name;
-        for (const char ch : info.param.name)
-            name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-        return name;
-    });
+    scalvo::testing::param_name);
 
 } // namespace

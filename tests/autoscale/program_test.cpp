@@ -1,5 +1,6 @@
 // Runs the built autoscale as a real process on files in a temporary folder.
 #include "sounding_builder.h"
+#include "support/param_name.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -128,6 +129,49 @@ TEST_F(Program, WritesOneLinePerFileInOrderAndGoesOnPastBadOnes) {
     EXPECT_EQ(errors[1],
               "autoscale: ZE20R_2026105014500.rdf: not an ionogram file of a usable size");
 }
+
+// Files of one day and minute (names differing in seconds, or one file given twice): each line
+// must hold its own file's reading.
+struct SameMinute {
+    std::string name;
+    std::string args;
+    std::vector<double> foF2; // of each line, in order
+};
+
+class SameMinuteFiles : public Program, public ::testing::WithParamInterface<SameMinute> {
+  protected:
+    void SetUp() override {
+        Program::SetUp();
+        write_bytes(folder / "ZE20R_2026105013030.rdf",
+                    ionogram_file(SoundingBuilder()
+                                      .noise(20)
+                                      .trace(1.3, 5.0, layer_curve(240, 5.0, 40), 220)
+                                      .build()));
+    }
+};
+
+TEST_P(SameMinuteFiles, EachGetsItsOwnReading) {
+    const Outcome r = run(GetParam().args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    const auto lines = lines_of(r.out);
+    ASSERT_EQ(lines.size(), GetParam().foF2.size() + 1);
+    for (std::size_t k = 0; k < GetParam().foF2.size(); ++k)
+        EXPECT_NEAR(std::stod(field(lines[k + 1], 10)), GetParam().foF2[k], 0.1) << lines[k + 1];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SameMinuteFiles,
+    ::testing::Values(
+        SameMinute{"SecondsApart", "ZE20R_2026105013000.rdf ZE20R_2026105013030.rdf", {3.3, 5.0}},
+        SameMinute{"SecondsApartLaterFirst",
+                   "ZE20R_2026105013030.rdf ZE20R_2026105013000.rdf",
+                   {5.0, 3.3}},
+        SameMinute{"OneFileTwice", "ZE20R_2026105013000.rdf ZE20R_2026105013000.rdf", {3.3, 3.3}},
+        SameMinute{"OneFileTwiceAroundAnother",
+                   "ZE20R_2026105013030.rdf ZE20R_2026105013000.rdf "
+                   "ZE20R_2026105013030.rdf",
+                   {5.0, 3.3, 5.0}}),
+    scalvo::testing::param_name);
 
 TEST_F(Program, ComparesWithATruthFile) {
     write_bytes(folder / "truth.csv",

@@ -1,10 +1,10 @@
 // foE over a day along the sun's curve: where a sporadic E hides it, and when the E layer is gone.
 #include "autoscale/solar_e.h"
+#include "day_readings.h"
+#include "support/param_name.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <numbers>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,13 +12,7 @@
 namespace {
 
 using namespace scalvo::autoscale;
-
-// foE^4 follows the cosine of the sun's zenith angle: noon at 11:10, down to fmin by about
-// 16:40 at this season.
-double sun_foE(int minute) {
-    const double c = 0.3 + 0.55 * std::cos(2 * std::numbers::pi * (minute - 670) / 1440.0);
-    return c > 0 ? 0.9 * std::pow(210 * c, 0.25) : 0.0;
-}
+using scalvo::autoscale::testing::sun_foE;
 
 struct Day {
     std::string name;
@@ -58,12 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
             {450, 480, 510, 540, 810, 840, 870, 900},
             0.3,
             false}),
-    [](const auto& info) {
-        std::string name;
-        for (const char ch : info.param.name)
-            name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-        return name;
-    });
+    scalvo::testing::param_name);
 
 // The E trace is seen only while foE stands as far above fmin as the closest reading did.
 TEST(SolarE, SeenWhileFoEClearsFmin) {

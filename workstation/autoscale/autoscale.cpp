@@ -1,8 +1,7 @@
 #include "autoscale/autoscale.h"
 
 #include "autoscale/scene.h"
-
-#include <cmath>
+#include "ionogram/plot_mapping.h"
 
 namespace scalvo::autoscale {
 
@@ -29,11 +28,10 @@ Reading read_sounding(const Ionogram& ionogram) {
     // lies on its start, or the start is hidden otherwise, the Chapman layer its trace follows
     // tells that height. A blanketing sporadic E is left to the day read together: the sounding
     // alone does not tell whether an E layer lies under it.
-    const bool blanketing = low.fbEs && low.fmin && low.fbEs->value > low.fmin->value + 0.15;
-    if (!low.foE && !blanketing && (f.start_hidden || low.foEs) && f.layer_hF && f.hF) {
+    if (!low.foE && !blanketed(proposals) && (f.start_hidden || low.foEs) && f.layer_hF && f.hF) {
         Proposal& hF = *proposals[Characteristic::hF];
         hF.value = *f.layer_hF;
-        hF.y = static_cast<int>(std::lround((*f.layer_hF - 85.5) / 1.125));
+        hF.y = y_at_height(*f.layer_hF);
         hF.confidence = 0.6;
     }
     proposals[Characteristic::foF1] = f.foF1;

@@ -2,6 +2,7 @@
 
 #include "autoscale/chapman.h"
 #include "autoscale/solar_e.h"
+#include "ionogram/plot_mapping.h"
 
 #include <algorithm>
 #include <array>
@@ -353,23 +354,7 @@ Proposal interpolation_of(double value, const std::optional<Proposal>& shape) {
     return p;
 }
 
-int x_of(double frequency) {
-    return static_cast<int>(std::lround(40 * frequency - 36));
-}
-
-int y_of(double height) {
-    return static_cast<int>(std::lround((height - 85.5) / 1.125));
-}
-
 } // namespace
-
-bool blanketed(const Proposals& p) {
-    // A sporadic E blanketing from this far above fmin hides what lies above it.
-    constexpr double blanketing_margin = 0.15;
-    const auto& fbEs = p[Characteristic::fbEs];
-    const auto& fmin = p[Characteristic::fmin];
-    return fbEs && fmin && fbEs->value > fmin->value + blanketing_margin;
-}
 
 void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
     std::stable_sort(day.begin(), day.end(), [](const TimedProposals& a, const TimedProposals& b) {
@@ -408,8 +393,8 @@ void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
                     hE = nearest_value(day, k, Characteristic::hE);
                 if (foE && hE) {
                     p[Characteristic::foE] = interpolation_of(*foE, std::nullopt);
-                    p[Characteristic::foE]->x = x_of(*foE);
-                    p[Characteristic::foE]->y = y_of(*hE);
+                    p[Characteristic::foE]->x = x_at_frequency(*foE);
+                    p[Characteristic::foE]->y = y_at_height(*hE);
                     p[Characteristic::hE] = interpolation_of(*hE, p[Characteristic::foE]);
                 }
             }
@@ -420,7 +405,7 @@ void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
             if (hF && read && *hF < read->value - 3) {
                 const Proposal shape = *read;
                 read = interpolation_of(*hF, shape);
-                read->y = y_of(*hF);
+                read->y = y_at_height(*hF);
             }
         }
         filled.push_back(p);

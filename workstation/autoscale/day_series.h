@@ -15,11 +15,8 @@ struct TimedProposals {
     FTraceShape f_trace;
 };
 
-// Whether a blanketing sporadic E hides what lies above it in the sounding: its fbEs read well
-// above fmin. The lowest F echo read there is then an upper bound of h'F, not h'F itself.
-bool blanketed(const Proposals& proposals);
-
-// The soundings of one day in any order; each one's proposals may gain interpolated values.
+// The soundings of one day in any order, left stably sorted by minute; each one's proposals may
+// gain interpolated values.
 void fill_hidden_from_neighbours(std::vector<TimedProposals>& day);
 
 } // namespace scalvo::autoscale

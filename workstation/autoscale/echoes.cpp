@@ -1,5 +1,7 @@
 #include "autoscale/echoes.h"
 
+#include "ionogram/plot_mapping.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -128,7 +130,7 @@ std::vector<unsigned char> cleaned(const std::vector<unsigned char>& mask, int c
 }
 
 // Runs of the cleaned mask, with gaps of one cell closed.
-std::vector<Segment> segments_of(const unsigned char* kept, const Ionogram& ionogram, int i) {
+std::vector<Segment> segments_of(const unsigned char* kept) {
     std::vector<Segment> segments;
     int j = 0;
     while (j < height_count) {
@@ -136,7 +138,7 @@ std::vector<Segment> segments_of(const unsigned char* kept, const Ionogram& iono
             ++j;
             continue;
         }
-        Segment segment{j + 1, j + 1, 0, false};
+        Segment segment{j + 1, j + 1, false};
         int last = j;
         while (j < height_count && (kept[j] || (j + 1 < height_count && kept[j + 1]))) {
             if (kept[j])
@@ -144,8 +146,6 @@ std::vector<Segment> segments_of(const unsigned char* kept, const Ionogram& iono
             ++j;
         }
         segment.high = last + 1;
-        for (int k = segment.low; k <= segment.high; ++k)
-            segment.peak = std::max<int>(segment.peak, ionogram.cell(i + 1, k));
         segments.push_back(segment);
     }
     return segments;
@@ -158,8 +158,6 @@ std::vector<Segment> segments_of(const unsigned char* kept, const Ionogram& iono
 // multiple that runs into a first-hop echo above it is cut off from it, the first hop keeping
 // the cells beyond the multiple's reach.
 void mark_multiples(const Ionogram& ionogram, int i, std::vector<Segment>& segments) {
-    // A pulse trails about four cells behind its leading edge, in every hop alike.
-    constexpr int tail = 4;
     constexpr int climb = 25;
     for (std::size_t b = 0; b < segments.size(); ++b)
         for (std::size_t a = 0; a < b; ++a) {
@@ -167,16 +165,16 @@ void mark_multiples(const Ionogram& ionogram, int i, std::vector<Segment>& segme
             const int low = segments[b].low;
             // The highest leading edge the base may hold: a trace rising within the run of a
             // flatter one below it, up to about 50 km.
-            const int top = std::clamp(base.high - tail, base.low, base.low + 3 * tail);
+            const int top = std::clamp(base.high - pulse_tail, base.low, base.low + 3 * pulse_tail);
             // The cells a multiple of the base can reach; beyond them the cells are the
             // segment's own, and never again in the window.
             // A second hop may hide a first-hop echo that lies on it; twice that height holds
             // the hidden echo's own second hop, so a multiple is a base for twice its height.
             int reach = 0;
             if (low >= 2 * base.low + 17 && low <= 2 * top + 20)
-                reach = 2 * top + 20 + tail;
+                reach = 2 * top + 20 + pulse_tail;
             else if (!base.multiple && low >= 3 * base.low + 35 && low <= 3 * base.low + 39)
-                reach = 3 * base.low + 39 + tail;
+                reach = 3 * base.low + 39 + pulse_tail;
             else
                 continue;
             // Within the multiple's trail, a first-hop echo shows where the amplitude climbs
@@ -189,9 +187,7 @@ void mark_multiples(const Ionogram& ionogram, int i, std::vector<Segment>& segme
                 }
             reach = cut - 1;
             if (segments[b].high > reach + 1) {
-                Segment rest{reach + 1, segments[b].high, 0, false};
-                for (int k = rest.low; k <= rest.high; ++k)
-                    rest.peak = std::max<int>(rest.peak, ionogram.cell(i + 1, k));
+                const Segment rest{reach + 1, segments[b].high, false};
                 segments[b].high = reach;
                 segments.insert(segments.begin() + static_cast<std::ptrdiff_t>(b) + 1, rest);
             }
@@ -208,10 +204,6 @@ double height_of(int index) {
 
 int plot_row_of(int index) {
     return 4 * index - 2;
-}
-
-double frequency_of_x(int x) {
-    return 0.025 * x + 0.9;
 }
 
 EchoImage find_echoes(const Ionogram& ionogram) {
@@ -240,13 +232,12 @@ EchoImage find_echoes(const Ionogram& ionogram) {
         EchoColumn& column = image.columns[static_cast<std::size_t>(i)];
         const double frequency = static_cast<double>(ionogram.start_frequency) +
                                  i * static_cast<double>(ionogram.frequency_step);
-        column.x = static_cast<int>(std::lround(40 * frequency - 36));
+        column.x = x_at_frequency(frequency);
         // On the plot's grid the frequency is the one a click on the column gives.
         column.frequency =
-            std::fabs(40 * frequency - 36 - column.x) < 1e-3 ? frequency_of_x(column.x) : frequency;
+            std::fabs(40 * frequency - 36 - column.x) < 1e-3 ? frequency_at(column.x) : frequency;
         column.interference = thresholds.interference[static_cast<std::size_t>(i)];
-        column.segments =
-            segments_of(&kept[static_cast<std::size_t>(i) * height_count], ionogram, i);
+        column.segments = segments_of(&kept[static_cast<std::size_t>(i) * height_count]);
         mark_multiples(ionogram, i, column.segments);
     }
     return image;

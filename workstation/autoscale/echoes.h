@@ -7,11 +7,13 @@
 
 namespace scalvo::autoscale {
 
+// A pulse trails about four cells behind its leading edge, in every hop alike.
+inline constexpr int pulse_tail = 4;
+
 // A run of echo cells in one column, height indices 1..150.
 struct Segment {
     int low = 0;  // the leading edge
     int high = 0; // the last cell of the run
-    int peak = 0; // its largest amplitude
     // A second or third hop: it lies at twice or three times the height of a stronger echo
     // below it in the same column.
     bool multiple = false;
@@ -38,7 +40,5 @@ EchoImage find_echoes(const Ionogram& ionogram);
 double height_of(int index);
 // The plot row of that height (h = 1.125 y + 85.5).
 int plot_row_of(int index);
-// The frequency of a plot column (f = 0.025 x + 0.9).
-double frequency_of_x(int x);
 
 } // namespace scalvo::autoscale

@@ -2,6 +2,7 @@
 #include "autoscale/f_cusps.h"
 #include "autoscale/f_trace.h"
 #include "autoscale/scene.h"
+#include "ionogram/plot_mapping.h"
 #include "ionogram/secant_law.h"
 
 #include <algorithm>
@@ -44,8 +45,8 @@ void read_muf(const Scene& scene, const std::vector<EnvelopePoint>& envelope, do
         const double f = scene.frequency(point.column) - result.separation - half_step;
         if (point.obscured || f > foF2 + 1e-9 || f <= from + 1e-9)
             continue;
-        const int x = static_cast<int>(std::lround(40 * f - 36));
-        const double muf = muf_of_echo(static_cast<float>(frequency_of_x(x)),
+        const int x = x_at_frequency(f);
+        const double muf = muf_of_echo(static_cast<float>(frequency_at(x)),
                                        static_cast<float>(height_of(point.index)));
         if (muf > best) {
             best = muf;

@@ -119,8 +119,7 @@ bool seen_through(const EchoColumn& column, const EsRun& run) {
                 return true;
         } else if (!segment.multiple &&
                    (segment.low <= run.level - 2 || segment.low >= run.level + highest_upturn + 1 ||
-                    std::max(segment.low, segment.high - pulse_tail) >=
-                        run.level + highest_upturn + 2)) {
+                    top_of(segment) >= run.level + highest_upturn + 2)) {
             return true;
         }
     }

@@ -4,6 +4,7 @@
 #include "autoscale/report.h"
 #include "ionogram/ionogram_file.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -88,19 +89,18 @@ void fill_days(std::vector<ScaledFile>& scaled, const std::vector<FTraceShape>& 
     for (std::size_t k = 0; k < scaled.size(); ++k)
         if (const auto day = sounding_day_of(scaled[k].path))
             days[*day].push_back(k);
-    for (const auto& [day, members] : days) {
+    for (auto& [day, members] : days) {
+        // Sorted by minute already, the series keeps its order through the filling, so each
+        // reading goes back to its own file even where two share a minute.
+        std::stable_sort(members.begin(), members.end(), [&](std::size_t a, std::size_t b) {
+            return *sounding_minute_of(scaled[a].path) < *sounding_minute_of(scaled[b].path);
+        });
         std::vector<TimedProposals> series;
         for (const std::size_t k : members)
             series.push_back({*sounding_minute_of(scaled[k].path), scaled[k].proposals, shapes[k]});
-        // Each member's minute is unique within its day (the name holds it), so the order
-        // after sorting maps back through the minutes.
         fill_hidden_from_neighbours(series);
-        for (const std::size_t k : members) {
-            const int minute = *sounding_minute_of(scaled[k].path);
-            for (const TimedProposals& t : series)
-                if (t.minute == minute)
-                    scaled[k].proposals = t.proposals;
-        }
+        for (std::size_t n = 0; n < members.size(); ++n)
+            scaled[members[n]].proposals = series[n].proposals;
     }
 }
 

@@ -48,4 +48,12 @@ Unit unit_of(Characteristic characteristic) {
     }
 }
 
+bool blanketed(const Proposals& p) {
+    // A sporadic E blanketing from this far above fmin hides what lies above it.
+    constexpr double blanketing_margin = 0.15;
+    const auto& fbEs = p[Characteristic::fbEs];
+    const auto& fmin = p[Characteristic::fmin];
+    return fbEs && fmin && fbEs->value > fmin->value + blanketing_margin;
+}
+
 } // namespace scalvo::autoscale

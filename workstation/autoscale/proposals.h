@@ -62,6 +62,10 @@ struct Proposals {
     }
 };
 
+// Whether a blanketing sporadic E hides what lies above it in the sounding: its fbEs read well
+// above fmin. The lowest F echo read there is then an upper bound of h'F, not h'F itself.
+bool blanketed(const Proposals& proposals);
+
 // What a sounding shows of its F trace beyond the proposals: what the day read together needs to
 // tell what a blanketing sporadic E hides.
 struct FTraceShape {

@@ -34,7 +34,7 @@ bool repeats_lower_echoes(const Scene& scene, const Trace& trace) {
         const auto& segments = scene.image.columns[static_cast<std::size_t>(point.column)].segments;
         for (const Segment& base : segments)
             if (!base.multiple && base.low < point.low && point.low >= 2 * base.low + 17 &&
-                point.low <= 2 * std::max(base.low, base.high - pulse_tail) + 22) {
+                point.low <= 2 * top_of(base) + 22) {
                 ++repeated;
                 break;
             }
@@ -86,8 +86,12 @@ double end_rise(const Scene& scene, const Trace& trace, double window) {
     int highest_end = 0;
     for (const TracePoint& point : trace.points)
         if (scene.frequency(point.column) >= end - window - 1e-9)
-            highest_end = std::max({highest_end, point.low, point.high - pulse_tail});
+            highest_end = std::max(highest_end, top_of(point));
     return height_of(highest_end) - height_of(trace.lowest());
+}
+
+int top_of(const Segment& segment) {
+    return std::max(segment.low, segment.high - pulse_tail);
 }
 
 int top_of(const TracePoint& point) {

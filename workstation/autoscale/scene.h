@@ -16,8 +16,6 @@ namespace scalvo::autoscale {
 // parts of E traces that came apart from their start.
 inline constexpr int e_region_highest = 14;
 inline constexpr int f_region_lowest = 19;
-// A pulse trails about four cells behind its leading edge.
-inline constexpr int pulse_tail = 4;
 
 struct Scene {
     EchoImage image;
@@ -38,6 +36,7 @@ Scene make_scene(EchoImage image);
 double end_rise(const Scene& scene, const Trace& trace, double window);
 
 // The highest leading edge a run may hold, beyond one pulse's trail.
+int top_of(const Segment& segment);
 int top_of(const TracePoint& point);
 // Height (km) by which that stands above the run's leading edge: an ordinary trace rising within
 // the run of its extraordinary twin, or of a flat trace below it.

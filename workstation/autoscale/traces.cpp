@@ -67,8 +67,7 @@ std::vector<Trace> link_traces(const EchoImage& image) {
             segment_taken[s] = true;
             extended.push_back(t);
             const Segment& segment = column.segments[s];
-            traces[t].points.push_back(
-                {static_cast<int>(i), segment.low, segment.high, segment.peak});
+            traces[t].points.push_back({static_cast<int>(i), segment.low, segment.high});
         }
         for (std::size_t s = 0; s < column.segments.size(); ++s) {
             if (segment_taken[s])
@@ -76,7 +75,7 @@ std::vector<Trace> link_traces(const EchoImage& image) {
             const Segment& segment = column.segments[s];
             Trace trace;
             trace.multiple = segment.multiple;
-            trace.points.push_back({static_cast<int>(i), segment.low, segment.high, segment.peak});
+            trace.points.push_back({static_cast<int>(i), segment.low, segment.high});
             traces.push_back(std::move(trace));
             active.push_back(traces.size() - 1);
         }

@@ -10,7 +10,6 @@ struct TracePoint {
     int column = 0; // index into EchoImage::columns
     int low = 0;    // leading edge
     int high = 0;
-    int peak = 0;
 };
 
 struct Trace {

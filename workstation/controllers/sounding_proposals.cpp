@@ -1,7 +1,7 @@
 #include "controllers/sounding_proposals.h"
 
 #include "autoscale/autoscale.h"
-#include "autoscale/day_series.h"
+#include "autoscale/proposals.h"
 
 #include <utility>
 

@@ -2,6 +2,7 @@
 // The plot mapping: plot coordinates (one unit one pixel, y upwards) to frequency and virtual
 // height, and the rows of the height grid, whose lines read as their round heights.
 #include <array>
+#include <cmath>
 
 namespace scalvo {
 
@@ -20,6 +21,14 @@ constexpr double frequency_at(int x) {
 }
 constexpr double height_at(int y) {
     return 1.125 * y + 85.5;
+}
+
+// The nearest column and row of a frequency (MHz) and a height (km).
+inline int x_at_frequency(double megahertz) {
+    return static_cast<int>(std::lround(40 * megahertz - 36));
+}
+inline int y_at_height(double kilometres) {
+    return static_cast<int>(std::lround((kilometres - 85.5) / 1.125));
 }
 
 // The grid lines of 100 ... 700 km stand on fixed rows, so that the readout and a pick show the

@@ -2,9 +2,9 @@
 
 #include "common/conversions.h"
 #include "common/text.h"
+#include "ionogram/plot_mapping.h"
 #include "scaling/proposed_values.h"
 
-#include <cmath>
 #include <cstdlib>
 #include <optional>
 #include <utility>
@@ -12,14 +12,6 @@
 namespace scalvo {
 
 namespace {
-
-int x_of(double megahertz) {
-    return static_cast<int>(std::lround(40 * megahertz - 36));
-}
-
-int y_of(double kilometres) {
-    return static_cast<int>(std::lround((kilometres - 85.5) / 1.125));
-}
 
 struct Band {
     Row frequency;
@@ -86,8 +78,8 @@ std::vector<PlotMark> previous_sounding_marks(const ScalingForm& form) {
             continue;
         PlotMark mark{MarkKind::previous,
                       MarkShape::vertical,
-                      x_of(*code * band.unit),
-                      y_of((height ? *height : band.default_height) + band.above),
+                      x_at_frequency(*code * band.unit),
+                      y_at_height((height ? *height : band.default_height) + band.above),
                       band.length,
                       std::string(caption(band.frequency))};
         if (band.frequency == Row::foF2)
@@ -105,8 +97,8 @@ std::vector<PlotMark> previous_sounding_marks(const ScalingForm& form) {
             start = *foE * 0.01;
         else if (const auto fmin = previous_code(form, Row::fmin))
             start = *fmin * 0.1;
-        marks.push_back({MarkKind::previous, MarkShape::horizontal, x_of(start), y_of(*hF), 40,
-                         std::string(caption(Row::hF))});
+        marks.push_back({MarkKind::previous, MarkShape::horizontal, x_at_frequency(start),
+                         y_at_height(*hF), 40, std::string(caption(Row::hF))});
     }
     return marks;
 }
