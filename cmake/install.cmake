@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where `cmake --install` puts the programs and their desktop files: the Filesystem
 # Hierarchy Standard's bin/ and share/, the freedesktop menu, icon theme and AppStream
 # places, and the manual pages.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack -G DEB` (or the `package` target) makes a Debian package of what `cmake --install`
 # installs: scalvo_<version>_<arch>.deb in the build folder.
 set(CPACK_GENERATOR DEB)

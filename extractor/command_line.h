@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tabulor takes no arguments: it converts what it finds in data/. Only --help and --version
 // are understood, and anything else is refused before a single table is touched.

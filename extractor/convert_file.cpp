@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert_file.h"
 
 #include "line_splitter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as an ionogram file: the header reader and the size rule decide, a usable file is
 // read and normalised, and nothing is read out of bounds. With SCALVO_FUZZ_DRAW the usable
 // file is also drawn (far slower: a whole plot per input).

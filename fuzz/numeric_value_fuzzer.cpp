@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text to numeric_value: never NaN, and the number text of a number written without an
 // exponent (1E-4 ... 1E15) reads back as the same number.
 #include "common/conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a stored record (any length, as a file cut short gives): the sheet and the
 // previous-sounding boxes are filled, and the record composed from that sheet is 248 bytes and
 // reads back into the same sheet.

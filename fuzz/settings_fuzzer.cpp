@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as "setting.txt": five usable lines come out, each within its field's shape.
 #include "common/settings_file.h"
 

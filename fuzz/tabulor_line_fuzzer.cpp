@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any line to Tabulor's conversion: table lines never carry a line break.
 #include "record_line.h"
 

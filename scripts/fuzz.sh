@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang and runs each for the given seconds (default 20), from
 # seed corpora made by the synthetic-day generator. A finding fails the run.
 set -euo pipefail

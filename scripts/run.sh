@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Scalvo and starts it on the generated demo day in build/demo.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every test. Extra arguments go to CMake (CI builds a sanitised
 # copy with them).
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "day_writer.h"
 
 #include "day_model.h"

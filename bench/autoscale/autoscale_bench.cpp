@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The automatic scaling of one daytime sounding at 0.025 MHz: E with its twin, F1-like retarded
 // F trace, F2 with second hops, interference lines and noise. It must stay under 2 ms so that
 // proposals come with the sounding as it loads.

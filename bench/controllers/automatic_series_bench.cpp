@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The automatic foF2 of a whole day of 96 soundings (every 15 minutes), as the day overview
 // computes it on its worker thread: each ionogram file read and scaled by the engine. A day from
 // the generator, with its sporadic E, F1 and spread, in a folder on disk. It must stay under

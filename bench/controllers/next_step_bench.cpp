@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One move between soundings as the operator makes it: sheet check, record written, case code
 // written, the next ionogram loaded, its proposals read, normalised and drawn, the records read,
 // the sheet filled. Two generated summer noon soundings at 0.025 MHz (761 frequencies).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A year of scaled-values files (365 days of 96 records) converted by the pass in process and
 // by the built program. Run: build/bin/tabulor_bench
 #include "table_pass.h"

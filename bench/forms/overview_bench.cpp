@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the day overview on a day of 288 soundings (every 5 minutes), without the automatic
 // series: the scaled-values file and the 288 ionogram headers read, both charts built and the
 // window painted once. It must stay under 100 ms. Three days: every sounding scaled, every third

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Showing a sounding: reading a 1-20 MHz file at 0.025 MHz (761 frequencies), normalising and
 // drawing it; and the redraw alone, which every selection and MUF(3000) step repeats.
 #include "ionogram/ionogram_file.h"

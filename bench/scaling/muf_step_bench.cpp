@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One MUF(3000) step as a held arrow key repeats it: the value, M(3000), the redraw of the
 // ionogram and the curve. It must stay well inside a key repeat (under 0.5 ms).
 // Run: build/bin/muf_tool_bench

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the PNG icons from scalvo.svg after a change to it; the PNGs are kept in the
 # repository so that building needs no SVG renderer.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Soundings with known answers, each drawn in the test, through the whole engine.
 #include "autoscale/autoscale.h"
 #include "sounding_builder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Chapman layer's virtual heights, and the layer told back from a trace read off a sounding.
 #include "autoscale/chapman.h"
 #include "sounding_builder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The readings the day tests hand to the engine: a plain reading of a value, and foE along the
 // sun's curve of the test day.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a blanketing sporadic E hides, interpolated from the soundings around it.
 #include "autoscale/day_series.h"
 #include "day_readings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // h'F where a blanketing sporadic E hides the lowest part of the F trace, told by the day read
 // together: from the Chapman layer of the trace by night, from the soundings around it by day.
 #include "autoscale/chapman.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built autoscale as a real process on files in a temporary folder.
 #include "sounding_builder.h"
 #include "support/param_name.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's text: CSV lines, sounding times from file names, the truth file and the
 // agreement table.
 #include "autoscale/report.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // foE over a day along the sun's curve: where a sporadic E hides it, and when the E layer is gone.
 #include "autoscale/solar_e.h"
 #include "day_readings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Soundings drawn in the test with known answers: traces given as virtual-height curves, the
 // extraordinary twin 0.5 MHz higher, second hops, sporadic E, interference lines, noise.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // F11: the proposals accepted through the operator's own commands, and nothing else.
 #include "controllers/scaling_controller.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one table of control names: every name resolves to its control and back, and every
 // dispatcher of the scaling controller, given each name of the table as the window resolves
 // it, runs the control's own command: no name is ignored.

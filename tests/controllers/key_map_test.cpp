@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key map of the scaling form, through the form's events as the window delivers them.
 #include "controllers/key_map.h"
 

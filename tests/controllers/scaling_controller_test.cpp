@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controllers/scaling_controller.h"
 
 #include "records/particular_cases.h"

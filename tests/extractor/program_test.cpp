@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built tabulor as a real process in temporary working folders.
 #include <gtest/gtest.h>
 

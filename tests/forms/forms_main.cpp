@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows need an application object; tests run on the offscreen platform with a screen
 // large enough for the scaling form, and keep their QSettings in a folder of their own, never
 // in the user's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Help menu comes after the scaling form's own menus and moves nothing of them.
 #include "forms/help_menu.h"
 #include "forms/scaling_window.h"

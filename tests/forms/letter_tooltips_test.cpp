@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every letter box explains its letters: the tooltip lists exactly what its filter accepts.
 #include "forms/scaling_window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/scaling_window.h"
 
 #include "support/scaling_window_fixture.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The windows reach the logic through the controllers: a file of forms/ includes forms/,
 # controllers/ and common/ only, and the plot canvas whose pixels the plot surface paints.
 # The layers below forms/ are kept apart by their include paths; forms/ sees them all, since

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/parameters_window.h"
 
 #include "common/shared_state.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The proposals on the real scaling window, over a generated December day: grey codes in the
 // empty boxes, marks on the plot, F11 doing what the operator's own clicks and keys do, and the
 // View menu taking everything away again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse and the keys on the real scaling window, through the window system as the operator
 // uses them: one click runs its command once, a double click counts as one click, only a press
 // on the form's own surface reaches the form's mouse-down, and the MUF(3000) step keys are the

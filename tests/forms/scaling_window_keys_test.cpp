@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys in the real scaling window: nothing reaches a sheet box around its filter.
 #include "forms/scaling_window.h"
 

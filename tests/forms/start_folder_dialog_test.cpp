@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts as the menu entry and the terminal make them, one after the other, with a scripted
 // folder chooser: what is opened, what is asked and what is remembered for the next start.
 #include "forms/start_folder_dialog.h"

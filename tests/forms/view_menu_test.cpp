@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The View menu after the described menus, and the menu bar holding every entry in one row:
 // the seven particular-case menus, File, View and Help, at the bar's own height.
 #include "forms/added_menus.h"

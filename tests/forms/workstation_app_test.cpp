@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One Scalvo per working folder, as the operator meets it: a second program started in the
 // folder names it in a message box and ends; a crashed one blocks nothing.
 #include "forms/workstation_app.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program killed at any moment leaves the day's records and "setting.txt" whole: each record
 // and the settings file hold either what was there before or what was being written.
 #include "common/settings_file.h"

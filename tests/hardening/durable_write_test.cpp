@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes that survive a power cut: the new content is synced before it is renamed into place
 // and the folder after, every temporary file has a name of its own, and a failure at any call
 // keeps what was stored.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults of the disk under the running program: a read-only working folder or day file, a
 // folder where a file should be, a full disk, an ionogram file that changes while it is read.
 // Each is reported with the file and the reason, and nothing stored is lost.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One Scalvo per working folder: the lock refuses a second holder while the first lives, and
 // goes with the first however it ends.
 #include "common/folder_lock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ionogram/case_code_file.h"
 
 #include "ionogram/synthetic_ionogram.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ionogram files made up for tests: a header with the given frequency texts and codes, and
 // echo bytes from a few simple traces.

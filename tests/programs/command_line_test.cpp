@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every program answers --help and --version the same way, with no display and without
 // touching the folder it runs in, and refuses an unknown option with one line, the usage and
 // status 2.

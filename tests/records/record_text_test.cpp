@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/record_file.h"
 #include "records/sheet_record.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/sheet_check.h"
 
 #include "support/scaling_fixture.h"

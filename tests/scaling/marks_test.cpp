@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The marks over the plot: where the proposals were read, and the previous sounding's values at
 // their places, with a large change of foF2 told apart.
 #include "scaling/marks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scaling/muf_tool.h"
 
 #include "common/shared_state.h"

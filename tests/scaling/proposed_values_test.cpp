@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What accepting a proposal would store is what the operator's own command stores at the
 // proposed point: the placeholders can never show a code the sheet would not get.
 #include "scaling/proposed_values.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A scripted operator: records every message box and answers Yes/No boxes from a queue.
 #include "common/dialogs.h"

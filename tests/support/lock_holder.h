@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Another program holding a folder's lock, in a process of its own, until it is killed as a
 // crash would kill it. The child makes only plain system calls: the test program may have

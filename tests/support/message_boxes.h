@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Real message boxes in window tests: a box is modal, so it is read and answered from inside its
 // own event loop, as soon as it shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test names from the cases' own `name` fields: GoogleTest takes only letters, digits and
 // underscores, so every other character becomes an underscore.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A scaling form behind its controller, as the window drives it.
 #include "controllers/companion_controller.h"

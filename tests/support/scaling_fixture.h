@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A scaling form with the program's shared state and a scripted operator: what the commands of
 // the sheet work on.

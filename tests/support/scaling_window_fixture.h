@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real scaling window over a working folder, with the program's shared state, a scripted
 // operator and the companion window's controller: what the window tests share. Controls are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh folder under the system's temporary folder, removed with everything in it.
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shared state the start command leaves for 05-12-2026 (day 339) at interval 15, working
 // in folder; the sounding's time is the test's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "group_height.h"
 #include "sounding.h"
 #include "synthesis.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The agreement table of the automatic scaling: generated days (a list of "date step interval
 # seed" lines, held-out.txt by default), every sounding of each, against the generator's truth.
 # The table goes to standard error.

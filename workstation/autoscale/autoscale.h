@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The automatic scaling of one sounding: every characteristic the picture shows, read the way
 // an operator reads it, and none that it does not show.

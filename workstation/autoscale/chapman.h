@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The virtual heights of an alpha-Chapman layer, the textbook profile of a layer made by the sun
 // (and kept, slowly decaying, through the night): the shape a night-time F trace follows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A day of soundings read together: what a blanketing sporadic E hides in one sounding (the E
 // trace, the lowest part of the F trace) is interpolated from the soundings around it that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The echoes of a sounding, column by column: what stands out of the noise of its own column,
 // as runs of heights whose lowest cell is the leading edge that virtual heights are read from.

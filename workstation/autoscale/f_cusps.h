@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cusps of the F traces: where a trace turns vertical at the critical frequency of its layer.
 // The highest pair is the F2 layer's (foF2 and its extraordinary twin fxI); a pair well below it

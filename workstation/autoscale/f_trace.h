@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The F trace as the lowest first-hop echo of each column: what h'F, the MUF and the Chapman layer
 // of the F trace are read from.

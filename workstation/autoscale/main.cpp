@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // autoscale FILE...: the automatic scaling of ionogram files, one CSV line per file.
 #include "autoscale/autoscale.h"
 #include "autoscale/day_series.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the automatic scaling proposes for one sounding: for each characteristic a value, how
 // sure the reading is, and the plot point it was read from. No proposal is an answer too.

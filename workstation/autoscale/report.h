@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command-line program's text: one CSV line per sounding, and the agreement of the
 // proposals with a truth file in the synthetic-day generator's format.

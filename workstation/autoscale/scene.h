@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The echoes and traces of one sounding with the questions every reading asks of them.
 #include "autoscale/chapman.h"

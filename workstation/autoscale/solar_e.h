@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // foE over a day follows the sun: foE^4 grows with the cosine of the sun's zenith angle (the
 // E layer is made by the sun and lost within minutes without it), and over one day that cosine

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Traces: the echo segments of neighbouring columns joined where one continues the other.
 #include "autoscale/echoes.h"

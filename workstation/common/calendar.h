@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Day of the year, ionogram file names and the date-and-time caption of a sounding.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Number <-> text conversions shared by every form. They reproduce the number texts the
 // scaling rules cut by position, so their exact output matters.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way the logic talks to the operator: modal message boxes and the beep.
 // Passed in by reference; the GUI implements it with real message boxes, tests with a fake.

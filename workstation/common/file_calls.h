@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system calls behind every write of a file, in one place: tests put their own in to watch
 // the order of the calls or to make one of them fail. Each returns what the system call does

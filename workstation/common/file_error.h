@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Failures of file operations the operator must hear about, with the file and the reason.
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Thin, errno-reporting file operations. Every file is opened, used and closed within one call.
 #include "common/file_calls.h"

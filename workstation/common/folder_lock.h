@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One Scalvo per working folder: two would each rewrite the day file from their own sheet and
 // undo each other's records. The lock is the system's advisory lock on a file of the folder,

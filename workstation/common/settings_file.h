@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "setting.txt": the last position (date, hour, minute, interval, record number).
 #include "common/file_calls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text helpers with the 1-based, forgiving semantics the scaling rules are written in.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A text box as the forms know it: text, lock, maximum length, visibility. Typing goes
 // through the box's key filter first; what the filter lets pass is typed here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controllers/accept_proposals.h"
 
 #include "common/conversions.h"

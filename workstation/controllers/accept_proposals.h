@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // F11: the proposals of the automatic scaling accepted through the operator's own commands.
 #include "scaling/scaling_form.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The automatic foF2 of every sounding of the day, for the day overview: each ionogram file read
 // and scaled by the automatic engine. Reads only; safe to run off the windows' thread on copies

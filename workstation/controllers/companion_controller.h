@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controller of the companion window: another sounding of the day beside the one being
 // scaled. It only displays; it never writes a file.

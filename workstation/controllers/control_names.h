@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one table of the scaling form's control names, as the operator, the files and the
 // descriptions know them (the event names are control + "_" + event: Text17_KeyPress). They

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The day at a glance: for every sounding of the working day its time, the values stored in its
 // record, whether it is still unscaled (a blank record, or one written from an empty sheet), and

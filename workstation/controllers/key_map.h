@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard commands of the scaling form, which sees every key before the focused box.
 #include "controllers/window_request.h"

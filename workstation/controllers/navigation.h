@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Leaving a sounding: Next, Previous, Escape back to the parameters form, closing the form.
 #include "scaling/scaling_form.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controller of the parameters form: the day, the first sounding and the interval,
 // remembered in "setting.txt"; its start command prepares the day and opens the scaling form.

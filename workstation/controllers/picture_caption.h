@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A saved picture of the plot: which part of the scaling form it holds, the line under it and
 // the name the file dialog proposes.

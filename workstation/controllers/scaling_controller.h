@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controller of the scaling form: its events, in the program's own vocabulary (virtual-key
 // codes, character codes, mouse buttons, plot coordinates, the sheet's boxes and rows),

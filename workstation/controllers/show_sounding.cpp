@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controllers/show_sounding.h"
 
 #include "common/calendar.h"

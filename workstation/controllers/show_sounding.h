@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Showing the sounding of the shared state on the scaling form: its ionogram found, checked,
 // read and drawn with the caption, the particular-case caption and the menu states that follow,

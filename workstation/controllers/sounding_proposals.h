@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The automatic scaling of the sounding on screen, read into the rows of the sheet.
 #include "ionogram/ionogram.h"

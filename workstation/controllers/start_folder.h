@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which folder Scalvo works in. From a terminal it is the current folder, as always. Started
 // from the desktop menu the current folder is the home folder, which is no station's data

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controllers/tooltips.h"
 
 #include "entry/letter_meanings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tooltips of the scaling form's sheet: what a characteristic is, and what each letter that
 // a letter box accepts means.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the scaling form shows beside the described form, as the operator chose in its View
 // menu. Both on at first; the window remembers the choice between runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program's windows must do after an event of the scaling form.
 namespace scalvo {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/es_types.h"
 
 #include "common/dialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Es types box: its key filter, the multiple-reflection steps and the format rule.
 #include "scaling/scaling_form.h"

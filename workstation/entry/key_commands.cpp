@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/key_commands.h"
 
 #include "scaling/es_type_rules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands of the keyboard that are not commands of another control: moving the
 // selection through the characteristics, clearing one, and marking the F1 layer absent.

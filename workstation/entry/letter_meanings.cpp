@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The meanings come from the URSI Handbook of Ionogram Interpretation and Reduction (UAG-23A)
 // as the station manuals quote it, shortened to a few words each. This file is the one table:
 // a station that words them otherwise corrects them here, and every tooltip follows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the letters of the international scaling rules mean, and the characteristics in full:
 // the tooltips of the letter boxes, for the operator who is still learning them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qualifying and descriptive letters: the key filters, the clicks on the letter boxes and the
 // M(3000) letter rule.

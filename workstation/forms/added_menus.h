@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The menus of our own after the scaling form's described ones, in the order File, View, Help:
 // each found by its object name, or made and put in its place.

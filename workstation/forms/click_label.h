@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A label that is also a command: it reports a click. A double click is one click: its second
 // press raises no second command.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/command_line.h"
 
 #include "scalvo_version.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scalvo's options, read before the application object exists: --help, --version and a
 // refused option must work without a display.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The companion window on screen: another sounding's plot with its "previous" and "next".
 #include "controllers/companion_controller.h"

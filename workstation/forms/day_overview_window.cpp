@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/day_overview_window.h"
 
 #include "common/file_error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The day overview: the stored values of the working day against the time of day (foF2, foE,
 // foEs and fmin above, h'F and h'Es below), the unscaled soundings shaded, the sounding on screen

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Design positions are in twips, 15 to the pixel, from the top-left of the inner area.
 #include <QColor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/help_menu.h"
 
 #include "forms/added_menus.h"

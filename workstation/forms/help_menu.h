@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Help menu, after the scaling form's own menus: About names the version and the folder
 // being worked in.

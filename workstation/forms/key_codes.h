@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's key events in the program's vocabulary: virtual-key codes, the shift mask and the
 // typed character code. The one place where keys are translated.

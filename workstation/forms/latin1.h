@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The logic's texts are Latin-1, as the files and the described windows are.
 #include <QString>

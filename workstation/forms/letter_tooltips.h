@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tooltips on the sheet of the scaling form: every letter box names its characteristic in full
 // and lists the letters it accepts with their meanings; every row label names its

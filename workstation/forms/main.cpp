@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scalvo: the ionogram scaling workstation. The working folder is the current folder, unless
 // an option names another (the desktop menu entry does).
 #include "forms/command_line.h"

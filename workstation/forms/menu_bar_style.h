@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scaling form's menu bar holds the seven particular-case menus and the program's own
 // (File, View, Help) in the 1015 pixels of the window: narrower padding around each entry, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parameters form on screen.
 #include "controllers/parameters_controller.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/picture_file.h"
 
 #include "common/file_error.h"

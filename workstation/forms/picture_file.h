@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saving a picture as a PNG file: the file dialog proposes the name in the working folder, the
 // file is written whole or not at all, and a failure is told with the file and the reason.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Save picture…" of the scaling form: the plot as the window paints it at that moment (the
 // ionogram, the grid, the labels and every mark painted over them), with a caption line under

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/plot_surface.h"
 
 #include "forms/latin1.h"

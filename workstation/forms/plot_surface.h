@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The inner area of a plot window: paints the logic's pixel buffer and its texts, then the marks
 // over the plot area, and reports mouse events in plot coordinates. Controls placed on it are its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scaling form on screen: the plot surface with the sheet and the other controls at their
 // design positions, the particular-case menu. Every event goes to the logic; the widgets then

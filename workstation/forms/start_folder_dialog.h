@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Enters the working folder the command line asks for: asks for one in a folder chooser when
 // needed, and remembers the folder for the next start from the menu (in QSettings).

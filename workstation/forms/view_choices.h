@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The View choices of the scaling form kept between runs in the program's QSettings (never in
 // setting.txt).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/workstation_app.h"
 
 #include "forms/companion_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The running program: its shared state, the message boxes, and the three windows, opened and
 // closed as the forms ask.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The particular case of a sounding, and its code kept in bytes 60-61 of an ionogram file: the
 // only bytes of an ionogram file the program ever writes. The code's text lives here, at the

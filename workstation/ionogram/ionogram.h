@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An ionogram in memory: the frequency range and step of the sounding and its echo
 // amplitudes, 150 heights for each frequency. The scaling form and the companion window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ionogram/ionogram_file.h"
 
 #include "common/conversions.h"

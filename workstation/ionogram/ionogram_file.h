@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ionogram file of a sounding: a 197-byte text header (frequency range and step,
 // particular-case code, station code, a line feed at byte 197), then 150 amplitude bytes per

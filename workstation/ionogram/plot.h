@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing an ionogram in grey scale with its frame, grid and labels, in plot coordinates.
 #include "ionogram/ionogram.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The inner area of a plot window as a pixel buffer in plot coordinates (one unit one
 // pixel, y upwards), plus the texts drawn on it. The logic draws here point by point; the

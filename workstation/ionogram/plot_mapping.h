@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The plot mapping: plot coordinates (one unit one pixel, y upwards) to frequency and virtual
 // height, and the rows of the height grid, whose lines read as their round heights.

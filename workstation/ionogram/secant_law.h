@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The secant law of the 3000 km path, shared by the MUF(3000) transmission-curve tool and the
 // automatic proposals so that both give the same MUF for the same echo.

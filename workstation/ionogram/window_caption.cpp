@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ionogram/window_caption.h"
 
 #include "common/conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts shown around a plot: the window caption of a sounding and the readout numbers.
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/particular_cases.h"
 
 #include "common/conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The particular-case commands of the scaling form's menu.
 #include "scaling/scaling_form.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scaled-values file of a day and interval: fixed 248-byte records, one per sounding,
 // record n at byte (n - 1) x 248. Also an ordinary text file of one line per sounding.

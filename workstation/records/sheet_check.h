@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole-sheet check before a sounding is stored.
 #include "scaling/scaling_form.h"

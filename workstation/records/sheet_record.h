@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sheet of a sounding as its 248-character record, and back.
 #include "common/file_error.h"

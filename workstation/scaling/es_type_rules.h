@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The automatic Es type proposed from the E-region entries of the sheet.
 #include "scaling/scaling_form.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // M(3000) = MUF(3000) / critical frequency, as the sheet keeps it: hundredths of the factor.
 #include "scaling/scaling_form.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Marks over the plot, beside the picture rather than in it: where the automatic scaling read
 // each value, and where the previous sounding's values lay. The window paints them after the

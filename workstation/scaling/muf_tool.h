@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The MUF(3000) transmission-curve tool: a MUF value proposed for the selected MUF(3000) row,
 // moved by the step keys, written to the sheet with its M(3000), and shown as the red curve of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Clicks on the plot: values picked for the selected characteristic.
 #include "scaling/scaling_form.h"

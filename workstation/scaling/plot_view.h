@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The plot of the scaling form as the sheet's commands leave it: redrawn from memory, and the
 // live readout of the position under the mouse pointer.

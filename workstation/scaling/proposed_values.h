@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The automatic scaling's reading as the sheet would take it: for each row, the code that
 // accepting the proposal stores, by the commands' own conversions (the pick at the proposed

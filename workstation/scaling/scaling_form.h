@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything observable of the scaling form, in plain state: the sheet's texts, the focus, the
 // labels, captions, readout, pointer and plot picture, and the scaling variables. What follows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Selecting the characteristic to scale: red label, letter boxes unlocked, focus, plot redrawn
 // and the derived day/night indication and Es types.

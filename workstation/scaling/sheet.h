@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scaling sheet addressed by type: sixteen characteristic rows, each with a value box, a
 // qualifying and a descriptive letter box (the Es types row has its one wider box instead) and

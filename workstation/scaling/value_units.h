@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the value code of a row stands for: 0.1 MHz for most frequencies, 0.01 MHz for foE and
 // foF1, km for the heights, hundredths for the M(3000) factors. For the windows that show stored

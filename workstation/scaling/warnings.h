@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Warnings right after a pick on the plot: is the position plausible for the characteristic,
 // and does the new value agree with the related values already on the sheet. Yes/No boxes
