@@ -31,7 +31,8 @@ KeyReferenceWindow::KeyReferenceWindow(QWidget* parent) : QDialog(parent) {
     }
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    table->resizeRowsToContents();
+    // The rows follow the wrapped text as the window is sized.
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table);
     resize(720, 640);
