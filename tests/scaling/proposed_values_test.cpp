@@ -97,9 +97,14 @@ TEST_F(ProposedValuesTest, TheProposedMufCurvePassesThroughItsEcho) {
 TEST_F(ProposedValuesTest, MFactorFollowsTheCodesAsTheyWillStand) {
     const int muf_x = column(6.0);
     const int muf_y = row_of(320);
+    // The MUF's code, read with a foF2 to go with it.
+    propose(Row::foF2, column(7.2), row_of(300));
+    propose(Row::MUF3000F2, muf_x, muf_y);
+    const int proposed_muf = std::stoi(proposed_code(form, Row::MUF3000F2).value_or("0"));
+    ASSERT_GT(proposed_muf, 0);
     const auto muf_proposed = [&] {
         propose(Row::MUF3000F2, muf_x, muf_y);
-        return std::stoi(*proposed_code(form, Row::MUF3000F2));
+        return proposed_muf;
     };
     const struct {
         const char* name;
