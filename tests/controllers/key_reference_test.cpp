@@ -57,9 +57,11 @@ TEST(KeyTable, KeysAreNamedAsTheOperatorReadsThem) {
                  {40, ctrl_mask, "Ctrl+Down arrow"}};
     for (const auto& c : cases)
         EXPECT_EQ(key_name(c.code, c.shift), c.name);
-    for (const KeyBinding& binding : key_bindings())
-        if (binding.command == KeyCommand::clear_selected)
+    for (const KeyBinding& binding : key_bindings()) {
+        if (binding.command == KeyCommand::clear_selected) {
             EXPECT_EQ(keys_of(binding), "F12, Ctrl");
+        }
+    }
 }
 
 // The operator's reference lists the mouse, Tab and the keys we added with the described ones.

@@ -72,9 +72,10 @@ constexpr std::array bindings{
     KeyBinding{K::accept_proposals,
                {122},
                any_shift,
-               "Accept the proposals shown in grey: each empty value box is filled by the "
-               "ordinary pick at the proposed point (the MUF(3000) tool for the MUF(3000) "
-               "rows), with the usual letters and warnings."},
+               "Accept the proposals shown in grey, through the ordinary picks and the "
+               "MUF(3000) tool with the usual letters and warnings, on the rows that hold "
+               "nothing of the operator's; then the Es missing case shown in grey, as F5 or F6 "
+               "would."},
     KeyBinding{K::save_picture,
                {83},
                alt_mask,

@@ -34,7 +34,7 @@ bool always_changes(KeyCommand command, const Scaling& scaling, bool proposals) 
     case KeyCommand::no_ionogram:
         return true;
     case KeyCommand::accept_proposals:
-        return proposals;
+        return proposals && proposals_acceptable(scaling);
     case KeyCommand::muf_step:
         return scaling.shared.ionogram_loaded && scaling.form.selected_characteristic &&
                is_muf3000(*scaling.form.selected_characteristic);
@@ -144,7 +144,8 @@ bool ScalingController::key_down(int key_code, int shift) {
             // followed by what follows an event; all of it is one step.
             if (command == KeyCommand::accept_proposals) {
                 if (view_.proposals)
-                    accept_proposals(scaling_, [this] { finish_event(); });
+                    accept_proposals(
+                        scaling_, [this] { finish_event(); }, [this] { refresh_(); });
                 return;
             }
             const WindowRequest request = form_key_down(scaling_, key_code, shift);
@@ -329,14 +330,28 @@ bool ScalingController::menu_enabled(CaseSubmenu) const {
 }
 
 std::string ScalingController::placeholder(Box box) const {
-    return view_.proposals ? scalvo::placeholder(scaling_.form, box) : std::string();
+    if (!view_.proposals || !proposals_acceptable(scaling_))
+        return {};
+    return scalvo::placeholder(scaling_.form, box);
+}
+
+std::string ScalingController::proposed_case_caption() const {
+    if (!view_.proposals)
+        return {};
+    const auto command = proposed_case(scaling_);
+    if (!command)
+        return {};
+    return case_command_caption(command == CaseCommand::daytime_es_missing
+                                    ? ParticularCase::daytime_es_missing
+                                    : ParticularCase::nighttime_es_missing)
+        .value_or("");
 }
 
 std::vector<PlotMark> ScalingController::marks() const {
     std::vector<PlotMark> marks;
     if (!scaling_.shared.ionogram_loaded)
         return marks;
-    if (view_.proposals)
+    if (view_.proposals && proposals_acceptable(scaling_))
         marks = proposal_marks(scaling_.form);
     if (view_.previous_sounding)
         for (PlotMark& mark : previous_sounding_marks(scaling_.form))
