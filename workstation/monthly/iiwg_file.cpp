@@ -135,11 +135,12 @@ std::string iiwg_file(const MonthTables& tables, const Station& station) {
         for (const Characteristic& c : list)
             codes.add(a_field(c.ursi_code, 2));
     }
-    // The sample times HHMMSS, 20(3I2), each day on lines of its own.
+    // The sample times HHMMSS, 20(3I2), each day on lines of its own; with their zeros, as
+    // HHMMSS reads, which a 3I2 read takes the same.
     for (int day = 0; day < days; ++day) {
         Lines times(text, 20);
         for (int hour = 0; hour < per_day; ++hour)
-            times.add(i_field(hour, 2) + i_field(0, 2) + i_field(0, 2));
+            times.add((hour < 10 ? "0" : "") + std::to_string(hour) + "0000");
     }
     for (const Characteristic& c : list) {
         for (int day = 1; day <= days; ++day) {
