@@ -45,12 +45,14 @@ TEST(MonthlyCommand, TellsWhereTheFilesWentAndWhatWasLeftOut) {
               "  monthly_2026_12.csv\r\n"
               "\r\n"
               "Nothing was left out.");
+    report.problems.push_back({"/elsewhere/f.txt", 0, "cut"});
     for (int k = 1; k <= 10; ++k)
-        report.problems.push_back({"f.txt", k, "cut"});
+        report.problems.push_back({"/srv/station/ionograms/f.txt", k, "cut"});
     const std::string text = monthly_report_text(request, report, 3);
-    EXPECT_NE(text.find("Left out:\r\n  f.txt:1: cut\r\n  f.txt:2: cut\r\n  f.txt:3: cut\r\n"
-                        "  and 7 more (monthly_tables lists them all)."),
-              std::string::npos)
+    EXPECT_NE(
+        text.find("Left out:\r\n  /elsewhere/f.txt: cut\r\n  ionograms/f.txt:1: cut\r\n"
+                  "  ionograms/f.txt:2: cut\r\n  and 8 more (monthly_tables lists them all)."),
+        std::string::npos)
         << text;
     report.written.clear();
     EXPECT_EQ(

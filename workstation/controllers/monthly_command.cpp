@@ -34,8 +34,14 @@ std::string monthly_report_text(const MonthlyRequest& request, const MonthlyRepo
         line("Nothing was left out.");
     } else {
         line("Left out:");
-        for (std::size_t k = 0; k < report.problems.size() && k < shown; ++k)
-            line("  " + problem_text(report.problems[k]));
+        for (std::size_t k = 0; k < report.problems.size() && k < shown; ++k) {
+            // Named from the working folder, which the operator knows: ionograms/ZE20R_...
+            Problem p = report.problems[k];
+            const std::filesystem::path inside = p.file.lexically_relative(request.folder);
+            if (!inside.empty() && *inside.begin() != "..")
+                p.file = inside;
+            line("  " + problem_text(p));
+        }
         if (report.problems.size() > shown)
             line("  and " + std::to_string(report.problems.size() - shown) +
                  " more (monthly_tables lists them all).");

@@ -97,14 +97,13 @@ MonthFiles choose_month_files(const std::filesystem::path& folder,
             files.days[static_cast<std::size_t>(day - 1)] = candidates.front();
             continue;
         }
-        std::string others;
+        std::string names;
         for (const DayFile& file : candidates)
-            others += (others.empty() ? "" : " and ") + file.path.filename().string();
-        for (const DayFile& file : candidates)
-            files.problems.push_back(
-                {file.path, 0,
-                 "day " + std::to_string(day) + " has files of more than one interval (" + others +
-                     "): the day is left out until one of them is moved away"});
+            names += (names.empty() ? "" : " and ") + file.path.filename().string();
+        files.problems.push_back({folder, 0,
+                                  "day " + std::to_string(day) +
+                                      " has files of more than one interval (" + names +
+                                      "): the day is left out until all but one are moved away"});
     }
     return files;
 }

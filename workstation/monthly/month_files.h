@@ -43,7 +43,8 @@ struct MonthFiles {
 };
 
 // Chooses among the names of a folder's ordinary files: "ZE20R_<ddmmyyyy>_<interval>.txt" of
-// the month, any interval. A day with files of two intervals gets neither: both are named.
+// the month, any interval. A day with files of two intervals gets neither: one problem of the
+// folder names both.
 // A name of the month whose day or interval cannot be is named too. Other files are no concern.
 MonthFiles choose_month_files(const std::filesystem::path& folder,
                               const std::vector<std::string>& names, Month month);
