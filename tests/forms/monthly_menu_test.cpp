@@ -20,6 +20,11 @@ class MonthlyMenuTest : public testing::ScalingWindowFixture {
                                                      "latitude=41.8\nlongitude=12.5\n"
                                                      "meridian_time=15\nionosonde=DORVIK\n"
                                                      "scaling=manual\nediting=edited\n");
+        // The day on screen, not scaled yet.
+        std::string day;
+        for (int k = 0; k < 96; ++k)
+            day += std::string(246, ' ') + "\r\n";
+        testing::write_bytes(shared.scaled_values_file, day);
         open();
     }
 };

@@ -83,6 +83,20 @@ TEST_F(MonthlyRun, AnOutputFolderThatCannotBeMadeWritesNothing) {
     EXPECT_NE(report.problems[0].text.find("nothing is written"), std::string::npos);
 }
 
+TEST_F(MonthlyRun, AMonthWithoutFilesWritesNothing) {
+    std::filesystem::create_directories(folder / "output");
+    testing::write_bytes(folder / "output" / "monthly_2026_11.txt", "the tables made before");
+    const MonthlyReport report =
+        make_monthly_tables(request_for({2026, 11}, folder.path()), a_station(), picture);
+    EXPECT_EQ(report.exit_status(), 1);
+    EXPECT_TRUE(report.written.empty());
+    ASSERT_EQ(report.problems.size(), 1u);
+    EXPECT_EQ(report.problems[0].text,
+              "there is no scaled-values file of November 2026 to read: nothing is written");
+    EXPECT_EQ(testing::read_bytes(folder / "output" / "monthly_2026_11.txt"),
+              "the tables made before");
+}
+
 TEST_F(MonthlyRun, AnEarlierMonthOfTheSameNameIsReplacedWhole) {
     std::filesystem::create_directories(folder / "output");
     testing::write_bytes(folder / "output" / "monthly_2026_12.csv", std::string(100000, 'x'));

@@ -41,6 +41,7 @@ MonthTables read_month(const std::filesystem::path& folder, Month month) {
                 {file.path, 0, "cannot be read: " + std::get<FileError>(bytes).reason});
             continue;
         }
+        ++tables.day_files;
         DayReading day = read_day(std::get<std::string>(bytes), file.path, file.interval);
         tables.days[d] = day.hours;
         tables.problems.insert(tables.problems.end(), day.problems.begin(), day.problems.end());

@@ -16,6 +16,7 @@ struct MonthTables {
     std::array<std::array<HourStatistics, 24>, row_count> hours{}; // by index_of(Row)
     std::array<int, 24> es_types_count{}; // the days with Es types at each hour
     std::vector<Problem> problems;        // what the month left out
+    int day_files = 0;                    // the days whose file was read
 
     const Entry& entry(int day, int hour, Row row) const {
         return days[static_cast<std::size_t>(day - 1)][static_cast<std::size_t>(hour)]

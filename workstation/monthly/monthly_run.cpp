@@ -29,6 +29,13 @@ MonthlyReport make_monthly_tables(const MonthlyRequest& request, const StationRe
     report.problems = std::move(tables.problems);
     tables.problems.clear();
 
+    // A wrong month or folder must not replace the tables made before with empty ones.
+    if (tables.day_files == 0) {
+        report.problems.push_back({request.folder / "ionograms", 0,
+                                   "there is no scaled-values file of " +
+                                       month_name(request.month) + " to read: nothing is written"});
+        return report;
+    }
     std::error_code error;
     std::filesystem::create_directories(request.out, error);
     if (error || !std::filesystem::is_directory(request.out)) {
