@@ -11,6 +11,7 @@
 #include "forms/latin1.h"
 #include "forms/letter_tooltips.h"
 #include "forms/menu_bar_style.h"
+#include "forms/monthly_menu.h"
 #include "forms/plot_cursor.h"
 #include "forms/plot_picture.h"
 #include "forms/plot_surface.h"
@@ -287,6 +288,7 @@ void ScalingWindow::build_menu() {
     add_help_menu(*this);
     build_view_entries();
     add_save_picture(*this);
+    add_monthly_tables(*this);
     add_day_overview(*this);
     fit_menu_bar(*bar);
 }
