@@ -16,6 +16,7 @@
 #include "forms/plot_surface.h"
 #include "forms/qt_dialogs.h"
 #include "forms/view_choices.h"
+#include "forms/view_tools.h"
 
 #include <QAction>
 #include <QApplication>
@@ -276,6 +277,7 @@ void ScalingWindow::build_menu() {
     build_view_entries();
     add_save_picture(*this);
     add_day_overview(*this);
+    add_view_tools(*this);
     fit_menu_bar(*bar);
 }
 
@@ -358,6 +360,7 @@ void ScalingWindow::sync() {
     view_proposals_->setChecked(controller_.view().proposals);
     view_previous_->setChecked(controller_.view().previous_sounding);
     sync_readout();
+    surface_->set_contrast(controller_.view().contrast);
     surface_->refresh();
     surface_->set_marks(controller_.marks());
     if (form_.focus && isVisible()) {
