@@ -44,8 +44,7 @@ ContrastTable contrast_table(const Contrast& contrast) {
         return table;
     const Contrast chosen = within_limits(contrast);
     for (int level = 1; level < 256; ++level) {
-        const double scaled =
-            std::min(1.0, chosen.gain * level / brightest_echo);
+        const double scaled = std::min(1.0, chosen.gain * level / brightest_echo);
         const double shown = brightest_echo * std::pow(scaled, 1.0 / chosen.gamma);
         table[static_cast<std::size_t>(level)] = static_cast<std::uint8_t>(
             std::clamp(static_cast<int>(std::nearbyint(shown)), 1, brightest_echo));
@@ -53,8 +52,7 @@ ContrastTable contrast_table(const Contrast& contrast) {
     return table;
 }
 
-void shown_row(const PlotCanvas& canvas, const ContrastTable& table, int row,
-               std::uint32_t* out) {
+void shown_row(const PlotCanvas& canvas, const ContrastTable& table, int row, std::uint32_t* out) {
     const int width = canvas.width();
     const std::uint32_t* source =
         canvas.pixels().data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(width);

@@ -55,11 +55,14 @@ void MagnifierWindow::present() {
             screen = QGuiApplication::primaryScreen();
         const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
         const QPoint remembered = QSettings().value(position_key, QPoint(-1, -1)).toPoint();
-        QRect place(remembered, size());
-        // Away from the middle of the plot: its top right corner, where the picture holds the
-        // highest frequencies and heights.
+        // The window manager's frame, as the scaling form has it.
+        const QWidget* form = parentWidget();
+        const QSize frame = form ? form->frameGeometry().size() - form->size() : QSize();
+        QRect place(remembered, size() + frame);
+        // Away from the menus and the middle of the plot: the screen's bottom right corner,
+        // over the plot's corner of the highest frequencies and the lowest heights at most.
         if (!area.contains(place))
-            place.moveTopRight(area.topRight());
+            place.moveBottomRight(area.bottomRight());
         move(place.topLeft());
     }
     draw();
@@ -67,7 +70,7 @@ void MagnifierWindow::present() {
 }
 
 void MagnifierWindow::hideEvent(QHideEvent* event) {
-    QSettings().setValue(position_key, pos());
+    QSettings().setValue(position_key, frameGeometry().topLeft());
     QWidget::hideEvent(event);
     emit hidden();
 }
@@ -82,8 +85,8 @@ void MagnifierWindow::draw() {
     const QPoint widget = surface_.to_widget(centre_.x(), centre_.y());
     const QRect area(widget.x() - magnified_width / 2, widget.y() - magnified_height / 2,
                      magnified_width, magnified_height);
-    QImage part = surface_.shown(area).scaled(area.size() * magnifier_zoom,
-                                               Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QImage part = surface_.shown(area).scaled(area.size() * magnifier_zoom, Qt::IgnoreAspectRatio,
+                                              Qt::FastTransformation);
     QPainter painter(&part);
     painter.setPen(pointer_frame);
     const int at = magnifier_zoom;

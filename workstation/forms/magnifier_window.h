@@ -17,7 +17,7 @@ class MagnifierWindow : public QWidget {
   public:
     MagnifierWindow(PlotSurface& surface, QWidget* parent);
 
-    // Shown where it was last, else in the screen's top right corner, entirely on the screen.
+    // Shown where it was last, else in the screen's bottom right corner, entirely on the screen.
     void present();
     // The plot point at the centre.
     QPoint centre() const { return centre_; }
