@@ -14,6 +14,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -54,6 +55,9 @@ class DayOverviewWindowTest : public testing::ScalingWindowFixture {
         overview = new DayOverviewWindow(*window, [proposals] { return proposals; });
         overview->present();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(overview));
+        // The size of a large screen's overview: the charts one above the other.
+        overview->resize(940, 640);
+        QApplication::processEvents();
     }
     QXYSeries* series(QChartView* view, const QString& name) {
         for (QAbstractSeries* s : view->chart()->series())
@@ -305,6 +309,68 @@ TEST_F(DayOverviewWindowTest, F10OpensTheOverviewFromTheViewMenu) {
     window->form().option_yes = false;
     window->close();
     EXPECT_FALSE(opened->isVisible());
+}
+
+// The texts of a chart's axes as they stand in the view: the time labels under the plot, the
+// value labels left of it.
+struct AxisLabels {
+    std::vector<std::pair<QString, QRect>> time;
+    std::vector<std::pair<QString, QRect>> values;
+};
+AxisLabels axis_labels(QChartView* view) {
+    AxisLabels labels;
+    const QRectF plot = view->chart()->plotArea();
+    for (QGraphicsItem* item : view->scene()->items()) {
+        auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+        if (!text || !text->isVisible() || text->toPlainText().isEmpty())
+            continue;
+        const QRectF scene = text->sceneBoundingRect();
+        const QRect shown = view->mapFromScene(scene).boundingRect();
+        if (scene.top() >= plot.bottom() - 1)
+            labels.time.emplace_back(text->toPlainText(), shown);
+        else if (scene.right() <= plot.left() + 1 && scene.width() < scene.height() * 4)
+            labels.values.emplace_back(text->toPlainText(), shown);
+    }
+    return labels;
+}
+
+// The labels of one axis: whole, inside the view, apart from each other, and enough of them.
+void expect_readable(const std::vector<std::pair<QString, QRect>>& labels, QChartView* view,
+                     std::size_t at_least, const std::string& where) {
+    EXPECT_GE(labels.size(), at_least) << where;
+    for (std::size_t k = 0; k < labels.size(); ++k) {
+        const auto& [text, place] = labels[k];
+        EXPECT_FALSE(text.contains(QChar(0x2026)) || text.contains(QStringLiteral("..")))
+            << where << ": " << text.toStdString();
+        EXPECT_TRUE(view->rect().contains(place)) << where << ": " << text.toStdString();
+        for (std::size_t n = k + 1; n < labels.size(); ++n)
+            EXPECT_FALSE(place.intersects(labels[n].second))
+                << where << ": " << text.toStdString() << " and "
+                << labels[n].first.toStdString();
+    }
+}
+
+TEST_F(DayOverviewWindowTest, AxisLabelsStayReadableAtHalfSizeAndInAStripOrAColumn) {
+    store(12, 0, {{value_box(Row::foF2), "125"}, {value_box(Row::hF), "410"}});
+    open_overview();
+    const struct {
+        QSize size;
+        const char* name;
+    } sizes[] = {{{940, 640}, "full"},
+                 {{470, 320}, "half"},
+                 {{1280, 234}, "strip"},
+                 {{255, 990}, "column"}};
+    for (const auto& s : sizes) {
+        overview->resize(s.size);
+        QApplication::processEvents();
+        ASSERT_EQ(overview->size(), s.size) << s.name;
+        for (QChartView* view : {overview->frequency_view(), overview->height_view()}) {
+            const AxisLabels labels = axis_labels(view);
+            const std::string where = std::string(s.name) + " " + view->objectName().toStdString();
+            expect_readable(labels.time, view, 3, where + " time");
+            expect_readable(labels.values, view, 2, where + " values");
+        }
+    }
 }
 
 } // namespace
