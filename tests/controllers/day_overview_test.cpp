@@ -264,9 +264,9 @@ TEST_F(DayOverviewTest, TheLettersAreReadBesideTheValues) {
         const char* descriptive;
         ValueKind kind;
     } cases[] = {
-        {Row::foF2, "U", "A", ValueKind::measured}, {Row::foE, "", "", ValueKind::measured},
+        {Row::foF2, "U", "A", ValueKind::measured},   {Row::foE, "", "", ValueKind::measured},
         {Row::foEs, "E", "G", ValueKind::es_missing}, {Row::hEs, "", "G", ValueKind::measured},
-        {Row::hF, "D", "", ValueKind::greater_than}, {Row::fmin, "", "", ValueKind::measured},
+        {Row::hF, "D", "", ValueKind::greater_than},  {Row::fmin, "", "", ValueKind::measured},
     };
     for (const auto& c : cases) {
         const auto k = static_cast<std::size_t>(

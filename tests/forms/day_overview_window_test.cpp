@@ -345,8 +345,7 @@ void expect_readable(const std::vector<std::pair<QString, QRect>>& labels, QChar
         EXPECT_TRUE(view->rect().contains(place)) << where << ": " << text.toStdString();
         for (std::size_t n = k + 1; n < labels.size(); ++n)
             EXPECT_FALSE(place.intersects(labels[n].second))
-                << where << ": " << text.toStdString() << " and "
-                << labels[n].first.toStdString();
+                << where << ": " << text.toStdString() << " and " << labels[n].first.toStdString();
     }
 }
 
@@ -356,10 +355,8 @@ TEST_F(DayOverviewWindowTest, AxisLabelsStayReadableAtHalfSizeAndInAStripOrAColu
     const struct {
         QSize size;
         const char* name;
-    } sizes[] = {{{940, 640}, "full"},
-                 {{470, 320}, "half"},
-                 {{1280, 234}, "strip"},
-                 {{255, 990}, "column"}};
+    } sizes[] = {
+        {{940, 640}, "full"}, {{470, 320}, "half"}, {{1280, 234}, "strip"}, {{255, 990}, "column"}};
     for (const auto& s : sizes) {
         overview->resize(s.size);
         QApplication::processEvents();

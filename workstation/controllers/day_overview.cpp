@@ -100,9 +100,9 @@ std::string value_text(double value) {
 
 ValueKind value_kind(Row row, std::string_view qualifying, std::string_view descriptive) {
     // What the daytime, nighttime and absorption cases write into foEs when no Es is seen.
-    if (row == Row::foEs && ((qualifying == "E" && (descriptive == "G" || descriptive == "S" ||
-                                                    descriptive == "B")) ||
-                             (qualifying.empty() && descriptive == "E")))
+    if (row == Row::foEs &&
+        ((qualifying == "E" && (descriptive == "G" || descriptive == "S" || descriptive == "B")) ||
+         (qualifying.empty() && descriptive == "E")))
         return ValueKind::es_missing;
     if (qualifying == "D")
         return ValueKind::greater_than;

@@ -10,6 +10,7 @@
 
 #include <QActionGroup>
 #include <QAreaSeries>
+#include <QBoxLayout>
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsPathItem>
@@ -25,7 +26,6 @@
 #include <QScatterSeries>
 #include <QScreen>
 #include <QThread>
-#include <QBoxLayout>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -128,8 +128,8 @@ constexpr std::array<KindLook, 3> drawn_kinds{{
 
 QString swatch(const QColor& colour, const QString& symbol, const QString& words) {
     return QStringLiteral("<span style=\"color:%1\">%2</span>&nbsp;%3")
-        .arg(colour.name(), symbol, words.toHtmlEscaped().replace(QLatin1Char(' '),
-                                                                   QStringLiteral("&nbsp;")));
+        .arg(colour.name(), symbol,
+             words.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
 }
 
 double hours(double minute) {
@@ -251,6 +251,7 @@ void DayOverviewWindow::build() {
     for (std::size_t k = 0; k < 2; ++k)
         connect(charts_[k].chart, &QChart::plotAreaChanged, this, [this, k] {
             fit_axes(k);
+            align_plots();
             place_lines();
             place_shades();
             if (k == 0)
@@ -293,8 +294,9 @@ void DayOverviewWindow::build_menus() {
     for (std::size_t k = 0; k < places.size(); ++k) {
         const auto& [where, caption] = places[k];
         auto* entry = place->addAction(caption);
-        entry->setObjectName(where == OverviewPlace::under ? QStringLiteral("overview_place_under")
-                                                           : QStringLiteral("overview_place_beside"));
+        entry->setObjectName(where == OverviewPlace::under
+                                 ? QStringLiteral("overview_place_under")
+                                 : QStringLiteral("overview_place_beside"));
         entry->setCheckable(true);
         group->addAction(entry);
         connect(entry, &QAction::triggered, this, [this, where] {
@@ -336,10 +338,34 @@ void DayOverviewWindow::resizeEvent(QResizeEvent* event) {
 void DayOverviewWindow::arrange_charts() {
     auto* layout = static_cast<QBoxLayout*>(chart_area_->layout());
     const QSize room = chart_area_->size();
-    const auto direction = room.width() > 3 * room.height() ? QBoxLayout::LeftToRight
-                                                            : QBoxLayout::TopToBottom;
-    if (layout->direction() != direction)
+    const auto direction =
+        room.width() > 3 * room.height() ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (layout->direction() != direction) {
         layout->setDirection(direction);
+        align_plots();
+    }
+}
+
+void DayOverviewWindow::align_plots() {
+    constexpr int margin = 6;
+    const bool stacked =
+        static_cast<QBoxLayout*>(chart_area_->layout())->direction() == QBoxLayout::TopToBottom;
+    // Where each plot would start with the ordinary margin: its labels' width decides.
+    std::array<double, 2> natural{};
+    for (std::size_t k = 0; k < 2; ++k)
+        natural[k] =
+            charts_[k].chart->plotArea().left() - (charts_[k].chart->margins().left() - margin);
+    const double start = std::max(natural[0], natural[1]);
+    for (std::size_t k = 0; k < 2; ++k) {
+        QMargins margins = charts_[k].chart->margins();
+        // One above the other, the two time axes start at the same place.
+        const int left =
+            stacked ? margin + static_cast<int>(std::lround(start - natural[k])) : margin;
+        if (margins.left() != left) {
+            margins.setLeft(left);
+            charts_[k].chart->setMargins(margins);
+        }
+    }
 }
 
 void DayOverviewWindow::fit_axes(std::size_t c) {
@@ -389,8 +415,8 @@ void DayOverviewWindow::fit_axes(std::size_t c) {
     const int label_height = value_metrics.height() + label_margins;
     const double low = c == 0 ? 0.0 : 50.0;
     const double room = c == 0 ? 2.0 : 50.0;
-    const auto steps = c == 0 ? std::array<double, 4>{2, 4, 6, 10}
-                              : std::array<double, 4>{50, 100, 150, 200};
+    const auto steps =
+        c == 0 ? std::array<double, 4>{2, 4, 6, 10} : std::array<double, 4>{50, 100, 150, 200};
     auto top_for = [&](double step) {
         return low + step * std::ceil((highest_[c] + room - low) / step);
     };
@@ -418,7 +444,6 @@ void DayOverviewWindow::fit_axes(std::size_t c) {
     const int value_ticks = static_cast<int>(std::lround((top - low) / step)) + 1;
     if (chart.values->tickCount() != value_ticks)
         chart.values->setTickCount(value_ticks);
-
 }
 
 void DayOverviewWindow::present() {
@@ -565,8 +590,7 @@ void DayOverviewWindow::draw() {
             // Measured values as dots joined in a line; a limit or a replaced value breaks it.
             add_characteristic(name, row_colours[r], 6, [this, r](std::size_t k) {
                 const OverviewSounding& sounding = overview_.soundings[k];
-                return sounding.kinds[r] == ValueKind::measured ? sounding.values[r]
-                                                                : std::nullopt;
+                return sounding.kinds[r] == ValueKind::measured ? sounding.values[r] : std::nullopt;
             });
             for (std::size_t n = 0; n < drawn_kinds.size(); ++n) {
                 const KindLook& look = drawn_kinds[n];
@@ -629,12 +653,12 @@ void DayOverviewWindow::write_legend() {
                       QStringLiteral("not scaled"));
     if (overview_.current_record >= 1 &&
         overview_.current_record <= static_cast<int>(overview_.soundings.size()))
-        entries << swatch(on_screen_colour, QStringLiteral("\u2506"),
-                          QStringLiteral("on screen ") +
-                              latin1(time_of_day_text(
-                                  overview_.soundings[static_cast<std::size_t>(
-                                                          overview_.current_record - 1)]
-                                      .minute)));
+        entries << swatch(
+            on_screen_colour, QStringLiteral("\u2506"),
+            QStringLiteral("on screen ") +
+                latin1(time_of_day_text(
+                    overview_.soundings[static_cast<std::size_t>(overview_.current_record - 1)]
+                        .minute)));
     if (std::any_of(overview_.soundings.begin(), overview_.soundings.end(),
                     [](const OverviewSounding& s) { return !s.case_code.empty(); }))
         entries << swatch(case_colour, QStringLiteral("02"), QStringLiteral("particular case"));
@@ -644,7 +668,8 @@ void DayOverviewWindow::write_legend() {
             entries << swatch(symbol, QString::fromUtf8(look.symbol),
                               QString::fromLatin1(look.legend));
     if (kinds_shown_[static_cast<std::size_t>(ValueKind::es_missing)])
-        entries << QStringLiteral("Es&nbsp;missing&nbsp;codes&nbsp;of&nbsp;foEs&nbsp;not&nbsp;drawn");
+        entries << QStringLiteral(
+            "Es&nbsp;missing&nbsp;codes&nbsp;of&nbsp;foEs&nbsp;not&nbsp;drawn");
     legend_->setText(entries.join(QStringLiteral(" &nbsp; ")));
 }
 

@@ -79,6 +79,8 @@ class DayOverviewWindow : public QMainWindow {
     void place_windows();
     // The charts side by side in a wide strip, one above the other otherwise.
     void arrange_charts();
+    // Stacked, the two plots start at the same x whatever their labels' widths.
+    void align_plots();
     // Ticks as many as the plot's size leaves room for, whole hours and round values.
     void fit_axes(std::size_t chart);
     void write_legend();

@@ -25,8 +25,8 @@ OverviewPlacement place_overview(OverviewPlace place, const QRect& area, const Q
     if (place == OverviewPlace::under) {
         const int height = std::max(lowest, std::min(highest, area.height() - size.height()));
         // Up as far as the strip needs, never above the screen's top.
-        const int top = std::max(
-            area.top(), std::min(form.top(), area.bottom() + 1 - height - size.height()));
+        const int top =
+            std::max(area.top(), std::min(form.top(), area.bottom() + 1 - height - size.height()));
         const int left = std::clamp(form.left(), area.left(),
                                     std::max(area.left(), area.right() + 1 - size.width()));
         placement.form = QPoint(left, top);
@@ -34,8 +34,8 @@ OverviewPlacement place_overview(OverviewPlace place, const QRect& area, const Q
         placement.overview = QRect(area.left(), strip_top, area.width(), height);
     } else {
         const int width = std::max(narrowest, std::min(widest, area.width() - size.width()));
-        const int left = std::max(
-            area.left(), std::min(form.left(), area.right() + 1 - width - size.width()));
+        const int left =
+            std::max(area.left(), std::min(form.left(), area.right() + 1 - width - size.width()));
         const int top = std::clamp(form.top(), area.top(),
                                    std::max(area.top(), area.bottom() + 1 - size.height()));
         placement.form = QPoint(left, top);

@@ -13,8 +13,8 @@ namespace scalvo {
 enum class OverviewPlace { under, beside };
 
 struct OverviewPlacement {
-    QPoint form;     // the scaling form's frame, top left
-    QRect overview;  // the overview's frame
+    QPoint form;    // the scaling form's frame, top left
+    QRect overview; // the overview's frame
 };
 
 // area: the screen's available area; form: the scaling form's frame as it is.
