@@ -232,7 +232,7 @@ void DayOverviewWindow::build() {
         auto* view = new OverviewChartView(chart.chart);
         view->setObjectName(k == 0 ? QStringLiteral("overview_frequencies")
                                    : QStringLiteral("overview_heights"));
-        view->setMinimumSize(120, 70);
+        view->setMinimumSize(120, 50);
         view->on_click = [this](double minute) { clicked(minute); };
         view->on_hover = [this](double minute) { hovered(minute); };
         views_[k] = view;
@@ -326,18 +326,22 @@ void DayOverviewWindow::place_windows() {
     const QSize frame = isVisible() && frameGeometry().size() != size()
                             ? frameGeometry().size() - size()
                             : scaling_.frameGeometry().size() - scaling_.size();
+    // The charts side by side first where a strip wants them: one above the other, they would
+    // make the window taller than the strip.
+    arrange_charts(placement.overview.size() - frame);
     resize(placement.overview.size() - frame);
     move(placement.overview.topLeft());
 }
 
 void DayOverviewWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    arrange_charts();
+    arrange_charts(size());
 }
 
-void DayOverviewWindow::arrange_charts() {
+void DayOverviewWindow::arrange_charts(QSize window) {
     auto* layout = static_cast<QBoxLayout*>(chart_area_->layout());
-    const QSize room = chart_area_->size();
+    // The charts' room: the window less its menu, legend and hint lines.
+    const QSize room = window - QSize(0, 80);
     const auto direction =
         room.width() > 3 * room.height() ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
     if (layout->direction() != direction) {

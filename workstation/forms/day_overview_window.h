@@ -78,7 +78,7 @@ class DayOverviewWindow : public QMainWindow {
     // Where the window and the form go, as chosen.
     void place_windows();
     // The charts side by side in a wide strip, one above the other otherwise.
-    void arrange_charts();
+    void arrange_charts(QSize window);
     // Stacked, the two plots start at the same x whatever their labels' widths.
     void align_plots();
     // Ticks as many as the plot's size leaves room for, whole hours and round values.
