@@ -15,15 +15,17 @@
 #include <vector>
 
 namespace scalvo {
-namespace {
 
-using testing::read_bytes;
-using testing::write_bytes;
-
+// Days in test messages.
 std::ostream& operator<<(std::ostream& out, const DayHeld& day) {
     return out << day.date << " at " << day.interval_text << ": " << day.soundings << " soundings, "
                << day.stored << " stored of " << day.records;
 }
+
+namespace {
+
+using testing::read_bytes;
+using testing::write_bytes;
 
 TEST(IntervalOfSoundings, TheOneThatTakesInMostTheLongerOnATie) {
     const struct {

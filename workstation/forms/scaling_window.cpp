@@ -12,12 +12,14 @@
 #include "forms/latin1.h"
 #include "forms/letter_tooltips.h"
 #include "forms/menu_bar_style.h"
+#include "forms/monthly_menu.h"
 #include "forms/open_day_dialog.h"
 #include "forms/plot_cursor.h"
 #include "forms/plot_picture.h"
 #include "forms/plot_surface.h"
 #include "forms/qt_dialogs.h"
 #include "forms/view_choices.h"
+#include "forms/view_tools.h"
 
 #include <QAction>
 #include <QApplication>
@@ -289,10 +291,12 @@ void ScalingWindow::build_menu() {
     add_help_menu(*this);
     build_view_entries();
     add_save_picture(*this);
+    add_monthly_tables(*this);
     add_day_overview(*this);
+    add_look_only_entry();
+    add_view_tools(*this);
     add_open_day(*this);
     build_edit_entries();
-    add_look_only_entry();
     fit_menu_bar(*bar);
 }
 
@@ -341,7 +345,6 @@ void ScalingWindow::build_edit_entries() {
 
 void ScalingWindow::add_look_only_entry() {
     QMenu* menu = view_menu(*this);
-    menu->addSeparator();
     view_look_only_ = new QAction(QStringLiteral("Look only"), menu);
     view_look_only_->setObjectName(QStringLiteral("view_look_only"));
     view_look_only_->setCheckable(true);
@@ -423,6 +426,7 @@ void ScalingWindow::sync() {
     edit_undo_->setEnabled(controller_.can_undo());
     edit_redo_->setEnabled(controller_.can_redo());
     sync_readout();
+    surface_->set_contrast(controller_.view().contrast);
     surface_->refresh();
     surface_->set_marks(controller_.marks());
     if (form_.focus && isVisible()) {

@@ -47,6 +47,8 @@ class ScalingWindow : public QMainWindow {
     // A command of an entry of our own menus: run, then mirrored as after any event.
     void command(const std::function<void()>& run);
     PlotSurface* plot_surface() const { return surface_; }
+    // A View choice of the operator's: remembered, mirrored, announced (view_changed).
+    void set_view(const ViewSettings& view);
 
   signals:
     void request(scalvo::WindowRequest request);
@@ -67,7 +69,6 @@ class ScalingWindow : public QMainWindow {
     void build_view_entries();
     void build_edit_entries();
     void add_look_only_entry();
-    void set_view(const ViewSettings& view);
     QLineEdit* add_box(Box box, QRect place, bool tab_stop);
     // The sheet box a widget is, if it is one.
     std::optional<Box> box_of(const QObject* widget) const;
