@@ -115,8 +115,11 @@ void WorkstationApp::on_request(WindowRequest request) {
         show_parameters_form();
         break;
     case WindowRequest::open_day:
-        if (scaling_ && scaling_->controller().requested_day())
-            open_day(*scaling_->controller().requested_day());
+        // A copy: the form that asked goes before the start is over.
+        if (scaling_ && scaling_->controller().requested_day()) {
+            const DayHeld day = *scaling_->controller().requested_day();
+            open_day(day);
+        }
         break;
     case WindowRequest::close_program:
         if (scaling_)
