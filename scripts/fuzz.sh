@@ -50,6 +50,11 @@ printf -- '--date\00005-12-2026\000--skip\00008:30,09:00\000--out\000w' > "$seed
 printf -- '--folder\000/tmp\000--version' > "$seeds/command_line/scalvo"
 printf '\007\055\000\000\100\00105-12-2026 ZE20R_2026339074500.rdf' > "$seeds/caption/day"
 
+# Inputs that once found a fault run first, every time.
+for found in fuzz/regressions/*/; do
+  cp "$found"* "$seeds/$(basename "$found")/"
+done
+
 for target in $targets; do
   echo "== fuzz_$target for ${seconds}s"
   mkdir -p "$out/findings/$target"

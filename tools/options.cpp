@@ -96,6 +96,8 @@ std::string usage_text() {
            "  --setting HH:MM     write WORK/setting.txt starting at this sounding\n"
            "  --keep-scaled       leave WORK as it is when ionograms/ holds scaled values\n"
            "                      (ZE20R_*_MM.txt)\n"
+           "  --force             write into an ionograms/ folder that holds files this\n"
+           "                      program did not write (ionograms without their truth file)\n"
            "  -h, --help          this text\n"
            "  --version           the version\n";
 }
@@ -123,6 +125,10 @@ ParsedOptions parse_options(std::span<const std::string_view> arguments) {
         }
         if (name == "--keep-scaled") {
             options.keep_scaled = true;
+            continue;
+        }
+        if (name == "--force") {
+            options.force = true;
             continue;
         }
         if (!takes_value(name)) {
