@@ -4,8 +4,8 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -38,7 +38,8 @@ bool TableFile::open(const fs::path& path, std::string& why) {
     }
     // Never waits on a FIFO put in place of a table: without a reader the open fails at once,
     // with one the file is refused below.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0) {
         why = errno == ENXIO ? "cannot open for appending: a named pipe (FIFO), not a file"
                              : "cannot open for appending: " + last_error_text();

@@ -56,33 +56,34 @@ std::string two_digits(int value) {
 
 std::vector<std::string> foreign_files(const fs::path& ionogram_folder) {
     std::vector<std::string> names;
-    std::vector<std::string> ours;
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(ionogram_folder, error)) {
         names.push_back(entry.path().filename().string());
     }
-    // A truth file, ZE20R_<year><day>_truth.csv, lists the soundings of its day by time.
+    // A truth file, ZE20R_<year><day>_truth.csv, stands beside the ionograms of its day
+    // (ZE20R_<year><day><hhmm>00.rdf), whatever interval wrote them.
     const std::string prefix = std::string(station::code) + "_";
+    auto ordinary = [&](const std::string& name) {
+        return fs::is_regular_file(fs::symlink_status(ionogram_folder / name, error));
+    };
+    auto is_truth = [&](const std::string& name) {
+        return name.size() == prefix.size() + 7 + 10 && name.starts_with(prefix) &&
+               name.ends_with("_truth.csv") && ordinary(name);
+    };
+    std::vector<std::string> days;
     for (const std::string& name : names) {
-        if (name.size() != prefix.size() + 7 + 10 || !name.starts_with(prefix) ||
-            !name.ends_with("_truth.csv") || !fs::is_regular_file(fs::symlink_status(ionogram_folder / name))) {
-            continue;
-        }
-        ours.push_back(name);
-        std::ifstream truth(ionogram_folder / name, std::ios::binary);
-        std::string line;
-        while (std::getline(truth, line)) {
-            if (line.size() > 5 && line[2] == ':' && line[5] == ',') {
-                ours.push_back(prefix + name.substr(prefix.size(), 7) + line.substr(0, 2) +
-                               line.substr(3, 2) + "00.rdf");
-            }
+        if (is_truth(name)) {
+            days.push_back(name.substr(prefix.size(), 7));
         }
     }
     std::vector<std::string> foreign;
     for (const std::string& name : names) {
-        const bool listed = std::find(ours.begin(), ours.end(), name) != ours.end() &&
-                            !fs::is_symlink(ionogram_folder / name);
-        if (!listed && name != ".scalvo.lock" && !scalvo::is_temporary_name(name)) {
+        const bool sounding =
+            name.size() == prefix.size() + 13 + 4 && name.starts_with(prefix) &&
+            name.ends_with("00.rdf") && ordinary(name) &&
+            std::find(days.begin(), days.end(), name.substr(prefix.size(), 7)) != days.end();
+        if (!sounding && !is_truth(name) && name != ".scalvo.lock" &&
+            !scalvo::is_temporary_name(name)) {
             foreign.push_back(name);
         }
     }

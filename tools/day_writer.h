@@ -36,7 +36,8 @@ std::string setting_text(const Date& date, int minute_of_day, int interval);
 std::string truth_file_name(const Date& date);
 
 // The files of ionogram_folder this program did not write: anything but its truth files, the
-// ionograms they list, and the files Scalvo leaves (its lock, temporaries of a killed write).
+// ionograms of the days they are the truth of, and the files Scalvo leaves (its lock,
+// temporaries of a killed write). A link is never its own.
 std::vector<std::string> foreign_files(const std::filesystem::path& ionogram_folder);
 
 } // namespace synth

@@ -138,7 +138,8 @@ TEST_F(Program, AFileThatIsNoIonogramIsNamedAsSuch) {
         std::string bytes;
         const char* reason;
     } cases[] = {
-        {"notes.txt", std::string(300, 'n'), "not an ionogram: no header (no line feed at byte 197)"},
+        {"notes.txt", std::string(300, 'n'),
+         "not an ionogram: no header (no line feed at byte 197)"},
         {"ZE20R_2026105020000.rdf", std::string(57347, '\0'),
          "not an ionogram: no header (no line feed at byte 197)"},
     };

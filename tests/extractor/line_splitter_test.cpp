@@ -47,14 +47,16 @@ TEST_P(Splitter, SameLinesForEveryChunkSize) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Splitter,
-    ::testing::Values(
-        Case{"CrLf", "ab\r\ncd\r\n", {"ab", "cd"}}, Case{"Lf", "ab\ncd\n", {"ab", "cd"}, 2},
-        Case{"NoFinalBreak", "ab\r\ncd", {"ab", "cd"}}, Case{"CrAtEnd", "ab\r\ncd\r", {"ab", "cd"}},
-        Case{"LoneCrIsContent", "a\rb\n", {"a\rb"}, 1}, Case{"OnlyOneCrIsBreak", "a\r\r\n", {"a\r"}},
-        Case{"EmptyLines", "\n\r\n\n", {"", "", ""}, 2}, Case{"Nothing", "", {}},
-        Case{"KeptFits", "abcd\r\nx", {"abcd", "x"}},
-        Case{"LongLineCut", "abcdefgh\r\nabcde\r", {"abcd", "abcd"}},
-        Case{"LongLineEndsInLf", "abcdefgh\nabcdefgh\r\n", {"abcd", "abcd"}, 1}),
+    ::testing::Values(Case{"CrLf", "ab\r\ncd\r\n", {"ab", "cd"}},
+                      Case{"Lf", "ab\ncd\n", {"ab", "cd"}, 2},
+                      Case{"NoFinalBreak", "ab\r\ncd", {"ab", "cd"}},
+                      Case{"CrAtEnd", "ab\r\ncd\r", {"ab", "cd"}},
+                      Case{"LoneCrIsContent", "a\rb\n", {"a\rb"}, 1},
+                      Case{"OnlyOneCrIsBreak", "a\r\r\n", {"a\r"}},
+                      Case{"EmptyLines", "\n\r\n\n", {"", "", ""}, 2}, Case{"Nothing", "", {}},
+                      Case{"KeptFits", "abcd\r\nx", {"abcd", "x"}},
+                      Case{"LongLineCut", "abcdefgh\r\nabcde\r", {"abcd", "abcd"}},
+                      Case{"LongLineEndsInLf", "abcdefgh\nabcdefgh\r\n", {"abcd", "abcd"}, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -45,8 +45,8 @@ bool is_whole_record(const std::string& record) {
     if (record.size() != record_length || record.substr(246) != "\r\n")
         return false;
     const bool blank = record.find_first_not_of(' ') == 246;
-    return blank || (record[2] == ':' && record.find_first_not_of(record[5], 5) >= 246 &&
-                     record[5] != '\r');
+    return blank ||
+           (record[2] == ':' && record.find_first_not_of(record[5], 5) >= 246 && record[5] != '\r');
 }
 
 TEST(CrashSafety, KilledWritersLeaveWholeRecordsAndSettings) {

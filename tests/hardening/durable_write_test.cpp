@@ -153,14 +153,13 @@ std::set<std::string> files_in(const std::filesystem::path& folder) {
 // A file replaced through a temporary file: the old one's owner, attributes and mode kept, the
 // new content synced before the rename, the folder after.
 std::vector<std::string> replacement_of(const std::string& file, bool checked_again) {
-    std::vector<std::string> calls{"open folder",     "open " + file,   "temporary temporary",
-                                   "owner temporary", "attributes temporary",
-                                   "mode temporary",  "write temporary", "sync temporary",
-                                   "close temporary"};
+    std::vector<std::string> calls{"open folder",     "open " + file,         "temporary temporary",
+                                   "owner temporary", "attributes temporary", "mode temporary",
+                                   "write temporary", "sync temporary",       "close temporary"};
     if (checked_again)
         calls.insert(calls.end(), {"open " + file, "close " + file});
-    calls.insert(calls.end(), {"rename temporary to " + file, "sync folder", "close " + file,
-                               "close folder"});
+    calls.insert(calls.end(),
+                 {"rename temporary to " + file, "sync folder", "close " + file, "close folder"});
     return calls;
 }
 
@@ -188,8 +187,8 @@ TEST(DurableWrites, EachWriterSyncsTheFileBeforeTheRenameAndTheFolderAfter) {
              return write_settings(settings, {"05-12-2026", "12", "00", "15", "49"}, calls);
          },
          {"open folder", "open setting.txt missing", "temporary temporary", "mode temporary",
-          "write temporary", "sync temporary", "close temporary",
-          "rename temporary to setting.txt", "sync folder", "close folder"}},
+          "write temporary", "sync temporary", "close temporary", "rename temporary to setting.txt",
+          "sync folder", "close folder"}},
         {"setting.txt replaced",
          [&](FileCalls& calls) {
              return write_settings(settings, {"05-12-2026", "12", "15", "15", "50"}, calls);
@@ -311,13 +310,11 @@ TEST(DurableWrites, WithoutATemporaryTheRecordIsWrittenInPlace) {
         calls.failing = "temporary";
         calls.failing_errno = number;
         ASSERT_FALSE(write_record_at(day, 6, record_of(6, 'F'), calls)) << number;
-        EXPECT_EQ(calls.log,
-                  (std::vector<std::string>{"open folder", "open ZE20R_05122026_15.txt",
-                                            "temporary fails", "open ZE20R_05122026_15.txt",
-                                            "close ZE20R_05122026_15.txt",
-                                            "write ZE20R_05122026_15.txt",
-                                            "sync ZE20R_05122026_15.txt",
-                                            "close ZE20R_05122026_15.txt", "close folder"}))
+        EXPECT_EQ(calls.log, (std::vector<std::string>{
+                                 "open folder", "open ZE20R_05122026_15.txt", "temporary fails",
+                                 "open ZE20R_05122026_15.txt", "close ZE20R_05122026_15.txt",
+                                 "write ZE20R_05122026_15.txt", "sync ZE20R_05122026_15.txt",
+                                 "close ZE20R_05122026_15.txt", "close folder"}))
             << number;
         struct stat after {};
         ASSERT_EQ(::stat(day.c_str(), &after), 0);

@@ -228,8 +228,7 @@ TEST_F(CaseCodeFaultTest, AReadOnlyIonogramFileIsSkippedOrNamedAndTheMoveGoesOn)
             if (!same_code)
                 form.particular_case_code = ParticularCase::partial_absorption;
             expect_left_with_record(c, same_code ? 0 : 1, "Read-only file system");
-            EXPECT_TRUE(read_bytes(file) == before)
-                << c.name;
+            EXPECT_TRUE(read_bytes(file) == before) << c.name;
         }
     }
 }

@@ -87,8 +87,9 @@ TEST(DayFraming, TheFirstBadRecordIsNamed) {
     for (const auto& c : cases) {
         const auto fault = day_file_fault(c.bytes, c.interval);
         ASSERT_EQ(fault.has_value(), c.fault.has_value()) << c.name << ": " << fault.value_or("");
-        if (fault)
+        if (fault) {
             EXPECT_NE(fault->find(*c.fault), std::string::npos) << c.name << ": " << *fault;
+        }
     }
     EXPECT_EQ(interval_of_day_file("ionograms/ZE20R_05122026_15.txt"), "15");
     EXPECT_EQ(interval_of_day_file("ZE20R_05122026_07.txt"), "");
@@ -289,11 +290,11 @@ TEST_F(FileTrustTest, PermissionsOfASharedStationFolder) {
     ASSERT_EQ(::chmod(day.c_str(), 0660), 0);
     const bool attributes = ::setxattr(day.c_str(), "user.station", "ZE20R", 5, 0) == 0;
     // An access ACL: owner rw, user 4242 rw, group r, mask rw, others none.
-    const unsigned char acl[] = {2, 0, 0, 0,                            // version
-                                 1, 0, 6, 0, 0xff, 0xff, 0xff, 0xff,    // user::rw
-                                 2, 0, 6, 0, 0x92, 0x10, 0, 0,          // user:4242:rw
-                                 4, 0, 4, 0, 0xff, 0xff, 0xff, 0xff,    // group::r
-                                 0x10, 0, 6, 0, 0xff, 0xff, 0xff, 0xff, // mask::rw
+    const unsigned char acl[] = {2,    0, 0, 0,                          // version
+                                 1,    0, 6, 0, 0xff, 0xff, 0xff, 0xff,  // user::rw
+                                 2,    0, 6, 0, 0x92, 0x10, 0,    0,     // user:4242:rw
+                                 4,    0, 4, 0, 0xff, 0xff, 0xff, 0xff,  // group::r
+                                 0x10, 0, 6, 0, 0xff, 0xff, 0xff, 0xff,  // mask::rw
                                  0x20, 0, 0, 0, 0xff, 0xff, 0xff, 0xff}; // other::-
     const bool acls = ::setxattr(day.c_str(), "system.posix_acl_access", acl, sizeof acl, 0) == 0;
     ASSERT_EQ(::stat(day.c_str(), &info), 0);

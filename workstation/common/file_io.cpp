@@ -57,8 +57,8 @@ fs::path folder_of(const fs::path& path) {
 
 // A file of an open folder: refused when the name is a link or anything but an ordinary file.
 // Returns the descriptor with `info` filled, or -1 with `error` set.
-int open_ordinary(FileCalls& calls, int folder, const fs::path& path, int flags,
-                  const char* action, struct stat& info, FileError& error) {
+int open_ordinary(FileCalls& calls, int folder, const fs::path& path, int flags, const char* action,
+                  struct stat& info, FileError& error) {
     const int fd = calls.open(folder, name_of(path), flags, 0666);
     if (fd < 0) {
         error = error_of(path, action, errno);
@@ -207,8 +207,8 @@ FileResult replace_through_temporary(FileCalls& calls, int folder, const fs::pat
     const mode_t mode = replaced.old ? (replaced.old->st_mode & 07777) : new_file_mode;
     // The mode last: a change of owner clears the set-id bits.
     const bool written =
-        (!replaced.old || keep_owner_and_attributes(calls, replaced.old_fd, *replaced.old,
-                                                    fd.get())) &&
+        (!replaced.old ||
+         keep_owner_and_attributes(calls, replaced.old_fd, *replaced.old, fd.get())) &&
         calls.change_mode(fd.get(), mode) == 0 && write_all(calls, fd.get(), bytes, 0) &&
         calls.sync(fd.get()) == 0 && fd.close();
     if (!written) {
@@ -310,8 +310,9 @@ FileResult write_at(const fs::path& path, std::int64_t offset, const std::string
         const auto end = offset + static_cast<std::int64_t>(bytes.size());
         if (info.st_size < end)
             return FileError{path, "written",
-                             "the file ends before byte " + std::to_string(end) + ", which "
-                                                                                   "it must hold"};
+                             "the file ends before byte " + std::to_string(end) +
+                                 ", which "
+                                 "it must hold"};
         const auto there = read_descriptor(fd.get(), path, offset, bytes.size());
         if (failed(there))
             return std::get<FileError>(there);
@@ -393,8 +394,8 @@ FileResult rewrite_file(const fs::path& path, const FileEdit& edit, FileCalls& c
 
     bool no_temporary = false;
     Replaced replaced{&info, fd.get(), still_unchanged};
-    if (auto result = replace_through_temporary(calls, folder.get(), path, change.content,
-                                                replaced, &no_temporary);
+    if (auto result = replace_through_temporary(calls, folder.get(), path, change.content, replaced,
+                                                &no_temporary);
         result || !no_temporary)
         return result;
 

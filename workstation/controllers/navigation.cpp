@@ -30,10 +30,9 @@ bool sheet_may_be_stored(Scaling& scaling, bool closing) {
 void store_case_code(Scaling& scaling) {
     if (!scaling.shared.ionogram_loaded)
         return;
-    const auto error =
-        write_particular_case_code(scaling.shared.ionogram_folder / scaling.form.ionogram_file_name,
-                                   scaling.form.particular_case_code,
-                                   scaling.form.ionogram_identity);
+    const auto error = write_particular_case_code(
+        scaling.shared.ionogram_folder / scaling.form.ionogram_file_name,
+        scaling.form.particular_case_code, scaling.form.ionogram_identity);
     if (error)
         scaling.dialogs.message(file_error_text(*error) + "\r\n" + case_code_not_written_note,
                                 file_error_title);

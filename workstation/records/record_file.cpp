@@ -95,7 +95,8 @@ FileResult check_day_file(const std::filesystem::path& file) {
         error.action = "opened";
         return error;
     }
-    if (const auto fault = day_file_fault(std::get<std::string>(content), interval_of_day_file(file)))
+    if (const auto fault =
+            day_file_fault(std::get<std::string>(content), interval_of_day_file(file)))
         return FileError{file, "opened", fault_text(*fault)};
     return std::nullopt;
 }
