@@ -7,6 +7,7 @@
 #include "controllers/navigation.h"
 #include "controllers/parameters_controller.h"
 #include "controllers/show_sounding.h"
+#include "controllers/station_lock.h"
 #include "ionogram/ionogram_file.h"
 #include "ionogram/synthetic_ionogram.h"
 #include "records/record_file.h"
@@ -255,6 +256,22 @@ TEST_F(CaseCodeFaultTest, AnIonogramFileRemovedOrReplacedAfterLoadingIsNamedAndT
                 EXPECT_TRUE(read_bytes(file) == copy) << c.name;
         }
     }
+}
+
+// A read-only station folder cannot hold a new lock file: the question names that cause, not
+// a missing file.
+TEST_F(FaultTest, TheLockOfAReadOnlyFolderNamesTheRealCause) {
+    ScratchDisk disk(work);
+    REQUIRE_MOUNT(disk);
+    prepare();
+    ASSERT_TRUE(disk.make_read_only());
+    dialogs.answers = {answer_no};
+    EXPECT_FALSE(lock_station_folder(work, dialogs).go_on);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.last().text.find(".scalvo.lock\" could not be created: Read-only file system"),
+              std::string::npos)
+        << dialogs.last().text;
+    EXPECT_EQ(dialogs.last().text.find("No such file"), std::string::npos);
 }
 
 TEST_F(FaultTest, AFullDiskRefusesTheMoveAndLeavesNoHalfFile) {
