@@ -252,8 +252,9 @@ TEST_F(CaseCodeFaultTest, AnIonogramFileRemovedOrReplacedAfterLoadingIsNamedAndT
             }
             form.particular_case_code = ParticularCase::partial_absorption;
             expect_left_with_record(c, 1, removed ? "No such file" : "no longer the file");
-            if (!removed)
+            if (!removed) {
                 EXPECT_TRUE(read_bytes(file) == copy) << c.name;
+            }
         }
     }
 }
