@@ -269,8 +269,9 @@ TEST_F(FaultTest, TheLockOfAReadOnlyFolderNamesTheRealCause) {
     dialogs.answers = {answer_no};
     EXPECT_FALSE(lock_station_folder(work, dialogs).go_on);
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_NE(dialogs.last().text.find(".scalvo.lock\" could not be created: Read-only file system"),
-              std::string::npos)
+    EXPECT_NE(
+        dialogs.last().text.find(".scalvo.lock\" could not be created: Read-only file system"),
+        std::string::npos)
         << dialogs.last().text;
     EXPECT_EQ(dialogs.last().text.find("No such file"), std::string::npos);
 }
