@@ -74,8 +74,9 @@ int FileCalls::copy_attributes(int from, int to) {
         std::vector<char> value(static_cast<std::size_t>(length));
         if (::fgetxattr(from, name, value.data(), value.size()) < 0 ||
             ::fsetxattr(to, name, value.data(), value.size(), 0) != 0) {
-            // Attributes of the system's own kind (security labels) are not ours to set.
-            if (errno == EPERM)
+            // Attributes of the system's own kind (security labels, another owner's ACL) are
+            // not ours to set, and a file system may take some kinds and not others.
+            if (errno == EPERM || errno == EACCES || errno == ENOTSUP || errno == EOPNOTSUPP)
                 continue;
             return -1;
         }
