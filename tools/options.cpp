@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "options.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
 #include <charconv>
 
@@ -43,18 +45,6 @@ bool parse_clocks(std::string_view text, std::vector<int>& into) {
     }
 }
 
-// Known before its value is taken, so that an unknown flag is called unknown rather than
-// short of a value.
-bool takes_value(std::string_view name) {
-    for (std::string_view known : {"--date", "--interval", "--out", "--step", "--seed", "--skip",
-                                   "--broken", "--preview", "--setting"}) {
-        if (name == known) {
-            return true;
-        }
-    }
-    return false;
-}
-
 std::string check_on_grid(const Options& options) {
     auto on_grid = [&](int minute) { return minute % options.interval == 0; };
     std::vector<int> all = options.skipped;
@@ -78,112 +68,151 @@ std::string check_on_grid(const Options& options) {
     return "";
 }
 
+// `take` stores the value or says why it refuses it; given twice, the last one counts.
+template <class Take>
+CLI::Option* value_option(CLI::App& app, const std::string& name, const std::string& value_name,
+                          const std::string& description, Take take) {
+    auto* option = app.add_option_function<std::string>(
+        name,
+        [take](const std::string& text) {
+            if (std::string why = take(text); !why.empty()) {
+                throw CLI::ValidationError(why);
+            }
+        },
+        description);
+    option->type_name(value_name);
+    option->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    return option;
+}
+
+// Repeatable, each value a time or a comma-separated list of times.
+CLI::Option* clock_list_option(CLI::App& app, const std::string& name,
+                               const std::string& description, std::vector<int>& into) {
+    auto* option = app.add_option(name, description);
+    option->type_name("HH:MM");
+    option->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    option->each([&into](const std::string& text) {
+        if (!parse_clocks(text, into)) {
+            throw CLI::ValidationError("time '" + text + "' is not HH:MM");
+        }
+    });
+    return option;
+}
+
+// Every option of the program, writing into `options` as the arguments are taken.
+void describe(CLI::App& app, Options& options) {
+    app.set_help_flag();
+    app.allow_extras();
+    app.get_formatter()->label("Usage", "usage");
+    app.footer("Writes a day of synthetic ionograms into WORK/ionograms, with the ground truth\n"
+               "beside them (ZE20R_<year><day>_truth.csv).");
+    app.add_flag("-h,--help", options.help, "this text");
+    app.add_flag("--version", options.version, "the version");
+    value_option(app, "--date", "dd-mm-yyyy", "day of the soundings (default 15-04-2026)",
+                 [&](const std::string& text) -> std::string {
+                     auto date = parse_date(text);
+                     if (!date) {
+                         return "date '" + text + "' is not a day written dd-mm-yyyy";
+                     }
+                     options.date = *date;
+                     return "";
+                 });
+    value_option(app, "--interval", "MM",
+                 "05, 10, 15, 30 or 60 minutes between soundings\n(default 15)",
+                 [&](const std::string& text) -> std::string {
+                     auto interval = parse_interval(text);
+                     if (!interval) {
+                         return "interval '" + text + "' is not one of 05, 10, 15, 30, 60";
+                     }
+                     options.interval = *interval;
+                     return "";
+                 });
+    value_option(app, "--out", "WORK", "working folder (default .)",
+                 [&](const std::string& text) -> std::string {
+                     if (text.empty()) {
+                         return "the working folder is empty";
+                     }
+                     options.working_folder = std::filesystem::path(text);
+                     return "";
+                 });
+    value_option(app, "--step", "MHZ", "0.025, 0.05, 0.1, 0.2 or 0.5 (default 0.05)",
+                 [&](const std::string& text) -> std::string {
+                     auto axis = axis_for_step(text);
+                     if (!axis) {
+                         return "step '" + text + "' is not one of 0.025, 0.05, 0.1, 0.2, 0.5";
+                     }
+                     options.axis = *axis;
+                     return "";
+                 });
+    value_option(app, "--seed", "N", "the same arguments always give the same bytes\n(default 1)",
+                 [&](const std::string& text) -> std::string {
+                     auto seed = parse_seed(text);
+                     if (!seed) {
+                         return "seed '" + text + "' is not a whole number";
+                     }
+                     options.seed = *seed;
+                     return "";
+                 });
+    clock_list_option(app, "--skip",
+                      "leave this sounding's file out (repeatable,\nor a comma list)",
+                      options.skipped);
+    clock_list_option(app, "--broken", "write this sounding with a wrong size (repeatable)",
+                      options.broken);
+    clock_list_option(app, "--preview",
+                      "draw this sounding as the plot shows it into\n"
+                      "WORK/previews/<file name>.png (repeatable)",
+                      options.previews);
+    value_option(app, "--setting", "HH:MM", "write WORK/setting.txt starting at this sounding",
+                 [&](const std::string& text) -> std::string {
+                     auto minute = parse_clock(text);
+                     if (!minute) {
+                         return "time '" + text + "' is not HH:MM";
+                     }
+                     options.setting = minute;
+                     return "";
+                 });
+    app.add_flag("--keep-scaled", options.keep_scaled,
+                 "leave WORK as it is when ionograms/ holds scaled\nvalues (ZE20R_*_MM.txt)");
+}
+
+// What the parser left over: an option it does not know, or a word where none is taken.
+std::string refusal_of_extra(const std::string& extra) {
+    if (extra.starts_with("-")) {
+        return "unknown option " + extra.substr(0, extra.find('='));
+    }
+    return "unexpected argument " + extra;
+}
+
 } // namespace
 
 std::string usage_text() {
-    return "usage: synthetic_day [options]\n"
-           "Writes a day of synthetic ionograms into WORK/ionograms, with the ground truth\n"
-           "beside them (ZE20R_<year><day>_truth.csv).\n"
-           "  --date dd-mm-yyyy   day of the soundings (default 15-04-2026)\n"
-           "  --interval MM       05, 10, 15, 30 or 60 minutes between soundings (default 15)\n"
-           "  --out WORK          working folder (default .)\n"
-           "  --step MHZ          0.025, 0.05, 0.1, 0.2 or 0.5 (default 0.05)\n"
-           "  --seed N            the same arguments always give the same bytes (default 1)\n"
-           "  --skip HH:MM        leave this sounding's file out (repeatable, or a comma list)\n"
-           "  --broken HH:MM      write this sounding with a wrong size (repeatable)\n"
-           "  --preview HH:MM     draw this sounding as the plot shows it into\n"
-           "                      WORK/previews/<file name>.png (repeatable)\n"
-           "  --setting HH:MM     write WORK/setting.txt starting at this sounding\n"
-           "  --keep-scaled       leave WORK as it is when ionograms/ holds scaled values\n"
-           "                      (ZE20R_*_MM.txt)\n"
-           "  -h, --help          this text\n"
-           "  --version           the version\n";
+    Options ignored;
+    CLI::App app("", "synthetic_day");
+    describe(app, ignored);
+    return app.help();
 }
 
 ParsedOptions parse_options(std::span<const std::string_view> arguments) {
     Options options;
-    auto fail = [](std::string why) { return ParsedOptions{std::nullopt, std::move(why)}; };
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        std::string_view name = arguments[i];
-        std::string_view value;
-        bool inline_value = false;
-        if (auto equals = name.find('=');
-            name.starts_with("--") && equals != std::string_view::npos) {
-            value = name.substr(equals + 1);
-            name = name.substr(0, equals);
-            inline_value = true;
-        }
-        if (name == "--help" || name == "-h") {
-            options.help = true;
-            continue;
-        }
-        if (name == "--version") {
-            options.version = true;
-            continue;
-        }
-        if (name == "--keep-scaled") {
-            options.keep_scaled = true;
-            continue;
-        }
-        if (!takes_value(name)) {
-            return fail((name.starts_with("-") ? "unknown option " : "unexpected argument ") +
-                        std::string(name));
-        }
-        if (!inline_value) {
-            if (i + 1 >= arguments.size()) {
-                return fail("option " + std::string(name) + " needs a value");
-            }
-            value = arguments[++i];
-        }
-        std::string shown(value);
-        if (name == "--date") {
-            auto date = parse_date(value);
-            if (!date) {
-                return fail("date '" + shown + "' is not a day written dd-mm-yyyy");
-            }
-            options.date = *date;
-        } else if (name == "--interval") {
-            auto interval = parse_interval(value);
-            if (!interval) {
-                return fail("interval '" + shown + "' is not one of 05, 10, 15, 30, 60");
-            }
-            options.interval = *interval;
-        } else if (name == "--out") {
-            if (value.empty()) {
-                return fail("the working folder is empty");
-            }
-            options.working_folder = std::filesystem::path(value);
-        } else if (name == "--step") {
-            auto axis = axis_for_step(value);
-            if (!axis) {
-                return fail("step '" + shown + "' is not one of 0.025, 0.05, 0.1, 0.2, 0.5");
-            }
-            options.axis = *axis;
-        } else if (name == "--seed") {
-            auto seed = parse_seed(value);
-            if (!seed) {
-                return fail("seed '" + shown + "' is not a whole number");
-            }
-            options.seed = *seed;
-        } else if (name == "--skip" || name == "--broken" || name == "--preview") {
-            auto& list = name == "--skip"     ? options.skipped
-                         : name == "--broken" ? options.broken
-                                              : options.previews;
-            if (!parse_clocks(value, list)) {
-                return fail("time '" + shown + "' is not HH:MM");
-            }
-        } else if (name == "--setting") {
-            auto minute = parse_clock(value);
-            if (!minute) {
-                return fail("time '" + shown + "' is not HH:MM");
-            }
-            options.setting = minute;
-        }
+    CLI::App app("", "synthetic_day");
+    describe(app, options);
+    // The parser takes the arguments last first.
+    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::ArgumentMismatch& error) {
+        std::string message = error.what();
+        return {std::nullopt, "option " + message.substr(0, message.find(':')) + " needs a value"};
+    } catch (const CLI::ParseError& error) {
+        return {std::nullopt, error.what()};
+    }
+    if (auto extras = app.remaining(); !extras.empty()) {
+        return {std::nullopt, refusal_of_extra(extras.front())};
     }
     if (auto why = check_on_grid(options); !why.empty()) {
-        return fail(why);
+        return {std::nullopt, why};
     }
-    return ParsedOptions{options, ""};
+    return {options, ""};
 }
 
 } // namespace synth
