@@ -121,8 +121,9 @@ double DayModel::foF2_at(double minute_ut) const {
     }
     double foF2 = (night + (day_foF2_ - night) * share) * ripple;
     if (world_.storm) {
-        // The negative phase: the layer is emptied within a few hours of the onset.
-        foF2 *= 1.0 - storm_depth_ * storm_share(minute_ut);
+        // The negative phase: the layer is emptied within a few hours of the onset, never
+        // below the little a night keeps.
+        foF2 = 1.6 + (foF2 - 1.6) * (1.0 - storm_depth_ * storm_share(minute_ut));
     }
     return foF2;
 }

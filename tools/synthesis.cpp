@@ -133,6 +133,17 @@ class Synthesiser {
         if (world.dynamic_range_db) {
             reference_ = 250.0 / std::pow(10.0, *world.dynamic_range_db / 20.0);
         }
+        if (model.spread_f) {
+            // Range spread returns the trace from irregularities at several ranges: a bundle
+            // of fainter copies above it, the cloud between them.
+            int copies = 2 + static_cast<int>(spread_random_.uniform(0.0, 4.0));
+            for (int c = 0; c < copies; ++c) {
+                double lift = spread_random_.uniform(0.08, 0.75) * model.spread_f->depth_km;
+                double factor = spread_random_.uniform(0.2, 0.55) *
+                                (1.0 - lift / (model.spread_f->depth_km + 40.0));
+                spread_copies_.push_back({lift, factor});
+            }
+        }
     }
 
     std::vector<std::uint8_t> run(const FrequencyAxis& axis) {
@@ -157,7 +168,7 @@ class Synthesiser {
                 add_oblique(column, centre, band);
             }
             if (model_.spread_f) {
-                add_spread_f(column, centre, axis.frequency(i));
+                add_spread_f(column, centre, band, axis.frequency(i));
             }
             if (model_.sporadic_e) {
                 add_sporadic_e(column, axis.frequency(i), *model_.sporadic_e, false);
@@ -290,8 +301,17 @@ class Synthesiser {
 
     // Range spread: a cloud of echoes above each F echo of the column. Frequency spread: echoes
     // beyond each cusp, about the heights where the trace turns up into it.
-    void add_spread_f(Column& column, int centre, double f) {
+    void add_spread_f(Column& column, int centre, int band, double f) {
         const SpreadF& spread = *model_.spread_f;
+        for (auto [lift, factor] : spread_copies_) {
+            add_regular_trace(
+                column, centre, band, [](int k) { return k; }, 1, factor, lift, true);
+            if (!world_.ordinary_only) {
+                add_regular_trace(
+                    column, centre, band, [this](int k) { return x_source(k); }, 1, 0.5 * factor,
+                    lift, true);
+            }
+        }
         auto cloud_above = [&](int index, double factor) {
             const Echo& echo = traces_.echo(index);
             double amplitude = amplitude_at(index) * factor;
@@ -307,7 +327,7 @@ class Synthesiser {
                 double z = (j - first + 0.5) / std::max(last - first + 1, 1);
                 double lit = spread_random_.uniform();
                 double strength = spread_random_.uniform(0.25, 0.8);
-                if (lit < spread.density * std::exp(-2.5 * z)) {
+                if (lit < spread.density * std::exp(-2.2 * z)) {
                     column[j - 1] = std::max(
                         column[j - 1], static_cast<float>(amplitude * strength * (1.0 - 0.6 * z)));
                 }
@@ -342,8 +362,13 @@ class Synthesiser {
                 double lit = spread_random_.uniform();
                 double strength = spread_random_.uniform(0.3, 0.8);
                 if (lit < share || (j == last && lit_cells < 3)) {
-                    column[j - 1] =
-                        std::max(column[j - 1], static_cast<float>(amplitude * strength));
+                    // Echoes from an irregularity trail over a few cells.
+                    int run = std::min(3, 1 + static_cast<int>(lit * 3.0 / std::max(share, 0.01)));
+                    for (int r = 0; r < run && j + r <= heights_per_frequency; ++r) {
+                        column[j + r - 1] =
+                            std::max(column[j + r - 1],
+                                     static_cast<float>(amplitude * strength * (1.0 - 0.25 * r)));
+                    }
                     ++lit_cells;
                 }
             }
@@ -544,6 +569,7 @@ class Synthesiser {
     double reference_ = 0.0;         // of another dynamic range; 0 for the quiet day's
     std::vector<double> amplitudes_; // first-hop ordinary amplitude on the fine grid
     std::vector<int> x_source_;      // by the magneto-ionic relation; empty: a fixed shift
+    std::vector<std::pair<double, double>> spread_copies_; // lift (km) and strength
 };
 
 } // namespace
