@@ -278,7 +278,7 @@ void DayModel::plan_sporadic_e(Random& random) {
     double summer_day = latitude_ >= 0.0 ? 172.0 : 355.0;
     double season = 0.5 + 0.5 * std::cos(two_pi * (day_of_year_ - summer_day) / 365.0);
     int events =
-        std::clamp(static_cast<int>(1.0 + random.uniform(0.0, 3.0) * (0.5 + season)), 1, 5);
+        std::clamp(static_cast<int>(1.0 + random.uniform(0.0, 4.0) * (0.5 + season)), 1, 6);
     for (int k = 0; k < events; ++k) {
         EsEvent event;
         bool by_day = random.chance(0.65);

@@ -192,7 +192,10 @@ class Synthesiser {
         }
         double screen = 1.0;
         if (model_.sporadic_e) {
-            if (f < model_.sporadic_e->blanketing_frequency) {
+            // A cusp-type Es continues the E trace and a high one lies above it: they hide
+            // the layers above, not the E.
+            bool e_below_es = model_.sporadic_e->shape != EsShape::flat && echo.layer == Layer::e;
+            if (f < model_.sporadic_e->blanketing_frequency && !e_below_es) {
                 return 0.0;
             }
             if (f < model_.sporadic_e->top_frequency) {

@@ -61,7 +61,7 @@ END {
     line = sprintf("%-28s", row)
     for (k = 1; k <= n; k++) {
       name = names[k]
-      line = line sprintf(" %3d/%3d/%3d", right[name], wrong[name], false_[name])
+      line = line sprintf(" %14s", right[name] + 0 "/" wrong[name] + 0 "/" false_[name] + 0)
     }
     print line
     exit
