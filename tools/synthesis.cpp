@@ -273,6 +273,9 @@ class Synthesiser {
             if (f_only && !is_f_layer(echo)) {
                 continue;
             }
+            if (hop == 2 && model_.absorption_fading) {
+                amplitude *= absorption_fade(TraceTable::frequency(index)); // twice through
+            }
             double h = hop * echo.virtual_height + lift;
             deposit(column, h, h, amplitude);
             if (k < centre + band) {
