@@ -3,12 +3,16 @@
 #include "controllers/scaling_controller.h"
 
 #include "common/shared_state.h"
+#include "records/sheet_check.h"
+#include "scaling/marks.h"
 #include "scaling/proposed_values.h"
 #include "support/scaling_controller_fixture.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <deque>
 #include <map>
 #include <string>
 #include <vector>
@@ -197,15 +201,255 @@ TEST_F(AcceptProposalsTest, TheSelectionGoesWhereTheOperatorIsNeeded) {
     }
 }
 
-// A MUF the critical frequency keeps the curve from: the tool's own limit, and an end.
-TEST_F(AcceptProposalsTest, AMufBelowFoF2EndsAtTheToolsLimit) {
-    auto points = daytime;
-    points[Row::MUF3000F2] = {column(1.2), row_of(700)};
-    propose(points);
-    logic.key_down(f11, 0);
-    EXPECT_EQ(form.text(value_box(Row::foF2)), "72");
-    EXPECT_EQ(form.text(value_box(Row::MUF3000F2)), "73");
-    EXPECT_LE(dialogs.shown.size(), 1u);
+// A MUF the tool could not show is no proposal: below foF2 (the tool would stop at its own
+// limit, not at the reading), foF2 off the plot (echoes beyond 20 MHz), or beyond 70 MHz.
+TEST_F(AcceptProposalsTest, AMufTheToolCannotShowIsLeftEmpty) {
+    const struct {
+        const char* name;
+        ProposedPoint foF2;
+        ProposedPoint muf;
+        const char* foF2_after;
+    } cases[] = {
+        {"below foF2", {column(7.2), row_of(300)}, {column(1.2), row_of(700)}, "72"},
+        {"foF2 off the plot", {column(27), row_of(300)}, {column(19), row_of(300)}, ""},
+        {"beyond 70 MHz", {column(19.5), row_of(300)}, {column(19), row_of(100)}, "195"},
+    };
+    for (const auto& c : cases) {
+        for (const Box box : sheet_boxes)
+            form.set_text(box, "");
+        auto points = daytime;
+        points[Row::foF2] = c.foF2;
+        points.erase(Row::fxI);
+        points[Row::MUF3000F2] = c.muf;
+        propose(points);
+        EXPECT_EQ(logic.placeholder(value_box(Row::MUF3000F2)), "") << c.name;
+        logic.key_down(f11, 0);
+        EXPECT_EQ(form.text(value_box(Row::foF2)), c.foF2_after) << c.name;
+        EXPECT_EQ(form.text(value_box(Row::MUF3000F2)), "") << c.name;
+        EXPECT_EQ(form.text(value_box(Row::M3000F2)), "") << c.name;
+        EXPECT_TRUE(dialogs.shown.empty()) << c.name << ": " << dialogs.last().text;
+    }
+}
+
+// A row with anything of the operator's in it gets no placeholder and no value; no box that
+// held something changes, even where a pick's letter rule would rewrite it; the rules still
+// run for the rows F11 fills.
+TEST_F(AcceptProposalsTest, WhatTheOperatorPutOnTheSheetStays) {
+    auto with = [](std::map<Row, ProposedPoint> added) {
+        auto points = daytime;
+        for (const auto& [row, point] : added)
+            points[row] = point;
+        return points;
+    };
+    const struct {
+        const char* name;
+        std::map<Row, ProposedPoint> points;
+        bool f1_absent; // key 220 first
+        testing::BoxTexts before;
+        std::vector<Row> left_empty;
+        testing::BoxTexts after;
+    } cases[] = {
+        {"F1 layer absent",
+         with({{Row::foF1, {column(4.5), row_of(190)}}, {Row::hF2, {column(5.0), row_of(260)}}}),
+         true,
+         {},
+         {Row::foF1, Row::hF2},
+         {{descriptive_box(Row::foF1), "L"}, {descriptive_box(Row::hF2), "L"}}},
+        {"a letter typed alone",
+         daytime,
+         false,
+         {{descriptive_box(Row::fxI), "A"}},
+         {Row::fxI},
+         {}},
+        {"fbEs's letters after a proposed foEs",
+         with({{Row::foEs, {column(4.5), row_of(110)}}}),
+         false,
+         {{value_box(Row::fbEs), "45"},
+          {qualifying_box(Row::fbEs), "E"},
+          {descriptive_box(Row::fbEs), "S"}},
+         {},
+         {{value_box(Row::foEs), "45"}}},
+        {"fxI's letter after foF2 on the extraordinary trace",
+         with({{Row::foF2, {column(7.7), row_of(300)}}}),
+         false,
+         {{value_box(Row::fxI), "77"}, {descriptive_box(Row::fxI), "A"}},
+         {},
+         {{value_box(Row::foF2), "72"}, {qualifying_box(Row::foF2), "J"}}},
+        {"fmin's lower limit on F11's own fmin",
+         with({{Row::fmin, {column(1.0), row_of(105)}}}),
+         false,
+         {},
+         {},
+         {{value_box(Row::fmin), "10"},
+          {qualifying_box(Row::fmin), "E"},
+          {descriptive_box(Row::fmin), "E"}}},
+    };
+    for (const auto& c : cases) {
+        for (const Box box : sheet_boxes)
+            form.set_text(box, "");
+        propose(c.points);
+        fill(c.before);
+        if (c.f1_absent)
+            logic.key_down(220, 0);
+        const auto before = sheet();
+        const auto shown = placeholders();
+        for (const Row row : c.left_empty)
+            EXPECT_FALSE(shown.contains(value_box(row))) << c.name << ": " << row;
+        logic.key_down(f11, 0);
+        for (const auto& [box, text] : before)
+            EXPECT_EQ(form.text(box), text) << c.name << ": " << box;
+        for (const Row row : c.left_empty)
+            EXPECT_EQ(form.text(value_box(row)), "") << c.name << ": " << row;
+        for (const auto& [box, text] : c.after)
+            EXPECT_EQ(form.text(box), text) << c.name << ": " << box;
+        EXPECT_FALSE(form.empty(value_box(Row::hF))) << c.name;
+        EXPECT_TRUE(dialogs.shown.empty()) << c.name << ": " << dialogs.last().text;
+    }
+}
+
+// Where F11 would do nothing, nothing shows as proposed: no grey code, no cross, no case.
+TEST_F(AcceptProposalsTest, NothingShowsWhereF11WouldDoNothing) {
+    const struct {
+        const char* name;
+        bool loaded;
+        ParticularCase code;
+        bool shown;
+    } cases[] = {
+        {"no case", true, ParticularCase::none, true},
+        {"a particular case", true, ParticularCase::partial_absorption, false},
+        {"a code no case names", true, ParticularCase::unknown, false},
+        {"no ionogram", false, ParticularCase::none, false},
+    };
+    for (const auto& c : cases) {
+        shared.ionogram_loaded = c.loaded;
+        form.particular_case_code = c.code;
+        form.no_sporadic_e = true;
+        EXPECT_EQ(placeholders().empty(), !c.shown) << c.name;
+        const auto marks = logic.marks();
+        const bool crosses = std::any_of(marks.begin(), marks.end(), [](const PlotMark& mark) {
+            return mark.kind == MarkKind::proposal;
+        });
+        EXPECT_EQ(crosses, c.shown) << c.name;
+        EXPECT_EQ(logic.proposed_case_caption().empty(), !c.shown) << c.name;
+    }
+}
+
+// With no sporadic E read, F11 applies "Es missing" last, as its menu command does: daytime
+// where foE is on the sheet, nighttime otherwise; the sheet then passes the check. Nothing
+// where an Es row or the Es types hold anything, or where the command would not apply.
+TEST_F(AcceptProposalsTest, NoSporadicEGivesTheEsMissingCase) {
+    auto night = daytime;
+    night.erase(Row::hE);
+    night.erase(Row::foE);
+    const std::string day_caption = "Particular Case: Daytime Es missing";
+    const std::string night_caption = "Particular Case: Nighttime Es missing";
+    const struct {
+        const char* name;
+        std::map<Row, ProposedPoint> points;
+        bool no_sporadic_e;
+        testing::BoxTexts before;
+        std::deque<int> answers;
+        std::string caption;
+        ParticularCase code;
+        testing::BoxTexts after;
+    } cases[] = {
+        {"by day",
+         daytime,
+         true,
+         {},
+         {},
+         day_caption,
+         ParticularCase::daytime_es_missing,
+         {{value_box(Row::foEs), "30"},
+          {descriptive_box(Row::foEs), "G"},
+          {value_box(Row::fbEs), "30"},
+          {qualifying_box(Row::fbEs), "E"},
+          {descriptive_box(Row::hEs), "G"}}},
+        {"by night",
+         night,
+         true,
+         {},
+         {},
+         night_caption,
+         ParticularCase::nighttime_es_missing,
+         {{value_box(Row::foEs), "18"},
+          {descriptive_box(Row::fbEs), "S"},
+          {qualifying_box(Row::fmin), "E"},
+          {descriptive_box(Row::fmin), "S"}}},
+        {"by night, fmin at the first frequency",
+         night,
+         true,
+         {{value_box(Row::fmin), "10"}, {descriptive_box(Row::fmin), "E"}},
+         {},
+         night_caption,
+         ParticularCase::nighttime_es_missing,
+         {{value_box(Row::foEs), "10"}, {descriptive_box(Row::foEs), "E"}}},
+        {"a sporadic E may be there", daytime, false, {}, {}, "", ParticularCase::none, {}},
+        {"Es types typed",
+         daytime,
+         true,
+         {{value_box(Row::es_types), "C1"}},
+         {},
+         "",
+         ParticularCase::none,
+         {}},
+        {"a letter of fbEs",
+         daytime,
+         true,
+         {{descriptive_box(Row::fbEs), "A"}},
+         {},
+         "",
+         ParticularCase::none,
+         {}},
+        {"h'Es given",
+         daytime,
+         true,
+         {{value_box(Row::hEs), "105"}},
+         {},
+         "",
+         ParticularCase::none,
+         {}},
+        {"by night, fmin's letter fits no case",
+         night,
+         true,
+         {{value_box(Row::fmin), "18"}, {descriptive_box(Row::fmin), "A"}},
+         {},
+         "",
+         ParticularCase::none,
+         {}},
+        // foE refused by the fmin warning: the right button would choose the nighttime case now,
+        // which h'E forbids; F11 leaves it without a word.
+        {"foE answered No",
+         daytime,
+         true,
+         {{value_box(Row::fmin), "35"}},
+         {answer_no},
+         day_caption,
+         ParticularCase::none,
+         {{value_box(Row::foE), ""}, {value_box(Row::foEs), ""}}},
+    };
+    for (const auto& c : cases) {
+        for (const Box box : sheet_boxes)
+            form.set_text(box, "");
+        form.particular_case_code = ParticularCase::none;
+        form.label11.clear();
+        dialogs.clear();
+        dialogs.answers = c.answers;
+        propose(c.points);
+        form.no_sporadic_e = c.no_sporadic_e;
+        fill(c.before);
+        EXPECT_EQ(logic.proposed_case_caption(), c.caption) << c.name;
+        logic.key_down(f11, 0);
+        EXPECT_EQ(form.particular_case_code, c.code) << c.name;
+        for (const auto& [box, text] : c.after)
+            EXPECT_EQ(form.text(box), text) << c.name << ": " << box;
+        EXPECT_EQ(dialogs.shown.size(), c.answers.size()) << c.name << ": " << dialogs.last().text;
+        if (c.code == ParticularCase::none)
+            continue;
+        EXPECT_EQ(form.label11, c.caption) << c.name;
+        EXPECT_FALSE(check_sheet(scaling, form.particular_case_code)) << dialogs.last().text;
+        EXPECT_EQ(logic.proposed_case_caption(), "") << c.name;
+    }
 }
 
 // h'F read over a blanketing sporadic E well above the previous sounding's: F11 leaves it to

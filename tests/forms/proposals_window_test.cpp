@@ -111,12 +111,12 @@ TEST_F(ProposalsWindowTest, PlaceholdersAndMarksShowOnADaytimeSounding) {
     }
 }
 
-// Stored with F11, F5 (no sporadic E by day) and F3, the sounding is the previous one of the
-// next: its foF2 stands there as a tick of the second colour, over its h'F.
+// Stored with F11 (which gives the case of no sporadic E by day too) and F3, the sounding is
+// the previous one of the next: its foF2 stands there as a tick of the second colour, over its
+// h'F.
 TEST_F(ProposalsWindowTest, ThePreviousSoundingsValuesShowOnTheNext) {
     open();
     key(Qt::Key_F11);
-    key(Qt::Key_F5);
     const std::string foF2 = form().text(value_box(Row::foF2));
     key(Qt::Key_F3);
     ASSERT_TRUE(dialogs.shown.empty()) << dialogs.last().text;
@@ -136,19 +136,27 @@ TEST_F(ProposalsWindowTest, ThePreviousSoundingsValuesShowOnTheNext) {
 }
 
 // F11 leaves the sheet exactly as the operator's own clicks at the proposed points leave it:
-// each row's label, then the plot (the MUF(3000) tool moved with the arrow keys instead).
+// each row's label, then the plot (the MUF(3000) tool moved with the arrow keys instead), and
+// last F5 for the case of no sporadic E by day shown in grey over the case label.
 TEST_F(ProposalsWindowTest, F11IsTheOperatorsOwnClicks) {
     open();
     const Sheet shown = placeholders();
+    auto* proposed_case = child<QLabel>("Label11_proposal");
+    ASSERT_TRUE(proposed_case->isVisible());
+    ASSERT_EQ(proposed_case->text().toStdString(), "Particular Case: Daytime Es missing");
     key(Qt::Key_F11);
     const Sheet accepted = sheet();
     for (const auto& [b, text] : shown)
         EXPECT_EQ(accepted.at(b), text) << b;
     for (const auto& [b, text] : accepted) {
-        if (b.field == Field::value && !shown.contains(b)) {
+        if (b.field == Field::value && !shown.contains(b) && b.row != Row::foEs &&
+            b.row != Row::fbEs) {
             EXPECT_EQ(text, "") << b;
         }
     }
+    EXPECT_EQ(child<QLabel>("Label11")->text().toStdString(),
+              "Particular Case: Daytime Es missing");
+    EXPECT_FALSE(proposed_case->isVisible());
     const auto selected = form().selected_characteristic;
     EXPECT_TRUE(dialogs.shown.empty()) << dialogs.last().text;
 
@@ -167,6 +175,7 @@ TEST_F(ProposalsWindowTest, F11IsTheOperatorsOwnClicks) {
             click_plot(point->x, point->y);
         }
     }
+    key(Qt::Key_F5);
     if (selected)
         click_label(*selected);
     EXPECT_EQ(sheet(), accepted);
@@ -195,6 +204,45 @@ TEST_F(ProposalsWindowTest, AWarningsYesAndNoBehaveAsForAPick) {
     }
 }
 
+// The question F11's pick raises stands over the sheet as it is at that moment: the boxes F11
+// filled before show their values, as after the operator's own clicks.
+TEST_F(ProposalsWindowTest, F11sQuestionShowsTheSheetAsItStands) {
+    open();
+    click_label(Row::hEs);
+    dialogs.answers = {answer_yes, answer_yes};
+    click_plot(300, 191);
+    ASSERT_EQ(form().text(value_box(Row::hEs)), "300");
+    Sheet on_screen;
+    dialogs.on_show = [&] {
+        for (const Row row : {Row::fmin, Row::hE, Row::foE})
+            on_screen[value_box(row)] = box(value_box(row))->text().toStdString();
+    };
+    key(Qt::Key_F11);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    for (const Row row : {Row::fmin, Row::hE, Row::foE}) {
+        EXPECT_FALSE(on_screen.at(value_box(row)).empty()) << row;
+        EXPECT_EQ(on_screen.at(value_box(row)), form().text(value_box(row))) << row;
+    }
+}
+
+// Where F11 would do nothing (here the case NO IONOGRAM given with F9), nothing shows as
+// proposed: no grey code, no proposed case, no cross on the plot.
+TEST_F(ProposalsWindowTest, ACaseSetTakesTheProposalsAway) {
+    open();
+    ASSERT_FALSE(placeholders().empty());
+    const ProposedPoint foF2 = *form().proposals[index_of(Row::foF2)];
+    const Rgb colour = colour_of(MarkKind::proposal);
+    ASSERT_EQ(shown_at(plot_image(), foF2.x, foF2.y), QColor(colour.r, colour.g, colour.b));
+    key(Qt::Key_F9);
+    ASSERT_EQ(form().particular_case_code, ParticularCase::no_ionogram);
+    EXPECT_TRUE(placeholders().empty());
+    EXPECT_FALSE(child<QLabel>("Label11_proposal")->isVisible());
+    EXPECT_NE(shown_at(plot_image(), foF2.x, foF2.y), QColor(colour.r, colour.g, colour.b));
+    const Sheet before = sheet();
+    key(Qt::Key_F11);
+    EXPECT_EQ(sheet(), before);
+}
+
 // What the operator gave before F11 stays: foF2 picked 0.2 MHz above the proposal and its
 // descriptive letter typed; M(3000)F2 comes from the operator's foF2.
 TEST_F(ProposalsWindowTest, AValueTheOperatorGaveSurvivesF11) {
@@ -221,7 +269,6 @@ TEST_F(ProposalsWindowTest, AValueTheOperatorGaveSurvivesF11) {
 TEST_F(ProposalsWindowTest, BothEntriesOffThePlotIsThePicture) {
     open();
     key(Qt::Key_F11);
-    key(Qt::Key_F5);
     key(Qt::Key_F3);
     ASSERT_EQ(shared.sounding_hour, 12);
     const auto differences = [this] {
@@ -239,6 +286,7 @@ TEST_F(ProposalsWindowTest, BothEntriesOffThePlotIsThePicture) {
     view("view_proposals");
     EXPECT_GT(differences(), 0); // the previous sounding's marks
     EXPECT_TRUE(placeholders().empty());
+    EXPECT_FALSE(child<QLabel>("Label11_proposal")->isVisible());
     view("view_previous_sounding");
     EXPECT_EQ(differences(), 0);
     EXPECT_TRUE(placeholders().empty());

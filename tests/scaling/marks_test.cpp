@@ -32,11 +32,16 @@ class MarksTest : public testing::ScalingTest {
 
 TEST_F(MarksTest, ACrossAtEveryProposedPoint) {
     form.proposals[index_of(Row::hF)] = ProposedPoint{120, 140};
+    form.proposals[index_of(Row::foF2)] = ProposedPoint{200, 200};
     form.proposals[index_of(Row::MUF3000F2)] = ProposedPoint{250, 210};
     const std::vector<PlotMark> expected{
         {MarkKind::proposal, MarkShape::cross, 120, 140, 0, "h'F"},
+        {MarkKind::proposal, MarkShape::cross, 200, 200, 0, "foF2"},
         {MarkKind::proposal, MarkShape::cross, 250, 210, 0, "MUF(3000)F2"}};
     EXPECT_EQ(proposal_marks(form), expected);
+    // Without foF2 the MUF(3000)F2 the reading gave is no proposal.
+    form.proposals[index_of(Row::foF2)].reset();
+    EXPECT_EQ(proposal_marks(form).size(), 1u);
 }
 
 // A reading that is no proposal has no cross either.

@@ -78,6 +78,7 @@ TEST_F(ProposedValuesTest, TheProposedMufCurvePassesThroughItsEcho) {
     for (const auto& echo : echoes) {
         const int x = column(echo.mhz);
         const int y = row_of(echo.km);
+        propose(Row::foF2, x, y);
         propose(Row::MUF3000F2, x, y);
         const auto code = proposed_code(form, Row::MUF3000F2);
         ASSERT_TRUE(code) << echo.mhz;
@@ -96,9 +97,14 @@ TEST_F(ProposedValuesTest, TheProposedMufCurvePassesThroughItsEcho) {
 TEST_F(ProposedValuesTest, MFactorFollowsTheCodesAsTheyWillStand) {
     const int muf_x = column(6.0);
     const int muf_y = row_of(320);
+    // The MUF's code, read with a foF2 to go with it.
+    propose(Row::foF2, column(7.2), row_of(300));
+    propose(Row::MUF3000F2, muf_x, muf_y);
+    const int proposed_muf = std::stoi(proposed_code(form, Row::MUF3000F2).value_or("0"));
+    ASSERT_GT(proposed_muf, 0);
     const auto muf_proposed = [&] {
         propose(Row::MUF3000F2, muf_x, muf_y);
-        return std::stoi(*proposed_code(form, Row::MUF3000F2));
+        return proposed_muf;
     };
     const struct {
         const char* name;
@@ -140,6 +146,47 @@ TEST_F(ProposedValuesTest, MFactorFollowsTheCodesAsTheyWillStand) {
     }
 }
 
+// The MUF(3000)F2 the reading gives is proposed only where the tool can show it: its echo on
+// the plot, a foF2 on the plot to go with it (proposed, or the operator's), and the MUF within
+// 3.0 to 70.0 MHz, above foF2 and below ten times it.
+TEST_F(ProposedValuesTest, AMufIsProposedOnlyWhereTheToolCanShowIt) {
+    const ProposedPoint f2{column(7.2), row_of(300)};
+    const ProposedPoint echo{column(6.0), row_of(320)};
+    const struct {
+        const char* name;
+        std::optional<ProposedPoint> foF2;
+        testing::BoxTexts boxes;
+        ProposedPoint muf;
+        bool proposed;
+    } cases[] = {
+        {"foF2 proposed", f2, {}, echo, true},
+        {"the operator's foF2", std::nullopt, {{value_box(Row::foF2), "72"}}, echo, true},
+        {"no foF2", std::nullopt, {}, echo, false},
+        {"foF2 off the plot", ProposedPoint{column(27), row_of(300)}, {}, echo, false},
+        {"foF2 a letter alone", f2, {{descriptive_box(Row::foF2), "S"}}, echo, false},
+        {"the echo right of the plot", f2, {}, {800, row_of(320)}, false},
+        {"the echo above the plot", f2, {}, {column(6.0), 601}, false},
+        {"beyond 70 MHz",
+         ProposedPoint{column(19.5), row_of(300)},
+         {},
+         {column(19), row_of(100)},
+         false},
+        {"below foF2", f2, {}, {column(3.0), row_of(700)}, false},
+        {"ten times foF2", std::nullopt, {{value_box(Row::foF2), "10"}}, echo, false},
+    };
+    for (const auto& c : cases) {
+        form.proposals = {};
+        for (const Box box : sheet_boxes)
+            form.set_text(box, "");
+        if (c.foF2)
+            form.proposals[index_of(Row::foF2)] = *c.foF2;
+        fill(c.boxes);
+        propose(Row::MUF3000F2, c.muf.x, c.muf.y);
+        EXPECT_EQ(proposed_code(form, Row::MUF3000F2).has_value(), c.proposed) << c.name;
+        EXPECT_EQ(placeholder(form, value_box(Row::MUF3000F2)).empty(), !c.proposed) << c.name;
+    }
+}
+
 TEST_F(ProposedValuesTest, OnlyEmptyValueBoxesShowAPlaceholder) {
     propose(Row::foF2, column(7.2), row_of(300));
     EXPECT_EQ(placeholder(form, value_box(Row::foF2)), "72");
@@ -148,6 +195,13 @@ TEST_F(ProposedValuesTest, OnlyEmptyValueBoxesShowAPlaceholder) {
         EXPECT_EQ(placeholder(form, box), "") << box;
     form.set_text(value_box(Row::foF2), "75");
     EXPECT_EQ(placeholder(form, value_box(Row::foF2)), "");
+    // A letter alone makes the row the operator's too.
+    for (const Box letter : {qualifying_box(Row::foF2), descriptive_box(Row::foF2)}) {
+        form.set_text(value_box(Row::foF2), "");
+        form.set_text(letter, "L");
+        EXPECT_EQ(placeholder(form, value_box(Row::foF2)), "") << letter;
+        form.set_text(letter, "");
+    }
     // Outside the plot nothing is picked.
     propose(Row::hF, 300, 601);
     EXPECT_EQ(placeholder(form, value_box(Row::hF)), "");

@@ -4,6 +4,7 @@
 #include "common/dialogs.h"
 
 #include <deque>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -21,9 +22,13 @@ class FakeDialogs : public Dialogs {
   public:
     void message(const std::string& text, const std::string& title,
                  bool information_icon = false) override {
+        if (on_show)
+            on_show();
         shown.push_back({ShownBox::Kind::ok, text, title, information_icon});
     }
     int ask_yes_no(const std::string& text, const std::string& title) override {
+        if (on_show)
+            on_show();
         shown.push_back({ShownBox::Kind::yes_no, text, title, false});
         if (answers.empty())
             throw std::logic_error("unexpected question: " + text);
@@ -49,6 +54,8 @@ class FakeDialogs : public Dialogs {
     std::vector<ShownBox> shown;
     std::deque<int> answers;
     int beeps = 0;
+    // Runs as each box opens: what the operator sees behind it.
+    std::function<void()> on_show;
 };
 
 } // namespace scalvo::testing

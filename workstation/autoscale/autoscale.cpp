@@ -24,6 +24,7 @@ Reading read_sounding(const Ionogram& ionogram) {
     proposals[Characteristic::foEs] = low.foEs;
     proposals[Characteristic::hEs] = low.hEs;
     proposals[Characteristic::fbEs] = low.fbEs;
+    proposals.no_sporadic_e = low.no_sporadic_e;
     proposals[Characteristic::hF] = f.hF;
     // Without an E layer below, the F trace is lowest at fmin; where a sporadic E's second hop
     // lies on its start, or the start is hidden otherwise, the Chapman layer its trace follows

@@ -248,6 +248,28 @@ void read_sporadic(const Scene& scene, const EsRun& run, int x_end, int first, L
         result.fbEs = frequency_proposal(scene, through, run.level, 0.6);
 }
 
+// Whether a column holds a first-hop echo from the E region: of the E layer, or of a sporadic E.
+bool e_region_echo(const EchoColumn& column) {
+    if (column.interference)
+        return false;
+    for (const Segment& segment : column.segments)
+        if (!segment.multiple && segment.low <= e_region_highest)
+            return true;
+    return false;
+}
+
+// No sporadic E anywhere: no echo of the E region from fmin up, or, with an E layer read, none
+// beyond its extraordinary cusp (a flat run below that was found to be the E trace's own). Any
+// echo left unexplained there may be a weak sporadic E, and then the sounding says nothing.
+bool no_sporadic_e(const Scene& scene, int first, int x_end) {
+    const auto count = static_cast<int>(scene.image.columns.size());
+    const int from = x_end < 0 ? first : x_end + scene.columns_in(0.1) + 1;
+    for (int c = std::max(first, from); c < count; ++c)
+        if (e_region_echo(scene.image.columns[static_cast<std::size_t>(c)]))
+            return false;
+    return true;
+}
+
 } // namespace
 
 LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
@@ -266,8 +288,10 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
         }
 
     const std::vector<const Trace*> traces = low_traces(scene);
-    if (traces.empty())
+    if (traces.empty()) {
+        result.no_sporadic_e = no_sporadic_e(scene, first, -1);
         return result;
+    }
 
     // The lowest echo of each column in the E region, and the level most of them keep.
     std::map<int, int> lowest_by_column;
@@ -294,6 +318,8 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
     const EsRun run = sporadic_run(scene, lowest_by_column, base);
     if (run.start >= 0)
         read_sporadic(scene, run, x_end, first, result);
+    // E-region echoes without an E layer read are left unexplained.
+    result.no_sporadic_e = !result.foEs && result.foE && no_sporadic_e(scene, first, x_end);
     return result;
 }
 

@@ -54,6 +54,10 @@ struct Proposal {
 
 struct Proposals {
     std::array<std::optional<Proposal>, characteristic_count> values;
+    // The sounding was read and shows no sporadic E: no echo of the E region beyond the E
+    // layer's own trace. False where it was not read, or where some echo there is left
+    // unexplained.
+    bool no_sporadic_e = false;
 
     std::optional<Proposal>& operator[](Characteristic c) {
         return values[static_cast<std::size_t>(c)];

@@ -66,6 +66,7 @@ FLayers read_f_layers(const Scene& scene);
 
 struct LowLayers {
     std::optional<Proposal> fmin, foE, hE, foEs, hEs, fbEs;
+    bool no_sporadic_e = false; // see Proposals
 };
 LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers);
 

@@ -49,7 +49,8 @@ void ScalingController::key_down(int key_code, int shift) {
     // operator's own commands, each followed by what follows an event.
     if (key_code == 122) {
         if (view_.proposals)
-            accept_proposals(scaling_, [this] { finish_event(); });
+            accept_proposals(
+                scaling_, [this] { finish_event(); }, [this] { refresh_(); });
         finish_event();
         return;
     }
@@ -155,14 +156,28 @@ bool ScalingController::menu_enabled(CaseSubmenu) const {
 }
 
 std::string ScalingController::placeholder(Box box) const {
-    return view_.proposals ? scalvo::placeholder(scaling_.form, box) : std::string();
+    if (!view_.proposals || !proposals_acceptable(scaling_))
+        return {};
+    return scalvo::placeholder(scaling_.form, box);
+}
+
+std::string ScalingController::proposed_case_caption() const {
+    if (!view_.proposals)
+        return {};
+    const auto command = proposed_case(scaling_);
+    if (!command)
+        return {};
+    return case_command_caption(command == CaseCommand::daytime_es_missing
+                                    ? ParticularCase::daytime_es_missing
+                                    : ParticularCase::nighttime_es_missing)
+        .value_or("");
 }
 
 std::vector<PlotMark> ScalingController::marks() const {
     std::vector<PlotMark> marks;
     if (!scaling_.shared.ionogram_loaded)
         return marks;
-    if (view_.proposals)
+    if (view_.proposals && proposals_acceptable(scaling_))
         marks = proposal_marks(scaling_.form);
     if (view_.previous_sounding)
         for (PlotMark& mark : previous_sounding_marks(scaling_.form))

@@ -12,8 +12,10 @@
 #include "records/particular_cases.h"
 #include "scaling/scaling_form.h"
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace scalvo {
@@ -58,8 +60,13 @@ class ScalingController {
     // The View choices, the one place that says what is shown beside the described form.
     const ViewSettings& view() const { return view_; }
     void set_view(const ViewSettings& view) { view_ = view; }
-    // The grey text an empty value box shows: its proposal, while proposals are shown.
+    // The grey text an empty value box shows: its proposal, while proposals are shown and F11
+    // can accept them.
     std::string placeholder(Box box) const;
+    // The particular case F11 would apply, as Label11 would then read; "" for none.
+    std::string proposed_case_caption() const;
+    // Called before each message box F11 raises: the window shows the sheet as it stands.
+    void set_refresh(std::function<void()> refresh) { refresh_ = std::move(refresh); }
     // The marks over the plot: proposals and the previous sounding's values, as chosen.
     std::vector<PlotMark> marks() const;
 
@@ -76,6 +83,7 @@ class ScalingController {
     Scaling scaling_;
     CompanionController& companion_;
     ViewSettings view_;
+    std::function<void()> refresh_ = [] {};
     WindowRequest request_ = WindowRequest::none;
 };
 

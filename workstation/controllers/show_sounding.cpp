@@ -26,7 +26,9 @@ void show_ionogram(Scaling& scaling, const IonogramHeader& header) {
     form.caption = plot_window_caption(form.ionogram_file_name, scaling.shared.station_name,
                                        form.sounding_caption, form.ionogram.frequency_step);
     // Read as the file gave it, before the picture's normalisation.
-    form.proposals = proposals_of(form.ionogram);
+    const SoundingProposals read = proposals_of(form.ionogram);
+    form.proposals = read.points;
+    form.no_sporadic_e = read.no_sporadic_e;
     normalise_amplitudes(form.ionogram);
     draw_ionogram(form.plot, form.ionogram);
 }
@@ -38,6 +40,7 @@ void show_no_ionogram(Scaling& scaling) {
                                        form.sounding_caption, std::nullopt);
     draw_empty_frame(form.plot);
     form.proposals = {};
+    form.no_sporadic_e = false;
     form.particular_case_code = ParticularCase::none;
     form.label11.clear();
 }

@@ -23,16 +23,18 @@ constexpr std::pair<Characteristic, Row> rows_of_characteristics[] = {
 
 } // namespace
 
-std::array<std::optional<ProposedPoint>, row_count> proposals_of(const Ionogram& ionogram) {
+SoundingProposals proposals_of(const Ionogram& ionogram) {
     const autoscale::Proposals read = autoscale::propose(ionogram);
-    std::array<std::optional<ProposedPoint>, row_count> proposals{};
+    SoundingProposals result;
+    result.no_sporadic_e = read.no_sporadic_e;
+    auto& proposals = result.points;
     for (const auto& [characteristic, row] : rows_of_characteristics)
         if (const auto& proposal = read[characteristic])
             proposals[index_of(row)] = ProposedPoint{proposal->x, proposal->y};
     // The lowest F echo over a blanketing sporadic E may lie above the hidden start of the trace.
     if (auto& hF = proposals[index_of(Row::hF)]; hF && autoscale::blanketed(read))
         hF->upper_bound = true;
-    return proposals;
+    return result;
 }
 
 } // namespace scalvo

@@ -67,6 +67,8 @@ ScalingWindow::ScalingWindow(SharedState& shared, Dialogs& dialogs, CompanionCon
         sync_readout();
     };
     controller_.set_view(load_view_settings());
+    // F11's questions come in the middle of its commands: the sheet on screen shows its picks.
+    controller_.set_refresh([this] { sync(); });
     build_sheet();
     build_controls();
     build_menu();
@@ -166,6 +168,16 @@ void ScalingWindow::build_controls() {
     };
     label11_ = add_label(new QLabel(surface_), "Label11", twips(720, 120, 11175, 255),
                          QColor(192, 255, 192));
+    // The case F11 would apply, in grey over the empty label.
+    proposed_case_ = new QLabel(label11_);
+    proposed_case_->setObjectName(QStringLiteral("Label11_proposal"));
+    proposed_case_->setAccessibleName(QStringLiteral("Proposed particular case"));
+    proposed_case_->setGeometry(0, 0, label11_->width(), label11_->height());
+    proposed_case_->setFont(arial(8));
+    QPalette grey = proposed_case_->palette();
+    grey.setColor(QPalette::WindowText, QColor(160, 160, 160));
+    proposed_case_->setPalette(grey);
+    proposed_case_->hide();
     auto click = [this](FormControl control) {
         return [this, control] {
             controller_.control_click(control);
@@ -348,6 +360,11 @@ void ScalingWindow::sync() {
         colour_text(row_labels_[index_of(row)],
                     controller_.label_red(row) ? QColor(255, 0, 0) : highlight_text());
     label11_->setText(latin1(form_.label11));
+    const QString proposed =
+        form_.label11.empty() ? latin1(controller_.proposed_case_caption()) : QString();
+    if (proposed_case_->text() != proposed)
+        proposed_case_->setText(proposed);
+    proposed_case_->setVisible(!proposed.isEmpty());
     esup_->setVisible(form_.esup_visible);
     esdown_->setVisible(form_.esdown_visible);
     option1_->setChecked(form_.option_yes);

@@ -79,6 +79,7 @@ class ScalingWindow : public QMainWindow {
     // The menu's top-level entries, whose enabled state follows the load.
     std::vector<std::pair<QAction*, std::variant<CaseCommand, CaseSubmenu>>> case_entries_;
     QLabel* label11_ = nullptr;
+    QLabel* proposed_case_ = nullptr;
     QLabel* label1_ = nullptr;
     QLabel* label2_ = nullptr;
     QPushButton* esup_ = nullptr;

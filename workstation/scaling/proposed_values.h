@@ -10,6 +10,15 @@
 
 namespace scalvo {
 
+// The operator's row: something in its value box or in one of its letter boxes (for M(3000),
+// whose letters are copied, and the Es types: in its value box). Accepting the proposals leaves
+// it as it is.
+bool operators_row(const ScalingForm& form, Row row);
+
+// The row's code once the proposals are accepted: the operator's value where the box holds
+// one, none on another row of the operator's, else the proposal's.
+std::optional<std::string> accepted_code(const ScalingForm& form, Row row);
+
 // The value code the previous sounding's hidden box starts with (it holds value and letters
 // joined); nullopt without one.
 std::optional<int> previous_code(const ScalingForm& form, Row row);
@@ -20,7 +29,7 @@ std::optional<int> previous_code(const ScalingForm& form, Row row);
 // start of the trace is hidden, and the operator is asked rather than given a wrong value.
 std::optional<std::string> proposed_code(const ScalingForm& form, Row row);
 
-// The grey text of an empty value box: its proposed code. "" for a box that holds text, a
+// The grey text of an empty value box: its proposed code. "" on a row of the operator's, for a
 // letter or hidden box, or a row without a proposal.
 std::string placeholder(const ScalingForm& form, Box box);
 

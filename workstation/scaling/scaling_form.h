@@ -72,6 +72,8 @@ struct ScalingForm {
     // The automatic scaling's reading of the sounding on screen, row by row; none without an
     // ionogram.
     std::array<std::optional<ProposedPoint>, row_count> proposals{};
+    // The automatic scaling read the sounding and saw no sporadic E in it.
+    bool no_sporadic_e = false;
 
     std::string current_record;
     std::string previous_record;
