@@ -11,7 +11,7 @@ set(SCALVO_APP_ID org.scalvo.Scalvo)
 set(SCALVO_HOMEPAGE "https://scalvo.example.org" CACHE STRING
     "Project site named in the package and the AppStream data")
 
-set(scalvo_programs scalvo tabulor synthetic_day autoscale)
+set(scalvo_programs scalvo tabulor synthetic_day autoscale monthly_tables)
 install(TARGETS ${scalvo_programs} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 set(data ${PROJECT_SOURCE_DIR}/data)

@@ -32,7 +32,8 @@ void PrintTo(const Program& p, std::ostream* os) {
 std::vector<Program> programs() {
     std::vector<Program> all{{"scalvo", SCALVO_BINARY},
                              {"tabulor", TABULOR_BINARY},
-                             {"synthetic_day", SYNTHETIC_DAY_BINARY}};
+                             {"synthetic_day", SYNTHETIC_DAY_BINARY},
+                             {"monthly_tables", MONTHLY_TABLES_BINARY}};
     if (*AUTOSCALE_BINARY)
         all.push_back({"autoscale", AUTOSCALE_BINARY});
     return all;

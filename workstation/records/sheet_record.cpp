@@ -117,6 +117,20 @@ std::string field_of(std::string_view record, const RecordRow& row, std::size_t 
 
 } // namespace
 
+bool record_layout_intact(std::string_view record) {
+    constexpr std::size_t text_length = record_length - 2; // without CR LF
+    if (record.size() < text_length || record[text_length - 1] != ' ')
+        return false;
+    const auto digit = [&](std::size_t k) { return record[k] >= '0' && record[k] <= '9'; };
+    if (!digit(0) || !digit(1) || record[2] != ':' || !digit(3) || !digit(4))
+        return false;
+    bool intact = true;
+    for_each_record_row([&](const RecordRow& row, std::size_t position) {
+        intact = intact && mid(record, position - label_width, label_width) == row.label;
+    });
+    return intact;
+}
+
 void compose_sheet_record(Scaling& scaling) {
     const ScalingForm& form = scaling.form;
     std::string record = two_digit_text(scaling.shared.sounding_hour) + ":" +

@@ -28,6 +28,11 @@ void show_stored_sheets(Scaling& scaling);
 // ("" for a previous-sounding box, which a record does not fill).
 std::string record_text(std::string_view record, Box box);
 
+// Whether a record's fixed parts stand where the layout puts them: the time "hh:mm" (two digits,
+// a colon, two digits), every row's label and the blank at position 246. Says nothing of the
+// fields.
+bool record_layout_intact(std::string_view record);
+
 // The 3-character value field of a value code: right-aligned digits. A code of 1000 ... 9000
 // (an M(3000) factor of exactly 10.00 or more) is written "1E3" ... "9E3", which keeps every
 // later field in its place, reads back as the same number, and cannot be taken for a code of
