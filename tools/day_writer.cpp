@@ -143,15 +143,17 @@ DayReport write_day(const Options& options) {
         }
     }
     make_folder(ionogram_folder);
-    DayModel day(options.date, options.seed);
-    std::string truth = truth_csv_header();
+    DayModel day(options.date, options.seed, options.world);
+    std::string truth = truth_csv_header(options.harder());
     int broken_so_far = 0;
     for (int minute = 0; minute < 24 * 60; minute += options.interval) {
         SoundingModel model = day.sounding(minute);
-        Sounding sounding = make_sounding(model, options.axis);
+        Sounding sounding = make_sounding(model, options.axis, options.world);
         fs::path file = ionogram_folder / ionogram_file_name(options.date, minute);
         auto bytes = ionogram_file_bytes(
-            ionogram_header(options.axis, options.date, minute, options.seed), sounding.amplitudes);
+            ionogram_header(options.axis, options.date, minute, options.seed,
+                            options.world.latitude.value_or(station::latitude_deg)),
+            sounding.amplitudes);
         FileState state = FileState::written;
         if (listed(options.skipped, minute)) {
             state = FileState::missing;
@@ -168,7 +170,7 @@ DayReport write_day(const Options& options) {
             write_file(file, bytes.data(), bytes.size());
             ++report.written;
         }
-        truth += truth_csv_line(minute, state, sounding.truth);
+        truth += truth_csv_line(minute, state, sounding.truth, options.harder());
         if (listed(options.previews, minute)) {
             fs::path folder = options.working_folder / "previews";
             make_folder(folder);

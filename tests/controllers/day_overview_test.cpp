@@ -210,6 +210,132 @@ TEST_F(DayOverviewTest, AClickOnATimeMeansTheNearestSoundingOfTheDay) {
     EXPECT_EQ(record_at_minute(DayOverview{}, 30), 0);
 }
 
+TEST(ValueKinds, TheLettersMakeLimitsReplacementsAndTheEsMissingCodes) {
+    const struct {
+        Row row;
+        const char* qualifying;
+        const char* descriptive;
+        ValueKind kind;
+    } cases[] = {
+        {Row::foF2, "", "", ValueKind::measured},
+        {Row::foF2, "U", "A", ValueKind::measured},
+        {Row::foF2, "J", "", ValueKind::measured},
+        {Row::foF2, "D", "", ValueKind::greater_than},
+        {Row::foF2, "D", "D", ValueKind::greater_than},
+        {Row::foE, "E", "", ValueKind::less_than},
+        {Row::fmin, "E", "S", ValueKind::less_than},
+        {Row::hF, "A", "A", ValueKind::less_than},
+        {Row::foF2, "I", "", ValueKind::replaced},
+        {Row::hEs, "T", "", ValueKind::replaced},
+        {Row::fmin, "", "E", ValueKind::measured},
+        // What the three Es missing cases write into foEs.
+        {Row::foEs, "E", "G", ValueKind::es_missing},
+        {Row::foEs, "E", "S", ValueKind::es_missing},
+        {Row::foEs, "E", "B", ValueKind::es_missing},
+        {Row::foEs, "", "E", ValueKind::es_missing},
+        // Other letters on foEs keep their own meaning.
+        {Row::foEs, "E", "A", ValueKind::less_than},
+        {Row::foEs, "D", "", ValueKind::greater_than},
+        {Row::foEs, "", "G", ValueKind::measured},
+        {Row::foE, "E", "G", ValueKind::less_than},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(value_kind(c.row, c.qualifying, c.descriptive), c.kind)
+            << c.row << " " << c.qualifying << c.descriptive;
+}
+
+TEST_F(DayOverviewTest, TheLettersAreReadBesideTheValues) {
+    // The sheet the daytime Es missing case leaves, with foF2 U A.
+    store(9, 0,
+          {{value_box(Row::foE), "285"},
+           {value_box(Row::foEs), "29"},
+           {qualifying_box(Row::foEs), "E"},
+           {descriptive_box(Row::foEs), "G"},
+           {descriptive_box(Row::hEs), "G"},
+           {value_box(Row::foF2), "72"},
+           {qualifying_box(Row::foF2), "U"},
+           {descriptive_box(Row::foF2), "A"},
+           {value_box(Row::hF), "240"},
+           {qualifying_box(Row::hF), "D"}});
+    const OverviewSounding& sounding = read_day_overview(shared).soundings[36];
+    const struct {
+        Row row;
+        const char* qualifying;
+        const char* descriptive;
+        ValueKind kind;
+    } cases[] = {
+        {Row::foF2, "U", "A", ValueKind::measured},   {Row::foE, "", "", ValueKind::measured},
+        {Row::foEs, "E", "G", ValueKind::es_missing}, {Row::hEs, "", "G", ValueKind::measured},
+        {Row::hF, "D", "", ValueKind::greater_than},  {Row::fmin, "", "", ValueKind::measured},
+    };
+    for (const auto& c : cases) {
+        const auto k = static_cast<std::size_t>(
+            std::find(overview_rows.begin(), overview_rows.end(), c.row) - overview_rows.begin());
+        EXPECT_EQ(sounding.qualifying[k], c.qualifying) << c.row;
+        EXPECT_EQ(sounding.descriptive[k], c.descriptive) << c.row;
+        EXPECT_EQ(sounding.kinds[k], c.kind) << c.row;
+    }
+}
+
+TEST(OverviewHint, ValuesWithUnitsLettersKindsAndTheCaseByName) {
+    auto sounding = [](auto fill) {
+        OverviewSounding s;
+        s.minute = 465;
+        s.blank = false;
+        fill(s);
+        return s;
+    };
+    // In the order of overview_rows: foF2, foE, foEs, fmin, h'F, h'Es.
+    const struct {
+        OverviewSounding sounding;
+        const char* hint;
+    } cases[] = {
+        {sounding([](OverviewSounding& s) { s.blank = true; }), "07:45  not scaled"},
+        {sounding([](OverviewSounding& s) {
+             s.values[0] = 7.2;
+             s.values[1] = 3.05;
+             s.values[4] = 250;
+         }),
+         "07:45  foF2 7.2 MHz  foE 3.05 MHz  h'F 250 km"},
+        {sounding([](OverviewSounding& s) {
+             s.values[0] = 7.2;
+             s.qualifying[0] = "U";
+             s.descriptive[0] = "A";
+             s.values[2] = 3.0;
+             s.qualifying[2] = "E";
+             s.descriptive[2] = "G";
+             s.kinds[2] = ValueKind::es_missing;
+             s.descriptive[5] = "G";
+             s.case_code = "02";
+             s.case_name = "Particular Case: Daytime Es missing";
+         }),
+         "07:45  foF2 7.2 MHz U/A  foEs 3 MHz E/G Es missing  h'Es -/G  case 02 Daytime Es "
+         "missing"},
+        {sounding([](OverviewSounding& s) {
+             s.values[3] = 1.5;
+             s.qualifying[3] = "E";
+             s.kinds[3] = ValueKind::less_than;
+             s.values[0] = 9.1;
+             s.qualifying[0] = "D";
+             s.kinds[0] = ValueKind::greater_than;
+             s.values[4] = 240;
+             s.qualifying[4] = "I";
+             s.kinds[4] = ValueKind::replaced;
+         }),
+         "07:45  foF2 9.1 MHz D/- greater than  fmin 1.5 MHz E/- less than  h'F 240 km I/- "
+         "replaced"},
+        {sounding([](OverviewSounding& s) {
+             for (std::size_t k = 0; k < overview_rows.size(); ++k)
+                 s.descriptive[k] = "C";
+             s.case_code = "06";
+             s.case_name = "Particular Case: No ionogram";
+         }),
+         "07:45  foF2 -/C  foE -/C  foEs -/C  fmin -/C  h'F -/C  h'Es -/C  case 06 No ionogram"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(overview_hint(c.sounding), c.hint);
+}
+
 TEST_F(DayOverviewTest, TimesOfTheDay) {
     EXPECT_EQ(time_of_day_text(0), "00:00");
     EXPECT_EQ(time_of_day_text(465), "07:45");

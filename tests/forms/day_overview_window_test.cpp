@@ -14,12 +14,15 @@
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QProgressBar>
+#include <QScreen>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QValueAxis>
@@ -54,6 +57,9 @@ class DayOverviewWindowTest : public testing::ScalingWindowFixture {
         overview = new DayOverviewWindow(*window, [proposals] { return proposals; });
         overview->present();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(overview));
+        // The size of a large screen's overview: the charts one above the other.
+        overview->resize(940, 640);
+        QApplication::processEvents();
     }
     QXYSeries* series(QChartView* view, const QString& name) {
         for (QAbstractSeries* s : view->chart()->series())
@@ -305,6 +311,205 @@ TEST_F(DayOverviewWindowTest, F10OpensTheOverviewFromTheViewMenu) {
     window->form().option_yes = false;
     window->close();
     EXPECT_FALSE(opened->isVisible());
+}
+
+TEST(OverviewPlacement, WithinTheScreenClearOfTheFormOnEveryScreen) {
+    const QSize form(1021, 765);
+    const struct {
+        QRect area;
+        OverviewPlace place;
+        bool clear; // the screen leaves room for both side by side
+    } cases[] = {
+        {{0, 0, 1280, 1024}, OverviewPlace::under, true},
+        {{0, 0, 1280, 1024}, OverviewPlace::beside, true},
+        {{0, 0, 1920, 1080}, OverviewPlace::under, true},
+        {{0, 0, 1920, 1080}, OverviewPlace::beside, true},
+        {{1280, 0, 1920, 1200}, OverviewPlace::beside, true}, // a second screen
+        {{0, 30, 1280, 994}, OverviewPlace::under, true},     // a panel at the top
+        {{0, 0, 1024, 768}, OverviewPlace::under, false},
+        {{0, 0, 1024, 768}, OverviewPlace::beside, false},
+    };
+    for (const auto& c : cases) {
+        // The form centred, as its load leaves it.
+        const QRect centred(c.area.center() - QPoint(form.width() / 2, form.height() / 2), form);
+        const OverviewPlacement placement = place_overview(c.place, c.area, centred);
+        const QRect moved(placement.form, form);
+        const std::string where = std::to_string(c.area.width()) + "x" +
+                                  std::to_string(c.area.height()) +
+                                  (c.place == OverviewPlace::under ? " under" : " beside");
+        EXPECT_TRUE(c.area.contains(placement.overview)) << where;
+        if (!c.clear)
+            continue;
+        EXPECT_TRUE(c.area.contains(moved)) << where;
+        EXPECT_FALSE(moved.intersects(placement.overview)) << where;
+        if (c.place == OverviewPlace::under) {
+            EXPECT_EQ(placement.overview.top(), moved.bottom() + 1) << where;
+            EXPECT_GE(placement.overview.height(), 180) << where;
+        } else {
+            EXPECT_EQ(placement.overview.left(), moved.right() + 1) << where;
+            EXPECT_GE(placement.overview.width(), 200) << where;
+        }
+    }
+}
+
+// The texts of a chart's axes as they stand in the view: the time labels under the plot, the
+// value labels left of it.
+struct AxisLabels {
+    std::vector<std::pair<QString, QRect>> time;
+    std::vector<std::pair<QString, QRect>> values;
+};
+AxisLabels axis_labels(QChartView* view) {
+    AxisLabels labels;
+    const QRectF plot = view->chart()->plotArea();
+    for (QGraphicsItem* item : view->scene()->items()) {
+        auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+        if (!text || !text->isVisible() || text->toPlainText().isEmpty())
+            continue;
+        const QRectF scene = text->sceneBoundingRect();
+        const QRect shown = view->mapFromScene(scene).boundingRect();
+        if (scene.top() >= plot.bottom() - 1)
+            labels.time.emplace_back(text->toPlainText(), shown);
+        else if (scene.right() <= plot.left() + 1 && scene.width() < scene.height() * 4)
+            labels.values.emplace_back(text->toPlainText(), shown);
+    }
+    return labels;
+}
+
+// The labels of one axis: whole, inside the view, apart from each other, and enough of them.
+void expect_readable(const std::vector<std::pair<QString, QRect>>& labels, QChartView* view,
+                     std::size_t at_least, const std::string& where) {
+    EXPECT_GE(labels.size(), at_least) << where;
+    for (std::size_t k = 0; k < labels.size(); ++k) {
+        const auto& [text, place] = labels[k];
+        EXPECT_FALSE(text.contains(QChar(0x2026)) || text.contains(QStringLiteral("..")))
+            << where << ": " << text.toStdString();
+        EXPECT_TRUE(view->rect().contains(place)) << where << ": " << text.toStdString();
+        for (std::size_t n = k + 1; n < labels.size(); ++n)
+            EXPECT_FALSE(place.intersects(labels[n].second))
+                << where << ": " << text.toStdString() << " and " << labels[n].first.toStdString();
+    }
+}
+
+TEST_F(DayOverviewWindowTest, AxisLabelsStayReadableAtHalfSizeAndInAStripOrAColumn) {
+    store(12, 0, {{value_box(Row::foF2), "125"}, {value_box(Row::hF), "410"}});
+    open_overview();
+    const struct {
+        QSize size;
+        const char* name;
+    } sizes[] = {
+        {{940, 640}, "full"}, {{470, 320}, "half"}, {{1280, 234}, "strip"}, {{255, 990}, "column"}};
+    for (const auto& s : sizes) {
+        overview->resize(s.size);
+        QApplication::processEvents();
+        ASSERT_EQ(overview->size(), s.size) << s.name;
+        for (QChartView* view : {overview->frequency_view(), overview->height_view()}) {
+            const AxisLabels labels = axis_labels(view);
+            const std::string where = std::string(s.name) + " " + view->objectName().toStdString();
+            expect_readable(labels.time, view, 3, where + " time");
+            expect_readable(labels.values, view, 2, where + " values");
+        }
+    }
+}
+
+TEST_F(DayOverviewWindowTest, UnderOrBesideTheFormAsChosenRememberedThePlotInSight) {
+    QSettings().remove(QStringLiteral("overview/place"));
+    open();
+    window->form().option_yes = false;
+    auto plot_on_screen = [this] {
+        auto* surface = window->findChild<QWidget*>(QStringLiteral("immagine_surface"));
+        // The plot area: 764 x 600 from x = 220, y = 70 of the inner area.
+        return QRect(surface->mapToGlobal(QPoint(220, 70)), QSize(766, 602));
+    };
+    const QRect screen = window->screen()->availableGeometry();
+    overview = new DayOverviewWindow(*window, [] { return false; });
+    overview->present();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(overview));
+    // A 1280 x 1024 screen leaves too little width beside the form: under it at first.
+    EXPECT_EQ(overview->place(), OverviewPlace::under);
+    auto* under = overview->findChild<QAction*>(QStringLiteral("overview_place_under"));
+    auto* beside = overview->findChild<QAction*>(QStringLiteral("overview_place_beside"));
+    ASSERT_TRUE(under && beside);
+    EXPECT_TRUE(under->isChecked());
+    for (QAction* choice : {beside, under, beside}) {
+        choice->trigger();
+        QApplication::processEvents();
+        EXPECT_TRUE(choice->isChecked());
+        const QRect shown = overview->frameGeometry();
+        const std::string where = choice->objectName().toStdString();
+        EXPECT_TRUE(screen.contains(shown)) << where;
+        EXPECT_TRUE(screen.contains(window->frameGeometry())) << where;
+        EXPECT_FALSE(shown.intersects(plot_on_screen())) << where;
+        EXPECT_FALSE(shown.intersects(window->frameGeometry())) << where;
+    }
+    EXPECT_EQ(QSettings().value("overview/place").toString(), "beside");
+    // Closed and opened again on another form, the choice holds.
+    overview->close();
+    ScalingWindow again(shared, dialogs, companion);
+    again.load();
+    DayOverviewWindow next(again, [] { return false; });
+    next.present();
+    EXPECT_EQ(next.place(), OverviewPlace::beside);
+    EXPECT_TRUE(screen.contains(next.frameGeometry()));
+    EXPECT_FALSE(next.frameGeometry().intersects(again.frameGeometry()));
+    next.close();
+    again.form().option_yes = false;
+    again.close();
+    QSettings().remove(QStringLiteral("overview/place"));
+}
+
+TEST_F(DayOverviewWindowTest, LimitsAndReplacedValuesStandApartTheEsMissingCodesAreNotDrawn) {
+    // 09:00 as the daytime Es missing case leaves it, with foF2 greater than and h'F replaced.
+    store(9, 0,
+          {{value_box(Row::foE), "285"},
+           {value_box(Row::foEs), "29"},
+           {qualifying_box(Row::foEs), "E"},
+           {descriptive_box(Row::foEs), "G"},
+           {descriptive_box(Row::hEs), "G"},
+           {value_box(Row::foF2), "91"},
+           {qualifying_box(Row::foF2), "D"},
+           {value_box(Row::hF), "240"},
+           {qualifying_box(Row::hF), "I"}});
+    store(10, 0, {{value_box(Row::foF2), "85"}, {value_box(Row::foEs), "40"}});
+    store(11, 0, {{value_box(Row::fmin), "16"}, {qualifying_box(Row::fmin), "E"}});
+    testing::write_bytes(shared.ionogram_folder / make_ionogram_file_name(shared, 9, 0),
+                         testing::daytime_ionogram("01.000 20.000 0.050", 381, 1.0, 0.05, "02"));
+    open_overview();
+    QChartView* frequencies = overview->frequency_view();
+    const struct {
+        QChartView* view;
+        const char* series;
+        std::vector<QPointF> points;
+    } cases[] = {
+        {frequencies, "foF2", {{10, 8.5}}},
+        {frequencies, "foF2 greater than", {{9, 9.1}}},
+        {frequencies, "foEs", {{10, 4.0}}},
+        {frequencies, "foE", {{9, 2.85}}},
+        {frequencies, "fmin less than", {{11, 1.6}}},
+        {overview->height_view(), "h'F replaced", {{9, 240}}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(points_of(c.view, c.series), c.points) << c.series;
+    EXPECT_EQ(series(frequencies, "foEs less than"), nullptr) << "an Es missing code";
+    EXPECT_EQ(series(frequencies, "foF2 less than"), nullptr) << "none: no series";
+
+    // A measured value is a filled dot; a limit an open triangle around the plot's grey.
+    const QImage shown = frequencies->grab().toImage();
+    auto centre = [&](QPointF value, const char* name) {
+        const QPointF at = frequencies->chart()->mapToPosition(value, series(frequencies, name));
+        return shown.pixelColor(frequencies->mapFromScene(frequencies->chart()->mapToScene(at)));
+    };
+    EXPECT_EQ(centre({10, 8.5}, "foF2"), QColor(200, 30, 30));
+    EXPECT_NE(centre({9, 9.1}, "foF2 greater than"), QColor(200, 30, 30));
+
+    const QString legend = overview->findChild<QLabel*>("overview_legend")->text();
+    for (const char* meaning : {"greater&nbsp;than&nbsp;(D)", "less&nbsp;than&nbsp;(E,&nbsp;A)",
+                                "replaced&nbsp;(I,&nbsp;T)", "Es&nbsp;missing"})
+        EXPECT_TRUE(legend.contains(QString::fromLatin1(meaning))) << meaning;
+
+    const QString hint = hint_at(9 * 60);
+    for (const char* part : {"foEs 2.9 MHz E/G Es missing", "foF2 9.1 MHz D/- greater than",
+                             "h'Es -/G", "case 02 Daytime Es missing"})
+        EXPECT_TRUE(hint.contains(QString::fromLatin1(part))) << hint.toStdString();
 }
 
 } // namespace

@@ -33,7 +33,8 @@ TEST_F(ViewMenuTest, OneMenuBeforeHelpWithTheTwoChoicesThenTheOverview) {
     QMenu* menu = view_menu(*window);
     EXPECT_EQ(view_menu(*window), menu);
     EXPECT_EQ(names().mid(7), (QStringList{"file_menu", "view_menu", "help_menu"}));
-    ASSERT_EQ(menu->actions().size(), 3);
+    // Then the View tools (view_tools_test).
+    ASSERT_GE(menu->actions().size(), 3);
     EXPECT_EQ(menu->actions()[0]->text(), "Proposals");
     EXPECT_EQ(menu->actions()[1]->text(), "Previous sounding");
     EXPECT_EQ(menu->actions()[2]->text(), "Day overview");

@@ -14,6 +14,7 @@
 #include "scaling/value_units.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace scalvo {
@@ -67,9 +68,13 @@ OverviewSounding overview_sounding(const SharedState& shared, int record,
     // A record written from an empty sheet (the operator passed by) is as unscaled as a blank one.
     sounding.blank = std::all_of(sheet_boxes.begin(), sheet_boxes.end(),
                                  [&](Box box) { return record_text(record_bytes, box).empty(); });
-    for (std::size_t k = 0; k < overview_rows.size(); ++k)
-        sounding.values[k] =
-            value_of_code(overview_rows[k], record_text(record_bytes, value_box(overview_rows[k])));
+    for (std::size_t k = 0; k < overview_rows.size(); ++k) {
+        const Row row = overview_rows[k];
+        sounding.values[k] = value_of_code(row, record_text(record_bytes, value_box(row)));
+        sounding.qualifying[k] = record_text(record_bytes, qualifying_box(row));
+        sounding.descriptive[k] = record_text(record_bytes, descriptive_box(row));
+        sounding.kinds[k] = value_kind(row, sounding.qualifying[k], sounding.descriptive[k]);
+    }
     const ParticularCase kept =
         stored_case(shared.ionogram_folder /
                     make_ionogram_file_name(shared, sounding.minute / 60, sounding.minute % 60));
@@ -84,7 +89,78 @@ OverviewSounding overview_sounding(const SharedState& shared, int record,
     return sounding;
 }
 
+// The shortest text of a value: 7.2, 3.05, 250.
+std::string value_text(double value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, end.ptr);
+}
+
 } // namespace
+
+ValueKind value_kind(Row row, std::string_view qualifying, std::string_view descriptive) {
+    // What the daytime, nighttime and absorption cases write into foEs when no Es is seen.
+    if (row == Row::foEs &&
+        ((qualifying == "E" && (descriptive == "G" || descriptive == "S" || descriptive == "B")) ||
+         (qualifying.empty() && descriptive == "E")))
+        return ValueKind::es_missing;
+    if (qualifying == "D")
+        return ValueKind::greater_than;
+    if (qualifying == "E" || qualifying == "A")
+        return ValueKind::less_than;
+    if (qualifying == "I" || qualifying == "T")
+        return ValueKind::replaced;
+    return ValueKind::measured;
+}
+
+std::string_view kind_name(ValueKind kind) {
+    switch (kind) {
+    case ValueKind::measured:
+        return "";
+    case ValueKind::greater_than:
+        return "greater than";
+    case ValueKind::less_than:
+        return "less than";
+    case ValueKind::replaced:
+        return "replaced";
+    case ValueKind::es_missing:
+        return "Es missing";
+    }
+    return "";
+}
+
+std::string overview_hint(const OverviewSounding& sounding) {
+    std::string text = time_of_day_text(sounding.minute);
+    for (std::size_t k = 0; k < overview_rows.size(); ++k) {
+        const bool lettered = !sounding.qualifying[k].empty() || !sounding.descriptive[k].empty();
+        if (!sounding.values[k] && !lettered)
+            continue;
+        text += "  ";
+        text += caption(overview_rows[k]);
+        if (sounding.values[k])
+            text += " " + value_text(*sounding.values[k]) +
+                    (k < overview_frequency_rows ? " MHz" : " km");
+        if (lettered) {
+            auto letter = [](const std::string& l) { return l.empty() ? std::string("-") : l; };
+            text += " " + letter(sounding.qualifying[k]) + "/" + letter(sounding.descriptive[k]);
+        }
+        if (const std::string_view kind = kind_name(sounding.kinds[k]);
+            sounding.values[k] && !kind.empty())
+            text += " " + std::string(kind);
+    }
+    if (sounding.blank)
+        text += "  not scaled";
+    if (!sounding.case_code.empty()) {
+        std::string_view name = sounding.case_name;
+        constexpr std::string_view prefix = "Particular Case: ";
+        if (name.starts_with(prefix))
+            name.remove_prefix(prefix.size());
+        text += "  case " + sounding.case_code;
+        if (!name.empty())
+            text += " " + std::string(name);
+    }
+    return text;
+}
 
 DayOverview read_day_overview(const SharedState& shared) {
     DayOverview overview;

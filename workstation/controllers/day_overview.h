@@ -21,12 +21,26 @@ inline constexpr std::array<Row, 6> overview_rows{Row::foF2, Row::foE, Row::foEs
                                                   Row::fmin, Row::hF,  Row::hEs};
 inline constexpr std::size_t overview_frequency_rows = 4;
 
+// What a stored value says by its letters: a value read off the ionogram, or a limit (greater
+// than, less than), a value put in the place of one (interpolated, or deduced from the soundings
+// around), or the code the "Es missing" cases write into foEs, which is no Es at all.
+enum class ValueKind { measured, greater_than, less_than, replaced, es_missing };
+
+// The kind of a row's value by its qualifying and descriptive letters.
+ValueKind value_kind(Row row, std::string_view qualifying, std::string_view descriptive);
+// "less than" ..., "" for a measured value.
+std::string_view kind_name(ValueKind kind);
+
 struct OverviewSounding {
     int record = 0; // from 1
     int minute = 0; // of the day
     bool blank = true;
     // In MHz or km, by overview_rows; nullopt where the record holds no value.
     std::array<std::optional<double>, overview_rows.size()> values{};
+    // The letters beside each value ("" for none), and what they make of it.
+    std::array<std::string, overview_rows.size()> qualifying;
+    std::array<std::string, overview_rows.size()> descriptive;
+    std::array<ValueKind, overview_rows.size()> kinds{};
     // The particular case of the sounding ("3a" ...) and its name, "" for none.
     std::string case_code;
     std::string case_name;
@@ -48,6 +62,11 @@ int record_at_minute(const DayOverview& overview, double minute);
 
 // "07:45".
 std::string time_of_day_text(int minute);
+
+// The line the overview shows for a sounding under the pointer: its time, each value with its
+// unit, letters ("U/A", "-/C": qualifying, then descriptive) and kind, "not scaled" and the
+// particular case with its name.
+std::string overview_hint(const OverviewSounding& sounding);
 
 // What changes whenever the scaling form stores a record or shows another sounding: the overview
 // reads the files again only when it changed.

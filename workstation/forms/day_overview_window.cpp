@@ -8,7 +8,9 @@
 #include "forms/picture_file.h"
 #include "forms/scaling_window.h"
 
+#include <QActionGroup>
 #include <QAreaSeries>
+#include <QBoxLayout>
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsPathItem>
@@ -23,7 +25,6 @@
 #include <QProgressBar>
 #include <QScatterSeries>
 #include <QScreen>
-#include <QStatusBar>
 #include <QThread>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -92,6 +93,45 @@ QImage marker_image(const QColor& colour, int size) {
     return image;
 }
 
+// A limit or a replaced value: an open triangle pointing the way the true value lies, or an
+// open circle; never the filled dot of a measured value.
+QImage kind_marker_image(const QColor& colour, ValueKind kind, int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, 1.5));
+    painter.setBrush(Qt::NoBrush);
+    const double e = 1.0;
+    const double f = size - 1.0;
+    if (kind == ValueKind::greater_than)
+        painter.drawPolygon(QPolygonF{{e, f}, {f, f}, {size / 2.0, e}});
+    else if (kind == ValueKind::less_than)
+        painter.drawPolygon(QPolygonF{{e, e}, {f, e}, {size / 2.0, f}});
+    else
+        painter.drawEllipse(QRectF(e, e, f - e, f - e));
+    return image;
+}
+
+// The kinds drawn apart, with their legend's symbol and words.
+struct KindLook {
+    ValueKind kind;
+    const char* suffix; // of the series' name
+    const char* symbol;
+    const char* legend;
+};
+constexpr std::array<KindLook, 3> drawn_kinds{{
+    {ValueKind::greater_than, " greater than", "\u25B3", "greater than (D)"},
+    {ValueKind::less_than, " less than", "\u25BD", "less than (E, A)"},
+    {ValueKind::replaced, " replaced", "\u25CB", "replaced (I, T)"},
+}};
+
+QString swatch(const QColor& colour, const QString& symbol, const QString& words) {
+    return QStringLiteral("<span style=\"color:%1\">%2</span>&nbsp;%3")
+        .arg(colour.name(), symbol,
+             words.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
+}
+
 double hours(double minute) {
     return minute / 60.0;
 }
@@ -118,12 +158,7 @@ std::vector<QList<QPointF>> runs_of(const DayOverview& overview, ValueOf value_o
 QValueAxis* value_axis(const QString& title) {
     auto* axis = new QValueAxis;
     axis->setTitleText(title);
-    // The same width of labels on both charts keeps their time axes one above the other.
-    axis->setLabelFormat(QStringLiteral("%4.0f"));
-    QFont font(QStringLiteral("Liberation Mono"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPointSize(8);
-    axis->setLabelsFont(font);
+    axis->setLabelFormat(QStringLiteral("%.0f"));
     return axis;
 }
 
@@ -151,17 +186,40 @@ DayOverviewWindow::~DayOverviewWindow() {
 }
 
 void DayOverviewWindow::build() {
-    chart_area_ = new QWidget(this);
-    chart_area_->setObjectName(QStringLiteral("overview_charts"));
-    auto* layout = new QVBoxLayout(chart_area_);
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 2);
+    column->setSpacing(0);
+    // The legend and the charts: what "Save picture…" saves.
+    picture_area_ = new QWidget(central);
+    picture_area_->setObjectName(QStringLiteral("overview_charts"));
+    picture_area_->setAutoFillBackground(true);
+    picture_area_->setPalette(QPalette(Qt::white));
+    auto* picture = new QVBoxLayout(picture_area_);
+    picture->setContentsMargins(0, 0, 0, 0);
+    picture->setSpacing(0);
+    // One legend for both charts, in lines that wrap: a chart's own legend holds one line only
+    // and cuts its entries short in a narrow window.
+    legend_ = new QLabel(picture_area_);
+    legend_->setObjectName(QStringLiteral("overview_legend"));
+    legend_->setTextFormat(Qt::RichText);
+    legend_->setWordWrap(true);
+    legend_->setContentsMargins(6, 2, 6, 0);
+    legend_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    picture->addWidget(legend_);
+    chart_area_ = new QWidget(picture_area_);
+    auto* layout = new QBoxLayout(QBoxLayout::TopToBottom, chart_area_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    picture->addWidget(chart_area_, 1);
+    column->addWidget(picture_area_, 1);
+
     const std::array<QString, 2> units{QStringLiteral("MHz"), QStringLiteral("km")};
     for (std::size_t k = 0; k < 2; ++k) {
         Chart& chart = charts_[k];
         chart.chart = new QChart;
         chart.chart->setAnimationOptions(QChart::NoAnimation);
-        chart.chart->legend()->setAlignment(Qt::AlignTop);
+        chart.chart->legend()->hide();
         chart.chart->setMargins(QMargins(6, 2, 12, 2));
         chart.time = new QValueAxis;
         chart.time->setRange(0, 24);
@@ -174,6 +232,7 @@ void DayOverviewWindow::build() {
         auto* view = new OverviewChartView(chart.chart);
         view->setObjectName(k == 0 ? QStringLiteral("overview_frequencies")
                                    : QStringLiteral("overview_heights"));
+        view->setMinimumSize(120, 50);
         view->on_click = [this](double minute) { clicked(minute); };
         view->on_hover = [this](double minute) { hovered(minute); };
         views_[k] = view;
@@ -189,14 +248,35 @@ void DayOverviewWindow::build() {
         shades_[k] = new QGraphicsPixmapItem(shade_frames_[k]);
         shades_[k]->setTransformationMode(Qt::FastTransformation);
     }
-    connect(charts_[0].chart, &QChart::plotAreaChanged, this, [this] { place_case_codes(); });
-    for (const Chart& chart : charts_)
-        connect(chart.chart, &QChart::plotAreaChanged, this, [this] {
+    for (std::size_t k = 0; k < 2; ++k)
+        connect(charts_[k].chart, &QChart::plotAreaChanged, this, [this, k] {
+            fit_axes(k);
+            align_plots();
             place_lines();
             place_shades();
+            if (k == 0)
+                place_case_codes();
         });
-    setCentralWidget(chart_area_);
 
+    auto* bottom = new QHBoxLayout;
+    bottom->setContentsMargins(6, 2, 6, 0);
+    hint_ = new QLabel(central);
+    hint_->setObjectName(QStringLiteral("overview_hint"));
+    hint_->setWordWrap(true);
+    hint_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    bottom->addWidget(hint_, 1);
+    progress_ = new QProgressBar(central);
+    progress_->setObjectName(QStringLiteral("automatic_progress"));
+    progress_->setFormat(QStringLiteral("automatic foF2 %v of %m"));
+    progress_->setMaximumWidth(260);
+    progress_->hide();
+    bottom->addWidget(progress_);
+    column->addLayout(bottom);
+    setCentralWidget(central);
+    build_menus();
+}
+
+void DayOverviewWindow::build_menus() {
     auto* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("overview_file_menu"));
     auto* save = file->addAction(QStringLiteral("Save picture…"));
@@ -205,36 +285,179 @@ void DayOverviewWindow::build() {
     saver_ = new PictureSaver(scaling_.controller().scaling().dialogs, this);
     connect(save, &QAction::triggered, this, [this] { save_picture(); });
 
-    hint_ = new QLabel(this);
-    hint_->setObjectName(QStringLiteral("overview_hint"));
-    statusBar()->addWidget(hint_, 1);
-    progress_ = new QProgressBar(this);
-    progress_->setObjectName(QStringLiteral("automatic_progress"));
-    progress_->setFormat(QStringLiteral("automatic foF2 %v of %m"));
-    progress_->setMaximumWidth(260);
-    progress_->hide();
-    statusBar()->addPermanentWidget(progress_);
+    auto* place = menuBar()->addMenu(QStringLiteral("&Place"));
+    place->setObjectName(QStringLiteral("overview_place_menu"));
+    auto* group = new QActionGroup(place);
+    const std::array<std::pair<OverviewPlace, QString>, 2> places{
+        {{OverviewPlace::under, QStringLiteral("&Under the scaling form")},
+         {OverviewPlace::beside, QStringLiteral("&Beside the scaling form")}}};
+    for (std::size_t k = 0; k < places.size(); ++k) {
+        const auto& [where, caption] = places[k];
+        auto* entry = place->addAction(caption);
+        entry->setObjectName(where == OverviewPlace::under
+                                 ? QStringLiteral("overview_place_under")
+                                 : QStringLiteral("overview_place_beside"));
+        entry->setCheckable(true);
+        group->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, where] {
+            remember_place(where);
+            set_place(where);
+        });
+        place_entries_[k] = entry;
+    }
+}
+
+void DayOverviewWindow::set_place(OverviewPlace place) {
+    place_ = place;
+    place_chosen_ = true;
+    place_entries_[0]->setChecked(place == OverviewPlace::under);
+    place_entries_[1]->setChecked(place == OverviewPlace::beside);
+    if (isVisible())
+        place_windows();
+}
+
+void DayOverviewWindow::place_windows() {
+    const QScreen* screen = scaling_.screen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
+    const OverviewPlacement placement = place_overview(place_, area, scaling_.frameGeometry());
+    if (scaling_.frameGeometry().topLeft() != placement.form)
+        scaling_.move(placement.form);
+    // The window manager's frame: this window's own once shown, the form's before.
+    const QSize frame = isVisible() && frameGeometry().size() != size()
+                            ? frameGeometry().size() - size()
+                            : scaling_.frameGeometry().size() - scaling_.size();
+    // The charts side by side first where a strip wants them: one above the other, they would
+    // make the window taller than the strip.
+    arrange_charts(placement.overview.size() - frame);
+    resize(placement.overview.size() - frame);
+    move(placement.overview.topLeft());
+}
+
+void DayOverviewWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    arrange_charts(size());
+}
+
+void DayOverviewWindow::arrange_charts(QSize window) {
+    auto* layout = static_cast<QBoxLayout*>(chart_area_->layout());
+    // The charts' room: the window less its menu, legend and hint lines.
+    const QSize room = window - QSize(0, 80);
+    const auto direction =
+        room.width() > 3 * room.height() ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+    if (layout->direction() != direction) {
+        layout->setDirection(direction);
+        align_plots();
+    }
+}
+
+void DayOverviewWindow::align_plots() {
+    constexpr int margin = 6;
+    const bool stacked =
+        static_cast<QBoxLayout*>(chart_area_->layout())->direction() == QBoxLayout::TopToBottom;
+    // Where each plot would start with the ordinary margin: its labels' width decides.
+    std::array<double, 2> natural{};
+    for (std::size_t k = 0; k < 2; ++k)
+        natural[k] =
+            charts_[k].chart->plotArea().left() - (charts_[k].chart->margins().left() - margin);
+    const double start = std::max(natural[0], natural[1]);
+    for (std::size_t k = 0; k < 2; ++k) {
+        QMargins margins = charts_[k].chart->margins();
+        // One above the other, the two time axes start at the same place.
+        const int left =
+            stacked ? margin + static_cast<int>(std::lround(start - natural[k])) : margin;
+        if (margins.left() != left) {
+            margins.setLeft(left);
+            charts_[k].chart->setMargins(margins);
+        }
+    }
+}
+
+void DayOverviewWindow::fit_axes(std::size_t c) {
+    Chart& chart = charts_[c];
+    const QRectF plot = chart.chart->plotArea();
+    if (plot.width() <= 0 || plot.height() <= 0)
+        return;
+    // The chart gives each label an equal share of the axis, less a few pixels, and cuts a label
+    // that does not fit its share to "…": a share must hold the label's text and its margins.
+    constexpr int label_margins = 12;
+    // Hours: every 2, 3, 4 or 6 as "06:00", else every 6 or 12 as "06", as many as the labels
+    // leave room for.
+    const QFontMetrics time_metrics(chart.time->labelsFont());
+    struct TimeLabels {
+        QString format;
+        QString widest;
+        std::array<int, 4> steps;
+    };
+    const std::array<TimeLabels, 2> choices{
+        {{QStringLiteral("%02.0f:00"), QStringLiteral("00:00"), {2, 3, 4, 6}},
+         {QStringLiteral("%02.0f"), QStringLiteral("00"), {6, 12, 12, 12}}}};
+    int hours_apart = 12;
+    QString format = choices.back().format;
+    for (const TimeLabels& labels : choices) {
+        const int label_width = time_metrics.horizontalAdvance(labels.widest) + label_margins;
+        const auto fits = std::find_if(labels.steps.begin(), labels.steps.end(), [&](int step) {
+            return plot.width() / (24 / step + 1) >= label_width;
+        });
+        if (fits != labels.steps.end()) {
+            hours_apart = *fits;
+            format = labels.format;
+            break;
+        }
+    }
+    if (chart.time->labelFormat() != format)
+        chart.time->setLabelFormat(format);
+    const int time_ticks = 24 / hours_apart + 1;
+    if (chart.time->tickCount() != time_ticks)
+        chart.time->setTickCount(time_ticks);
+    const int minor = hours_apart == 2 ? 1 : 0;
+    if (chart.time->minorTickCount() != minor)
+        chart.time->setMinorTickCount(minor);
+
+    // Values: round steps, as many as the labels leave room for. The top leaves room above the
+    // highest value (for the particular-case codes on the frequencies).
+    const QFontMetrics value_metrics(chart.values->labelsFont());
+    const int label_height = value_metrics.height() + label_margins;
+    const double low = c == 0 ? 0.0 : 50.0;
+    const double room = c == 0 ? 2.0 : 50.0;
+    const auto steps =
+        c == 0 ? std::array<double, 4>{2, 4, 6, 10} : std::array<double, 4>{50, 100, 150, 200};
+    auto top_for = [&](double step) {
+        return low + step * std::ceil((highest_[c] + room - low) / step);
+    };
+    // A plot too low for three labels gets two: its bottom and its top.
+    double step = 0;
+    double top = top_for(steps.front());
+    for (const double candidate : steps) {
+        const double candidate_top = top_for(candidate);
+        if (plot.height() / ((candidate_top - low) / candidate + 1) >= label_height) {
+            step = candidate;
+            top = candidate_top;
+            break;
+        }
+    }
+    if (step == 0)
+        step = top - low;
+    if (chart.values->min() != low || chart.values->max() != top) {
+        chart.values->setRange(low, top);
+        // The mark of the sounding on screen spans the plot's height.
+        if (QXYSeries* mark = on_screen_[c]; mark && mark->count() == 2) {
+            const double x = mark->at(0).x();
+            mark->replace(QList<QPointF>{{x, low}, {x, top}});
+        }
+    }
+    const int value_ticks = static_cast<int>(std::lround((top - low) / step)) + 1;
+    if (chart.values->tickCount() != value_ticks)
+        chart.values->setTickCount(value_ticks);
 }
 
 void DayOverviewWindow::present() {
-    if (!placed_) {
-        placed_ = true;
-        const QScreen* screen = scaling_.screen();
-        const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
-        // The window manager's frame is the scaling form's again.
-        const QSize frame = scaling_.frameGeometry().size() - scaling_.size();
-        const QSize size(std::min(940, area.width() - frame.width()),
-                         std::min(640, area.height() - frame.height()));
-        resize(size);
-        const QSize outer = size + frame;
-        // Beside the scaling form where the screen leaves room, else over its lower right part.
-        const QRect form = scaling_.frameGeometry();
-        QPoint place(form.right() + 1, form.top());
-        if (place.x() + outer.width() - 1 > area.right())
-            place.setX(form.left() - outer.width());
-        if (place.x() < area.left())
-            place = QPoint(area.right() + 1 - outer.width(), area.bottom() + 1 - outer.height());
-        move(place);
+    if (!isVisible()) {
+        if (!place_chosen_) {
+            const QScreen* screen = scaling_.screen();
+            const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
+            set_place(remembered_place(area, scaling_.frameGeometry()));
+        }
+        place_windows();
     }
     show();
     raise();
@@ -287,30 +510,32 @@ void DayOverviewWindow::draw() {
     for (const Line& line : lines_)
         delete line.item;
     lines_.clear();
+    kinds_shown_ = {};
     for (std::size_t c = 0; c < 2; ++c) {
         Chart& chart = charts_[c];
         chart.chart->removeAllSeries();
+        on_screen_[c] = nullptr;
         const std::size_t first = c == 0 ? 0 : overview_frequency_rows;
         const std::size_t last = c == 0 ? overview_frequency_rows : overview_rows.size();
 
         double highest = c == 0 ? 6.0 : 300.0;
         for (const OverviewSounding& sounding : overview_.soundings)
             for (std::size_t r = first; r < last; ++r)
-                if (sounding.values[r])
+                if (sounding.values[r] && sounding.kinds[r] != ValueKind::es_missing)
                     highest = std::max(highest, *sounding.values[r]);
         if (c == 0 && automatic_shown)
             for (std::size_t k = 0; k < automatic_.size(); ++k)
                 if (const auto value = automatic_.value(k))
                     highest = std::max(highest, *value);
-        if (c == 0) {
-            // Room above the values for the particular-case codes; an even top keeps the ticks on
-            // whole megahertz.
+        highest_[c] = highest;
+        // The finest ticks until the chart has its size; then as many as it leaves room for.
+        if (c == 0)
             chart.values->setRange(0, 2 * std::ceil((highest + 2) / 2));
-        } else {
+        else
             chart.values->setRange(50, std::ceil((highest + 50) / 50) * 50);
-        }
         chart.values->setTickCount(c == 0 ? static_cast<int>(chart.values->max() / 2) + 1
                                           : static_cast<int>((chart.values->max() - 50) / 50) + 1);
+        fit_axes(c);
         const double bottom = chart.values->min();
         const double top = chart.values->max();
 
@@ -364,10 +589,36 @@ void DayOverviewWindow::draw() {
             automatic_points_ =
                 add_characteristic(QStringLiteral("automatic foF2"), automatic_colour, 5,
                                    [this](std::size_t k) { return automatic_.value(k); });
-        for (std::size_t r = first; r < last; ++r)
-            add_characteristic(
-                latin1(std::string(caption(overview_rows[r]))), row_colours[r], 6,
-                [this, r](std::size_t k) { return overview_.soundings[k].values[r]; });
+        for (std::size_t r = first; r < last; ++r) {
+            const QString name = latin1(std::string(caption(overview_rows[r])));
+            // Measured values as dots joined in a line; a limit or a replaced value breaks it.
+            add_characteristic(name, row_colours[r], 6, [this, r](std::size_t k) {
+                const OverviewSounding& sounding = overview_.soundings[k];
+                return sounding.kinds[r] == ValueKind::measured ? sounding.values[r] : std::nullopt;
+            });
+            for (std::size_t n = 0; n < drawn_kinds.size(); ++n) {
+                const KindLook& look = drawn_kinds[n];
+                QList<QPointF> found;
+                for (const OverviewSounding& sounding : overview_.soundings)
+                    if (sounding.values[r] && sounding.kinds[r] == look.kind)
+                        found.append({hours(sounding.minute), *sounding.values[r]});
+                if (found.isEmpty())
+                    continue; // no series for nothing: a day of hundreds stays light
+                kinds_shown_[static_cast<std::size_t>(look.kind)] = true;
+                auto* points = new QScatterSeries;
+                points->setName(name + QLatin1String(look.suffix));
+                points->setObjectName(points->name());
+                points->setColor(row_colours[r]);
+                points->setBorderColor(row_colours[r]);
+                points->setMarkerSize(9);
+                points->setLightMarker(kind_marker_image(row_colours[r], look.kind, 9));
+                points->append(found);
+                add_series(chart, points);
+            }
+            for (const OverviewSounding& sounding : overview_.soundings)
+                if (sounding.values[r] && sounding.kinds[r] == ValueKind::es_missing)
+                    kinds_shown_[static_cast<std::size_t>(ValueKind::es_missing)] = true;
+        }
 
         auto* on_screen = new QLineSeries;
         on_screen->setObjectName(QStringLiteral("on_screen"));
@@ -381,13 +632,49 @@ void DayOverviewWindow::draw() {
         }
         on_screen->setPen(QPen(on_screen_colour, 2, Qt::DashLine));
         add_series(chart, on_screen);
+        on_screen_[c] = on_screen;
     }
-    const Scaling& scaling = scaling_.controller().scaling();
-    charts_[0].chart->setTitle(QStringLiteral("%1  %2").arg(latin1(scaling.shared.station_name),
-                                                            latin1(scaling.shared.working_date)));
     place_case_codes();
     place_lines();
     place_shades();
+    write_legend();
+}
+
+void DayOverviewWindow::write_legend() {
+    // The station and the day head the legend rather than a chart: a title over the chart
+    // would take a strip's height from the plot.
+    const Scaling& scaling = scaling_.controller().scaling();
+    QStringList entries{QStringLiteral("<b>%1&nbsp;&nbsp;%2</b>")
+                            .arg(latin1(scaling.shared.station_name).toHtmlEscaped(),
+                                 latin1(scaling.shared.working_date).toHtmlEscaped())};
+    for (std::size_t r = 0; r < overview_rows.size(); ++r)
+        entries << swatch(row_colours[r], QStringLiteral("\u25CF"),
+                          latin1(std::string(caption(overview_rows[r]))));
+    if (automatic_points_)
+        entries << swatch(automatic_colour, QStringLiteral("\u25CF"),
+                          QStringLiteral("automatic foF2"));
+    entries << swatch(unscaled_colour.darker(115), QStringLiteral("\u25A0"),
+                      QStringLiteral("not scaled"));
+    if (overview_.current_record >= 1 &&
+        overview_.current_record <= static_cast<int>(overview_.soundings.size()))
+        entries << swatch(
+            on_screen_colour, QStringLiteral("\u2506"),
+            QStringLiteral("on screen ") +
+                latin1(time_of_day_text(
+                    overview_.soundings[static_cast<std::size_t>(overview_.current_record - 1)]
+                        .minute)));
+    if (std::any_of(overview_.soundings.begin(), overview_.soundings.end(),
+                    [](const OverviewSounding& s) { return !s.case_code.empty(); }))
+        entries << swatch(case_colour, QStringLiteral("02"), QStringLiteral("particular case"));
+    const QColor symbol(60, 60, 60);
+    for (const KindLook& look : drawn_kinds)
+        if (kinds_shown_[static_cast<std::size_t>(look.kind)])
+            entries << swatch(symbol, QString::fromUtf8(look.symbol),
+                              QString::fromLatin1(look.legend));
+    if (kinds_shown_[static_cast<std::size_t>(ValueKind::es_missing)])
+        entries << QStringLiteral(
+            "Es&nbsp;missing&nbsp;codes&nbsp;of&nbsp;foEs&nbsp;not&nbsp;drawn");
+    legend_->setText(entries.join(QStringLiteral(" &nbsp; ")));
 }
 
 void DayOverviewWindow::place_shades() {
@@ -507,18 +794,7 @@ void DayOverviewWindow::hovered(double minute) {
     if (record == 0)
         return;
     const OverviewSounding& sounding = overview_.soundings[static_cast<std::size_t>(record - 1)];
-    QString text = latin1(time_of_day_text(sounding.minute));
-    for (std::size_t r = 0; r < overview_rows.size(); ++r)
-        if (sounding.values[r])
-            text += QStringLiteral("  %1 %2 %3")
-                        .arg(latin1(std::string(caption(overview_rows[r]))),
-                             QString::number(*sounding.values[r]),
-                             r < overview_frequency_rows ? QStringLiteral("MHz")
-                                                         : QStringLiteral("km"));
-    if (sounding.blank)
-        text += QStringLiteral("  not scaled");
-    if (!sounding.case_code.empty())
-        text += QStringLiteral("  case ") + latin1(sounding.case_code);
+    QString text = latin1(overview_hint(sounding));
     // Only while the series is on the chart: a cache kept from before says nothing on screen.
     if (automatic_points_)
         if (const auto value = automatic_.value(static_cast<std::size_t>(record - 1)))
@@ -527,7 +803,7 @@ void DayOverviewWindow::hovered(double minute) {
 }
 
 QImage DayOverviewWindow::picture() {
-    return chart_area_->grab().toImage();
+    return picture_area_->grab().toImage();
 }
 
 void DayOverviewWindow::save_picture() {

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The day overview: the stored values of the working day against the time of day (foF2, foE,
-// foEs and fmin above, h'F and h'Es below), the unscaled soundings shaded, the sounding on screen
-// marked, the particular cases by their codes, and, with the proposals on, the automatic foF2 of
-// every sounding, computed in the background. A click on a time moves the scaling form there.
-// The window mirrors the logic's DayOverview; it reads the files only when the form stored a
-// record or moved.
+// foEs and fmin above, h'F and h'Es below), limits and replaced values drawn apart from the
+// measured ones, the unscaled soundings shaded, the sounding on screen marked, the particular
+// cases by their codes, and, with the proposals on, the automatic foF2 of every sounding,
+// computed in the background. A click on a time moves the scaling form there. It stands under
+// the form or beside it, as the operator chooses. The window mirrors the logic's DayOverview; it
+// reads the files only when the form stored a record or moved.
 #include "controllers/automatic_series.h"
 #include "controllers/day_overview.h"
+#include "forms/overview_place.h"
 
 #include <QMainWindow>
 #include <atomic>
@@ -15,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+class QAction;
 class QChart;
 class QChartView;
 class QGraphicsPathItem;
@@ -39,8 +42,11 @@ class DayOverviewWindow : public QMainWindow {
     DayOverviewWindow(ScalingWindow& scaling, std::function<bool()> proposals_on);
     ~DayOverviewWindow() override;
 
-    // Shown beside the scaling form, or raised.
+    // Shown under or beside the scaling form as chosen, or raised.
     void present();
+    // Under or beside the form, and placed there at once when shown.
+    void set_place(OverviewPlace place);
+    OverviewPlace place() const { return place_; }
     // After an event of the scaling form: reads again when it stored a record or moved.
     void follow();
 
@@ -59,6 +65,7 @@ class DayOverviewWindow : public QMainWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     struct Chart {
@@ -67,6 +74,16 @@ class DayOverviewWindow : public QMainWindow {
         QValueAxis* values = nullptr;
     };
     void build();
+    void build_menus();
+    // Where the window and the form go, as chosen.
+    void place_windows();
+    // The charts side by side in a wide strip, one above the other otherwise.
+    void arrange_charts(QSize window);
+    // Stacked, the two plots start at the same x whatever their labels' widths.
+    void align_plots();
+    // Ticks as many as the plot's size leaves room for, whole hours and round values.
+    void fit_axes(std::size_t chart);
+    void write_legend();
     // Reads the day's files again and redraws.
     void refresh();
     void draw();
@@ -77,6 +94,8 @@ class DayOverviewWindow : public QMainWindow {
     void place_lines();
     void place_shades();
     void add_series(Chart& chart, QXYSeries* series);
+    // The highest value of a chart, from which its axis is cut.
+    std::array<double, 2> highest_{};
     void start_automatic();
     void automatic_point(std::size_t index, std::optional<double> foF2);
     void clicked(double minute);
@@ -91,7 +110,12 @@ class DayOverviewWindow : public QMainWindow {
     std::array<Chart, 2> charts_{};
     std::array<QChartView*, 2> views_{};
     QWidget* chart_area_ = nullptr;
+    QWidget* picture_area_ = nullptr;
+    QLabel* legend_ = nullptr;
+    // The kinds of value the charts show beside the measured ones, for the legend.
+    std::array<bool, 5> kinds_shown_{};
     QXYSeries* automatic_points_ = nullptr;
+    std::array<QXYSeries*, 2> on_screen_{};
     // The lines joining soundings in a row, broken where one has no value: drawn over the chart
     // as paths, one per characteristic, rather than as one line series per run of soundings,
     // which would cost the chart hundreds of series on a day with gaps.
@@ -109,7 +133,9 @@ class DayOverviewWindow : public QMainWindow {
     PictureSaver* saver_ = nullptr;
     QThread* worker_ = nullptr;
     std::shared_ptr<std::atomic<bool>> stop_;
-    bool placed_ = false;
+    OverviewPlace place_ = OverviewPlace::under;
+    bool place_chosen_ = false;
+    std::array<QAction*, 2> place_entries_{};
 };
 
 } // namespace scalvo

@@ -28,14 +28,39 @@ void PlotSurface::refresh() {
         return;
     painted_revision_ = canvas_.revision();
     const auto& pixels = canvas_.pixels();
+    // At the default contrast the words go through untouched.
+    const bool as_drawn = contrast_.is_default();
+    const ContrastTable table = contrast_table(contrast_);
     for (int row = 0; row < canvas_.height(); ++row) {
         auto* line = reinterpret_cast<std::uint32_t*>(image_.scanLine(row));
-        const std::uint32_t* source = pixels.data() + static_cast<std::size_t>(row) *
-                                                          static_cast<std::size_t>(canvas_.width());
+        if (as_drawn) {
+            const std::uint32_t* source =
+                pixels.data() +
+                static_cast<std::size_t>(row) * static_cast<std::size_t>(canvas_.width());
+            std::copy(source, source + canvas_.width(), line);
+        } else {
+            shown_row(canvas_, table, row, line);
+        }
         for (int column = 0; column < canvas_.width(); ++column)
-            line[column] = 0xFF000000u | source[column];
+            line[column] |= 0xFF000000u;
     }
     update();
+    emit changed();
+}
+
+void PlotSurface::set_contrast(const Contrast& contrast) {
+    if (contrast == contrast_)
+        return;
+    contrast_ = contrast;
+    painted_revision_ = ~std::uint64_t{0};
+    refresh();
+}
+
+QImage PlotSurface::shown(const QRect& area) {
+    QImage part(area.size(), QImage::Format_RGB32);
+    part.fill(Qt::black);
+    render(&part, QPoint(), QRegion(area), QWidget::DrawWindowBackground);
+    return part;
 }
 
 void PlotSurface::set_marks(std::vector<PlotMark> marks) {
@@ -43,6 +68,7 @@ void PlotSurface::set_marks(std::vector<PlotMark> marks) {
         return;
     marks_ = std::move(marks);
     update();
+    emit changed();
 }
 
 QPoint PlotSurface::to_widget(int x, int y) const {
@@ -200,8 +226,10 @@ void PlotSurface::mousePressEvent(QMouseEvent* event) {
 void PlotSurface::mouseDoubleClickEvent(QMouseEvent*) {}
 
 void PlotSurface::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint plot = to_plot(event->position());
     if (on_mouse_move)
-        on_mouse_move(to_plot(event->position()));
+        on_mouse_move(plot);
+    emit pointer_moved(plot);
 }
 
 } // namespace scalvo

@@ -17,6 +17,7 @@
 #include "forms/plot_surface.h"
 #include "forms/qt_dialogs.h"
 #include "forms/view_choices.h"
+#include "forms/view_tools.h"
 
 #include <QAction>
 #include <QApplication>
@@ -290,6 +291,7 @@ void ScalingWindow::build_menu() {
     add_save_picture(*this);
     add_monthly_tables(*this);
     add_day_overview(*this);
+    add_view_tools(*this);
     fit_menu_bar(*bar);
 }
 
@@ -377,6 +379,7 @@ void ScalingWindow::sync() {
     view_proposals_->setChecked(controller_.view().proposals);
     view_previous_->setChecked(controller_.view().previous_sounding);
     sync_readout();
+    surface_->set_contrast(controller_.view().contrast);
     surface_->refresh();
     surface_->set_marks(controller_.marks());
     if (form_.focus && isVisible()) {

@@ -44,6 +44,8 @@ class ScalingWindow : public QMainWindow {
     // Another sounding of the day, asked for by another window (the day overview).
     void go_to_record(int record);
     PlotSurface* plot_surface() const { return surface_; }
+    // A View choice of the operator's: remembered, mirrored, announced (view_changed).
+    void set_view(const ViewSettings& view);
 
   signals:
     void request(scalvo::WindowRequest request);
@@ -62,7 +64,6 @@ class ScalingWindow : public QMainWindow {
     void build_controls();
     void build_menu();
     void build_view_entries();
-    void set_view(const ViewSettings& view);
     QLineEdit* add_box(Box box, QRect place, bool tab_stop);
     // The sheet box a widget is, if it is one.
     std::optional<Box> box_of(const QObject* widget) const;

@@ -6,8 +6,9 @@
 
 namespace scalvo {
 
-// The choices remembered under "view/proposals" and "view/previous_sounding"; both on when
-// nothing was remembered.
+// The choices remembered under "view/proposals" and "view/previous_sounding" (both on when
+// nothing was remembered), and "view/contrast_gain" and "view/contrast_gamma" (the picture as
+// drawn when nothing was remembered).
 ViewSettings load_view_settings();
 void save_view_settings(const ViewSettings& view);
 

@@ -17,7 +17,7 @@ namespace {
 
 constexpr Rgb black{0, 0, 0};
 constexpr Rgb yellow{255, 255, 0};
-constexpr Rgb grey{100, 100, 100};
+constexpr Rgb grey = grid_colour;
 
 constexpr int frequency_label_count = 191;
 

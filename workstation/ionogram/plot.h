@@ -6,6 +6,9 @@
 
 namespace scalvo {
 
+// The grey of the grid lines at every whole MHz and every 100 km.
+inline constexpr Rgb grid_colour{100, 100, 100};
+
 // Scales the amplitudes in place to 0..254 (the largest becomes 254).
 void normalise_amplitudes(Ionogram& ionogram);
 // Background, frame, frequency and height grid with labels, echoes.
