@@ -347,6 +347,9 @@ void describe(CLI::App& app, Options& options, std::optional<std::pair<int, int>
                  });
     app.add_flag("--keep-scaled", options.keep_scaled,
                  "leave WORK as it is when ionograms/ holds scaled\nvalues (ZE20R_*_MM.txt)");
+    app.add_flag("--force", options.force,
+                 "write into an ionograms/ folder that holds files\nthis program did not write "
+                 "(ionograms without\ntheir truth file)");
     describe_world(app, options, frequencies);
 }
 

@@ -26,6 +26,7 @@ struct Options {
     std::vector<int> previews; // minutes of the day drawn to PNG
     std::optional<int> setting;
     bool keep_scaled = false;
+    bool force = false; // write over files this program did not write
     bool help = false;
     bool version = false;
     World world; // the harder conditions, all off by default

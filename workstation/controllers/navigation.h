@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Leaving a sounding: Next, Previous, Escape back to the parameters form, closing the form.
+#include "common/file_error.h"
 #include "scaling/scaling_form.h"
+
+#include <string>
 
 namespace scalvo {
 
@@ -15,7 +18,15 @@ void go_to_record(Scaling& scaling, int record);
 // Escape: the sheet stored, back to the parameters form. Returns true when the parameters
 // form is to be shown.
 bool end_of_scaling(Scaling& scaling);
-// Closing the form by any means; false cancels the closing.
+// Closing the form by any means; false cancels the closing. When the record cannot be stored
+// the operator chooses between staying (the default) and closing without it.
 bool form_query_unload(Scaling& scaling);
+
+// The question asked when closing finds that the record cannot be stored.
+std::string unstored_record_question(const Scaling& scaling, const FileError& error);
+
+// Said after a case code that could not be written into its ionogram file.
+inline constexpr const char* case_code_not_written_note =
+    "The particular case is kept in the day's record all the same.";
 
 } // namespace scalvo

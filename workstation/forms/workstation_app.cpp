@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/workstation_app.h"
 
+#include "controllers/station_lock.h"
 #include "forms/companion_window.h"
 #include "forms/parameters_window.h"
 #include "forms/scaling_window.h"
@@ -22,21 +23,9 @@ WorkstationApp::WorkstationApp(std::filesystem::path working_folder)
 WorkstationApp::~WorkstationApp() = default;
 
 bool WorkstationApp::lock_working_folder() {
-    folder_lock_ = std::make_unique<FolderLock>(working_folder_);
-    switch (folder_lock_->outcome()) {
-    case FolderLock::Outcome::held:
-        return true;
-    case FolderLock::Outcome::busy:
-        dialogs_.message("Scalvo is already running in this folder: " + working_folder_.string(),
-                         "SCALVO", false);
-        return false;
-    case FolderLock::Outcome::failed:
-        // Without a lock (a folder we may not write, a network disk that cannot lock) the
-        // operator hears why and works on: refusing would stop the station's work altogether.
-        report_file_error(dialogs_, *folder_lock_->error());
-        return true;
-    }
-    return true;
+    StationLock station = lock_station_folder(working_folder_, dialogs_);
+    folder_lock_ = std::move(station.lock);
+    return station.go_on;
 }
 
 bool WorkstationApp::show_parameters_form() {
