@@ -23,6 +23,9 @@ class LineSplitter {
             if (lf == std::string_view::npos) {
                 return;
             }
+            if (last_ != '\r') {
+                ++bare_line_feeds_;
+            }
             on_line(line());
             reset();
             chunk.remove_prefix(lf + 1);
@@ -36,6 +39,9 @@ class LineSplitter {
         }
         reset();
     }
+
+    // Lines ended by a line feed alone, without the carriage return of a day file.
+    std::size_t bare_line_feeds() const { return bare_line_feeds_; }
 
   private:
     void take(std::string_view part) {
@@ -65,6 +71,7 @@ class LineSplitter {
     std::string head_;
     std::size_t length_ = 0;
     char last_ = '\0';
+    std::size_t bare_line_feeds_ = 0;
 };
 
 } // namespace tabulor

@@ -7,6 +7,14 @@ namespace tabulor {
 
 void Report::failure(const std::filesystem::path& file, std::string_view reason) {
     failed_ = true;
+    line(file, reason);
+}
+
+void Report::note(const std::filesystem::path& file, std::string_view what) {
+    line(file, what);
+}
+
+void Report::line(const std::filesystem::path& file, std::string_view text) {
     std::string name = file.lexically_relative(work_).string();
     if (name.empty()) {
         name = file.string();
@@ -17,7 +25,7 @@ void Report::failure(const std::filesystem::path& file, std::string_view reason)
             c = '?';
         }
     }
-    out_ << "tabulor: " << name << ": " << reason << '\n';
+    out_ << "tabulor: " << name << ": " << text << '\n';
 }
 
 } // namespace tabulor

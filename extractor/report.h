@@ -14,9 +14,13 @@ class Report {
     Report(std::ostream& out, std::filesystem::path work) : out_(out), work_(std::move(work)) {}
 
     void failure(const std::filesystem::path& file, std::string_view reason);
+    // Something the user should know of a file that was converted all the same.
+    void note(const std::filesystem::path& file, std::string_view what);
     bool any_failure() const { return failed_; }
 
   private:
+    void line(const std::filesystem::path& file, std::string_view text);
+
     std::ostream& out_;
     std::filesystem::path work_;
     bool failed_ = false;

@@ -2,7 +2,10 @@
 #include "table_file.h"
 
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -33,9 +36,26 @@ bool TableFile::open(const fs::path& path, std::string& why) {
         old_size_ = fs::file_size(path, ec);
         undoable_ = !ec;
     }
-    file_ = std::fopen(path.c_str(), "ab");
+    // Never waits on a FIFO put in place of a table: without a reader the open fails at once,
+    // with one the file is refused below.
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        why = errno == ENXIO ? "cannot open for appending: a named pipe (FIFO), not a file"
+                             : "cannot open for appending: " + last_error_text();
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode)) {
+        why = "cannot open for appending: a named pipe (FIFO), not a file";
+        ::close(fd);
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    file_ = ::fdopen(fd, "ab");
     if (file_ == nullptr) {
         why = "cannot open for appending: " + last_error_text();
+        ::close(fd);
         return false;
     }
     // We buffer ourselves; unbuffered, fwrite's count is what reached the file.

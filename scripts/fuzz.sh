@@ -16,7 +16,9 @@ generator=build/bin/synthetic_day
 [ -x "$generator" ] || { cmake -S . -B build >/dev/null && cmake --build build -j2 --target synthetic_day; }
 seeds="$out/seeds"
 rm -rf "$seeds"
-mkdir -p "$seeds"/{ionogram_file,ionogram_plot,record,settings,numeric_value,tabulor_line}
+targets="ionogram_file ionogram_plot record settings numeric_value tabulor_line engine truth
+  tabulor_splitter overview sheet command_line caption"
+for target in $targets; do mkdir -p "$seeds/$target"; done
 "$generator" --date 05-12-2026 --interval 60 --step 0.5 --out "$seeds/day" --broken 03:00 \
   --setting 07:00 >/dev/null
 cp "$seeds"/day/ionograms/*.rdf "$seeds/ionogram_file/"
@@ -32,8 +34,28 @@ printf '%246s\r\n' '' > "$seeds/record/blank"
 cp "$seeds"/record/* "$seeds/tabulor_line/"
 printf '0.050' > "$seeds/numeric_value/a"
 printf ' 12ab' > "$seeds/numeric_value/b"
+# The engine takes six header bytes (start, end, step) and an amplitude pattern: a noon
+# sounding's echoes, cut from the generated file after its header.
+for hour in 00 12; do
+  { printf '\001\000\024\000\000\144'; tail -c +198 "$seeds"/day/ionograms/ZE20R_2026339${hour}0000.rdf; } \
+    > "$seeds/engine/sounding$hour"
+done
+cp "$seeds"/day/ionograms/*_truth.csv "$seeds/truth/"
+{ printf '\003\001\007\377'; cat "$seeds/record/scaled" "$seeds/record/blank"; } > "$seeds/tabulor_splitter/day"
+{ printf '\004'; cat "$seeds/record/scaled"; printf '%246s\r\n' '' ''; } > "$seeds/overview/day"
+for case in 0 2 9; do
+  { printf "\\377\\000\\$case\\001\\00$case"; cat "$seeds/record/scaled"; } > "$seeds/sheet/case$case"
+done
+printf -- '--date\00005-12-2026\000--skip\00008:30,09:00\000--out\000w' > "$seeds/command_line/synth"
+printf -- '--folder\000/tmp\000--version' > "$seeds/command_line/scalvo"
+printf '\007\055\000\000\100\00105-12-2026 ZE20R_2026339074500.rdf' > "$seeds/caption/day"
 
-for target in ionogram_file ionogram_plot record settings numeric_value tabulor_line; do
+# Inputs that once found a fault run first, every time.
+for found in fuzz/regressions/*/; do
+  cp "$found"* "$seeds/$(basename "$found")/"
+done
+
+for target in $targets; do
   echo "== fuzz_$target for ${seconds}s"
   mkdir -p "$out/findings/$target"
   "$out/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \

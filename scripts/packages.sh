@@ -8,6 +8,9 @@ set -euo pipefail
 needed=(cmake g++ make pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
         googletest libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
         fonts-crosextra-caladea dpkg-dev file "$@")
+# libcli11-dev: the option parsing of the programs without Qt (header-only); libpng-dev: the
+# generator's previews.
+needed+=(libcli11-dev libpng-dev)
 missing=()
 for package in "${needed[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

@@ -14,31 +14,24 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "common/file_io.h"
+
 namespace synth {
 
 namespace fs = std::filesystem;
 
 namespace {
 
-void write_file(const fs::path& path, const void* data, std::size_t size) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-    out.close();
-    if (!out) {
-        throw std::runtime_error("cannot write " + path.string());
+// Whole-file replacement through the workstation's own writer: a temporary file of its own,
+// synced and renamed into place, no link followed.
+void replace_file(const fs::path& path, const std::string& text) {
+    if (const auto error = scalvo::replace_file(path, text)) {
+        throw std::runtime_error(scalvo::file_error_text(*error));
     }
 }
 
-// Whole-file replacement through a temporary file, so a crash never leaves half of it.
-void replace_file(const fs::path& path, const std::string& text) {
-    fs::path temporary = path;
-    temporary += ".tmp";
-    write_file(temporary, text.data(), text.size());
-    std::error_code error;
-    fs::rename(temporary, path, error);
-    if (error) {
-        throw std::runtime_error("cannot replace " + path.string() + ": " + error.message());
-    }
+void write_file(const fs::path& path, const void* data, std::size_t size) {
+    replace_file(path, std::string(static_cast<const char*>(data), size));
 }
 
 void make_folder(const fs::path& folder) {
@@ -60,6 +53,43 @@ std::string two_digits(int value) {
 }
 
 } // namespace
+
+std::vector<std::string> foreign_files(const fs::path& ionogram_folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(ionogram_folder, error)) {
+        names.push_back(entry.path().filename().string());
+    }
+    // A truth file, ZE20R_<year><day>_truth.csv, stands beside the ionograms of its day
+    // (ZE20R_<year><day><hhmm>00.rdf), whatever interval wrote them.
+    const std::string prefix = std::string(station::code) + "_";
+    auto ordinary = [&](const std::string& name) {
+        return fs::is_regular_file(fs::symlink_status(ionogram_folder / name, error));
+    };
+    auto is_truth = [&](const std::string& name) {
+        return name.size() == prefix.size() + 7 + 10 && name.starts_with(prefix) &&
+               name.ends_with("_truth.csv") && ordinary(name);
+    };
+    std::vector<std::string> days;
+    for (const std::string& name : names) {
+        if (is_truth(name)) {
+            days.push_back(name.substr(prefix.size(), 7));
+        }
+    }
+    std::vector<std::string> foreign;
+    for (const std::string& name : names) {
+        const bool sounding =
+            name.size() == prefix.size() + 13 + 4 && name.starts_with(prefix) &&
+            name.ends_with("00.rdf") && ordinary(name) &&
+            std::find(days.begin(), days.end(), name.substr(prefix.size(), 7)) != days.end();
+        if (!sounding && !is_truth(name) && name != ".scalvo.lock" &&
+            !scalvo::is_temporary_name(name)) {
+            foreign.push_back(name);
+        }
+    }
+    std::sort(foreign.begin(), foreign.end());
+    return foreign;
+}
 
 bool holds_scaled_values(const fs::path& ionogram_folder) {
     std::error_code error;
@@ -102,16 +132,28 @@ DayReport write_day(const Options& options) {
         report.kept = true;
         return report;
     }
+    if (!options.force) {
+        if (const auto foreign = foreign_files(ionogram_folder); !foreign.empty()) {
+            throw std::runtime_error(
+                ionogram_folder.string() + " holds " + std::to_string(foreign.size()) +
+                " file(s) this program did not write (" + foreign.front() +
+                (foreign.size() > 1 ? ", ..." : "") +
+                "): a station's ionograms or scaled values are never overwritten; give --force "
+                "to write there all the same");
+        }
+    }
     make_folder(ionogram_folder);
-    DayModel day(options.date, options.seed);
-    std::string truth = truth_csv_header();
+    DayModel day(options.date, options.seed, options.world);
+    std::string truth = truth_csv_header(options.harder());
     int broken_so_far = 0;
     for (int minute = 0; minute < 24 * 60; minute += options.interval) {
         SoundingModel model = day.sounding(minute);
-        Sounding sounding = make_sounding(model, options.axis);
+        Sounding sounding = make_sounding(model, options.axis, options.world);
         fs::path file = ionogram_folder / ionogram_file_name(options.date, minute);
         auto bytes = ionogram_file_bytes(
-            ionogram_header(options.axis, options.date, minute, options.seed), sounding.amplitudes);
+            ionogram_header(options.axis, options.date, minute, options.seed,
+                            options.world.latitude.value_or(station::latitude_deg)),
+            sounding.amplitudes);
         FileState state = FileState::written;
         if (listed(options.skipped, minute)) {
             state = FileState::missing;
@@ -128,7 +170,7 @@ DayReport write_day(const Options& options) {
             write_file(file, bytes.data(), bytes.size());
             ++report.written;
         }
-        truth += truth_csv_line(minute, state, sounding.truth);
+        truth += truth_csv_line(minute, state, sounding.truth, options.harder());
         if (listed(options.previews, minute)) {
             fs::path folder = options.working_folder / "previews";
             make_folder(folder);

@@ -3,11 +3,11 @@
 
 namespace synth {
 
-std::optional<FrequencyAxis> axis_for_step(std::string_view step_mhz) {
+std::optional<int> khz_of(std::string_view mhz) {
     // Decimal text to exact kHz: "0.05", ".05" and "0.050" are all 50 kHz.
     int khz = 0;
     int decimals = -1;
-    for (char c : step_mhz) {
+    for (char c : mhz) {
         if (c == '.' && decimals < 0) {
             decimals = 0;
         } else if (c >= '0' && c <= '9' && decimals < 3 && khz < 100000) {
@@ -19,14 +19,19 @@ std::optional<FrequencyAxis> axis_for_step(std::string_view step_mhz) {
             return std::nullopt;
         }
     }
-    if (step_mhz.empty() || step_mhz == ".") {
+    if (mhz.empty() || mhz == ".") {
         return std::nullopt;
     }
     for (int d = decimals < 0 ? 0 : decimals; d < 3; ++d) {
         khz *= 10;
     }
-    if (khz == 25 || khz == 50 || khz == 100 || khz == 200 || khz == 500) {
-        return FrequencyAxis{khz};
+    return khz;
+}
+
+std::optional<FrequencyAxis> axis_for_step(std::string_view step_mhz) {
+    auto khz = khz_of(step_mhz);
+    if (khz && (*khz == 25 || *khz == 50 || *khz == 100 || *khz == 200 || *khz == 500)) {
+        return FrequencyAxis{*khz};
     }
     return std::nullopt;
 }

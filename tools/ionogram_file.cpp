@@ -4,6 +4,7 @@
 #include "station.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <stdexcept>
 
@@ -29,13 +30,12 @@ void put_text(std::string& header, std::size_t first_byte, std::size_t width,
 } // namespace
 
 std::string ionogram_header(const FrequencyAxis& axis, const Date& date, int minute_of_day,
-                            std::uint64_t seed) {
+                            std::uint64_t seed, double latitude_deg) {
     std::string header(header_size, ' ');
     char step[64];
     std::snprintf(step, sizeof step, "%d.%03d", axis.step_khz / 1000, axis.step_khz % 1000);
     put_text(header, 1, 19,
-             frequency_field(FrequencyAxis::start_khz) + " " +
-                 frequency_field(FrequencyAxis::end_khz) + " " + step);
+             frequency_field(axis.start_khz) + " " + frequency_field(axis.end_khz) + " " + step);
     char when[64];
     std::snprintf(when, sizeof when, " %04d-%02d-%02d %02d:%02d:00 UT SYNTHETIC", date.year,
                   date.month, date.day, minute_of_day / 60, minute_of_day % 60);
@@ -47,8 +47,8 @@ std::string ionogram_header(const FrequencyAxis& axis, const Date& date, int min
     put_text(header, 62, 61, source);
     put_text(header, 123, 5, station::code);
     char site[64];
-    std::snprintf(site, sizeof site, " %s %.2fN %.2fE", station::name, station::latitude_deg,
-                  station::longitude_deg);
+    std::snprintf(site, sizeof site, " %s %.2f%c %.2fE", station::name, std::fabs(latitude_deg),
+                  latitude_deg < 0.0 ? 'S' : 'N', station::longitude_deg);
     put_text(header, 128, 69, site);
     header[header_size - 1] = '\n';
     return header;

@@ -3,6 +3,7 @@
 
 #include "calendar.h"
 #include "frequency_axis.h"
+#include "station.h"
 
 #include <cstdint>
 #include <string>
@@ -15,8 +16,9 @@ inline constexpr std::size_t header_size = 197;
 // The 197-byte header: "01.000 20.000 0.050", the particular-case field "xx" at bytes
 // 60-61, the station code at 123-127, a line feed at 197, and readable text elsewhere
 // (never a line feed, which at byte 50 would mark an old short header).
+// The site text gives the latitude the day was made for.
 std::string ionogram_header(const FrequencyAxis& axis, const Date& date, int minute_of_day,
-                            std::uint64_t seed);
+                            std::uint64_t seed, double latitude_deg = station::latitude_deg);
 
 // Header then 150 amplitude bytes per frequency.
 std::vector<std::uint8_t> ionogram_file_bytes(const std::string& header,

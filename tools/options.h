@@ -3,6 +3,7 @@
 
 #include "calendar.h"
 #include "frequency_axis.h"
+#include "world.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -25,8 +26,13 @@ struct Options {
     std::vector<int> previews; // minutes of the day drawn to PNG
     std::optional<int> setting;
     bool keep_scaled = false;
+    bool force = false; // write over files this program did not write
     bool help = false;
     bool version = false;
+    World world; // the harder conditions, all off by default
+
+    // The truth file gets the column of what the conditions hide.
+    bool harder() const { return world.any() || !axis.full_range(); }
 };
 
 struct ParsedOptions {

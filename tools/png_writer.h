@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <vector>
 
 namespace synth {
@@ -17,11 +16,7 @@ struct RgbImage {
     std::uint32_t at(int x, int y) const; // 0xRRGGBB
 };
 
-std::uint32_t crc32(std::span<const std::uint8_t> bytes);
-std::uint32_t adler32(std::span<const std::uint8_t> bytes);
-
-// An 8-bit RGB PNG whose zlib stream uses stored (uncompressed) blocks: no library needed,
-// and a preview's size does not matter.
+// An 8-bit RGB PNG (libpng). Throws std::runtime_error when libpng refuses the image.
 std::vector<std::uint8_t> encode_png(const RgbImage& image);
 
 } // namespace synth

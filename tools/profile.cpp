@@ -23,6 +23,20 @@ double SampledProfile::peak_plasma_frequency_squared() const {
     return *std::max_element(plasma_frequency_squared.begin(), plasma_frequency_squared.end());
 }
 
+void add_ledge(SampledProfile& profile, const Ledge& ledge, const ChapmanLayer& f2) {
+    double ceiling = 0.97 * f2.critical_frequency * f2.critical_frequency;
+    for (std::size_t i = 0; i < profile.plasma_frequency_squared.size(); ++i) {
+        double height = profile.base_height + static_cast<double>(i) * profile.spacing;
+        if (profile.layer[i] != Layer::f2 || height >= f2.peak_height) {
+            continue;
+        }
+        double z = (height - ledge.height) / ledge.width;
+        double& fn2 = profile.plasma_frequency_squared[i];
+        double raised = fn2 * (1.0 + ledge.relative * std::exp(-z * z));
+        fn2 = std::max(fn2, std::min(raised, ceiling));
+    }
+}
+
 SampledProfile sample_ionosphere(const Ionosphere& ionosphere, double base_height,
                                  double top_height, double spacing) {
     SampledProfile profile;

@@ -35,6 +35,18 @@ struct SampledProfile {
     double peak_plasma_frequency_squared() const;
 };
 
+// A travelling disturbance's ledge on the bottomside of the F2 layer: the plasma frequency
+// squared there is raised by `relative` within a Gaussian of `width` km around `height`.
+struct Ledge {
+    double height = 0.0;
+    double width = 0.0;
+    double relative = 0.0;
+};
+
+// Raises the F2 samples below the layer's peak by the ledge, never to the peak itself, so that
+// the trace bends (or makes a small cusp of its own) while foF2 stays the layer's.
+void add_ledge(SampledProfile& profile, const Ledge& ledge, const ChapmanLayer& f2);
+
 // The layers do not add up: each height takes the densest layer. Peaks then keep their
 // own critical frequencies exactly, which the ground truth relies on.
 SampledProfile sample_ionosphere(const Ionosphere& ionosphere, double base_height,

@@ -15,11 +15,16 @@ constexpr double profile_top = 700.0;
 constexpr double profile_spacing = 0.5;
 } // namespace
 
-Sounding make_sounding(const SoundingModel& model, const FrequencyAxis& axis) {
+Sounding make_sounding(const SoundingModel& model, const FrequencyAxis& axis, const World& world) {
     SampledProfile profile =
         sample_ionosphere(model.ionosphere, profile_base, profile_top, profile_spacing);
+    if (model.ledge) {
+        add_ledge(profile, *model.ledge, model.ionosphere.f2);
+    }
     TraceTable traces(profile, model.fmin - TraceTable::spacing);
-    return Sounding{ground_truth(model, traces), synthesise_amplitudes(model, traces, axis)};
+    Recording recording{axis.frequency(0), axis.frequency(axis.count() - 1), world.ordinary_only};
+    return Sounding{ground_truth(model, traces, recording),
+                    synthesise_amplitudes(model, traces, axis, world)};
 }
 
 } // namespace synth

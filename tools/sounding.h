@@ -4,6 +4,7 @@
 #include "day_model.h"
 #include "frequency_axis.h"
 #include "ground_truth.h"
+#include "world.h"
 
 #include <cstdint>
 #include <vector>
@@ -16,6 +17,7 @@ struct Sounding {
 };
 
 // Profile, traces, truth and amplitudes of one sounding.
-Sounding make_sounding(const SoundingModel& model, const FrequencyAxis& axis);
+Sounding make_sounding(const SoundingModel& model, const FrequencyAxis& axis,
+                       const World& world = {});
 
 } // namespace synth

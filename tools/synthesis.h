@@ -18,10 +18,14 @@ int height_cell_of(double virtual_height);
 
 // Echo amplitudes of one sounding, frequency after frequency, 150 heights each:
 // first and second hops of the ordinary trace and of the extraordinary one (the ordinary
-// shifted up by the station's separation), sporadic E with its multiples, the noise floor
-// and a few broadcast interference lines.
+// shifted up by the station's separation, or by the magneto-ionic relation), sporadic E with
+// its multiples, the noise floor and a few broadcast interference lines; then what the harder
+// world adds (spread F, oblique echoes, interference of every kind, another instrument).
 std::vector<std::uint8_t> synthesise_amplitudes(const SoundingModel& model,
-                                                const TraceTable& traces,
-                                                const FrequencyAxis& axis);
+                                                const TraceTable& traces, const FrequencyAxis& axis,
+                                                const World& world = {});
+
+// The extraordinary critical frequency of an ordinary one: fx (fx - fB) = fo^2.
+double extraordinary_frequency(double ordinary, double gyrofrequency);
 
 } // namespace synth

@@ -34,11 +34,13 @@ const char* state_text(FileState state) {
 
 } // namespace
 
-std::string truth_csv_header() {
-    return "time,file,fmin,foE,hE,foEs,hEs,fbEs,hF,foF1,hF2,foF2,fxI,MUF3000F2\r\n";
+std::string truth_csv_header(bool with_hidden) {
+    return std::string("time,file,fmin,foE,hE,foEs,hEs,fbEs,hF,foF1,hF2,foF2,fxI,MUF3000F2") +
+           (with_hidden ? ",hidden" : "") + "\r\n";
 }
 
-std::string truth_csv_line(int minute_of_day, FileState state, const GroundTruth& truth) {
+std::string truth_csv_line(int minute_of_day, FileState state, const GroundTruth& truth,
+                           bool with_hidden) {
     std::string line = clock_text(minute_of_day) + "," + state_text(state);
     auto frequency = [&](const std::optional<double>& v) { line += "," + fixed(v, 2); };
     auto height = [&](const std::optional<double>& v) { line += "," + fixed(v, 1); };
@@ -54,6 +56,12 @@ std::string truth_csv_line(int minute_of_day, FileState state, const GroundTruth
     frequency(truth.foF2);
     frequency(truth.fxI);
     frequency(truth.muf3000F2);
+    if (with_hidden) {
+        line += ",";
+        for (std::size_t k = 0; k < truth.hidden.size(); ++k) {
+            line += (k > 0 ? " " : "") + truth.hidden[k];
+        }
+    }
     return line + "\r\n";
 }
 

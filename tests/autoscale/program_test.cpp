@@ -131,6 +131,26 @@ TEST_F(Program, WritesOneLinePerFileInOrderAndGoesOnPastBadOnes) {
               "autoscale: ZE20R_2026105014500.rdf: not an ionogram file of a usable size");
 }
 
+// A file that is no ionogram at all is named as such, not as a missing file.
+TEST_F(Program, AFileThatIsNoIonogramIsNamedAsSuch) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* reason;
+    } cases[] = {
+        {"notes.txt", std::string(300, 'n'),
+         "not an ionogram: no header (no line feed at byte 197)"},
+        {"ZE20R_2026105020000.rdf", std::string(57347, '\0'),
+         "not an ionogram: no header (no line feed at byte 197)"},
+    };
+    for (const auto& c : cases) {
+        write_bytes(folder / c.name, c.bytes);
+        const Outcome r = run(c.name);
+        EXPECT_EQ(r.status, 1) << c.name;
+        EXPECT_EQ(r.err, std::string("autoscale: ") + c.name + ": " + c.reason + "\n");
+    }
+}
+
 // Files of one day and minute (names differing in seconds, or one file given twice): each line
 // must hold its own file's reading.
 struct SameMinute {

@@ -126,7 +126,7 @@ TEST_F(AcceptProposalsTest, NothingAtAllWhereThereIsNothingToAccept) {
     for (const auto& c : cases) {
         shared.ionogram_loaded = c.loaded;
         form.particular_case_code = c.code;
-        logic.set_view({c.shown, true});
+        logic.set_view({c.shown, true, {}});
         propose(c.proposals ? daytime : std::map<Row, ProposedPoint>{});
         for (const Box box : sheet_boxes)
             form.set_text(box, "");

@@ -2,6 +2,7 @@
 #include "controllers/navigation.h"
 
 #include "common/calendar.h"
+#include "common/conversions.h"
 #include "common/shared_state.h"
 #include "records/record_file.h"
 #include "support/scaling_fixture.h"
@@ -67,6 +68,7 @@ class NavigationTest : public testing::ScalingTest {
         std::string bytes = read_bytes(shared.scaled_values_file);
         const std::size_t n = static_cast<std::size_t>((hour * 60 + minute) / 15);
         bytes.replace(n * 248 + 165, 3, std::string(3 - foF2.size(), ' ') + foF2);
+        bytes.replace(n * 248, 5, two_digit_text(hour) + ":" + two_digit_text(minute));
         write_bytes(shared.scaled_values_file, bytes);
     }
 
@@ -212,7 +214,7 @@ TEST_F(NavigationTest, AFailedRecordWriteStopsTheMoveAndKeepsTheSheet) {
     EXPECT_FALSE(std::filesystem::exists(folder / "setting.txt"));
 }
 
-TEST_F(NavigationTest, AFailedSettingsOrCaseCodeWriteUndoesTheStep) {
+TEST_F(NavigationTest, AFailedSettingsWriteUndoesTheStepAFailedCaseCodeDoesNot) {
     at(12, 0, 49);
     form.set_text(value_box(Row::foF2), "72");
     // A folder where the file should be refuses the rename onto it.
@@ -224,15 +226,16 @@ TEST_F(NavigationTest, AFailedSettingsOrCaseCodeWriteUndoesTheStep) {
     EXPECT_EQ(record(49).substr(165, 3), " 72");
     std::filesystem::remove(folder / "setting.txt");
 
+    // The case code is kept in the record too: its file failing is told, and the move goes on.
     dialogs.clear();
     shared.ionogram_loaded = true;
-    form.particular_case_code = ParticularCase::none;
+    form.particular_case_code = ParticularCase::partial_absorption;
     std::filesystem::create_directory(ionogram(12, 0));
     prima_click(scaling);
-    expect_at(12, 0, 49);
+    expect_at(11, 45, 48);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_NE(dialogs.last().text.find(make_ionogram_file_name(shared, 12, 0)), std::string::npos);
-    EXPECT_EQ(form.text(value_box(Row::foF2)), "72");
+    EXPECT_EQ(record(49).substr(165, 3), " 72");
 }
 
 TEST_F(NavigationTest, EscapeStoresTheSheetAndAsksForTheParametersForm) {

@@ -115,8 +115,15 @@ TEST_F(ParametersFormTest, StartWritesTheSettingsAndCreatesTheDay) {
 TEST_F(ParametersFormTest, AnExistingDayIsLeftUntouched) {
     load();
     const auto file = folder / "ionograms" / "ZE20R_05122026_15.txt";
-    write_bytes(file, "scaled values");
+    std::string day;
+    for (int n = 0; n < 96; ++n)
+        day += n == 31 ? "07:45" + std::string(241, 'S') + "\r\n" : std::string(246, ' ') + "\r\n";
+    write_bytes(file, day);
     ASSERT_TRUE(logic.start_command());
+    EXPECT_EQ(read_bytes(file), day);
+    // One that is no day file is left untouched too, and not opened.
+    write_bytes(file, "scaled values");
+    EXPECT_FALSE(logic.start_command());
     EXPECT_EQ(read_bytes(file), "scaled values");
 }
 

@@ -2,6 +2,7 @@
 // Runs the built tabulor as a real process in temporary working folders.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -119,7 +120,6 @@ INSTANTIATE_TEST_SUITE_P(
         Conversion{"ShortLine", "00:00 fmin    =\r\n", "\r\n", "\r\n"},
         // The same record bare (246 characters), with LF, and with CR LF (248 characters).
         Conversion{"Record246NoBreak", kScaled, "12.3\r\n", "UA\r\n"},
-        Conversion{"Record246Lf", kScaled + "\n", "12.3\r\n", "UA\r\n"},
         Conversion{"Record248CrLf", kScaled + "\r\n", "12.3\r\n", "UA\r\n"},
         Conversion{"NoFinalBreak", kScaled + "\r\n" + record(" 45", "  "), "12.3\r\n 4.5\r\n",
                    "UA\r\n  \r\n"},
@@ -261,6 +261,44 @@ INSTANTIATE_TEST_SUITE_P(
                 },
                 "output/foF2_qldl_a", "qldl", kScaled + "\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A day file whose line ends were converted to LF alone is converted line by line as before,
+// and named on standard error, since Scalvo will not open it as it is.
+TEST_F(Tabulor, LineFeedsAloneAreConvertedAndNamed) {
+    data("lf", kScaled + "\n" + record(" 45", "  ") + "\n");
+    data("crlf", kScaled + "\r\n");
+    const Outcome r = run();
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "tabulor: data/lf: 2 line(s) end in LF alone, not CR LF as a day file's "
+                     "records do; converted as lines all the same\n");
+    expect_tables("lf", "12.3\r\n 4.5\r\n", "UA\r\n  \r\n");
+    expect_tables("crlf", "12.3\r\n", "UA\r\n");
+}
+
+// A FIFO where a table or a data file should be is refused at once, with or without a program
+// at its other end; the other files are converted.
+TEST_F(Tabulor, FifosAreRefusedWithoutWaiting) {
+    data("a", kScaled + "\r\n");
+    data("b", kScaled + "\r\n");
+    ASSERT_EQ(mkfifo(table("value", "a").c_str(), 0644), 0);
+    ASSERT_EQ(mkfifo((work_ / "data" / "pipe").c_str(), 0644), 0);
+    Outcome r = run();
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tabulor: output/foF2_value_a: cannot open for appending: a named pipe "
+                     "(FIFO), not a file\n");
+    expect_tables("b", "12.3\r\n", "UA\r\n");
+    EXPECT_FALSE(fs::exists(table("qldl", "a")));
+    EXPECT_FALSE(fs::exists(table("value", "pipe")));
+
+    // With a reader at the other end the open succeeds, and the type refuses it.
+    const int reader = open(table("value", "a").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    r = run();
+    close(reader);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tabulor: output/foF2_value_a: cannot open for appending: a named pipe "
+                     "(FIFO), not a file\n");
+}
 
 TEST_F(Tabulor, MissingOutputFolderReportedNotCreated) {
     data("a", kScaled + "\r\n");

@@ -301,9 +301,9 @@ TEST_F(ProposalsWindowTest, TheViewChoicesSurviveARestart) {
         const char* entry;
         ViewSettings after;
     } steps[] = {
-        {"view_proposals", {false, true}},
-        {"view_previous_sounding", {false, false}},
-        {"view_proposals", {true, false}},
+        {"view_proposals", {false, true, {}}},
+        {"view_previous_sounding", {false, false, {}}},
+        {"view_proposals", {true, false, {}}},
     };
     for (const auto& step : steps) {
         open();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One Scalvo per working folder, as the operator meets it: a second program started in the
+// One Scalvo per folder of day files, as the operator meets it: a second program started in the
 // folder names it in a message box and ends; a crashed one blocks nothing.
 #include "forms/workstation_app.h"
 
@@ -16,6 +16,7 @@ using testing::answering_boxes;
 
 TEST(OneScalvoPerFolder, ASecondProgramNamesTheFolderAndEnds) {
     testing::TempFolder folder;
+    std::filesystem::create_directory(folder / "ionograms");
     auto first = std::make_unique<WorkstationApp>(folder.path());
     bool first_started = false;
     EXPECT_TRUE(answering_boxes([&] { first_started = first->lock_working_folder(); }).empty());
@@ -26,8 +27,8 @@ TEST(OneScalvoPerFolder, ASecondProgramNamesTheFolderAndEnds) {
     const auto boxes = answering_boxes([&] { second_started = second.lock_working_folder(); });
     EXPECT_FALSE(second_started);
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Scalvo is already running in this folder: " +
-                                 QString::fromStdString(folder.path().string()));
+    EXPECT_EQ(boxes[0].text, "Scalvo is already running on the day files of this folder: " +
+                                 QString::fromStdString((folder / "ionograms").string()));
     EXPECT_EQ(boxes[0].title, "SCALVO");
 
     // Once the first has ended the folder is free.
@@ -40,7 +41,8 @@ TEST(OneScalvoPerFolder, ASecondProgramNamesTheFolderAndEnds) {
 
 TEST(OneScalvoPerFolder, AKilledProgramNeverBlocksTheNextStart) {
     testing::TempFolder folder;
-    testing::LockHolder crashed(folder.path());
+    std::filesystem::create_directory(folder / "ionograms");
+    testing::LockHolder crashed(folder / "ionograms");
     ASSERT_TRUE(crashed.holds());
     {
         WorkstationApp while_alive(folder.path());
@@ -49,7 +51,7 @@ TEST(OneScalvoPerFolder, AKilledProgramNeverBlocksTheNextStart) {
         EXPECT_FALSE(started);
     }
     ASSERT_TRUE(crashed.kill_hard());
-    ASSERT_TRUE(std::filesystem::exists(folder / folder_lock_file_name));
+    ASSERT_TRUE(std::filesystem::exists(folder / "ionograms" / folder_lock_file_name));
 
     WorkstationApp next(folder.path());
     bool started = false;

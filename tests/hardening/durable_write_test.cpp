@@ -9,12 +9,14 @@
 #include "support/temp_folder.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
+#include <sys/stat.h>
 
 namespace scalvo {
 namespace {
@@ -26,23 +28,34 @@ using testing::write_bytes;
 // The real calls, each written down by what it touches: "temporary", "folder" or a file name.
 class RecordedCalls : public FileCalls {
   public:
-    int open(const std::filesystem::path& path, int flags, unsigned mode) override {
-        if (fails((flags & O_DIRECTORY) ? "open folder" : "open " + path.filename().string()))
+    int open_folder(const std::filesystem::path& folder) override {
+        if (fails("open folder"))
             return -1;
-        const int fd = FileCalls::open(path, flags, mode);
-        name(fd, (flags & O_DIRECTORY) ? "folder" : path.filename().string());
+        const int fd = FileCalls::open_folder(folder);
+        name(fd, "folder");
         return note("open", fd, fd);
     }
-    int make_temporary(std::string& name_template) override {
+    int open(int folder, const std::string& file, int flags, unsigned mode) override {
+        if (fails("open " + file))
+            return -1;
+        const int fd = FileCalls::open(folder, file, flags, mode);
+        if (fd < 0) {
+            log.push_back("open " + file + " missing");
+            return fd;
+        }
+        name(fd, file);
+        return note("open", fd, fd);
+    }
+    int make_temporary(int folder, std::string& name_template) override {
         if (fails("temporary"))
             return -1;
-        const int fd = FileCalls::make_temporary(name_template);
+        const int fd = FileCalls::make_temporary(folder, name_template);
         temporaries.push_back(name_template);
         name(fd, "temporary");
         return note("temporary", fd, fd);
     }
     long write_at(int fd, const char* data, std::size_t size, std::int64_t offset) override {
-        if (fails("write"))
+        if (fails("write " + names_[fd]))
             return -1;
         return note("write", fd, FileCalls::write_at(fd, data, size, offset));
     }
@@ -51,37 +64,50 @@ class RecordedCalls : public FileCalls {
             return -1;
         return note("mode", fd, FileCalls::change_mode(fd, mode));
     }
+    int change_owner(int fd, unsigned owner, unsigned group) override {
+        if (fails("owner"))
+            return -1;
+        return note("owner", fd, FileCalls::change_owner(fd, owner, group));
+    }
+    int copy_attributes(int from, int to) override {
+        if (fails("attributes"))
+            return -1;
+        return note("attributes", to, FileCalls::copy_attributes(from, to));
+    }
     int sync(int fd) override {
         if (fails("sync " + names_[fd]))
             return -1;
         return note("sync", fd, FileCalls::sync(fd));
     }
     int close(int fd) override {
-        if (fails("close " + names_[fd])) {
+        const std::string closed = names_[fd];
+        if (fails("close " + closed)) {
             FileCalls::close(fd);
             return -1;
         }
-        return note("close", fd, FileCalls::close(fd));
-    }
-    int rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
-        if (before_rename)
-            std::exchange(before_rename, nullptr)();
-        if (fails("rename"))
-            return -1;
-        const int result = FileCalls::rename(from, to);
-        log.push_back("rename " + label_of(from) + " to " + to.filename().string());
+        const int result = note("close", fd, FileCalls::close(fd));
+        if (closed == "temporary" && after_temporary_written)
+            std::exchange(after_temporary_written, nullptr)();
         return result;
     }
-    int remove(const std::filesystem::path& path) override {
-        log.push_back("remove " + label_of(path));
-        return FileCalls::remove(path);
+    int rename(int folder, const std::string& from, const std::string& to) override {
+        if (fails("rename"))
+            return -1;
+        const int result = FileCalls::rename(folder, from, to);
+        log.push_back("rename " + label_of(from) + " to " + to);
+        return result;
+    }
+    int remove(int folder, const std::string& file) override {
+        log.push_back("remove " + label_of(file));
+        return FileCalls::remove(folder, file);
     }
 
     std::vector<std::string> log;
     std::vector<std::string> temporaries;
     std::string failing; // the call that fails, as written down
     int failing_errno = EIO;
-    std::function<void()> before_rename;
+    // Another program's turn, once the new content is in its temporary file.
+    std::function<void()> after_temporary_written;
 
   private:
     void name(int fd, std::string label) {
@@ -99,17 +125,21 @@ class RecordedCalls : public FileCalls {
         errno = failing_errno;
         return true;
     }
-    std::string label_of(const std::filesystem::path& path) const {
+    std::string label_of(const std::string& file) const {
         for (const auto& temporary : temporaries)
-            if (path == temporary)
+            if (file == temporary)
                 return "temporary";
-        return path.filename().string();
+        return file;
     }
     std::map<int, std::string> names_;
 };
 
-std::string record_of(char fill) {
-    return std::string(246, fill) + "\r\n";
+// Record n of a day at interval 15: its time, then one letter.
+std::string record_of(int n, char fill) {
+    const int minute = (n - 1) * 15;
+    char time[8];
+    std::snprintf(time, sizeof time, "%02d:%02d", minute / 60, minute % 60);
+    return time + std::string(241, fill) + "\r\n";
 }
 
 // Names in the folder besides the ones expected there.
@@ -120,15 +150,16 @@ std::set<std::string> files_in(const std::filesystem::path& folder) {
     return names;
 }
 
-const std::vector<std::string> replaced_in_order{
-    "temporary temporary", "mode temporary",  "write temporary",
-    "sync temporary",      "close temporary", "rename temporary to ",
-    "open folder",         "sync folder",     "close folder",
-};
-
-std::vector<std::string> replacement_of(const std::string& file) {
-    std::vector<std::string> calls = replaced_in_order;
-    calls[5] += file;
+// A file replaced through a temporary file: the old one's owner, attributes and mode kept, the
+// new content synced before the rename, the folder after.
+std::vector<std::string> replacement_of(const std::string& file, bool checked_again) {
+    std::vector<std::string> calls{"open folder",     "open " + file,         "temporary temporary",
+                                   "owner temporary", "attributes temporary", "mode temporary",
+                                   "write temporary", "sync temporary",       "close temporary"};
+    if (checked_again)
+        calls.insert(calls.end(), {"open " + file, "close " + file});
+    calls.insert(calls.end(),
+                 {"rename temporary to " + file, "sync folder", "close " + file, "close folder"});
     return calls;
 }
 
@@ -138,6 +169,7 @@ TEST(DurableWrites, EachWriterSyncsTheFileBeforeTheRenameAndTheFolderAfter) {
     const auto settings = folder / "setting.txt";
     const auto ionogram = folder / "ZE20R_2026339120000.rdf";
     write_bytes(ionogram, std::string(197, ' '));
+    const std::string day_name = "ZE20R_05122026_15.txt";
     const struct {
         const char* name;
         std::function<FileResult(FileCalls&)> write;
@@ -145,36 +177,45 @@ TEST(DurableWrites, EachWriterSyncsTheFileBeforeTheRenameAndTheFolderAfter) {
     } writers[] = {
         {"the day file created",
          [&](FileCalls& calls) { return create_blank_scaled_values_file(day, 96, calls); },
-         {"open ZE20R_05122026_15.txt", "write ZE20R_05122026_15.txt", "sync ZE20R_05122026_15.txt",
-          "close ZE20R_05122026_15.txt", "open folder", "sync folder", "close folder"}},
+         {"open folder", "open " + day_name, "write " + day_name, "sync " + day_name,
+          "close " + day_name, "sync folder", "close folder"}},
         {"a record",
-         [&](FileCalls& calls) { return write_record_at(day, 49, record_of('R'), calls); },
-         replacement_of("ZE20R_05122026_15.txt")},
+         [&](FileCalls& calls) { return write_record_at(day, 49, record_of(49, 'R'), calls); },
+         replacement_of(day_name, true)},
         {"setting.txt created",
          [&](FileCalls& calls) {
              return write_settings(settings, {"05-12-2026", "12", "00", "15", "49"}, calls);
          },
-         replacement_of("setting.txt")},
+         {"open folder", "open setting.txt missing", "temporary temporary", "mode temporary",
+          "write temporary", "sync temporary", "close temporary", "rename temporary to setting.txt",
+          "sync folder", "close folder"}},
         {"setting.txt replaced",
          [&](FileCalls& calls) {
              return write_settings(settings, {"05-12-2026", "12", "15", "15", "50"}, calls);
          },
-         replacement_of("setting.txt")},
+         replacement_of("setting.txt", false)},
         {"a case code",
          [&](FileCalls& calls) {
-             return write_particular_case_code(ionogram, ParticularCase::partial_absorption, calls);
+             return write_particular_case_code(ionogram, ParticularCase::partial_absorption,
+                                               std::nullopt, calls);
          },
-         {"open ZE20R_2026339120000.rdf", "write ZE20R_2026339120000.rdf",
-          "sync ZE20R_2026339120000.rdf", "close ZE20R_2026339120000.rdf"}},
+         {"open folder", "open ZE20R_2026339120000.rdf", "close ZE20R_2026339120000.rdf",
+          "open ZE20R_2026339120000.rdf", "write ZE20R_2026339120000.rdf",
+          "sync ZE20R_2026339120000.rdf", "close ZE20R_2026339120000.rdf", "close folder"}},
+        {"the same case code again, which needs no write",
+         [&](FileCalls& calls) {
+             return write_particular_case_code(ionogram, ParticularCase::partial_absorption,
+                                               std::nullopt, calls);
+         },
+         {"open folder", "open ZE20R_2026339120000.rdf", "close ZE20R_2026339120000.rdf",
+          "close folder"}},
     };
     for (const auto& writer : writers) {
         RecordedCalls calls;
         ASSERT_FALSE(writer.write(calls)) << writer.name;
         EXPECT_EQ(calls.log, writer.calls) << writer.name;
-        for (const auto& temporary : calls.temporaries)
-            EXPECT_EQ(std::filesystem::path(temporary).parent_path(), folder.path()) << writer.name;
     }
-    EXPECT_EQ(read_bytes(day).substr(48 * record_length, record_length), record_of('R'));
+    EXPECT_EQ(read_bytes(day).substr(48 * record_length, record_length), record_of(49, 'R'));
     EXPECT_EQ(read_bytes(settings), "05-12-2026\r\n12\r\n15\r\n15\r\n50\r\n");
     EXPECT_EQ(read_bytes(ionogram).substr(59, 2), "05");
     EXPECT_EQ(
@@ -191,18 +232,21 @@ TEST(DurableWrites, AFailedCallKeepsTheOldFileAndLeavesNoTemporary) {
         bool reported;
         const char* content;
     } cases[] = {
+        {"open folder", EACCES, true, "old"},
         {"temporary", EACCES, true, "old"},
         {"mode", EPERM, true, "old"},
-        {"write", ENOSPC, true, "old"},
+        {"write temporary", ENOSPC, true, "old"},
         {"sync temporary", EIO, true, "old"},
         {"close temporary", EIO, true, "old"},
         {"rename", EXDEV, true, "old"},
+        {"attributes", EIO, true, "old"},
+        // An owner we may not give, attributes the file system does not have: the file as the
+        // system makes it.
+        {"owner", EPERM, false, "new"},
+        {"attributes", ENOTSUP, false, "new"},
         {"sync folder", EIO, true, "new"},
-        // A file system that cannot sync a folder keeps its entries its own way, and a folder
-        // we may not read cannot be synced by us.
+        // A file system that cannot sync a folder keeps its entries its own way.
         {"sync folder", EINVAL, false, "new"},
-        {"open folder", EACCES, false, "new"},
-        {"open folder", EIO, true, "new"},
     };
     for (const auto& c : cases) {
         TempFolder folder;
@@ -222,30 +266,87 @@ TEST(DurableWrites, AFailedCallKeepsTheOldFileAndLeavesNoTemporary) {
     }
 }
 
-// A second writer in the same folder between the first one's write and its rename: with a
-// shared temporary name the first would rename the second's file away and fail.
-TEST(DurableWrites, TwoWritersNeverShareATemporaryFile) {
+// Another program writes the day file while a record is on its way: the store sees the change
+// before its rename and refuses, and the other program's record stays.
+TEST(DurableWrites, AChangeMadeByAnotherProgramIsReportedNotOverwritten) {
     TempFolder folder;
     const auto day = folder / "ZE20R_05122026_15.txt";
     ASSERT_FALSE(create_blank_scaled_values_file(day, 96));
     RecordedCalls first;
     FileResult second_result;
-    first.before_rename = [&] { second_result = write_record_at(day, 2, record_of('B')); };
-    const FileResult first_result = write_record_at(day, 1, record_of('A'), first);
+    first.after_temporary_written = [&] {
+        second_result = write_record_at(day, 2, record_of(2, 'B'));
+    };
+    const FileResult first_result = write_record_at(day, 1, record_of(1, 'A'), first);
     EXPECT_FALSE(second_result);
-    EXPECT_FALSE(first_result);
-    // The first writer read the file before the second wrote: its whole file comes last.
+    ASSERT_TRUE(first_result);
+    EXPECT_NE(first_result->reason.find("another program changed it"), std::string::npos)
+        << first_result->reason;
     const std::string bytes = read_bytes(day);
-    EXPECT_EQ(bytes.substr(0, record_length), record_of('A'));
-    EXPECT_EQ(bytes.size(), 96 * record_length);
+    EXPECT_EQ(bytes.substr(0, record_length), blank_record());
+    EXPECT_EQ(bytes.substr(record_length, record_length), record_of(2, 'B'));
     EXPECT_EQ(files_in(folder.path()), std::set<std::string>{"ZE20R_05122026_15.txt"});
 
     // Names differ from one write to the next.
     RecordedCalls calls;
     for (char fill : {'C', 'D', 'E'})
-        ASSERT_FALSE(write_record_at(day, 3, record_of(fill), calls));
+        ASSERT_FALSE(write_record_at(day, 3, record_of(3, fill), calls));
     ASSERT_EQ(calls.temporaries.size(), 3u);
     EXPECT_EQ(std::set<std::string>(calls.temporaries.begin(), calls.temporaries.end()).size(), 3u);
+}
+
+// A folder where no temporary file can be made while the day file may be written: the record
+// goes in place, synced, into the same file; the other records are left as they were.
+TEST(DurableWrites, WithoutATemporaryTheRecordIsWrittenInPlace) {
+    for (const int number : {EACCES, EPERM, ENOSPC}) {
+        TempFolder folder;
+        const auto day = folder / "ZE20R_05122026_15.txt";
+        ASSERT_FALSE(create_blank_scaled_values_file(day, 96));
+        ASSERT_FALSE(write_record_at(day, 5, record_of(5, 'E')));
+        const auto inode = std::filesystem::status(day).permissions();
+        struct stat before {};
+        ASSERT_EQ(::stat(day.c_str(), &before), 0);
+        RecordedCalls calls;
+        calls.failing = "temporary";
+        calls.failing_errno = number;
+        ASSERT_FALSE(write_record_at(day, 6, record_of(6, 'F'), calls)) << number;
+        EXPECT_EQ(calls.log, (std::vector<std::string>{
+                                 "open folder", "open ZE20R_05122026_15.txt", "temporary fails",
+                                 "open ZE20R_05122026_15.txt", "close ZE20R_05122026_15.txt",
+                                 "write ZE20R_05122026_15.txt", "sync ZE20R_05122026_15.txt",
+                                 "close ZE20R_05122026_15.txt", "close folder"}))
+            << number;
+        struct stat after {};
+        ASSERT_EQ(::stat(day.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino) << number;
+        EXPECT_EQ(std::filesystem::status(day).permissions(), inode) << number;
+        const std::string bytes = read_bytes(day);
+        ASSERT_EQ(bytes.size(), 96 * record_length);
+        EXPECT_EQ(bytes.substr(4 * record_length, record_length), record_of(5, 'E'));
+        EXPECT_EQ(bytes.substr(5 * record_length, record_length), record_of(6, 'F'));
+        EXPECT_EQ(bytes.substr(6 * record_length, record_length), blank_record());
+        EXPECT_EQ(files_in(folder.path()), std::set<std::string>{"ZE20R_05122026_15.txt"});
+    }
+
+    // In place too, a file changed by another program since it was read is not written.
+    TempFolder folder;
+    const auto day = folder / "ZE20R_05122026_15.txt";
+    ASSERT_FALSE(create_blank_scaled_values_file(day, 96));
+    struct Interleaved : RecordedCalls {
+        int make_temporary(int, std::string&) override {
+            std::string bytes = read_bytes(path);
+            bytes.replace(0, record_length, record_of(1, 'O'));
+            write_bytes(path, bytes);
+            errno = EACCES;
+            return -1;
+        }
+        std::filesystem::path path;
+    } calls;
+    calls.path = day;
+    const FileResult error = write_record_at(day, 2, record_of(2, 'S'), calls);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->reason.find("another program changed it"), std::string::npos);
+    EXPECT_EQ(read_bytes(day).substr(0, 2 * record_length), record_of(1, 'O') + blank_record());
 }
 
 } // namespace

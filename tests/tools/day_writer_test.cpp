@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "day_writer.h"
 #include "ionogram_file.h"
+#include "png_read_back.h"
 #include "preview.h"
 
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -82,9 +85,9 @@ TEST_F(DayWriter, SameArgumentsSameBytesWhateverTheInterval) {
 }
 
 TEST_F(DayWriter, MissingAndBrokenSoundingsShowInTheTruth) {
-    fs::create_directories(folder_ / "ionograms");
     // A file left by an earlier run must not hide the missing sounding.
-    std::ofstream(folder_ / "ionograms" / ionogram_file_name(Date{15, 4, 2026}, 630)) << "old";
+    write({"--step", "0.5"});
+    ASSERT_FALSE(sounding(630).empty());
     auto report = write({"--skip", "10:30", "--broken", "11:00,11:15,11:30", "--step", "0.5"});
     EXPECT_EQ(report.written, 92);
     EXPECT_EQ(report.missing, 1);
@@ -118,7 +121,7 @@ TEST_F(DayWriter, AFolderWithScaledValuesIsLeftAsItIs) {
     write({"--step", "0.5", "--setting", "10:00"});
     auto before = sounding(600);
     std::ofstream(folder_ / "ionograms" / "ZE20R_2026105_truth.txt") << "not scaled values";
-    EXPECT_FALSE(write({"--step", "0.5", "--seed", "9", "--keep-scaled"}).kept);
+    EXPECT_FALSE(write({"--step", "0.5", "--seed", "9", "--keep-scaled", "--force"}).kept);
     EXPECT_NE(sounding(600), before);
     before = sounding(600);
     std::ofstream(folder_ / "ionograms" / "ZE20R_15042026_15.txt") << "scaled";
@@ -128,13 +131,80 @@ TEST_F(DayWriter, AFolderWithScaledValuesIsLeftAsItIs) {
     EXPECT_EQ(file_text(folder_ / "setting.txt").substr(12, 2), "10");
 }
 
+// Pointed at a station's folder by mistake, the generator overwrites and deletes nothing of it:
+// a folder holding files it did not write is refused unless --force, and a link is never
+// followed, not even then.
+TEST_F(DayWriter, AFolderItDidNotWriteIsRefusedUnlessForced) {
+    const Date day{15, 4, 2026};
+    const auto ionograms = folder_ / "ionograms";
+    const auto outside = fs::temp_directory_path() / "synth_outside_target";
+    const struct {
+        const char* name;
+        std::function<void()> arrange;
+        bool forced_writes;
+    } cases[] = {
+        {"an ionogram without its truth file",
+         [&] { std::ofstream(ionograms / ionogram_file_name(day, 600)) << "real"; }, true},
+        {"an ionogram of another day",
+         [&] {
+             write({"--step", "0.5"});
+             std::ofstream(ionograms / ionogram_file_name(Date{16, 4, 2026}, 600)) << "real";
+         },
+         true},
+        {"a scaled-values file",
+         [&] { std::ofstream(ionograms / "ZE20R_15042026_15.txt") << "scaled"; }, true},
+        {"a link named like an ionogram",
+         [&] {
+             write({"--step", "0.5"});
+             fs::remove(ionograms / ionogram_file_name(day, 600));
+             std::ofstream(outside) << "real";
+             fs::create_symlink(outside, ionograms / ionogram_file_name(day, 600));
+         },
+         false},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(folder_);
+        fs::remove(outside);
+        fs::create_directories(ionograms);
+        c.arrange();
+        const auto before = fs::directory_iterator(ionograms);
+        std::vector<std::string> names;
+        for (const auto& entry : before)
+            names.push_back(entry.path().filename().string());
+        EXPECT_THROW(write({"--step", "0.5", "--skip", "10:00"}), std::runtime_error) << c.name;
+        std::vector<std::string> after;
+        for (const auto& entry : fs::directory_iterator(ionograms))
+            after.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        std::sort(after.begin(), after.end());
+        EXPECT_EQ(after, names) << c.name;
+        if (c.forced_writes) {
+            EXPECT_EQ(write({"--step", "0.5", "--force"}).written, 96) << c.name;
+        } else {
+            EXPECT_THROW(write({"--step", "0.5", "--force"}), std::runtime_error) << c.name;
+            EXPECT_EQ(file_text(outside), "real") << c.name;
+        }
+    }
+    fs::remove(outside);
+
+    // Its own earlier day, with what Scalvo leaves beside it, is written again without --force.
+    fs::remove_all(folder_);
+    write({"--step", "0.5"});
+    std::ofstream(ionograms / ".scalvo.lock") << "";
+    std::ofstream(ionograms / "ZE20R_2026105_truth.csv.tmp.AbC123") << "half";
+    EXPECT_EQ(write({"--step", "0.5", "--seed", "2"}).written, 96);
+}
+
 TEST_F(DayWriter, PreviewIsAPngOfThePlot) {
     auto report = write({"--interval", "60", "--step", "0.1", "--preview", "10:00"});
     ASSERT_EQ(report.previews.size(), 1u);
     EXPECT_EQ(report.previews[0], folder_ / "previews" / "ZE20R_2026105100000.png");
-    auto png = file_bytes(report.previews[0]);
-    ASSERT_GT(png.size(), 766u * 602u * 3u);
-    EXPECT_EQ(std::string(png.begin() + 1, png.begin() + 4), "PNG");
+    auto back = png_read_back(file_bytes(report.previews[0]));
+    ASSERT_TRUE(back) << "libpng does not read the preview";
+    auto plot = render_plot(*read_back(sounding(600)));
+    EXPECT_EQ(back->width, plot.width);
+    EXPECT_EQ(back->height, plot.height);
+    EXPECT_TRUE(back->pixels == plot.pixels);
 }
 
 TEST_F(DayWriter, UnwritableFolderIsReported) {

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <sstream>
 #include <vector>
 
 using namespace synth;
@@ -132,6 +135,72 @@ TEST(Options, HelpNamesEveryOption) {
           "--setting", "--keep-scaled", "--help", "--version"}) {
         EXPECT_NE(usage_text().find(option), std::string::npos) << option;
     }
+}
+
+} // namespace
+
+namespace {
+
+// "--date dd-mm-yyyy" for each option line of the help, in order.
+std::vector<std::string> help_entries(const std::string& help) {
+    std::vector<std::string> entries;
+    std::istringstream in(help);
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with("  -")) {
+            std::istringstream words(line);
+            std::string name, value;
+            words >> name;
+            if (line.size() > 2 + name.size() && line[2 + name.size()] == ' ' &&
+                line[3 + name.size()] != ' ') {
+                words >> value;
+            }
+            entries.push_back(value.empty() ? name : name + " " + value);
+        }
+    }
+    return entries;
+}
+
+// The same out of the manual page's option paragraphs (the line after each .TP).
+std::vector<std::string> manual_entries(const std::string& page) {
+    std::vector<std::string> entries;
+    std::istringstream in(page);
+    bool in_options = false;
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with(".SH")) {
+            in_options = line == ".SH OPTIONS";
+        }
+        if (!in_options || line != ".TP" || !std::getline(in, line)) {
+            continue;
+        }
+        std::string entry;
+        for (std::size_t i = line.find(' ') + 1; i < line.size(); ++i) {
+            if (line[i] == '\\' || line[i] == '"') {
+                continue;
+            }
+            entry += line[i];
+        }
+        // ".BR \\-h ", " \\-\\-help" is "-h,--help" in the help.
+        for (auto at = entry.find(" ,"); at != std::string::npos; at = entry.find(" ,")) {
+            entry.erase(at, 1);
+        }
+        for (auto at = entry.find(", "); at != std::string::npos; at = entry.find(", ")) {
+            entry.erase(at + 1, 1);
+        }
+        for (auto at = entry.find("  "); at != std::string::npos; at = entry.find("  ")) {
+            entry.erase(at, 1);
+        }
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+TEST(Options, ManualPageListsTheHelpsOptionsInItsOrder) {
+    std::ifstream in(SYNTHETIC_DAY_MANUAL_PAGE);
+    std::string page{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    ASSERT_FALSE(page.empty());
+    auto help = help_entries(usage_text());
+    EXPECT_GT(help.size(), 10u);
+    EXPECT_EQ(manual_entries(page), help);
 }
 
 } // namespace

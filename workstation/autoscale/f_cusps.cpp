@@ -95,9 +95,11 @@ std::vector<std::pair<int, int>> descending_starts(const Scene& scene,
             while (hidden > 0 &&
                    scene.image.columns[static_cast<std::size_t>(hidden - 1)].interference)
                 --hidden;
+            // Lines down to the first column leave nothing before them to take the middle of.
             if (hidden < column && (i == 0 || points[i - 1].column < hidden))
                 column = scene.column_of(
-                    (scene.frequency(column) + scene.frequency(hidden - 1)) / 2 + 1e-6);
+                    (scene.frequency(column) + scene.frequency(std::max(hidden - 1, 0))) / 2 +
+                    1e-6);
             starts.emplace_back(column, points[i].low);
         }
     }

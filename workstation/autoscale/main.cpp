@@ -78,6 +78,9 @@ Arguments parse(int argc, char** argv) {
 std::string reason_of(const IonogramLoad& load) {
     if (load.read_error)
         return load.read_error->reason;
+    // A file that was read but holds no header is there: it is no ionogram, not a missing file.
+    if (load.fault == HeaderFault::no_header)
+        return "not an ionogram: no header (no line feed at byte 197)";
     if (load.outcome == IonogramOutcome::missing)
         return "no such file";
     return "not an ionogram file of a usable size";

@@ -17,6 +17,10 @@ class Dialogs {
                          bool information_icon = false) = 0;
     // Yes/No box; returns answer_yes or answer_no.
     virtual int ask_yes_no(const std::string& text, const std::string& title) = 0;
+    // A Yes/No box whose cautious answer, No, is the default: Enter and Escape both give it.
+    virtual int ask_yes_no_default_no(const std::string& text, const std::string& title) {
+        return ask_yes_no(text, title);
+    }
     virtual void beep() = 0;
 };
 

@@ -1,23 +1,49 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/folder_lock.h"
 
+#include "common/file_calls.h"
+#include "common/file_io.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace scalvo {
 
 FolderLock::FolderLock(const std::filesystem::path& folder) {
     const std::filesystem::path file = folder / folder_lock_file_name;
+    FileCalls& calls = system_file_calls();
+    const int folder_fd = calls.open_folder(folder);
+    if (folder_fd < 0) {
+        error_ = FileError{file, "opened", reason_of(errno)};
+        return;
+    }
     // The file stays when the program ends: removing it could let a newcomer lock a fresh file
     // while another still holds the old one. A folder we may not write still has its lock
     // when the file is already there.
-    fd_ = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd_ < 0 && (errno == EACCES || errno == EROFS || errno == EPERM))
-        fd_ = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    fd_ = calls.open(folder_fd, folder_lock_file_name, O_RDWR | O_CREAT, 0666);
+    const char* action = "created";
+    int number = errno;
+    if (fd_ < 0 && (number == EACCES || number == EROFS || number == EPERM)) {
+        fd_ = calls.open(folder_fd, folder_lock_file_name, O_RDONLY, 0);
+        // A lock file that is not there says nothing of why it could not be made.
+        if (fd_ < 0 && errno != ENOENT) {
+            number = errno;
+            action = "opened";
+        }
+    }
+    ::close(folder_fd);
     if (fd_ < 0) {
-        error_ = FileError{file, "opened", reason_of(errno)};
+        error_ = FileError{file, action, number == ELOOP ? link_reason : reason_of(number)};
+        return;
+    }
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+        error_ = FileError{file, "opened", not_ordinary_reason};
+        ::close(fd_);
+        fd_ = -1;
         return;
     }
     int result;

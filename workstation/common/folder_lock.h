@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// One Scalvo per working folder: two would each rewrite the day file from their own sheet and
-// undo each other's records. The lock is the system's advisory lock on a file of the folder,
-// which goes with the process however it ends, so a crashed program never blocks the next.
+// One Scalvo per folder of day files: two would each rewrite the day file from their own sheet
+// and undo each other's records. The lock is the system's advisory lock on a file of the folder
+// that holds the day files (ionograms/, so that two working folders sharing it through a link
+// exclude each other too). It goes with the process however it ends, so a crashed program never
+// blocks the next.
 #include "common/file_error.h"
 
 #include <filesystem>
@@ -15,7 +17,8 @@ class FolderLock {
   public:
     enum class Outcome { held, busy, failed };
 
-    // Takes the lock of folder at once, without waiting.
+    // Takes the lock of folder at once, without waiting. A link or anything but an ordinary
+    // file in the lock file's place is refused.
     explicit FolderLock(const std::filesystem::path& folder);
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;

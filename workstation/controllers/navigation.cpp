@@ -24,21 +24,27 @@ bool sheet_may_be_stored(Scaling& scaling, bool closing) {
     return !(scaling.form.option_yes && check_sheet(scaling, scaling.form.particular_case_code));
 }
 
-// The case code into the ionogram file of the sounding being left, when it was loaded.
-bool store_case_code(Scaling& scaling) {
+// The case code into the ionogram file of the sounding being left, when it was loaded. A
+// failure is told and the leaving goes on: the case is kept in the record as well, and an
+// archived read-only file must not hold the operator on the sounding.
+void store_case_code(Scaling& scaling) {
     if (!scaling.shared.ionogram_loaded)
-        return true;
-    const auto error =
-        write_particular_case_code(scaling.shared.ionogram_folder / scaling.form.ionogram_file_name,
-                                   scaling.form.particular_case_code);
+        return;
+    const auto error = write_particular_case_code(
+        scaling.shared.ionogram_folder / scaling.form.ionogram_file_name,
+        scaling.form.particular_case_code, scaling.form.ionogram_identity);
     if (error)
-        report_file_error(scaling.dialogs, *error);
-    return !error;
+        scaling.dialogs.message(file_error_text(*error) + "\r\n" + case_code_not_written_note,
+                                file_error_title);
+}
+
+FileResult write_record(Scaling& scaling) {
+    compose_sheet_record(scaling);
+    return write_current_record(scaling);
 }
 
 bool store_record(Scaling& scaling) {
-    compose_sheet_record(scaling);
-    const auto error = write_current_record(scaling);
+    const auto error = write_record(scaling);
     if (error)
         report_file_error(scaling.dialogs, *error);
     return !error;
@@ -123,10 +129,7 @@ template <typename Step> void move(Scaling& scaling, bool forward, Step step) {
         return;
     // Everything that can fail on the way out is done before the new sounding replaces the
     // one on screen, so that a failure leaves the operator's sounding and sheet in place.
-    if (!store_case_code(scaling)) {
-        restore(scaling.shared, before);
-        return;
-    }
+    store_case_code(scaling);
     if (const auto error = write_position(scaling.shared)) {
         report_file_error(scaling.dialogs, *error);
         restore(scaling.shared, before);
@@ -164,7 +167,10 @@ bool end_of_scaling(Scaling& scaling) {
         scaling.form.selected_characteristic.reset();
         return true;
     }
-    if (!sheet_may_be_stored(scaling, false) || !store_case_code(scaling) || !store_record(scaling))
+    if (!sheet_may_be_stored(scaling, false))
+        return false;
+    store_case_code(scaling);
+    if (!store_record(scaling))
         return false;
     scaling.form.selected_characteristic.reset();
     return true;
@@ -173,7 +179,26 @@ bool end_of_scaling(Scaling& scaling) {
 bool form_query_unload(Scaling& scaling) {
     if (scaling.shared.look_only)
         return true;
-    return sheet_may_be_stored(scaling, true) && store_case_code(scaling) && store_record(scaling);
+    if (!sheet_may_be_stored(scaling, true))
+        return false;
+    store_case_code(scaling);
+    const auto error = write_record(scaling);
+    if (!error)
+        return true;
+    // A record that cannot be stored (a full disk, a folder gone) must not keep the operator
+    // in the form for good: closing anyway is offered, with what it costs, and staying is the
+    // default.
+    return scaling.dialogs.ask_yes_no_default_no(unstored_record_question(scaling, *error),
+                                                 file_error_title) == answer_yes;
+}
+
+std::string unstored_record_question(const Scaling& scaling, const FileError& error) {
+    const SharedState& shared = scaling.shared;
+    return file_error_text(error) + "\r\n\r\n" + "The sheet of " +
+           two_digit_text(shared.sounding_hour) + ":" + two_digit_text(shared.sounding_minute) +
+           " is not stored. Close Scalvo without storing it? Everything scaled on this sounding "
+           "since it was last stored will be lost; the records already stored stay as they "
+           "are.\r\n\r\nNo (the default) stays on the sounding, to try again.";
 }
 
 } // namespace scalvo

@@ -3,7 +3,10 @@
 // Leaving a sounding: Next, Previous, Escape back to the parameters form, closing the form.
 // While looking only (shared look_only) each of them leaves without the checks and writes
 // nothing.
+#include "common/file_error.h"
 #include "scaling/scaling_form.h"
+
+#include <string>
 
 namespace scalvo {
 
@@ -17,7 +20,15 @@ void go_to_record(Scaling& scaling, int record);
 // Escape: the sheet stored, back to the parameters form. Returns true when the parameters
 // form is to be shown.
 bool end_of_scaling(Scaling& scaling);
-// Closing the form by any means; false cancels the closing.
+// Closing the form by any means; false cancels the closing. When the record cannot be stored
+// the operator chooses between staying (the default) and closing without it.
 bool form_query_unload(Scaling& scaling);
+
+// The question asked when closing finds that the record cannot be stored.
+std::string unstored_record_question(const Scaling& scaling, const FileError& error);
+
+// Said after a case code that could not be written into its ionogram file.
+inline constexpr const char* case_code_not_written_note =
+    "The particular case is kept in the day's record all the same.";
 
 } // namespace scalvo

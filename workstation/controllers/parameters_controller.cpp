@@ -209,6 +209,12 @@ bool ParametersController::start_command() {
             report_file_error(dialogs_, *error);
             return false;
         }
+        // A day file that cannot be framed (its line ends converted, cut short) is not opened:
+        // reading it shows nonsense, and a record written into it damages the next.
+        if (const auto error = check_day_file(shared_.scaled_values_file)) {
+            report_file_error(dialogs_, *error);
+            return false;
+        }
     }
     if (const auto error = write_settings(shared_.program_folder / settings_file_name, lines)) {
         report_file_error(dialogs_, *error);

@@ -15,9 +15,11 @@ namespace scalvo {
 
 namespace {
 
-void show_ionogram(Scaling& scaling, const IonogramHeader& header) {
+void show_ionogram(Scaling& scaling, const IonogramLoad& load) {
+    const IonogramHeader& header = load.header;
     ScalingForm& form = scaling.form;
     scaling.shared.ionogram_loaded = true;
+    form.ionogram_identity = load.identity;
     form.particular_case_code = case_of_code(header.particular_case_code);
     // The label describes this sounding: a code that names no case leaves it empty rather
     // than showing the case of the sounding shown before.
@@ -39,6 +41,7 @@ void show_no_ionogram(Scaling& scaling) {
     form.caption = plot_window_caption(form.ionogram_file_name, scaling.shared.station_name,
                                        form.sounding_caption, std::nullopt);
     draw_empty_frame(form.plot);
+    form.ionogram_identity.reset();
     form.proposals = {};
     form.no_sporadic_e = false;
     form.particular_case_code = ParticularCase::none;
@@ -57,7 +60,7 @@ void load_sounding(Scaling& scaling) {
         load_ionogram_file(shared.ionogram_folder / form.ionogram_file_name, form.ionogram);
     switch (load.outcome) {
     case IonogramOutcome::usable:
-        show_ionogram(scaling, load.header);
+        show_ionogram(scaling, load);
         return;
     case IonogramOutcome::unusable:
         // Refused by the size rule: left in place untouched, shown as no ionogram.

@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QStringList>
+#include <string_view>
 
 namespace scalvo {
 
@@ -26,6 +27,25 @@ void accept_qt_options(QCommandLineParser& parser) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
+}
+
+// The bytes given to --folder, as they were given: a folder name need not be text in the
+// locale's encoding (a Latin-1 name under UTF-8), and a round trip through text would change it.
+std::string folder_bytes(int argc, const char* const argv[]) {
+    std::string value;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--")
+            break;
+        for (const std::string_view name : {"--folder", "-folder"}) {
+            if (argument == name && i + 1 < argc)
+                value = argv[++i];
+            else if (argument.starts_with(name) && argument.size() > name.size() &&
+                     argument[name.size()] == '=')
+                value = std::string(argument.substr(name.size() + 1));
+        }
+    }
+    return value;
 }
 
 CommandLine refuse(const QString& why) {
@@ -96,7 +116,7 @@ CommandLine parse_command_line(int argc, const char* const argv[]) {
     CommandLine result;
     if (parser.isSet(folder)) {
         result.folder.source = FolderSource::given;
-        result.folder.given = parser.value(folder).toLocal8Bit().toStdString();
+        result.folder.given = folder_bytes(argc, argv);
     } else if (parser.isSet(last)) {
         result.folder.source = FolderSource::remembered;
     } else if (parser.isSet(choose)) {

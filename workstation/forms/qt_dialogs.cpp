@@ -45,6 +45,15 @@ int QtDialogs::ask_yes_no(const std::string& text, const std::string& title) {
     return run(box) == QMessageBox::Yes ? answer_yes : answer_no;
 }
 
+int QtDialogs::ask_yes_no_default_no(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::Warning, display_text(title), display_text(text),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setObjectName(QStringLiteral("message_box"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return run(box) == QMessageBox::Yes ? answer_yes : answer_no;
+}
+
 void QtDialogs::beep() {
     QApplication::beep();
 }

@@ -12,6 +12,7 @@ class QtDialogs : public Dialogs {
   public:
     void message(const std::string& text, const std::string& title, bool information_icon) override;
     int ask_yes_no(const std::string& text, const std::string& title) override;
+    int ask_yes_no_default_no(const std::string& text, const std::string& title) override;
     void beep() override;
     // The window the boxes are modal to.
     void set_parent(QWidget* parent) { parent_ = parent; }

@@ -4,6 +4,7 @@
 #include "common/folder_access.h"
 #include "common/settings_file.h"
 #include "controllers/parameters_controller.h"
+#include "controllers/station_lock.h"
 #include "forms/companion_window.h"
 #include "forms/parameters_window.h"
 #include "forms/scaling_window.h"
@@ -25,31 +26,23 @@ WorkstationApp::WorkstationApp(std::filesystem::path working_folder)
 WorkstationApp::~WorkstationApp() = default;
 
 bool WorkstationApp::lock_working_folder() {
-    // A folder on a read-only share can still be looked at: nothing will be written to it.
-    if (const FileResult unwritable = write_check(working_folder_)) {
-        shared_.look_only = true;
-        dialogs_.message("Scalvo cannot write in \"" + unwritable->path.string() +
-                             "\": " + unwritable->reason +
-                             ".\r\nIt opens in look only: every sounding can be looked at, "
-                             "nothing is stored.",
-                         "SCALVO", true);
+    // A station folder on a read-only share can still be looked at: nothing is written to it,
+    // so there is nothing for a lock to protect either.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(working_folder_ / "ionograms", ignored)) {
+        if (const FileResult unwritable = write_check(working_folder_)) {
+            shared_.look_only = true;
+            dialogs_.message("Scalvo cannot write in \"" + unwritable->path.string() +
+                                 "\": " + unwritable->reason +
+                                 ".\r\nIt opens in look only: every sounding can be looked at, "
+                                 "nothing is stored.",
+                             "SCALVO", true);
+            return true;
+        }
     }
-    folder_lock_ = std::make_unique<FolderLock>(working_folder_);
-    switch (folder_lock_->outcome()) {
-    case FolderLock::Outcome::held:
-        return true;
-    case FolderLock::Outcome::busy:
-        dialogs_.message("Scalvo is already running in this folder: " + working_folder_.string(),
-                         "SCALVO", false);
-        return false;
-    case FolderLock::Outcome::failed:
-        // Without a lock (a folder we may not write, a network disk that cannot lock) the
-        // operator hears why and works on: refusing would stop the station's work altogether.
-        if (!shared_.look_only)
-            report_file_error(dialogs_, *folder_lock_->error());
-        return true;
-    }
-    return true;
+    StationLock station = lock_station_folder(working_folder_, dialogs_);
+    folder_lock_ = std::move(station.lock);
+    return station.go_on;
 }
 
 bool WorkstationApp::show_parameters_form() {

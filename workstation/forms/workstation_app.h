@@ -25,8 +25,10 @@ class WorkstationApp : public QObject {
     explicit WorkstationApp(std::filesystem::path working_folder);
     ~WorkstationApp() override;
 
-    // Holds the working folder for this program alone; false, after telling the operator,
-    // when another Scalvo works there. A folder that cannot be written opens looking only.
+    // Holds the day files of the working folder for this program alone; false, after telling
+    // the operator, when the program must end (no station folder, another Scalvo works there,
+    // or no lock and the operator would not go on without it). A station folder that cannot be
+    // written opens looking only, without a lock.
     bool lock_working_folder();
     // The parameters form; false when the program must end at once.
     bool show_parameters_form();

@@ -51,19 +51,12 @@ bool is_stored_case(ParticularCase particular_case) {
 }
 
 FileResult write_particular_case_code(const std::filesystem::path& file,
-                                      ParticularCase particular_case, FileCalls& calls) {
+                                      ParticularCase particular_case,
+                                      std::optional<FileIdentity> loaded, FileCalls& calls) {
     if (!is_stored_case(particular_case))
         return std::nullopt;
     // A file cut short since it was read must not grow: bytes 60-61 must already exist.
-    const auto size = file_size_of(file);
-    if (failed(size)) {
-        FileError error = std::get<FileError>(size);
-        error.action = "written";
-        return error;
-    }
-    if (std::get<std::int64_t>(size) < 61)
-        return FileError{file, "written", "the file is shorter than its header"};
-    return write_at(file, 59, std::string(code_of_case(particular_case)), calls);
+    return write_at(file, 59, std::string(code_of_case(particular_case)), loaded, calls);
 }
 
 } // namespace scalvo

@@ -5,6 +5,7 @@
 // file's boundary; the program says ParticularCase.
 #include "common/file_calls.h"
 #include "common/file_error.h"
+#include "common/file_io.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -36,9 +37,11 @@ std::string_view code_of_case(ParticularCase particular_case);
 bool is_stored_case(ParticularCase particular_case);
 
 // Writes the case's code at bytes 60 and 61 for a stored case; any other case writes nothing
-// and succeeds.
+// and succeeds, and so does a file that holds the code already. With `loaded`, only into the
+// file that was loaded: a file put in its place since is refused.
 FileResult write_particular_case_code(const std::filesystem::path& file,
                                       ParticularCase particular_case,
+                                      std::optional<FileIdentity> loaded = std::nullopt,
                                       FileCalls& calls = system_file_calls());
 
 } // namespace scalvo

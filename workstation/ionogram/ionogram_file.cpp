@@ -143,43 +143,53 @@ std::optional<std::string_view> particular_case_caption(ParticularCase particula
 IonogramLoad load_ionogram_file(const std::filesystem::path& path, Ionogram& ionogram) {
     auto not_read = [](const FileError& error) {
         const bool missing = is_missing(error);
-        return IonogramLoad{IonogramOutcome::missing,
-                            static_cast<std::int16_t>(missing ? 53 : 75),
-                            {},
-                            missing ? std::nullopt : std::optional<FileError>(error)};
+        IonogramLoad load;
+        load.error_number = static_cast<std::int16_t>(missing ? 53 : 75);
+        if (!missing)
+            load.read_error = error;
+        return load;
     };
-    const auto size = file_size_of(path);
-    if (failed(size))
-        return not_read(std::get<FileError>(size));
-    const std::int64_t bytes = std::get<std::int64_t>(size);
+    auto refused = [](IonogramOutcome outcome, HeaderFault fault) {
+        IonogramLoad load;
+        load.outcome = outcome;
+        load.fault = fault;
+        return load;
+    };
+    auto opened = ReadFile::open(path);
+    if (failed(opened))
+        return not_read(std::get<FileError>(opened));
+    const ReadFile& file = std::get<ReadFile>(opened);
+    const std::int64_t bytes = file.size();
     if (bytes <= static_cast<std::int64_t>(ionogram_header_length))
-        return {IonogramOutcome::unusable, 0, {}, std::nullopt};
+        return refused(IonogramOutcome::unusable, HeaderFault::too_short);
 
-    const auto head = read_at(path, 0, ionogram_header_length);
+    const auto head = file.read(0, ionogram_header_length);
     if (failed(head))
         return not_read(std::get<FileError>(head));
     const HeaderResult header = read_ionogram_header(std::get<std::string>(head));
     if (const auto* fault = std::get_if<HeaderFault>(&header)) {
         // A 50-byte header fails the size rule; without any header the file is not shown, and
         // a file cut short since its size was taken is gone as far as this load is concerned.
-        return {*fault == HeaderFault::short_header ? IonogramOutcome::unusable
-                                                    : IonogramOutcome::missing,
-                0,
-                {},
-                std::nullopt};
+        return refused(*fault == HeaderFault::short_header ? IonogramOutcome::unusable
+                                                           : IonogramOutcome::missing,
+                       *fault);
     }
     if (!check_ionogram_size(bytes, std::get<IonogramHeader>(header).frequency_count))
-        return {IonogramOutcome::unusable, 0, {}, std::nullopt};
+        return refused(IonogramOutcome::unusable, HeaderFault::wrong_size);
 
     // The file may change between the size test and the read: the bytes read are checked
     // again, and anything but the whole usable file counts as no ionogram.
-    const auto whole = read_at(path, 0, static_cast<std::size_t>(bytes));
+    const auto whole = file.read(0, static_cast<std::size_t>(bytes));
     if (failed(whole))
         return not_read(std::get<FileError>(whole));
     const HeaderResult read = read_ionogram(std::get<std::string>(whole), ionogram);
-    if (std::holds_alternative<HeaderFault>(read))
-        return {IonogramOutcome::missing, 0, {}, std::nullopt};
-    return {IonogramOutcome::usable, 0, std::get<IonogramHeader>(read), std::nullopt};
+    if (const auto* fault = std::get_if<HeaderFault>(&read))
+        return refused(IonogramOutcome::missing, *fault);
+    IonogramLoad load;
+    load.outcome = IonogramOutcome::usable;
+    load.header = std::get<IonogramHeader>(read);
+    load.identity = file.identity();
+    return load;
 }
 
 } // namespace scalvo

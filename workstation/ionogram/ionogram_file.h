@@ -4,6 +4,7 @@
 // particular-case code, station code, a line feed at byte 197), then 150 amplitude bytes per
 // frequency. The readers work on bytes; load_ionogram_file is the thin layer over the disk.
 #include "common/file_error.h"
+#include "common/file_io.h"
 #include "ionogram/case_code_file.h"
 #include "ionogram/ionogram.h"
 
@@ -69,12 +70,16 @@ struct IonogramLoad {
     // 53 for a file that does not exist, 75 for one that cannot be read, else 0.
     std::int16_t error_number = 0;
     IonogramHeader header; // the header of a usable file
-    // Why a file that exists could not be read (a folder of that name, permissions).
+    // Why a file that exists could not be read (a folder of that name, permissions, a link).
     std::optional<FileError> read_error;
+    // Why a file that was read is no ionogram (its header, or its size against it).
+    std::optional<HeaderFault> fault;
+    // The file that was read, for the case-code write into it.
+    FileIdentity identity;
 };
 
-// Size, header, size rule, then the whole file into the ionogram. Only a usable file changes
-// the ionogram. Nothing is ever written or deleted.
+// Size, header, size rule, then the whole file into the ionogram, all from one opening of the
+// file. Only a usable file changes the ionogram. Nothing is ever written or deleted.
 IonogramLoad load_ionogram_file(const std::filesystem::path& path, Ionogram& ionogram);
 
 } // namespace scalvo

@@ -28,7 +28,8 @@ struct Entry {
 using HourEntries = std::array<Entry, row_count>; // by index_of(Row)
 
 struct DayReading {
-    std::array<HourEntries, 24> hours{};
+    // Every Entry initialises itself; a "{}" here crashes clang 14's parser (the fuzz build).
+    std::array<HourEntries, 24> hours;
     std::vector<Problem> problems;
 };
 

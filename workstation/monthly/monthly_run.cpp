@@ -67,10 +67,12 @@ MonthlyReport make_monthly_tables(const MonthlyRequest& request, const StationRe
     // Each file is synced to the disk before it replaces the last one: written side by side,
     // the disk waits once for all of them rather than once for each.
     std::vector<std::future<FileResult>> writes;
-    for (const auto& [name, bytes] : files)
-        writes.push_back(std::async(std::launch::async, [path = request.out / name, &bytes] {
-            return replace_file(path, bytes);
-        }));
+    // No structured binding here: clang 14 (the fuzz build) cannot capture one.
+    for (const auto& file : files)
+        writes.push_back(
+            std::async(std::launch::async, [path = request.out / file.first, &bytes = file.second] {
+                return replace_file(path, bytes);
+            }));
     for (std::size_t k = 0; k < files.size(); ++k) {
         const std::filesystem::path path = request.out / files[k].first;
         if (const FileResult failure = writes[k].get())

@@ -4,6 +4,7 @@
 // labels, captions, readout, pointer and plot picture, and the scaling variables. What follows
 // from other state (red labels, locks) is computed from it. The window mirrors this state after
 // every event.
+#include "common/file_io.h"
 #include "ionogram/case_code_file.h"
 #include "ionogram/ionogram.h"
 #include "ionogram/plot_canvas.h"
@@ -54,6 +55,8 @@ struct ScalingForm {
 
     Ionogram ionogram;
     std::string ionogram_file_name;
+    // The ionogram file that was read, so that its case code goes into that file only.
+    std::optional<FileIdentity> ionogram_identity;
     std::string sounding_caption;
     bool file_invalid = false;
 
