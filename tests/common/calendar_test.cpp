@@ -20,6 +20,27 @@ TEST(DayOfYear, FollowsTheMonthTablesWithoutCenturyRule) {
         EXPECT_EQ(make_day_of_year_text(c.date), c.day) << c.date;
 }
 
+TEST(DateOfDayOfYear, TheDateWhoseDayOfTheYearItIs) {
+    const struct {
+        int year;
+        int day;
+        const char* date;
+    } cases[] = {{2026, 1, "01-01-2026"},   {2026, 339, "05-12-2026"},
+                 {2026, 59, "28-02-2026"},  {2026, 60, "01-03-2026"},
+                 {2028, 60, "29-02-2028"},  {2026, 365, "31-12-2026"},
+                 {2028, 366, "31-12-2028"}, {2100, 366, "31-12-2100"},
+                 {2026, 366, ""},           {2026, 0, ""},
+                 {812, 32, "01-02-0812"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(date_of_day_of_year(c.year, c.day), c.date) << c.year << " " << c.day;
+    for (const int year : {2026, 2028})
+        for (int day = 1; day <= (year == 2028 ? 366 : 365); ++day) {
+            std::string text = std::to_string(day);
+            text.insert(0, 3 - text.size(), '0');
+            EXPECT_EQ(make_day_of_year_text(date_of_day_of_year(year, day)), text);
+        }
+}
+
 TEST(IonogramFileName, CarriesDateHourMinuteAndZeroSeconds) {
     SharedState shared;
     fill_hour_texts(shared);

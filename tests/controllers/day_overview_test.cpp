@@ -257,7 +257,9 @@ TEST_F(DayOverviewTest, TheLettersAreReadBesideTheValues) {
            {descriptive_box(Row::foF2), "A"},
            {value_box(Row::hF), "240"},
            {qualifying_box(Row::hF), "D"}});
-    const OverviewSounding& sounding = read_day_overview(shared).soundings[36];
+    // Kept: a reference into the temporary overview would outlive it.
+    const DayOverview overview = read_day_overview(shared);
+    const OverviewSounding& sounding = overview.soundings[36];
     const struct {
         Row row;
         const char* qualifying;

@@ -34,7 +34,7 @@ TEST_F(MonthlyMenuTest, AfterSavePictureInTheFileMenuAfterTheDescribedMenus) {
     QStringList entries;
     for (QAction* entry : file->actions())
         entries << entry->objectName();
-    EXPECT_EQ(entries, (QStringList{"save_picture", "monthly_tables"}));
+    EXPECT_EQ(entries, (QStringList{"open_day", "save_picture", "monthly_tables"}));
     EXPECT_EQ(child<QAction>("monthly_tables")->text(), QStringLiteral("Monthly tables…"));
     EXPECT_EQ(window->menuBar()->actions().indexOf(file->menuAction()), 7);
 }

@@ -164,7 +164,7 @@ TEST_F(ScalingSheetTest, TheMenuCarriesTheParticularCases) {
     EXPECT_EQ(top, (QStringList{"Daytime Es missing (F5)", "Nighttime Es missing(F6)",
                                 "&Daytime Es blanketing ", "&Nighttime Es blanketing ",
                                 "Partial absorption (F7)", "DELETE PARTICULAR CASE (F8)",
-                                "NO IONOGRAM (F9)", "&File", "&View", "&Help"}));
+                                "NO IONOGRAM (F9)", "&File", "&Edit", "&View", "&Help"}));
     for (const char* prefix : {"giorno", "notte"}) {
         const std::string day(prefix);
         auto* blanketing =

@@ -50,6 +50,20 @@ std::string make_day_of_year_text(std::string_view date) {
     return {};
 }
 
+std::string date_of_day_of_year(int year, int day_of_year) {
+    const bool leap = is_leap(year);
+    const auto& offsets = leap ? leap_offsets : common_offsets;
+    if (year < 0 || year > 9999 || day_of_year < 1 || day_of_year > (leap ? 366 : 365))
+        return {};
+    int month = 12;
+    while (day_of_year <= offsets[month - 1])
+        --month;
+    std::string year_text = std::to_string(year);
+    year_text.insert(0, 4 - year_text.size(), '0');
+    return two_digit_text(day_of_year - offsets[month - 1]) + "-" + two_digit_text(month) + "-" +
+           year_text;
+}
+
 std::string make_ionogram_file_name(const SharedState& shared, int hour, int minute) {
     return "ZE20R_" + shared.working_year + shared.day_of_year_text +
            shared.hour_texts.at(static_cast<std::size_t>(hour)) + two_digit_text(minute) + "00" +

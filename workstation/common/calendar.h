@@ -11,6 +11,9 @@ struct SharedState;
 // 3-digit day of the year of a dd-mm-yyyy text; empty for a month outside 01..12.
 std::string make_day_of_year_text(std::string_view date);
 
+// The dd-mm-yyyy text of day n (1-based) of a year; empty for a day the year does not have.
+std::string date_of_day_of_year(int year, int day_of_year);
+
 // Name (without folder) of the ionogram of hour:minute of the working day.
 std::string make_ionogram_file_name(const SharedState& shared, int hour, int minute);
 

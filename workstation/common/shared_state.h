@@ -26,6 +26,9 @@ struct SharedState {
     std::string station_name;
     // The platform's decimal separator, for the readout texts that follow the system settings.
     char decimal_separator = '.';
+    // Looking without storing: moves skip the sheet check and nothing is written to the
+    // folder (no record, no case code, no setting.txt, no new day file).
+    bool look_only = false;
 };
 
 // "00" ... "23".

@@ -110,6 +110,14 @@ FileResult write_position(const SharedState& shared) {
 // The chain of a move; step sets the new position, or refuses with its message.
 template <typename Step> void move(Scaling& scaling, bool forward, Step step) {
     ScalingForm& form = scaling.form;
+    // Looking only: no check, nothing written, the next sounding shown.
+    if (scaling.shared.look_only) {
+        if (forward)
+            set_day_night(form);
+        if (step())
+            show_sounding(scaling);
+        return;
+    }
     if (!sheet_may_be_stored(scaling, false))
         return;
     if (forward)
@@ -155,6 +163,10 @@ void go_to_record(Scaling& scaling, int record) {
 }
 
 bool end_of_scaling(Scaling& scaling) {
+    if (scaling.shared.look_only) {
+        scaling.form.selected_characteristic.reset();
+        return true;
+    }
     if (!sheet_may_be_stored(scaling, false))
         return false;
     store_case_code(scaling);
@@ -165,6 +177,8 @@ bool end_of_scaling(Scaling& scaling) {
 }
 
 bool form_query_unload(Scaling& scaling) {
+    if (scaling.shared.look_only)
+        return true;
     if (!sheet_may_be_stored(scaling, true))
         return false;
     store_case_code(scaling);

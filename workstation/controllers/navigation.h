@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Leaving a sounding: Next, Previous, Escape back to the parameters form, closing the form.
+// While looking only (shared look_only) each of them leaves without the checks and writes
+// nothing.
 #include "common/file_error.h"
 #include "scaling/scaling_form.h"
 

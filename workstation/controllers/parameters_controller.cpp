@@ -7,6 +7,7 @@
 #include "common/file_error.h"
 #include "common/shared_state.h"
 #include "common/text.h"
+#include "controllers/days_held.h"
 #include "records/record_file.h"
 
 #include <algorithm>
@@ -45,13 +46,28 @@ bool ParametersController::load(int screen_width, const std::filesystem::path& w
         dialogs_.message(screen_message, "", true);
         return false;
     }
+    load_settings(working_folder, today);
+    return true;
+}
+
+void ParametersController::load_settings(const std::filesystem::path& working_folder,
+                                         std::string_view today) {
     shared_.ionogram_loaded = false;
     fill_hour_texts(shared_);
     shared_.program_folder = working_folder;
 
     form_.hour.items.assign(shared_.hour_texts.begin(), shared_.hour_texts.end());
     form_.incremento.items = {"05", "10", "15", "30", "60"};
-    form_.stored_settings = read_settings(working_folder / settings_file_name, today);
+    const std::filesystem::path settings = working_folder / settings_file_name;
+    std::error_code error;
+    // A folder started for the first time opens on its latest day rather than on today.
+    const std::optional<DayHeld> latest =
+        std::filesystem::exists(settings, error) || error
+            ? std::nullopt
+            : latest_day_with_ionograms(working_folder / "ionograms");
+    form_.stored_settings = read_settings(settings, latest ? latest->date : today);
+    if (latest)
+        form_.stored_settings[3] = latest->interval_text;
     const SettingsLines& stored = form_.stored_settings;
 
     form_.giorno.text = stored[0];
@@ -64,7 +80,6 @@ bool ParametersController::load(int screen_width, const std::filesystem::path& w
     form_.minutes.text = contains(form_.minutes.items, stored[2]) ? stored[2] : "00";
     shared_.sounding_minute = static_cast<std::int16_t>(numeric_value(form_.minutes.text));
     shared_.current_record_number = static_cast<std::int16_t>(numeric_value(stored[4]));
-    return true;
 }
 
 int ParametersController::giorno_key_press(int code) const {
@@ -181,10 +196,13 @@ bool ParametersController::start_command() {
     // The day's file is made before "setting.txt" is replaced, so that a day that cannot be
     // prepared leaves the settings as they were.
     const int record_count = records_per_day(shared_.interval_text);
-    if (record_count > 0) {
+    if (record_count > 0)
         shared_.scaled_values_file =
             shared_.ionogram_folder /
             scaled_values_file_name(shared_.working_date, shared_.interval_text);
+    if (shared_.look_only)
+        return true;
+    if (record_count > 0) {
         if (const auto error =
                 create_blank_scaled_values_file(shared_.scaled_values_file, record_count)) {
             shared_.last_error_number = is_missing(*error) ? 53 : 75;
@@ -203,6 +221,13 @@ bool ParametersController::start_command() {
         return false;
     }
     return true;
+}
+
+bool ParametersController::start_day(const std::string& date, const std::string& interval_text) {
+    form_.giorno.text = date;
+    giorno_lost_focus();
+    incremento_chosen(interval_text);
+    return start_command();
 }
 
 } // namespace scalvo

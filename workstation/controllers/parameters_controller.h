@@ -46,6 +46,9 @@ class ParametersController {
     // program ends.
     bool load(int screen_width, const std::filesystem::path& working_folder,
               std::string_view today);
+    // The load without the screen: the remembered position, or without "setting.txt" the
+    // latest day that has ionogram files (today when there is none).
+    void load_settings(const std::filesystem::path& working_folder, std::string_view today);
     // Character typed in the date box; returns the code to type, 0 to discard it.
     int giorno_key_press(int code) const;
     void giorno_lost_focus();
@@ -54,8 +57,12 @@ class ParametersController {
     void incremento_chosen(const std::string& text);
     // Key on the form, before the control sees it; true when the key was used.
     bool form_key_down(int key_code);
-    // Returns true when the scaling form is to be shown.
+    // Returns true when the scaling form is to be shown. While looking only it writes
+    // nothing: neither "setting.txt" nor a day file.
     bool start_command();
+    // The start for a day and interval chosen from the days the folder holds, as if typed on
+    // the form: the date, then the interval, then the start command.
+    bool start_day(const std::string& date, const std::string& interval_text);
 
   private:
     void reset_hour_and_minute();

@@ -43,6 +43,11 @@ QMenu* find_or_add(QMainWindow& window, const QString& name, const QString& titl
 
 QMenu* file_menu(QMainWindow& window) {
     return find_or_add(window, QStringLiteral("file_menu"), QStringLiteral("&File"),
+                       {"edit_menu", "view_menu", "help_menu"});
+}
+
+QMenu* edit_menu(QMainWindow& window) {
+    return find_or_add(window, QStringLiteral("edit_menu"), QStringLiteral("&Edit"),
                        {"view_menu", "help_menu"});
 }
 

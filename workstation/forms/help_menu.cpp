@@ -2,6 +2,7 @@
 #include "forms/help_menu.h"
 
 #include "forms/added_menus.h"
+#include "forms/key_reference_window.h"
 #include "scalvo_version.h"
 
 #include <QAction>
@@ -23,6 +24,9 @@ QString about_text(const QString& working_folder) {
 }
 
 void add_help_menu(QMainWindow& window) {
+    auto* keys = help_menu(window)->addAction(QStringLiteral("&Keys"));
+    keys->setObjectName(QStringLiteral("help_keys"));
+    QObject::connect(keys, &QAction::triggered, &window, [&window] { show_key_reference(window); });
     auto* about = help_menu(window)->addAction(QStringLiteral("&About Scalvo"));
     about->setObjectName(QStringLiteral("help_about"));
     QObject::connect(about, &QAction::triggered, &window, [&window] {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The Help menu, after the scaling form's own menus: About names the version and the folder
-// being worked in.
+// The Help menu, after the scaling form's own menus: Keys lists the keys of the form, About
+// names the version and the folder being worked in.
 class QMainWindow;
 class QString;
 

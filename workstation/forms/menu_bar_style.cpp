@@ -5,13 +5,28 @@
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOptionMenuItem>
 
 namespace scalvo {
 
 namespace {
 
-// Pixels either side of an entry's text.
+// Pixels either side of an entry's text: the described menus keep theirs, our own short ones
+// (File, Edit, View, Help) give up some so that all of them fit beside the described ones.
 constexpr int entry_padding = 4;
+constexpr int added_entry_padding = 2;
+
+// Our menus are named file_menu, edit_menu ...; the described ones by their controls.
+bool is_added_menu(const QStyleOption* option, const QWidget* widget) {
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    const auto* bar = qobject_cast<const QMenuBar*>(widget);
+    if (!item || !bar)
+        return false;
+    for (const QAction* action : bar->actions())
+        if (action->text() == item->text)
+            return action->objectName().endsWith(QStringLiteral("_menu"));
+    return false;
+}
 
 class CompactMenuBarStyle : public QProxyStyle {
   public:
@@ -22,7 +37,9 @@ class CompactMenuBarStyle : public QProxyStyle {
         QSize size = QProxyStyle::sizeFromContents(type, option, contents, widget);
         // The height stays the style's own: only the width of an entry is narrowed.
         if (type == CT_MenuBarItem && !size.isEmpty())
-            size.setWidth(contents.width() + 2 * entry_padding);
+            size.setWidth(contents.width() + 2 * (is_added_menu(option, widget)
+                                                      ? added_entry_padding
+                                                      : entry_padding));
         return size;
     }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/scaling_window.h"
 
+#include "controllers/key_map.h"
 #include "forms/accessible_names.h"
 #include "forms/added_menus.h"
 #include "forms/click_label.h"
@@ -12,6 +13,7 @@
 #include "forms/letter_tooltips.h"
 #include "forms/menu_bar_style.h"
 #include "forms/monthly_menu.h"
+#include "forms/open_day_dialog.h"
 #include "forms/plot_cursor.h"
 #include "forms/plot_picture.h"
 #include "forms/plot_surface.h"
@@ -291,7 +293,10 @@ void ScalingWindow::build_menu() {
     add_save_picture(*this);
     add_monthly_tables(*this);
     add_day_overview(*this);
+    add_look_only_entry();
     add_view_tools(*this);
+    add_open_day(*this);
+    build_edit_entries();
     fit_menu_bar(*bar);
 }
 
@@ -313,6 +318,45 @@ void ScalingWindow::build_view_entries() {
     view_proposals_ = entry("view_proposals", "Proposals", &ViewSettings::proposals);
     view_previous_ =
         entry("view_previous_sounding", "Previous sounding", &ViewSettings::previous_sounding);
+}
+
+void ScalingWindow::build_edit_entries() {
+    QMenu* menu = edit_menu(*this);
+    // The key is the form's own (its key handler runs it, from the key map): the entry shows
+    // it beside its text without taking it.
+    auto entry = [this, menu](const char* name, const char* caption, std::optional<KeyCommand> key,
+                              void (ScalingController::*run)()) {
+        QString text = QString::fromLatin1(caption);
+        for (const KeyBinding& binding : key_bindings())
+            if (key == binding.command)
+                text += QLatin1Char('\t') + latin1(keys_of(binding));
+        auto* action = new QAction(text, menu);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this,
+                [this, run] { command([this, run] { (controller_.*run)(); }); });
+        menu->addAction(action);
+        return action;
+    };
+    edit_undo_ = entry("edit_undo", "&Undo", KeyCommand::undo, &ScalingController::undo);
+    edit_redo_ = entry("edit_redo", "&Redo", KeyCommand::redo, &ScalingController::redo);
+    menu->addSeparator();
+    entry("edit_revert", "Re&vert to stored", std::nullopt, &ScalingController::revert_to_stored);
+}
+
+void ScalingWindow::add_look_only_entry() {
+    QMenu* menu = view_menu(*this);
+    view_look_only_ = new QAction(QStringLiteral("Look only"), menu);
+    view_look_only_->setObjectName(QStringLiteral("view_look_only"));
+    view_look_only_->setCheckable(true);
+    connect(view_look_only_, &QAction::triggered, this, [this](bool checked) {
+        command([this, checked] { controller_.set_look_only(checked); });
+    });
+    menu->addAction(view_look_only_);
+}
+
+void ScalingWindow::command(const std::function<void()>& run) {
+    run();
+    after_event();
 }
 
 void ScalingWindow::set_view(const ViewSettings& view) {
@@ -338,7 +382,7 @@ void ScalingWindow::sync() {
     if (syncing_)
         return;
     syncing_ = true;
-    setWindowTitle(latin1(form_.caption));
+    setWindowTitle(latin1(controller_.caption()));
     for (const Box sheet_box : sheet_boxes) {
         QLineEdit* box = boxes_.at(sheet_box);
         const QString text = latin1(form_.text(sheet_box));
@@ -378,6 +422,9 @@ void ScalingWindow::sync() {
             std::visit([this](auto value) { return controller_.menu_enabled(value); }, entry));
     view_proposals_->setChecked(controller_.view().proposals);
     view_previous_->setChecked(controller_.view().previous_sounding);
+    view_look_only_->setChecked(controller_.look_only());
+    edit_undo_->setEnabled(controller_.can_undo());
+    edit_redo_->setEnabled(controller_.can_redo());
     sync_readout();
     surface_->set_contrast(controller_.view().contrast);
     surface_->refresh();
@@ -426,8 +473,10 @@ bool ScalingWindow::handle_key(QWidget* widget, QKeyEvent* key) {
     if (code == 9)
         return false; // Tab moves the focus as usual
     const std::optional<Box> box = box_of(widget);
-    controller_.key_down(code, shift_state(*key));
+    const bool taken = controller_.key_down(code, shift_state(*key));
     after_event();
+    if (taken)
+        return true;
     // Buttons keep Space and Enter; the other keys belong to the form (see below).
     if (!box)
         return code != 32 && code != 13;
@@ -490,9 +539,10 @@ bool ScalingWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void ScalingWindow::close_by_program() {
+void ScalingWindow::close_by_program(bool store) {
     closing_by_program_ = true;
-    controller_.query_unload();
+    if (store)
+        controller_.query_unload();
     sync();
     close();
 }

@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <map>
 #include <optional>
 #include <utility>
@@ -33,8 +34,8 @@ class ScalingWindow : public QMainWindow {
     // The form's load: the sounding of the shared state, then shown centred.
     void load();
     // Closing asked by the program (the parameters form's load): the closing steps run, the
-    // window goes whatever their outcome.
-    void close_by_program();
+    // window goes whatever their outcome. Without store the sounding was left already.
+    void close_by_program(bool store = true);
     ScalingForm& form() { return form_; }
     ScalingController& controller() { return controller_; }
     // Mirrors the logic's state into the widgets.
@@ -43,6 +44,8 @@ class ScalingWindow : public QMainWindow {
     void sync_readout();
     // Another sounding of the day, asked for by another window (the day overview).
     void go_to_record(int record);
+    // A command of an entry of our own menus: run, then mirrored as after any event.
+    void command(const std::function<void()>& run);
     PlotSurface* plot_surface() const { return surface_; }
     // A View choice of the operator's: remembered, mirrored, announced (view_changed).
     void set_view(const ViewSettings& view);
@@ -64,6 +67,8 @@ class ScalingWindow : public QMainWindow {
     void build_controls();
     void build_menu();
     void build_view_entries();
+    void build_edit_entries();
+    void add_look_only_entry();
     QLineEdit* add_box(Box box, QRect place, bool tab_stop);
     // The sheet box a widget is, if it is one.
     std::optional<Box> box_of(const QObject* widget) const;
@@ -89,6 +94,9 @@ class ScalingWindow : public QMainWindow {
     QRadioButton* option2_ = nullptr;
     QAction* view_proposals_ = nullptr;
     QAction* view_previous_ = nullptr;
+    QAction* view_look_only_ = nullptr;
+    QAction* edit_undo_ = nullptr;
+    QAction* edit_redo_ = nullptr;
     QObject* double_clicked_box_ = nullptr;
     bool closing_by_program_ = false;
     bool syncing_ = false;

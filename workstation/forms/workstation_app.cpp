@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/workstation_app.h"
 
+#include "common/folder_access.h"
+#include "common/settings_file.h"
+#include "controllers/parameters_controller.h"
 #include "controllers/station_lock.h"
 #include "forms/companion_window.h"
 #include "forms/parameters_window.h"
@@ -13,7 +16,7 @@
 namespace scalvo {
 
 WorkstationApp::WorkstationApp(std::filesystem::path working_folder)
-    : working_folder_(std::move(working_folder)) {
+    : write_check(folder_write_check), working_folder_(std::move(working_folder)) {
     const QString separator = QLocale::system().decimalPoint();
     shared_.decimal_separator = separator.size() == 1 && separator.at(0).unicode() < 128
                                     ? static_cast<char>(separator.at(0).unicode())
@@ -23,6 +26,20 @@ WorkstationApp::WorkstationApp(std::filesystem::path working_folder)
 WorkstationApp::~WorkstationApp() = default;
 
 bool WorkstationApp::lock_working_folder() {
+    // A station folder on a read-only share can still be looked at: nothing is written to it,
+    // so there is nothing for a lock to protect either.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(working_folder_ / "ionograms", ignored)) {
+        if (const FileResult unwritable = write_check(working_folder_)) {
+            shared_.look_only = true;
+            dialogs_.message("Scalvo cannot write in \"" + unwritable->path.string() +
+                                 "\": " + unwritable->reason +
+                                 ".\r\nIt opens in look only: every sounding can be looked at, "
+                                 "nothing is stored.",
+                             "SCALVO", true);
+            return true;
+        }
+    }
     StationLock station = lock_station_folder(working_folder_, dialogs_);
     folder_lock_ = std::move(station.lock);
     return station.go_on;
@@ -69,14 +86,14 @@ void WorkstationApp::show_companion() {
     companion_window_->present();
 }
 
-void WorkstationApp::close_scaling_form() {
+void WorkstationApp::close_scaling_form(bool store) {
     if (companion_window_) {
         companion_window_->hide();
         companion_window_.release()->deleteLater();
     }
     if (scaling_) {
         disconnect(scaling_.get(), nullptr, this, nullptr);
-        scaling_->close_by_program();
+        scaling_->close_by_program(store);
         scaling_->hide();
         scaling_.release()->deleteLater();
     }
@@ -90,6 +107,13 @@ void WorkstationApp::on_request(WindowRequest request) {
     case WindowRequest::show_parameters_form:
         show_parameters_form();
         break;
+    case WindowRequest::open_day:
+        // A copy: the form that asked goes before the start is over.
+        if (scaling_ && scaling_->controller().requested_day()) {
+            const DayHeld day = *scaling_->controller().requested_day();
+            open_day(day);
+        }
+        break;
     case WindowRequest::close_program:
         if (scaling_)
             scaling_->close();
@@ -97,6 +121,21 @@ void WorkstationApp::on_request(WindowRequest request) {
     case WindowRequest::none:
         break;
     }
+}
+
+void WorkstationApp::open_day(const DayHeld& day) {
+    // The described start, on a form of its own that is never shown. A start that fails (its
+    // message shown) leaves the program on the sounding it was on.
+    const SharedState before = shared_;
+    ParametersForm form;
+    ParametersController start(form, shared_, dialogs_);
+    start.load_settings(working_folder_, today_text());
+    if (!start.start_day(day.date, day.interval_text)) {
+        shared_ = before;
+        return;
+    }
+    close_scaling_form(false);
+    show_scaling_form();
 }
 
 } // namespace scalvo

@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 namespace scalvo {
@@ -26,7 +27,8 @@ class WorkstationApp : public QObject {
 
     // Holds the day files of the working folder for this program alone; false, after telling
     // the operator, when the program must end (no station folder, another Scalvo works there,
-    // or no lock and the operator would not go on without it).
+    // or no lock and the operator would not go on without it). A station folder that cannot be
+    // written opens looking only, without a lock.
     bool lock_working_folder();
     // The parameters form; false when the program must end at once.
     bool show_parameters_form();
@@ -35,12 +37,16 @@ class WorkstationApp : public QObject {
     ScalingWindow* scaling() { return scaling_.get(); }
     CompanionWindow* companion() { return companion_window_.get(); }
     SharedState& shared() { return shared_; }
+    // Whether the working folder may be written; tests put their own answer in.
+    std::function<FileResult(const std::filesystem::path&)> write_check;
 
   private:
     void show_scaling_form();
     void show_companion();
-    void close_scaling_form();
+    // The sounding has been left already when it closes for another day.
+    void close_scaling_form(bool store = true);
     void on_request(WindowRequest request);
+    void open_day(const DayHeld& day);
 
     std::filesystem::path working_folder_;
     std::unique_ptr<FolderLock> folder_lock_;

@@ -217,8 +217,9 @@ void show_stored_sheets(Scaling& scaling) {
         if (!error)
             error = std::move(previous_error);
     }
-    // One box for both reads: they fail for the same file.
-    if (error)
+    // One box for both reads: they fail for the same file. Looking only, a day not started
+    // has no file yet, and nothing stored: blank sheets.
+    if (error && !(scaling.shared.look_only && is_missing(*error)))
         report_file_error(scaling.dialogs, *error);
 }
 
