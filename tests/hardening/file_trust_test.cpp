@@ -32,12 +32,8 @@ using testing::FakeDialogs;
 using testing::read_bytes;
 using testing::write_bytes;
 
-// Record n of a day at interval 15: its time, then one letter.
 std::string record_of(int n, char fill) {
-    const int minute = (n - 1) * 15;
-    char time[8];
-    std::snprintf(time, sizeof time, "%02d:%02d", minute / 60, minute % 60);
-    return time + std::string(241, fill) + "\r\n";
+    return testing::framed_record(n, fill);
 }
 
 std::string blank_day(int records = 96) {

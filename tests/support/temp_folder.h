@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh folder under the system's temporary folder, removed with everything in it.
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -40,6 +41,14 @@ inline void write_bytes(const std::filesystem::path& file, const std::string& by
 inline std::string read_bytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Record n of a day at interval 15, framed as a day file holds it: its time, then one letter.
+inline std::string framed_record(int n, char fill) {
+    const int minute = (n - 1) * 15;
+    char time[16];
+    std::snprintf(time, sizeof time, "%02d:%02d", minute / 60, minute % 60);
+    return time + std::string(241, fill) + "\r\n";
 }
 
 } // namespace scalvo::testing
