@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any arguments to the command-line parsers that need no window: Tabulor's and synthetic_day's,
-// and Scalvo's choice of its working folder from what was given. Each answers or refuses with a
-// reason; none crashes.
+// Any arguments to the command-line parsers that need no window: Tabulor's, synthetic_day's and
+// autoscale's, and Scalvo's choice of its working folder from what was given. Each answers or
+// refuses with a reason; none crashes.
 #include "command_line.h"
 #include "controllers/start_folder.h"
 #include "options.h"
+#include "program_options.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -29,6 +30,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const synth::ParsedOptions parsed = synth::parse_options(arguments);
     if (!parsed.options && parsed.error.empty())
+        std::abort();
+
+    const scalvo::autoscale::ParsedProgramOptions program =
+        scalvo::autoscale::parse_program_options(arguments);
+    if (!program.options && program.error.empty())
+        std::abort();
+    if (program.options &&
+        (program.options->jobs < 0 || program.options->jobs > scalvo::autoscale::most_jobs))
         std::abort();
 
     scalvo::FolderRequest request;
