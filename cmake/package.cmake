@@ -7,18 +7,20 @@ set(CPACK_PACKAGE_VENDOR "Scalvo")
 set(CPACK_PACKAGE_CONTACT "Scalvo maintainers <maintainers@users.noreply.c-seed-0e248e01.example>"
     CACHE STRING "Maintainer named in the Debian package")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "manual scaling of ionograms")
+# Lines of at most 80 characters, as Debian's tools show them.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Scalvo is the workstation on which the operators of an ionospheric station scale\n"
-    "their ionograms by hand: they read the standard characteristics off each sounding\n"
-    "of a day, with the qualifying and descriptive letters of the international\n"
-    "scaling rules, and Scalvo stores one record per sounding.\n"
+    "Scalvo is the workstation on which the operators of an ionospheric station\n"
+    "scale their ionograms by hand: they read the standard characteristics off\n"
+    "each sounding of a day, with the qualifying and descriptive letters of the\n"
+    "international scaling rules, and Scalvo stores one record per sounding.\n"
     "Tabulor turns the stored records into foF2 tables for spreadsheets,\n"
     "autoscale reads the characteristics off ionograms on its own, and\n"
     "synthetic_day writes realistic synthetic days of ionograms.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 
 # The Debian changelog names the package's version: its upstream part must be the project's,
-# and its revision is the package's.
+# and its revision is the package's. The revision is 0scalvo<n>, as for a package made outside
+# Debian: it sorts below Debian's own -1, should Debian ever package Scalvo.
 set(changelog ${PROJECT_SOURCE_DIR}/data/debian/changelog)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
 file(STRINGS ${changelog} latest LIMIT_COUNT 1)
@@ -50,6 +52,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The fonts the forms are drawn with; without them the labels would not fit their places.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-crosextra-caladea")
 set(CPACK_STRIP_FILES ON)
+# And as Debian strips them, without the compiler's notes (.comment, .note).
+set(CPACK_SCALVO_STRIP ${CMAKE_STRIP})
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/strip_notes.cmake)
 # Folders 0755 and the control files as dpkg-deb makes them, whatever the umask of the build.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
