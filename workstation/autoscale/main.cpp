@@ -7,6 +7,9 @@
 #include "sounding_list.h"
 
 #include <unistd.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include <exception>
 #include <fstream>
@@ -53,28 +56,47 @@ int scale(const ProgramOptions& options) {
         status = 1;
     }
 
-    ProgressLine progress(std::cerr, isatty(STDERR_FILENO) == 1, list.files.size());
+    const bool terminal = isatty(STDERR_FILENO) == 1;
+    // Lines written to the same terminal go above the progress line, not after it.
+    const bool shared_terminal = terminal && isatty(STDOUT_FILENO) == 1;
+    ProgressLine progress(std::cerr, terminal, list.files.size());
     progress.update(0);
-    std::vector<ScaledFile> scaled;
-    scaled.reserve(list.files.size());
+    const auto& truth_files = std::get<std::vector<TruthFile>>(truths);
+    std::vector<ScaledFile> scaled; // only for the truth's agreement
     std::cout << csv_header() << "\n";
     ScalingCallbacks callbacks;
     callbacks.ready = [&](std::size_t k, const FileScaling& file) {
-        if (!file.error.empty()) {
+        if (!file.error.empty() || shared_terminal)
             progress.clear();
+        if (!file.error.empty()) {
             std::cerr << "autoscale: " << list.files[k] << ": " << file.error << "\n";
             status = 1;
         }
         std::cout << csv_line(list.files[k], file.proposals) << "\n";
-        scaled.push_back({list.files[k], file.proposals});
+        if (!truth_files.empty())
+            scaled.push_back({list.files[k], file.proposals});
     };
-    callbacks.progress = [&](std::size_t read) { progress.update(read); };
+    callbacks.progress = [&](std::size_t read) {
+        if (shared_terminal)
+            std::cout.flush();
+        progress.update(read);
+    };
     scale_files(list.files, options.jobs > 0 ? options.jobs : core_count(), callbacks);
     progress.clear();
     std::cout.flush();
-    if (!std::get<std::vector<TruthFile>>(truths).empty())
-        std::cerr << agreement_table(scaled, std::get<std::vector<TruthFile>>(truths));
+    if (!truth_files.empty())
+        std::cerr << agreement_table(scaled, truth_files);
     return status;
+}
+
+// Each file's buffers are freed before the next file's are made. Left to itself glibc gives the
+// pages of a reading thread's heap back to the system after every file and faults them in again
+// for the next: that took as long as the reading. Kept, a year is read in half the time.
+void keep_heaps_between_files() {
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 8 << 20);
+    mallopt(M_TRIM_THRESHOLD, 32 << 20);
+#endif
 }
 
 } // namespace
@@ -95,6 +117,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     try {
+        keep_heaps_between_files();
         return scale(*parsed.options);
     } catch (const std::exception& error) {
         std::cerr << "autoscale: " << error.what() << "\n";
