@@ -192,6 +192,16 @@ TEST(ProgressLine, IsRewrittenInPlaceAndClearedAway) {
     EXPECT_EQ(out.str().find('\n'), std::string::npos);
 }
 
+// A run that ends on a failure leaves no line behind for its message to run into.
+TEST(ProgressLine, IsClearedWhenTheRunEnds) {
+    std::ostringstream out;
+    {
+        ProgressLine line(out, true, 3);
+        line.update(0);
+    }
+    EXPECT_EQ(out.str(), "\rautoscale: 0 of 3 files\r" + std::string(23, ' ') + "\r");
+}
+
 // Files the reader refuses each give their reason, in the order given, whatever the threads.
 TEST(ParallelScaling, HandsOnEveryFileInTheOrderGivenWhateverTheThreads) {
     TempFolder folder;

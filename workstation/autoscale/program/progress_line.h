@@ -16,6 +16,10 @@ class ProgressLine {
   public:
     // Nothing is ever written when `shown` is false (standard error is no terminal).
     ProgressLine(std::ostream& out, bool shown, std::size_t total);
+    // Nothing of it is left behind, whatever ends the run.
+    ~ProgressLine() { clear(); }
+    ProgressLine(const ProgressLine&) = delete;
+    ProgressLine& operator=(const ProgressLine&) = delete;
     // Rewrites the line, at most five times a second once it is there.
     void update(std::size_t done);
     // Takes the line away, so that another line can be written in its place; the next
