@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The package tried on a fresh Debian 12 (a manual check, as root; not part of CI, it downloads
 # a minimal system and the package's dependencies, a few minutes and about 400 MB):
-#   bash scripts/fresh_machine.sh [build/scalvo_<version>_<arch>.deb]
+#   [SCREENSHOT=window.png] bash scripts/fresh_machine.sh [build/scalvo_<version>_<arch>.deb]
 # It makes a `debootstrap --variant=minbase bookworm` chroot from the mirror apt is set up
 # with, installs the package there with `apt install ./scalvo_*.deb` and nothing else, runs
 # every program once, opens `scalvo --folder DIR` on a generated day and looks for its window,
@@ -22,6 +22,10 @@ need=()
 command -v debootstrap >/dev/null || need+=(debootstrap)
 command -v Xvfb >/dev/null || need+=(xvfb)
 command -v xdotool >/dev/null || need+=(xdotool)
+if [ -n "${SCREENSHOT:-}" ]; then
+  command -v xwd >/dev/null || need+=(x11-apps)
+  command -v xwdtopnm >/dev/null || need+=(netpbm)
+fi
 if [ ${#need[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${need[@]}"
 fi
@@ -48,6 +52,8 @@ cleanup() {
 }
 trap cleanup EXIT
 in_root() { chroot "$root" env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 "$@"; }
+# apt's download user cannot read what debootstrap left as root; as root it downloads alike.
+apt_get() { in_root env DEBIAN_FRONTEND=noninteractive apt-get -o APT::Sandbox::User=root "$@"; }
 
 echo "== debootstrap --variant=minbase bookworm"
 debootstrap --variant=minbase bookworm "$root" "$mirror" >"$root.log" 2>&1 ||
@@ -62,8 +68,8 @@ cp "$deb" "$root/tmp/"
 echo "== packages before: $(in_root dpkg-query -W | wc -l)"
 
 echo "== apt install ./$(basename "$deb")"
-in_root apt-get update -q >/dev/null
-in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "/tmp/$(basename "$deb")" |
+apt_get update -q >/dev/null
+apt_get install -y -q "/tmp/$(basename "$deb")" 2>&1 |
   grep -E '^(Setting up scalvo|[0-9]+ upgraded)'
 echo "== packages after: $(in_root dpkg-query -W | wc -l)"
 files=$(in_root dpkg -L scalvo | while read -r f; do [ -d "$root$f" ] || echo "$f"; done)
@@ -101,6 +107,11 @@ for _ in $(seq 60); do
   sleep 0.5
 done
 for w in $windows; do echo "   window: $(DISPLAY=$display xdotool getwindowname "$w")"; done
+if [ -n "${SCREENSHOT:-}" ] && [ -n "$windows" ]; then
+  sleep 2 # drawn
+  DISPLAY=$display xwd -root -silent | xwdtopnm 2>/dev/null | pnmtopng >"$SCREENSHOT"
+  echo "   screenshot: $SCREENSHOT"
+fi
 if [ -z "$windows" ]; then
   echo "no window appeared" >&2
   cat "$root/tmp/scalvo.log" >&2
@@ -111,8 +122,10 @@ wait "$scalvo" 2>/dev/null || true
 umount "$root/tmp/.X11-unix"
 
 echo "== apt remove scalvo, then purge"
-in_root env DEBIAN_FRONTEND=noninteractive apt-get remove -y -q scalvo | grep -E '^(Removing|[0-9]+ upgraded)'
-in_root env DEBIAN_FRONTEND=noninteractive apt-get purge -y -q scalvo | grep -E '^[0-9]+ upgraded'
+apt_get remove -y -q scalvo 2>&1 | grep -E '^(Removing|[0-9]+ upgraded)'
+# Without configuration files dpkg forgets the package on removal; a purge then has nothing to
+# do, which dpkg (unlike apt) says without failing.
+in_root dpkg --purge scalvo 2>&1 | sed 's/^/   /'
 left=$(echo "$files" | while read -r f; do [ -e "$root$f" ] && echo "$f"; done || true)
 if [ -n "$left" ]; then echo "left behind:" >&2; echo "$left" >&2; exit 1; fi
 [ -d "$root/usr/share/doc/scalvo" ] && { echo "left behind: /usr/share/doc/scalvo" >&2; exit 1; }
