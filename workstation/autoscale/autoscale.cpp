@@ -42,6 +42,7 @@ Reading read_sounding(const Ionogram& ionogram) {
     proposals[Characteristic::fxI] = f.fxI;
     proposals[Characteristic::muf3000F2] = f.muf;
     proposals[Characteristic::m3000F2] = f.m3000;
+    withhold_unsure(proposals);
     reading.f_trace.envelope = f.envelope;
     reading.f_trace.ordinary = f.ordinary;
     if (f.layer) {

@@ -166,7 +166,6 @@ ECusps e_cusps(const Scene& scene, const std::vector<const Trace*>& traces,
             cusps.push_back(point.column);
     }
     std::sort(cusps.begin(), cusps.end());
-    const double separation = f_layers.separation;
     const bool has_start = f_layers.first_column.has_value();
     const double f_start = has_start ? scene.frequency(*f_layers.first_column) : 0.0;
     ECusps found;
@@ -176,7 +175,9 @@ ECusps e_cusps(const Scene& scene, const std::vector<const Trace*>& traces,
     for (const int a : cusps)
         for (const int b : cusps) {
             const double apart = scene.frequency(b) - scene.frequency(a);
-            if (std::fabs(apart - separation) > 0.12 + scene.image.step)
+            if (apart < 0.1 ||
+                std::fabs(apart - f_layers.separation_at(scene.frequency(a))) >
+                    0.12 + scene.image.step)
                 continue;
             if (found.ordinary < 0 || off(a) < off(found.ordinary))
                 found = ECusps{a, b, 0.9};
@@ -184,6 +185,7 @@ ECusps e_cusps(const Scene& scene, const std::vector<const Trace*>& traces,
     if (found.ordinary < 0 && !cusps.empty()) {
         found.extraordinary = cusps.back();
         const double f_end = scene.frequency(found.extraordinary);
+        const double separation = f_layers.separation_at(f_end - f_layers.separation_at(f_end));
         found.ordinary = scene.column_of(f_end - separation);
         if (has_start && std::fabs(f_start - scene.frequency(found.ordinary)) <= 0.2) {
             found.confidence = 0.8;

@@ -67,6 +67,13 @@ struct Proposals {
     }
 };
 
+// Proposals below this confidence are withheld: the form shows, and F11 accepts, only the ones
+// above it. Calibrated on the harder world (README): at it wrong values are rare on every
+// condition, and a wrong value costs the operator more than a missing one.
+inline constexpr double proposal_threshold = 0.5;
+// Drops the proposals below the threshold.
+void withhold_unsure(Proposals& proposals);
+
 // Whether a blanketing sporadic E hides what lies above it in the sounding: its fbEs read well
 // above fmin. The lowest F echo read there is then an upper bound of h'F, not h'F itself.
 bool blanketed(const Proposals& proposals);
