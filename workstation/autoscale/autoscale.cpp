@@ -36,6 +36,8 @@ Reading read_sounding(const Ionogram& ionogram) {
         hF.y = y_at_height(*f.layer_hF);
         hF.confidence = 0.6;
     }
+    if (f.foF2)
+        proposals.separation = f.separation;
     proposals[Characteristic::foF1] = f.foF1;
     proposals[Characteristic::hF2] = f.hF2;
     proposals[Characteristic::foF2] = f.foF2;

@@ -58,6 +58,10 @@ struct Proposals {
     // layer's own trace. False where it was not read, or where some echo there is left
     // unexplained.
     bool no_sporadic_e = false;
+    // The separation of the ordinary and extraordinary cusps the reading used (MHz), measured on
+    // the sounding where it could be; 0 where it shows no extraordinary trace. None where no F
+    // trace was read.
+    std::optional<double> separation;
 
     std::optional<Proposal>& operator[](Characteristic c) {
         return values[static_cast<std::size_t>(c)];
