@@ -51,9 +51,9 @@ struct F2Cusps {
     // No trace pairs at all: an instrument (or a sounding) that shows the ordinary wave only,
     // whose top cusp is then the ordinary one.
     bool ordinary_only = false;
-    bool lead_in = false;     // a trace leads into the cusps from below
-    bool spread = false;      // echoes of the F heights beyond the top cusp
-    bool oblique = false;     // a higher cusp was left aside as an oblique copy
+    bool lead_in = false; // a trace leads into the cusps from below
+    bool spread = false;  // echoes of the F heights beyond the top cusp
+    bool oblique = false; // a higher cusp was left aside as an oblique copy
 };
 // None without cusps.
 std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cusps);

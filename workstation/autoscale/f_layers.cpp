@@ -152,8 +152,8 @@ FLayers read_f_layers(const Scene& scene) {
         result.separation = f2->match.separation;
         // Within the step of the station's separation, the station's holds at every frequency:
         // a column's rounding would tell a gyrofrequency far off.
-        if (f2->measured && std::fabs(result.separation - station_separation) >
-                                1.5 * scene.image.step + 0.01) {
+        if (f2->measured &&
+            std::fabs(result.separation - station_separation) > 1.5 * scene.image.step + 0.01) {
             const double fx = scene.frequency(top.column);
             const double fo = scene.frequency(f2->ordinary->column);
             if (fx > fo)

@@ -175,9 +175,8 @@ ECusps e_cusps(const Scene& scene, const std::vector<const Trace*>& traces,
     for (const int a : cusps)
         for (const int b : cusps) {
             const double apart = scene.frequency(b) - scene.frequency(a);
-            if (apart < 0.1 ||
-                std::fabs(apart - f_layers.separation_at(scene.frequency(a))) >
-                    0.12 + scene.image.step)
+            if (apart < 0.1 || std::fabs(apart - f_layers.separation_at(scene.frequency(a))) >
+                                   0.12 + scene.image.step)
                 continue;
             if (found.ordinary < 0 || off(a) < off(found.ordinary))
                 found = ECusps{a, b, 0.9};
