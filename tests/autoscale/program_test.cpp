@@ -118,7 +118,8 @@ TEST_F(Program, WritesOneLinePerFileInOrderAndGoesOnPastBadOnes) {
     EXPECT_EQ(r.status, 1);
     const auto lines = lines_of(r.out);
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0], "file,fmin,foE,hE,foEs,hEs,fbEs,hF,foF1,hF2,foF2,fxI,MUF3000F2,M3000F2,separation");
+    EXPECT_EQ(lines[0],
+              "file,fmin,foE,hE,foEs,hEs,fbEs,hF,foF1,hF2,foF2,fxI,MUF3000F2,M3000F2,separation");
     EXPECT_EQ(lines[1], "missing.rdf,,,,,,,,,,,,,,");
     EXPECT_EQ(field(lines[2], 0), "ZE20R_2026105013000.rdf");
     EXPECT_NEAR(std::stod(field(lines[2], 10)), 3.3, 0.1); // foF2
