@@ -193,6 +193,54 @@ void add_layer_cases(std::vector<Case>& all) {
                    {right_or_nothing(C::foF2, 3.3, 0.1), right_or_nothing(C::fxI, 3.8, 0.1)}});
 }
 
+// What the engine must not be fooled by: pieces of noise, a coarse sweep, an E-height cusp where
+// no E layer can be, a lone spike below the trace; and heights read on the reader's own cells.
+void add_guard_cases(std::vector<Case>& all) {
+    // Leading edge at 105 km falls in the cell of 108 km, which the reader's mapping shows.
+    all.push_back({"heights on the reader's own cells",
+                   [] {
+                       SoundingBuilder builder = night();
+                       builder.sporadic_e(1.3, 2.6, 105, 230);
+                       return builder.build();
+                   },
+                   {want(C::hEs, 108, 1), want(C::foEs, 2.6, 0.2)}});
+    // A sweep of 0.5 MHz puts the foot of the trace and fmin a quarter of a MHz either side.
+    all.push_back({"night at 0.5 MHz",
+                   [] { return night(0.5).build(); },
+                   {nothing(C::fmin), nothing(C::hF), nothing(C::foE), nothing(C::foF2)}});
+    // Bursts of impulsive noise, two columns wide: one before the trace, one below it.
+    all.push_back({"bursts of noise before and below the trace",
+                   [] {
+                       SoundingBuilder builder = night();
+                       for (const double f : {1.1, 1.125})
+                           for (const double h : {300.0, 304.5, 309.0})
+                               builder.cell(f, h, 200);
+                       for (const double f : {2.0, 2.025})
+                           for (const double h : {190.0, 194.5, 199.0})
+                               builder.cell(f, h, 200);
+                       return builder.build();
+                   },
+                   {want(C::fmin, 1.3, 0.1), want(C::hF, lowest_height(night_f2, 1.3, 3.3), 5)}});
+    // An echo of the E heights turning up at 5.4 MHz, far beyond the start of the F trace: the E
+    // layer would have stopped the F echoes below it, so it is no E cusp.
+    all.push_back({"an E-height cusp beyond the start of the F trace",
+                   [] {
+                       SoundingBuilder builder = night();
+                       builder.trace(5.0, 5.4, layer_curve(100, 5.4, 6), 200);
+                       return builder.build();
+                   },
+                   {nothing(C::foE), want(C::foF2, 3.3, 0.1)}});
+    // A lone spike of echoes 30 km below the trace in one column: h'F stays on the trace.
+    all.push_back({"a spike below the trace in one column",
+                   [] {
+                       SoundingBuilder builder = night();
+                       for (double h = 216; h <= 252; h += 4.5)
+                           builder.cell(2.0, h, 200);
+                       return builder.build();
+                   },
+                   {want(C::hF, lowest_height(night_f2, 1.3, 3.3), 5)}});
+}
+
 std::vector<Case> cases() {
     std::vector<Case> all;
     all.push_back({"night", [] { return night().build(); }, night_answers()});
@@ -245,6 +293,7 @@ std::vector<Case> cases() {
          day_answers(std::min(lowest_height(day_f2, 3.32, 5.0), lowest_height(day_f2, 6.5, 8.0)),
                      largest_muf(day_f2, 6.5, 8.0))});
     add_layer_cases(all);
+    add_guard_cases(all);
     {
         std::vector<Expect> none;
         for (const C c : all_characteristics)

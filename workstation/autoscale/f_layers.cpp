@@ -122,10 +122,13 @@ FLayers read_f_layers(const Scene& scene) {
     int first = traces.front()->first_column();
     for (const Trace& trace : scene.traces)
         first = std::min(first, trace.first_column());
+    if (const int telling = first_column_of_traces(scene, shortest_telling_trace); telling >= 0)
+        first = telling;
     result.fmin = scene.frequency(first);
 
     const std::vector<EnvelopePoint> envelope = f_envelope(scene);
-    const EnvelopePoint* lowest = sustained_minimum(scene, envelope);
+    const std::vector<EnvelopePoint> long_traces = f_envelope(scene, shortest_telling_trace);
+    const EnvelopePoint* lowest = sustained_minimum(scene, long_traces);
     if (lowest != nullptr) {
         result.hF = height_proposal(scene, lowest->column, lowest->index, 0.8);
         // Without a layer below, the F trace is lowest where it starts, at fmin.

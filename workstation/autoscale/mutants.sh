@@ -49,8 +49,11 @@ low_layers.cpp|0.12 + scene.image.step)|0.02)
 proposals.h|inline constexpr double proposal_threshold = 0.5;|inline constexpr double proposal_threshold = 0.2;
 proposals.cpp|constexpr double blanketing_margin = 0.15;|constexpr double blanketing_margin = 1.5;
 f_trace.cpp|envelope[j].index <= envelope[k].index + 1;|envelope[j].index <= envelope[k].index + 9;
-chapman.cpp|while (z < 1) {|while (z < 0.5) {
+chapman.cpp|constexpr double dz = 0.01;|constexpr double dz = 0.3;
 solar_e.cpp|constexpr double worst_rms = 0.08;|constexpr double worst_rms = 0.8;
+scene.h|inline constexpr double shortest_telling_trace = 0.2;|inline constexpr double shortest_telling_trace = 0.0;
+autoscale.cpp|constexpr double coarsest_step = 0.25;|constexpr double coarsest_step = 0.6;
+low_layers.cpp|constexpr double e_beyond_f_start = 0.25;|constexpr double e_beyond_f_start = 10.0;
 LIST
 )
 total=0

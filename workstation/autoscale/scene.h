@@ -32,6 +32,13 @@ struct Scene {
 
 Scene make_scene(EchoImage image);
 
+// The first column of the traces spanning at least `shortest` MHz, -1 for none: where the
+// sounding's echoes begin (fmin), short bursts of noise below them left out.
+int first_column_of_traces(const Scene& scene, double shortest);
+// A trace must span this much (MHz) to tell fmin or h'F: impulses and pieces of interference
+// lines join a column or two, standing below or before the traces.
+inline constexpr double shortest_telling_trace = 0.2;
+
 // Leading edge rise over a trace's last `window` MHz above the lowest leading edge of the
 // trace, in km: large where the trace turns up into a cusp.
 double end_rise(const Scene& scene, const Trace& trace, double window);
