@@ -208,16 +208,16 @@ void add_guard_cases(std::vector<Case>& all) {
     all.push_back({"night at 0.5 MHz",
                    [] { return night(0.5).build(); },
                    {nothing(C::fmin), nothing(C::hF), nothing(C::foE), nothing(C::foF2)}});
-    // Bursts of impulsive noise, two columns wide: one before the trace, one below it.
+    // Bursts of impulsive noise 0.125 MHz wide, long enough to be traces: one before the trace,
+    // one below it.
     all.push_back({"bursts of noise before and below the trace",
                    [] {
                        SoundingBuilder builder = night();
-                       for (const double f : {1.1, 1.125})
-                           for (const double h : {300.0, 304.5, 309.0})
-                               builder.cell(f, h, 200);
-                       for (const double f : {2.0, 2.025})
-                           for (const double h : {190.0, 194.5, 199.0})
-                               builder.cell(f, h, 200);
+                       for (int k = 0; k < 6; ++k)
+                           for (const double h : {300.0, 304.5, 309.0}) {
+                               builder.cell(1.0 + 0.025 * k, h, 200);
+                               builder.cell(2.0 + 0.025 * k, h - 110, 200);
+                           }
                        return builder.build();
                    },
                    {want(C::fmin, 1.3, 0.1), want(C::hF, lowest_height(night_f2, 1.3, 3.3), 5)}});
@@ -230,12 +230,49 @@ void add_guard_cases(std::vector<Case>& all) {
                        return builder.build();
                    },
                    {nothing(C::foE), want(C::foF2, 3.3, 0.1)}});
-    // A lone spike of echoes 30 km below the trace in one column: h'F stays on the trace.
+    // The F1 cusp 1.8 MHz below foF2: still an F1 layer.
+    all.push_back({"an F1 cusp close below foF2",
+                   [] {
+                       const Curve f2 = [](double f) {
+                           return 255 + 60 * (1 / std::sqrt(1 - (f / 6.6) * (f / 6.6)) - 1) +
+                                  20 * (1 / std::sqrt(1 - (4.8 / f) * (4.8 / f)) - 1);
+                       };
+                       SoundingBuilder builder;
+                       builder.noise(15)
+                           .trace(2.0, 3.3, day_e, 230)
+                           .trace(3.32, 4.8, f1_trace, 230)
+                           .trace(4.82, 6.6, f2, 230);
+                       return builder.build();
+                   },
+                   {want(C::foF1, 4.8, 0.1), want(C::foF2, 6.6, 0.1)}});
+    // A weak broadcast line across the trace, and strong noise over the whole sounding.
+    all.push_back({"a weak line across the trace",
+                   [] {
+                       SoundingBuilder builder = night();
+                       builder.line(2.0, 30);
+                       return builder.build();
+                   },
+                   night_answers()});
+    all.push_back({"night in strong noise",
+                   [] {
+                       SoundingBuilder builder(0.025);
+                       builder.noise(60).trace(1.3, 3.3, night_f2, 230);
+                       return builder.build();
+                   },
+                   {right_or_nothing(C::foF2, 3.3, 0.1),
+                    right_or_nothing(C::hF, lowest_height(night_f2, 1.3, 3.3), 5),
+                    right_or_nothing(C::fmin, 1.3, 0.1), nothing(C::foE), nothing(C::foEs)}});
+    // Strong noise alone, up to a third of the range: no echo stands out of it.
+    all.push_back({"strong noise alone",
+                   [] { return SoundingBuilder().noise(90).build(); },
+                   {nothing(C::fmin), nothing(C::foF2), nothing(C::hF)}});
+    // A lone spike of echoes 30 km below the start of the trace in one column: h'F stays on the
+    // trace.
     all.push_back({"a spike below the trace in one column",
                    [] {
                        SoundingBuilder builder = night();
-                       for (double h = 216; h <= 252; h += 4.5)
-                           builder.cell(2.0, h, 200);
+                       for (double h = 212; h <= 248; h += 4.5)
+                           builder.cell(1.35, h, 200);
                        return builder.build();
                    },
                    {want(C::hF, lowest_height(night_f2, 1.3, 3.3), 5)}});
