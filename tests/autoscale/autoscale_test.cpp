@@ -262,6 +262,16 @@ void add_guard_cases(std::vector<Case>& all) {
                    {right_or_nothing(C::foF2, 3.3, 0.1),
                     right_or_nothing(C::hF, lowest_height(night_f2, 1.3, 3.3), 5),
                     right_or_nothing(C::fmin, 1.3, 0.1), nothing(C::foE), nothing(C::foEs)}});
+    // A weaker oblique copy of the night trace, 60 km above it and reaching 0.3 MHz further:
+    // foF2 is the vertical trace's, or nothing.
+    all.push_back({"an oblique copy above and beyond the trace",
+                   [] {
+                       const Curve copy = [](double f) { return night_f2(f - 0.3) + 60; };
+                       SoundingBuilder builder = night();
+                       builder.trace(1.6, 3.6, copy, 110, 0.5, false);
+                       return builder.build();
+                   },
+                   {right_or_nothing(C::foF2, 3.3, 0.1), right_or_nothing(C::fxI, 3.8, 0.1)}});
     // Strong noise alone, up to a third of the range: no echo stands out of it.
     all.push_back({"strong noise alone",
                    [] { return SoundingBuilder().noise(90).build(); },

@@ -26,6 +26,12 @@ constexpr int lead_in_rise = 3;
 // An oblique copy lies 3 cells or more above another F trace over its last 0.5 MHz.
 constexpr double oblique_window = 0.5;
 constexpr int oblique_below = 3;
+// An oblique copy of a cusp pair reaches this far (MHz) beyond it at least, this many cells above.
+constexpr double copy_beyond = 0.1;
+constexpr int copy_above = 3;
+// The vertical pair's extraordinary trace stands as vertical as a top cusp: it rises this much
+// (km) into its cusp, more than a piece ending in a cusp does.
+constexpr double copy_rise = 70;
 // F echoes within this many MHz beyond the top cusp are a frequency spread.
 constexpr double spread_window = 0.5;
 // A trace that turns up by 40 km over its last 0.2 MHz ends in a cusp.
@@ -218,6 +224,28 @@ bool spread_beyond(const Scene& scene, const Cusp& top) {
     return with_echo >= 2 && 10 * with_echo >= 3 * columns;
 }
 
+// A pair of cusps, lower in height, between the ordinary cusp and the extraordinary one, the same
+// separation apart: the pair above and beyond it is an oblique copy of that vertical pair (its
+// path longer, its trace reaching further). The lower pair, or none.
+std::optional<std::pair<Cusp, Cusp>>
+vertical_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2Cusps& pair) {
+    const double top = scene.frequency(pair.extraordinary.column);
+    const double twin = scene.frequency(pair.ordinary->column);
+    const double separation = top - twin;
+    const double near = 1.01 * scene.image.step + 0.03;
+    for (auto it = cusps.rbegin(); it != cusps.rend(); ++it) {
+        const double f = scene.frequency(it->column);
+        if (f > top - copy_beyond + 1e-9 || f < twin + near - 1e-9 ||
+            it->index > pair.extraordinary.index - copy_above || it->rise < copy_rise)
+            continue;
+        for (const Cusp& other : cusps)
+            if (std::fabs(scene.frequency(other.column) - (f - separation)) <= near &&
+                other.index < pair.ordinary->index)
+                return std::make_pair(*it, other);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::vector<const Trace*> f_region_traces(const Scene& scene) {
@@ -331,6 +359,12 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
     if (pair.match.score >= twin_score) {
         pair.measured = true;
         pair.ordinary = twin_at(scene, cusps, pair.extraordinary, pair.match.separation);
+        if (pair.ordinary)
+            if (const auto below = vertical_pair_below(scene, cusps, pair)) {
+                pair.extraordinary = below->first;
+                pair.ordinary = below->second;
+                pair.oblique = true;
+            }
     } else if (pair.match.tested >= 6 && pair.match.score <= single_score) {
         pair.ordinary_only = true;
     } else {

@@ -54,6 +54,7 @@ solar_e.cpp|constexpr double worst_rms = 0.08;|constexpr double worst_rms = 0.8;
 scene.h|inline constexpr double shortest_telling_trace = 0.2;|inline constexpr double shortest_telling_trace = 0.0;
 autoscale.cpp|constexpr double coarsest_step = 0.25;|constexpr double coarsest_step = 0.6;
 low_layers.cpp|constexpr double e_beyond_f_start = 0.25;|constexpr double e_beyond_f_start = 10.0;
+f_cusps.cpp|constexpr double copy_rise = 70;|constexpr double copy_rise = 400;
 LIST
 )
 total=0
