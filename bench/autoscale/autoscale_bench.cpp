@@ -2,6 +2,7 @@
 // The automatic scaling of one daytime sounding at 0.025 MHz: E with its twin, F1-like retarded
 // F trace, F2 with second hops, interference lines and noise. It must stay under 2 ms so that
 // proposals come with the sounding as it loads.
+// A night under spread F with narrow-band transmitters is measured too.
 // Run: build/bin/autoscale_bench
 #include "autoscale/autoscale.h"
 #include "autoscale/echoes.h"
@@ -61,6 +62,44 @@ Ionogram daytime_sounding() {
     return ionogram;
 }
 
+// Night at 0.025 MHz under spread F (a cloud of echoes up to 150 km above the F trace and
+// 0.6 MHz beyond its cusps) with narrow-band transmitters lifting part of a few columns: the
+// case where the engine looks hardest before it keeps silent.
+Ionogram spread_night_sounding() {
+    Ionogram ionogram = daytime_sounding();
+    ionogram.amplitude_grid.assign(ionogram.amplitude_grid.size(), 0);
+    std::uint32_t state = 5;
+    const auto next = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return state >> 24;
+    };
+    for (int i = 1; i <= 761; ++i) {
+        const double f = 1.0 + (i - 1) * 0.025;
+        for (int j = 1; j <= height_count; ++j) {
+            const int noise = static_cast<int>(next() % 24);
+            ionogram.cell(i, j) = static_cast<std::int16_t>(noise > 6 ? noise : 0);
+        }
+        for (const double shift : {0.0, 0.5}) {
+            const double g = f - shift;
+            if (g > 1.4 && g < 4.2) {
+                const double h = layer(g, 240, 4.2, 50);
+                put(ionogram, i, h, shift > 0 ? 170 : 230);
+                for (double up = 10; up < 150; up += 4.5)
+                    if (next() % 3 == 0)
+                        put(ionogram, i, h + up, 90);
+            }
+        }
+        if (f > 4.7 && f < 5.3)
+            for (double h = 250; h < 420; h += 4.5)
+                if (next() % 3 == 0)
+                    put(ionogram, i, h, 80);
+        if (i % 131 == 0 || i % 131 == 1)
+            for (int j = 30; j <= 70; ++j)
+                ionogram.cell(i, j) = static_cast<std::int16_t>(ionogram.cell(i, j) + 120);
+    }
+    return ionogram;
+}
+
 void BM_DaytimeSounding(benchmark::State& state) {
     const Ionogram ionogram = daytime_sounding();
     for (auto _ : state) {
@@ -69,6 +108,18 @@ void BM_DaytimeSounding(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DaytimeSounding)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+void BM_SpreadNightWithInterference(benchmark::State& state) {
+    const Ionogram ionogram = spread_night_sounding();
+    for (auto _ : state) {
+        auto proposals = autoscale::propose(ionogram);
+        benchmark::DoNotOptimize(proposals);
+    }
+}
+BENCHMARK(BM_SpreadNightWithInterference)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);

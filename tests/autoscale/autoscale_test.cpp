@@ -179,8 +179,9 @@ void add_layer_cases(std::vector<Case>& all) {
                            .trace(1.8, 3.8, twin, 110, 0);
                        return builder.build();
                    },
-                   {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1),
-                    want(C::muf3000F2, largest_muf(night_f2, 1.3, 3.3), 0.3)}});
+                   // The pairs of traces do not tell the twin for sure: right, or nothing.
+                   {right_or_nothing(C::foF2, 3.3, 0.1), right_or_nothing(C::fxI, 3.8, 0.1),
+                    right_or_nothing(C::muf3000F2, largest_muf(night_f2, 1.3, 3.3), 0.3)}});
     // The trace ends before the line; where it stands vertical, beyond it, is the cusp.
     all.push_back({"the ordinary cusp just beyond a line at 0.1 MHz",
                    [] {
@@ -188,7 +189,103 @@ void add_layer_cases(std::vector<Case>& all) {
                        builder.line(3.2, 90);
                        return builder.build();
                    },
-                   {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1)}});
+                   // Too little of the ordinary trace shows at this step to tell the twin.
+                   {right_or_nothing(C::foF2, 3.3, 0.1), right_or_nothing(C::fxI, 3.8, 0.1)}});
+}
+
+// What the engine must not be fooled by: pieces of noise, a coarse sweep, an E-height cusp where
+// no E layer can be, a lone spike below the trace; and heights read on the reader's own cells.
+void add_guard_cases(std::vector<Case>& all) {
+    // Leading edge at 105 km falls in the cell of 108 km, which the reader's mapping shows.
+    all.push_back({"heights on the reader's own cells",
+                   [] {
+                       SoundingBuilder builder = night();
+                       builder.sporadic_e(1.3, 2.6, 105, 230);
+                       return builder.build();
+                   },
+                   {want(C::hEs, 108, 1), want(C::foEs, 2.6, 0.2)}});
+    // A sweep of 0.5 MHz puts the foot of the trace and fmin a quarter of a MHz either side.
+    all.push_back({"night at 0.5 MHz",
+                   [] { return night(0.5).build(); },
+                   {nothing(C::fmin), nothing(C::hF), nothing(C::foE), nothing(C::foF2)}});
+    // Bursts of impulsive noise 0.125 MHz wide, long enough to be traces: one before the trace,
+    // one below it.
+    all.push_back({"bursts of noise before and below the trace",
+                   [] {
+                       SoundingBuilder builder = night();
+                       for (int k = 0; k < 6; ++k)
+                           for (const double h : {300.0, 304.5, 309.0}) {
+                               builder.cell(1.0 + 0.025 * k, h, 200);
+                               builder.cell(2.0 + 0.025 * k, h - 110, 200);
+                           }
+                       return builder.build();
+                   },
+                   {want(C::fmin, 1.3, 0.1), want(C::hF, lowest_height(night_f2, 1.3, 3.3), 5)}});
+    // An echo of the E heights turning up at 5.4 MHz, far beyond the start of the F trace: the E
+    // layer would have stopped the F echoes below it, so it is no E cusp.
+    all.push_back({"an E-height cusp beyond the start of the F trace",
+                   [] {
+                       SoundingBuilder builder = night();
+                       builder.trace(5.0, 5.4, layer_curve(100, 5.4, 6), 200);
+                       return builder.build();
+                   },
+                   {nothing(C::foE), want(C::foF2, 3.3, 0.1)}});
+    // The F1 cusp 1.8 MHz below foF2: still an F1 layer.
+    all.push_back({"an F1 cusp close below foF2",
+                   [] {
+                       const Curve f2 = [](double f) {
+                           return 255 + 60 * (1 / std::sqrt(1 - (f / 6.6) * (f / 6.6)) - 1) +
+                                  20 * (1 / std::sqrt(1 - (4.8 / f) * (4.8 / f)) - 1);
+                       };
+                       SoundingBuilder builder;
+                       builder.noise(15)
+                           .trace(2.0, 3.3, day_e, 230)
+                           .trace(3.32, 4.8, f1_trace, 230)
+                           .trace(4.82, 6.6, f2, 230);
+                       return builder.build();
+                   },
+                   {want(C::foF1, 4.8, 0.1), want(C::foF2, 6.6, 0.1)}});
+    // A weak broadcast line across the trace, and strong noise over the whole sounding.
+    all.push_back({"a weak line across the trace",
+                   [] {
+                       SoundingBuilder builder = night();
+                       builder.line(2.0, 30);
+                       return builder.build();
+                   },
+                   night_answers()});
+    all.push_back({"night in strong noise",
+                   [] {
+                       SoundingBuilder builder(0.025);
+                       builder.noise(60).trace(1.3, 3.3, night_f2, 230);
+                       return builder.build();
+                   },
+                   {right_or_nothing(C::foF2, 3.3, 0.1),
+                    right_or_nothing(C::hF, lowest_height(night_f2, 1.3, 3.3), 5),
+                    right_or_nothing(C::fmin, 1.3, 0.1), nothing(C::foE), nothing(C::foEs)}});
+    // A weaker oblique copy of the night trace, 60 km above it and reaching 0.3 MHz further:
+    // foF2 is the vertical trace's, or nothing.
+    all.push_back({"an oblique copy above and beyond the trace",
+                   [] {
+                       const Curve copy = [](double f) { return night_f2(f - 0.3) + 60; };
+                       SoundingBuilder builder = night();
+                       builder.trace(1.6, 3.6, copy, 110, 0.5, false);
+                       return builder.build();
+                   },
+                   {right_or_nothing(C::foF2, 3.3, 0.1), right_or_nothing(C::fxI, 3.8, 0.1)}});
+    // Strong noise alone, up to a third of the range: no echo stands out of it.
+    all.push_back({"strong noise alone",
+                   [] { return SoundingBuilder().noise(90).build(); },
+                   {nothing(C::fmin), nothing(C::foF2), nothing(C::hF)}});
+    // A lone spike of echoes 30 km below the start of the trace in one column: h'F stays on the
+    // trace.
+    all.push_back({"a spike below the trace in one column",
+                   [] {
+                       SoundingBuilder builder = night();
+                       for (double h = 212; h <= 248; h += 4.5)
+                           builder.cell(1.35, h, 200);
+                       return builder.build();
+                   },
+                   {want(C::hF, lowest_height(night_f2, 1.3, 3.3), 5)}});
 }
 
 std::vector<Case> cases() {
@@ -243,6 +340,7 @@ std::vector<Case> cases() {
          day_answers(std::min(lowest_height(day_f2, 3.32, 5.0), lowest_height(day_f2, 6.5, 8.0)),
                      largest_muf(day_f2, 6.5, 8.0))});
     add_layer_cases(all);
+    add_guard_cases(all);
     {
         std::vector<Expect> none;
         for (const C c : all_characteristics)

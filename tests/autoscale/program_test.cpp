@@ -124,12 +124,13 @@ TEST_F(Program, WritesOneLinePerFileInOrderAndGoesOnPastBadOnes) {
     EXPECT_EQ(r.status, 1);
     const auto lines = lines_of(r.out);
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0], "file,fmin,foE,hE,foEs,hEs,fbEs,hF,foF1,hF2,foF2,fxI,MUF3000F2,M3000F2");
-    EXPECT_EQ(lines[1], "missing.rdf,,,,,,,,,,,,,");
+    EXPECT_EQ(lines[0],
+              "file,fmin,foE,hE,foEs,hEs,fbEs,hF,foF1,hF2,foF2,fxI,MUF3000F2,M3000F2,separation");
+    EXPECT_EQ(lines[1], "missing.rdf,,,,,,,,,,,,,,");
     EXPECT_EQ(field(lines[2], 0), "ZE20R_2026105013000.rdf");
     EXPECT_NEAR(std::stod(field(lines[2], 10)), 3.3, 0.1); // foF2
     EXPECT_EQ(field(lines[2], 2), "");                     // no E by night
-    EXPECT_EQ(lines[3], "ZE20R_2026105014500.rdf,,,,,,,,,,,,,");
+    EXPECT_EQ(lines[3], "ZE20R_2026105014500.rdf,,,,,,,,,,,,,,");
     const auto errors = lines_of(r.err);
     ASSERT_EQ(errors.size(), 2u);
     EXPECT_EQ(errors[0], "autoscale: missing.rdf: no such file");

@@ -7,6 +7,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <variant>
 
 namespace {
@@ -20,7 +21,7 @@ Proposal at(double value) {
 
 TEST(CsvLine, HeaderNamesEveryCharacteristicInOrder) {
     EXPECT_EQ(csv_header(),
-              "file,fmin,foE,hE,foEs,hEs,fbEs,hF,foF1,hF2,foF2,fxI,MUF3000F2,M3000F2");
+              "file,fmin,foE,hE,foEs,hEs,fbEs,hF,foF1,hF2,foF2,fxI,MUF3000F2,M3000F2,separation");
 }
 
 struct LineCase {
@@ -43,18 +44,27 @@ INSTANTIATE_TEST_SUITE_P(
     Units, CsvLineCase,
     ::testing::Values(
         // MHz with two decimals, km with one, M(3000) with two; nothing else filled.
-        LineCase{"a.rdf", C::foF2, 7.875, "a.rdf,,,,,,,,,,7.88,,,"},
-        LineCase{"a.rdf", C::fmin, 1.3, "a.rdf,1.30,,,,,,,,,,,,"},
-        LineCase{"a.rdf", C::hF, 195.75, "a.rdf,,,,,,,195.8,,,,,,"},
-        LineCase{"a.rdf", C::hE, 100, "a.rdf,,,100.0,,,,,,,,,,"},
-        LineCase{"a.rdf", C::muf3000F2, 29.3, "a.rdf,,,,,,,,,,,,29.30,"},
-        LineCase{"a.rdf", C::m3000F2, 3.675, "a.rdf,,,,,,,,,,,,,3.67"},
+        LineCase{"a.rdf", C::foF2, 7.875, "a.rdf,,,,,,,,,,7.88,,,,"},
+        LineCase{"a.rdf", C::fmin, 1.3, "a.rdf,1.30,,,,,,,,,,,,,"},
+        LineCase{"a.rdf", C::hF, 195.75, "a.rdf,,,,,,,195.8,,,,,,,"},
+        LineCase{"a.rdf", C::hE, 100, "a.rdf,,,100.0,,,,,,,,,,,"},
+        LineCase{"a.rdf", C::muf3000F2, 29.3, "a.rdf,,,,,,,,,,,,29.30,,"},
+        LineCase{"a.rdf", C::m3000F2, 3.675, "a.rdf,,,,,,,,,,,,,3.67,"},
         // A name that would break the columns is quoted.
-        LineCase{"x,y.rdf", C::fmin, 1.3, "\"x,y.rdf\",1.30,,,,,,,,,,,,"},
-        LineCase{"say \"x\".rdf", C::fmin, 1.3, "\"say \"\"x\"\".rdf\",1.30,,,,,,,,,,,,"}));
+        LineCase{"x,y.rdf", C::fmin, 1.3, "\"x,y.rdf\",1.30,,,,,,,,,,,,,"},
+        LineCase{"say \"x\".rdf", C::fmin, 1.3, "\"say \"\"x\"\".rdf\",1.30,,,,,,,,,,,,,"}));
+
+TEST(CsvLine, TheSeparationUsedIsTheLastField) {
+    Proposals proposals;
+    for (const auto& [separation, expected] :
+         {std::pair{0.375, "s.rdf,,,,,,,,,,,,,,0.38"}, std::pair{0.0, "s.rdf,,,,,,,,,,,,,,0.00"}}) {
+        proposals.separation = separation;
+        EXPECT_EQ(csv_line("s.rdf", proposals), expected) << separation;
+    }
+}
 
 TEST(CsvLine, NoProposalsLeavesEveryFieldEmpty) {
-    EXPECT_EQ(csv_line("gone.rdf", Proposals{}), "gone.rdf,,,,,,,,,,,,,");
+    EXPECT_EQ(csv_line("gone.rdf", Proposals{}), "gone.rdf,,,,,,,,,,,,,,");
 }
 
 struct TimeCase {

@@ -209,8 +209,8 @@ TEST_F(ProposedValuesTest, OnlyEmptyValueBoxesShowAPlaceholder) {
 
 // Over a blanketing sporadic E the lowest F echo read is only an upper bound of h'F: more than
 // 5 km above the previous sounding's h'F it is taken for the hidden start's top and not
-// proposed (no grey code, no cross, nothing for F11). Read plainly, or without a previous
-// value to go by, it is proposed as it is.
+// proposed (no grey code, no cross, nothing for F11); without a previous value to go by it is
+// not proposed either. Read plainly it is proposed as it is.
 TEST_F(ProposedValuesTest, AHeightAboveABlanketingEsIsNoProposalWhereTheStartIsHidden) {
     const struct {
         double read_km;
@@ -219,8 +219,8 @@ TEST_F(ProposedValuesTest, AHeightAboveABlanketingEsIsNoProposalWhereTheStartIsH
         bool proposed;
     } cases[] = {
         {241, true, "200", false}, {241, true, "200IA", false}, {205, true, "200", true},
-        {206, true, "200", false}, {241, false, "200", true},   {241, true, "", true},
-        {241, true, "A", true},    {190, true, "200", true},
+        {206, true, "200", false}, {241, false, "200", true},   {241, true, "", false},
+        {241, true, "A", false},   {190, true, "200", true},
     };
     for (const auto& c : cases) {
         form.proposals[index_of(Row::hF)] =

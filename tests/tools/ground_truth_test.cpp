@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ground_truth.h"
+#include "models.h"
 #include "muf.h"
 #include "profile.h"
 
 #include <gtest/gtest.h>
 
 using namespace synth;
+using synth::models::noon_model;
 
 namespace {
 
@@ -20,16 +22,6 @@ SoundingModel night() {
     m.cos_zenith = -0.6;
     m.fmin = 1.3;
     m.ionosphere.f2 = {4.2, 310.0, 44.0};
-    return m;
-}
-
-SoundingModel noon() {
-    SoundingModel m;
-    m.cos_zenith = 0.75;
-    m.fmin = 2.0;
-    m.ionosphere.e = ChapmanLayer{3.5, 110.0, 9.0};
-    m.ionosphere.f1 = ChapmanLayer{5.2, 185.0, 24.0};
-    m.ionosphere.f2 = {9.0, 255.0, 32.0};
     return m;
 }
 
@@ -57,7 +49,7 @@ TEST(GroundTruth, NightHasOnlyTheF2Layer) {
 }
 
 TEST(GroundTruth, DayLayersInOrder) {
-    auto truth = truth_of(noon());
+    auto truth = truth_of(noon_model());
     ASSERT_TRUE(truth.hE && truth.hF && truth.hF2 && truth.foE && truth.foF1);
     EXPECT_LT(*truth.fmin, *truth.foE);
     EXPECT_LT(*truth.foE, *truth.foF1);
@@ -69,7 +61,7 @@ TEST(GroundTruth, DayLayersInOrder) {
 }
 
 TEST(GroundTruth, MinimumVirtualHeightsAreTheTracesLowestPoints) {
-    SoundingModel model = noon();
+    SoundingModel model = noon_model();
     auto profile = sample_ionosphere(model.ionosphere, 60.0, 700.0, 0.5);
     auto truth = truth_of(model);
     // The E trace rises from fmin; the F1 trace has its minimum between the two cusps.
@@ -111,6 +103,6 @@ TEST_P(MufTangent, IsTheHighestSecantLawMufAlongTheF2Trace) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Soundings, MufTangent,
-                         testing::Values(MufCase{"night", night()}, MufCase{"noon", noon()}));
+                         testing::Values(MufCase{"night", night()}, MufCase{"noon", noon_model()}));
 
 } // namespace

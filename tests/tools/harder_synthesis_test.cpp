@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Each condition of the harder world leaves its mark on the picture, and only its mark.
 #include "group_height.h"
+#include "models.h"
 #include "sounding.h"
 #include "synthesis.h"
 
@@ -11,28 +12,9 @@
 #include <functional>
 
 using namespace synth;
+using namespace synth::models;
 
 namespace {
-
-SoundingModel night_model() {
-    SoundingModel m;
-    m.cos_zenith = -0.6;
-    m.fmin = 1.4;
-    m.ionosphere.f2 = {5.0, 300.0, 44.0};
-    m.noise_seed = 99;
-    return m;
-}
-
-double group_height(const SoundingModel& m, double f) {
-    return ordinary_echo(sample_ionosphere(m.ionosphere, 60.0, 700.0, 0.5), f).virtual_height;
-}
-
-// The strongest byte of height cells first..last (1-based) at frequency f, step 0.05 MHz.
-int strongest(const std::vector<std::uint8_t>& bytes, double f, int first, int last) {
-    auto column = bytes.begin() + std::lround((f - 1.0) / 0.05) * 150;
-    return *std::max_element(column + std::clamp(first, 1, 150) - 1,
-                             column + std::clamp(last, 1, 150));
-}
 
 // How many cells of first..last at f stand clear of the noise.
 int echo_cells(const std::vector<std::uint8_t>& bytes, double f, int first, int last) {

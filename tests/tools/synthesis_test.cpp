@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "group_height.h"
+#include "models.h"
 #include "sounding.h"
 #include "synthesis.h"
 
@@ -9,27 +10,9 @@
 #include <cmath>
 
 using namespace synth;
+using namespace synth::models;
 
 namespace {
-
-SoundingModel night_model() {
-    SoundingModel m;
-    m.cos_zenith = -0.6;
-    m.fmin = 1.4;
-    m.ionosphere.f2 = {5.0, 300.0, 44.0};
-    m.noise_seed = 99;
-    return m;
-}
-
-double group_height(const SoundingModel& m, double f) {
-    return ordinary_echo(sample_ionosphere(m.ionosphere, 60.0, 700.0, 0.5), f).virtual_height;
-}
-
-// The strongest byte of height cells first..last (1-based) at frequency f, step 0.05 MHz.
-int strongest(const std::vector<std::uint8_t>& bytes, double f, int first, int last) {
-    auto column = bytes.begin() + std::lround((f - 1.0) / 0.05) * 150;
-    return *std::max_element(column + std::max(first, 1) - 1, column + last);
-}
 
 TEST(HeightCell, LeadingEdgeFallsInTheFirstCellReachingIt) {
     EXPECT_EQ(height_cell_of(86.0), 1);

@@ -4,6 +4,7 @@
 #include "day_model.h"
 #include "day_writer.h"
 #include "ground_truth.h"
+#include "models.h"
 #include "preview.h"
 #include "profile.h"
 #include "truth_csv.h"
@@ -16,6 +17,7 @@
 #include <iterator>
 
 using namespace synth;
+using synth::models::noon_model;
 namespace fs = std::filesystem;
 
 namespace {
@@ -171,16 +173,6 @@ SoundingModel night() {
     return m;
 }
 
-SoundingModel noon() {
-    SoundingModel m;
-    m.cos_zenith = 0.75;
-    m.fmin = 2.0;
-    m.ionosphere.e = ChapmanLayer{3.5, 110.0, 9.0};
-    m.ionosphere.f1 = ChapmanLayer{5.2, 185.0, 24.0};
-    m.ionosphere.f2 = {9.0, 255.0, 32.0};
-    return m;
-}
-
 struct HiddenCase {
     const char* name;
     std::function<void(SoundingModel&)> change;
@@ -196,7 +188,7 @@ void PrintTo(const HiddenCase& c, std::ostream* os) {
 class Hidden : public testing::TestWithParam<HiddenCase> {};
 
 TEST_P(Hidden, NamesWhatTheConditionHidesAndKeepsTheValues) {
-    SoundingModel plain = GetParam().at_noon ? noon() : night();
+    SoundingModel plain = GetParam().at_noon ? noon_model() : night();
     SoundingModel model = plain;
     GetParam().change(model);
     auto traces = [](const SoundingModel& m) {

@@ -4,7 +4,17 @@
 #include "autoscale/scene.h"
 #include "ionogram/plot_mapping.h"
 
+#include <algorithm>
+
 namespace scalvo::autoscale {
+
+namespace {
+
+// Sweeps coarser than this (MHz) do not tell fmin, foE or h'F; how sure those are then.
+constexpr double coarsest_step = 0.25;
+constexpr double coarse_sweep = 0.3;
+
+} // namespace
 
 Proposals propose(const Ionogram& ionogram) {
     return read_sounding(ionogram).proposals;
@@ -36,12 +46,22 @@ Reading read_sounding(const Ionogram& ionogram) {
         hF.y = y_at_height(*f.layer_hF);
         hF.confidence = 0.6;
     }
+    if (f.foF2)
+        proposals.separation = f.separation;
     proposals[Characteristic::foF1] = f.foF1;
     proposals[Characteristic::hF2] = f.hF2;
     proposals[Characteristic::foF2] = f.foF2;
     proposals[Characteristic::fxI] = f.fxI;
     proposals[Characteristic::muf3000F2] = f.muf;
     proposals[Characteristic::m3000F2] = f.m3000;
+    // A sweep this coarse leaves a column's echo a quarter of a MHz either side, and the foot of
+    // the F trace and the E cusp fall between columns: fmin, foE and h'F are not told.
+    if (scene.image.step > coarsest_step + 1e-9)
+        for (const Characteristic c :
+             {Characteristic::fmin, Characteristic::foE, Characteristic::hF})
+            if (auto& proposal = proposals[c])
+                proposal->confidence = std::min(proposal->confidence, coarse_sweep);
+    withhold_unsure(proposals);
     reading.f_trace.envelope = f.envelope;
     reading.f_trace.ordinary = f.ordinary;
     if (f.layer) {

@@ -200,11 +200,11 @@ void mark_multiples(const Ionogram& ionogram, int i, std::vector<Segment>& segme
 } // namespace
 
 double height_of(int index) {
-    return 83.25 + 4.5 * index;
+    return 85.5 + 4.5 * index;
 }
 
 int plot_row_of(int index) {
-    return 4 * index - 2;
+    return 4 * index;
 }
 
 EchoImage find_echoes(const Ionogram& ionogram) {

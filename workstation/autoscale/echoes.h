@@ -36,10 +36,10 @@ struct EchoImage {
 
 EchoImage find_echoes(const Ionogram& ionogram);
 
-// Virtual height (km) of the leading edge of height index j: the middle of the 4.5 km the cell
-// stands for (the cell of index j reaches up to 85.5 + 4.5 j km).
+// Virtual height (km) of the leading edge of height index j: the reader's own mapping,
+// 85.5 + 4.5 j km, on which an operator's click on the cell's row lands too.
 double height_of(int index);
-// The plot row of that height (h = 1.125 y + 85.5).
+// The plot row of that height (h = 1.125 y + 85.5): y = 4 j.
 int plot_row_of(int index);
 
 } // namespace scalvo::autoscale

@@ -10,9 +10,30 @@ namespace scalvo::autoscale {
 
 namespace {
 
-// The pair of F2 cusps: the extraordinary one 0.15 to 0.7 MHz above the ordinary one.
-constexpr double closest_pair = 0.15;
-constexpr double farthest_pair = 0.7;
+// The trace pairs: echoes of the extraordinary trace within this many MHz below its cusp, and
+// this many cells above its foot (steep enough to tell one separation from another), each
+// matched by an ordinary echo within twin_cells of its height. Half of them matched is a
+// measured separation; a tenth or less, with enough tested, no extraordinary trace at all.
+constexpr double match_window = 0.8;
+constexpr int steep_cells = 3;
+constexpr int twin_cells = 2;
+constexpr double twin_score = 0.5;
+constexpr double single_score = 0.1;
+constexpr double cusp_bonus = 0.25;
+// A trace leads into a cusp over 0.1 MHz at least, from 3 cells or more below it.
+constexpr double lead_in_window = 0.1;
+constexpr int lead_in_rise = 3;
+// An oblique copy lies 3 cells or more above another F trace over its last 0.5 MHz.
+constexpr double oblique_window = 0.5;
+constexpr int oblique_below = 3;
+// An oblique copy of a cusp pair reaches this far (MHz) beyond it at least, this many cells above.
+constexpr double copy_beyond = 0.1;
+constexpr int copy_above = 3;
+// The vertical pair's extraordinary trace stands as vertical as a top cusp: it rises this much
+// (km) into its cusp, more than a piece ending in a cusp does.
+constexpr double copy_rise = 70;
+// F echoes within this many MHz beyond the top cusp are a frequency spread.
+constexpr double spread_window = 0.5;
 // A trace that turns up by 40 km over its last 0.2 MHz ends in a cusp.
 constexpr double cusp_rise = 40;
 constexpr double cusp_window = 0.2;
@@ -107,13 +128,25 @@ std::vector<std::pair<int, int>> descending_starts(const Scene& scene,
     return starts;
 }
 
-// The ordinary trace is its twin moved down by the separation, cusp and all: where no cusp
-// was found there, the column the separation below the top one showing the top's own echo is
-// the ordinary cusp.
-std::optional<Cusp> twin_of_echo(const Scene& scene, const Cusp& top) {
-    const int twin = scene.column_of(scene.frequency(top.column) - station_separation);
-    if (scene.image.columns[static_cast<std::size_t>(twin)].interference)
-        return std::nullopt;
+// The ordinary cusp the separation below the top one: a cusp found there (within a column), or the
+// column itself, where the top's own echo shows, as the ordinary trace is its twin moved down.
+std::optional<Cusp> twin_at(const Scene& scene, const std::vector<Cusp>& cusps, const Cusp& top,
+                            double separation) {
+    const double wanted = scene.frequency(top.column) - separation;
+    const double near = 1.01 * scene.image.step + 0.03;
+    const Cusp* nearest = nullptr;
+    for (const Cusp& cusp : cusps)
+        if (&cusp != &top && std::fabs(scene.frequency(cusp.column) - wanted) <= near &&
+            (nearest == nullptr || std::fabs(scene.frequency(cusp.column) - wanted) <
+                                       std::fabs(scene.frequency(nearest->column) - wanted)))
+            nearest = &cusp;
+    if (nearest != nullptr)
+        return *nearest;
+    const int twin = scene.column_of(wanted);
+    if (scene.image.columns[static_cast<std::size_t>(twin)].interference) {
+        // An ordinary trace vanishing into a line ends behind it, where its twin tells.
+        return Cusp{twin, top.index, top.rise, nullptr};
+    }
     int top_low = -1;
     for (const Segment& segment :
          scene.image.columns[static_cast<std::size_t>(top.column)].segments)
@@ -128,18 +161,89 @@ std::optional<Cusp> twin_of_echo(const Scene& scene, const Cusp& top) {
     return found;
 }
 
-// An ordinary trace that vanishes into a line may end anywhere behind it: there its
-// extraordinary twin tells where.
-Cusp behind_line(const Scene& scene, const Cusp& ordinary, const Cusp& top) {
-    int behind = ordinary.column;
-    const auto last = static_cast<int>(scene.image.columns.size()) - 1;
-    while (behind < last && scene.image.columns[static_cast<std::size_t>(behind + 1)].interference)
-        ++behind;
-    const double twin = scene.frequency(top.column) - station_separation;
-    if (behind > ordinary.column && twin >= scene.frequency(ordinary.column) - 1e-9 &&
-        twin <= scene.frequency(behind) + 0.5 * scene.image.step + 1e-9)
-        return Cusp{scene.column_of(twin), ordinary.index, ordinary.rise, ordinary.trace};
-    return ordinary;
+// A trace leads into the cusp: it rises to it from below, over a few columns. A narrow-band
+// transmitter lifting part of a column or two stands alone, flat at its foot.
+bool leads_in(const Scene& scene, const Cusp& cusp) {
+    if (cusp.trace == nullptr)
+        return false;
+    int before = 0;
+    int lowest = cusp.index;
+    for (const TracePoint& point : cusp.trace->points)
+        if (point.column < cusp.column) {
+            ++before;
+            lowest = std::min(lowest, point.low);
+        }
+    return before >= std::max(2, scene.columns_in(lead_in_window)) &&
+           lowest <= cusp.index - lead_in_rise;
+}
+
+// The trace of a cusp lies above another F trace over its steep part: an oblique copy, whose
+// vertical twin runs lower. The extraordinary trace near its cusp is the lowest of all.
+bool above_lower_trace(const Scene& scene, const Cusp& cusp) {
+    if (cusp.trace == nullptr)
+        return false;
+    const double top = scene.frequency(cusp.column);
+    int tested = 0;
+    int lower = 0;
+    for (const TracePoint& point : cusp.trace->points) {
+        const double f = scene.frequency(point.column);
+        if (f < top - oblique_window - 1e-9 || point.column >= cusp.column)
+            continue;
+        ++tested;
+        for (const Segment& segment :
+             scene.image.columns[static_cast<std::size_t>(point.column)].segments)
+            if (!segment.multiple && segment.low >= f_region_lowest &&
+                segment.low <= point.low - oblique_below) {
+                ++lower;
+                break;
+            }
+    }
+    return tested >= 3 && 2 * lower >= tested;
+}
+
+// Echoes of the F heights in the columns just beyond the top cusp: a frequency spread, or
+// echoes that no cusp explains.
+bool spread_beyond(const Scene& scene, const Cusp& top) {
+    const double from = scene.frequency(top.column) + 1.5 * scene.image.step;
+    const double to = scene.frequency(top.column) + spread_window;
+    int columns = 0;
+    int with_echo = 0;
+    for (auto c = static_cast<std::size_t>(top.column) + 1; c < scene.image.columns.size(); ++c) {
+        const EchoColumn& column = scene.image.columns[c];
+        if (column.frequency < from - 1e-9 || column.interference)
+            continue;
+        if (column.frequency > to + 1e-9)
+            break;
+        ++columns;
+        for (const Segment& segment : column.segments)
+            if (!segment.multiple && segment.low >= f_region_lowest) {
+                ++with_echo;
+                break;
+            }
+    }
+    return with_echo >= 2 && 10 * with_echo >= 3 * columns;
+}
+
+// A pair of cusps, lower in height, between the ordinary cusp and the extraordinary one, the same
+// separation apart: the pair above and beyond it is an oblique copy of that vertical pair (its
+// path longer, its trace reaching further). The lower pair, or none.
+std::optional<std::pair<Cusp, Cusp>>
+vertical_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2Cusps& pair) {
+    const double top = scene.frequency(pair.extraordinary.column);
+    const double twin = scene.frequency(pair.ordinary->column);
+    const double separation = top - twin;
+    const double near = 1.01 * scene.image.step + 0.03;
+    for (auto it = cusps.rbegin(); it != cusps.rend(); ++it) {
+        const double f = scene.frequency(it->column);
+        if (f > top - copy_beyond + 1e-9 || f < twin + near - 1e-9 ||
+            it->index > pair.extraordinary.index - copy_above || it->rise < copy_rise)
+            continue;
+        for (const Cusp& other : cusps)
+            if (std::fabs(scene.frequency(other.column) - (f - separation)) <= near &&
+                other.index < pair.ordinary->index)
+                return std::make_pair(*it, other);
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -169,35 +273,117 @@ std::vector<Cusp> cusps_of(const Scene& scene, const std::vector<const Trace*>& 
     return cusps;
 }
 
+SeparationMatch match_separation(const Scene& scene, const Cusp& top,
+                                 const std::vector<Cusp>& cusps) {
+    SeparationMatch best;
+    if (top.trace == nullptr)
+        return best;
+    const double fx = scene.frequency(top.column);
+    const int floor = top.trace->lowest();
+    // The leading edge of the top trace by column, and the steep echoes below its cusp: on the
+    // flat part every separation lays the trace onto itself.
+    std::vector<const TracePoint*> steep;
+    for (const TracePoint& point : top.trace->points)
+        if (scene.frequency(point.column) >= fx - match_window - 1e-9 &&
+            point.column <= top.column && point.low >= floor + steep_cells)
+            steep.push_back(&point);
+    const auto own_low = [&](int column) {
+        for (const TracePoint& point : top.trace->points)
+            if (point.column == column)
+                return point.low;
+        return -100;
+    };
+    const int first = std::max(1, scene.columns_in(closest_separation));
+    const int last = std::max(first, scene.columns_in(farthest_separation));
+    for (int k = first; k <= last; ++k) {
+        int tested = 0;
+        int matched = 0;
+        for (const TracePoint* point : steep) {
+            const int c = point->column - k;
+            if (c < 0 || scene.image.columns[static_cast<std::size_t>(c)].interference)
+                continue;
+            // Where the trace itself runs there within a pulse below, it hides the twin.
+            const int own = own_low(c);
+            if (own <= point->low && own > point->low - pulse_tail - twin_cells)
+                continue;
+            ++tested;
+            for (const Segment& segment : scene.image.columns[static_cast<std::size_t>(c)].segments)
+                if (!segment.multiple && std::abs(segment.low - point->low) <= twin_cells &&
+                    std::abs(segment.low - own) > twin_cells) {
+                    ++matched;
+                    break;
+                }
+        }
+        if (tested < 3)
+            continue;
+        const double separation = k * scene.image.step;
+        // A cusp where the twin's would stand adds to what the traces say.
+        double score = static_cast<double>(matched) / tested;
+        for (const Cusp& cusp : cusps)
+            if (cusp.column == top.column - k ||
+                (cusp.column != top.column && std::abs(cusp.column - (top.column - k)) <= 1 &&
+                 scene.image.step < 0.05)) {
+                score += cusp_bonus;
+                break;
+            }
+        if (score > best.score + 1e-9 ||
+            (score > best.score - 1e-9 && std::fabs(separation - station_separation) <
+                                              std::fabs(best.separation - station_separation)))
+            best = SeparationMatch{separation, score, tested};
+    }
+    return best;
+}
+
 std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cusps) {
     if (cusps.empty())
         return std::nullopt;
-    F2Cusps pair{cusps.back(), std::nullopt};
-    const double top_frequency = scene.frequency(pair.extraordinary.column);
-    // Of the cusps that may be the ordinary twin of the top one, the one nearest the station's
-    // separation: a spread trace or a broken piece ends near it too.
-    const auto off = [&](const Cusp& c) {
-        return std::fabs(top_frequency - station_separation - scene.frequency(c.column));
-    };
-    for (const Cusp& cusp : cusps) {
-        const double f = scene.frequency(cusp.column);
-        if (f < top_frequency - farthest_pair - 1e-9 || f > top_frequency - closest_pair + 1e-9)
+    // The top cusp: the highest one a trace leads into, of the lowest trace there.
+    const Cusp* top = nullptr;
+    bool oblique = false;
+    for (auto it = cusps.rbegin(); it != cusps.rend(); ++it) {
+        if (!leads_in(scene, *it))
             continue;
-        if (!pair.ordinary || off(cusp) <= off(*pair.ordinary) + 1e-9)
-            pair.ordinary = cusp;
+        if (above_lower_trace(scene, *it)) {
+            oblique = true;
+            continue;
+        }
+        top = &*it;
+        break;
     }
-    // The twin lies no further above than the station's separation (elsewhere it is closer): an
-    // ordinary cusp further below is a piece that ended early, and the twin's own echo at the
-    // station's separation below the top one tells the ordinary cusp.
-    const auto too_far = [&](const Cusp& c) {
-        return top_frequency - scene.frequency(c.column) >
-               station_separation + 1.5 * scene.image.step + 0.01;
-    };
-    if (!pair.ordinary || too_far(*pair.ordinary))
-        if (const auto twin = twin_of_echo(scene, pair.extraordinary))
-            pair.ordinary = twin;
-    if (pair.ordinary)
-        pair.ordinary = behind_line(scene, *pair.ordinary, pair.extraordinary);
+    F2Cusps pair;
+    pair.extraordinary = top != nullptr ? *top : cusps.back();
+    pair.lead_in = top != nullptr;
+    pair.oblique = oblique;
+    pair.spread = spread_beyond(scene, pair.extraordinary);
+    pair.match = match_separation(scene, pair.extraordinary, cusps);
+    if (pair.match.score >= twin_score) {
+        pair.measured = true;
+        pair.ordinary = twin_at(scene, cusps, pair.extraordinary, pair.match.separation);
+        if (pair.ordinary)
+            if (const auto below = vertical_pair_below(scene, cusps, pair)) {
+                pair.extraordinary = below->first;
+                pair.ordinary = below->second;
+                pair.oblique = true;
+            }
+    } else if (pair.match.tested >= 6 && pair.match.score <= single_score) {
+        pair.ordinary_only = true;
+    } else {
+        // Not told by the traces: the cusp nearest the station's separation below, read only
+        // as a guess.
+        const double top_frequency = scene.frequency(pair.extraordinary.column);
+        for (const Cusp& cusp : cusps) {
+            const double apart = top_frequency - scene.frequency(cusp.column);
+            if (apart < closest_separation - 1e-9 || apart > farthest_separation + 1e-9)
+                continue;
+            if (!pair.ordinary ||
+                std::fabs(apart - station_separation) <
+                    std::fabs(top_frequency - scene.frequency(pair.ordinary->column) -
+                              station_separation))
+                pair.ordinary = cusp;
+        }
+        if (pair.ordinary)
+            pair.match.separation = top_frequency - scene.frequency(pair.ordinary->column);
+    }
     return pair;
 }
 

@@ -10,9 +10,13 @@
 
 namespace scalvo::autoscale {
 
-// The extraordinary trace of this station lies 0.5 MHz above the ordinary one; elsewhere it is
-// closer, and the pair of cusps of a sounding tells by how much.
+// The extraordinary trace of this station lies 0.5 MHz above the ordinary one: only the starting
+// guess. Elsewhere the gyrofrequency sets it (about 0.3 to 1 MHz), and the trace pairs of each
+// sounding tell by how much.
 inline constexpr double station_separation = 0.5;
+// The separations looked for, MHz.
+inline constexpr double closest_separation = 0.2;
+inline constexpr double farthest_separation = 1.0;
 
 struct Cusp {
     int column = 0;
@@ -28,9 +32,28 @@ std::vector<const Trace*> f_region_traces(const Scene& scene);
 // stands vertical; by column.
 std::vector<Cusp> cusps_of(const Scene& scene, const std::vector<const Trace*>& traces);
 
+// How the ordinary and extraordinary traces of a sounding lie: the separation that best lays the
+// extraordinary trace near its cusp onto the ordinary one, and how many of its echoes it explains.
+struct SeparationMatch {
+    double separation = station_separation; // MHz
+    double score = 0;                       // share of the tested echoes with an ordinary twin
+    int tested = 0;                         // echoes of the steep part tested
+};
+// A cusp at the twin's place counts too.
+SeparationMatch match_separation(const Scene& scene, const Cusp& top,
+                                 const std::vector<Cusp>& cusps);
+
 struct F2Cusps {
-    Cusp extraordinary;           // the highest cusp
+    Cusp extraordinary;           // the highest cusp of a vertical trace
     std::optional<Cusp> ordinary; // its ordinary twin; none when not found
+    SeparationMatch match;
+    bool measured = false; // the separation was measured on the trace pairs
+    // No trace pairs at all: an instrument (or a sounding) that shows the ordinary wave only,
+    // whose top cusp is then the ordinary one.
+    bool ordinary_only = false;
+    bool lead_in = false; // a trace leads into the cusps from below
+    bool spread = false;  // echoes of the F heights beyond the top cusp
+    bool oblique = false; // a higher cusp was left aside as an oblique copy
 };
 // None without cusps.
 std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cusps);

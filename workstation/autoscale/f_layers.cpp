@@ -15,6 +15,14 @@ namespace {
 
 // h'F2 stands at least this many cells above h'F.
 constexpr int f2_above_f1 = 4;
+// How sure foF2 is (see the calibration in the README): the twin measured on the trace pairs, a
+// single trace with no twin anywhere, a twin only guessed; times these where no trace leads into
+// the cusp or echoes spread beyond it.
+constexpr double measured_pair = 0.9;
+constexpr double single_trace = 0.8;
+constexpr double guessed_pair = 0.35;
+constexpr double no_lead_in = 0.4;
+constexpr double spread_beyond_cusp = 0.3;
 
 // The tool's MUF for the curve through a point: one decimal, halves to even, held within its
 // limits, kept single.
@@ -93,6 +101,15 @@ void read_f1(const Scene& scene, const std::vector<const Trace*>& traces,
 
 } // namespace
 
+double FLayers::separation_at(double fo) const {
+    if (ordinary_only)
+        return 0;
+    if (!gyrofrequency)
+        return separation;
+    const double fb = *gyrofrequency;
+    return 0.5 * (fb + std::sqrt(fb * fb + 4 * fo * fo)) - fo;
+}
+
 FLayers read_f_layers(const Scene& scene) {
     FLayers result;
     result.separation = station_separation;
@@ -105,10 +122,13 @@ FLayers read_f_layers(const Scene& scene) {
     int first = traces.front()->first_column();
     for (const Trace& trace : scene.traces)
         first = std::min(first, trace.first_column());
+    if (const int telling = first_column_of_traces(scene, shortest_telling_trace); telling >= 0)
+        first = telling;
     result.fmin = scene.frequency(first);
 
     const std::vector<EnvelopePoint> envelope = f_envelope(scene);
-    const EnvelopePoint* lowest = sustained_minimum(scene, envelope);
+    const std::vector<EnvelopePoint> long_traces = f_envelope(scene, shortest_telling_trace);
+    const EnvelopePoint* lowest = sustained_minimum(scene, long_traces);
     if (lowest != nullptr) {
         result.hF = height_proposal(scene, lowest->column, lowest->index, 0.8);
         // Without a layer below, the F trace is lowest where it starts, at fmin.
@@ -120,19 +140,41 @@ FLayers read_f_layers(const Scene& scene) {
     if (!f2)
         return result;
     const Cusp& top = f2->extraordinary;
-    if (f2->ordinary) {
-        result.foF2 = frequency_proposal(scene, f2->ordinary->column, f2->ordinary->index, 0.9);
-        result.fxI = frequency_proposal(scene, top.column, top.index, 0.8);
-        // Elsewhere the twins lie closer than at this station, never further apart.
-        const double measured = scene.frequency(top.column) - result.foF2->value;
-        if (measured < station_separation - 1.5 * scene.image.step - 0.01)
-            result.separation = measured;
+    // How sure foF2 is: the twin told by the trace pairs, or no extraordinary trace at all; a
+    // trace leading into the cusp; nothing spread beyond it.
+    double sure = f2->measured ? measured_pair : (f2->ordinary_only ? single_trace : guessed_pair);
+    if (!f2->lead_in)
+        sure *= no_lead_in;
+    if (f2->spread)
+        sure *= spread_beyond_cusp;
+    if (f2->ordinary_only) {
+        result.ordinary_only = true;
+        result.separation = 0;
+        result.foF2 = frequency_proposal(scene, top.column, top.index, sure);
+    } else if (f2->ordinary) {
+        result.separation = f2->match.separation;
+        // Within the step of the station's separation, the station's holds at every frequency:
+        // a column's rounding would tell a gyrofrequency far off.
+        if (f2->measured &&
+            std::fabs(result.separation - station_separation) > 1.5 * scene.image.step + 0.01) {
+            const double fx = scene.frequency(top.column);
+            const double fo = scene.frequency(f2->ordinary->column);
+            if (fx > fo)
+                result.gyrofrequency = (fx * fx - fo * fo) / fx;
+        }
+        result.foF2 = frequency_proposal(scene, f2->ordinary->column, f2->ordinary->index, sure);
+        result.fxI = frequency_proposal(scene, top.column, top.index, sure);
     } else {
-        result.foF2 = frequency_proposal(scene, top.column, top.index, 0.6);
+        result.foF2 = frequency_proposal(scene, top.column, top.index, sure * guessed_pair);
     }
     if (lowest != nullptr)
         read_f1(scene, traces, envelope, *lowest, result);
     read_muf(scene, envelope, result.foF1 ? result.foF1->value : 0.0, result);
+    // The MUF is read off the ordinary trace that foF2 and the separation tell.
+    if (result.muf)
+        result.muf->confidence = std::min(result.muf->confidence, result.foF2->confidence);
+    if (result.m3000)
+        result.m3000->confidence = std::min(result.m3000->confidence, result.foF2->confidence);
 
     const double foF2 = result.foF2->value;
     result.ordinary = ordinary_samples(scene, envelope, result.separation, foF2);

@@ -7,9 +7,12 @@
 
 namespace scalvo::autoscale {
 
-std::vector<EnvelopePoint> f_envelope(const Scene& scene) {
+std::vector<EnvelopePoint> f_envelope(const Scene& scene, double shortest) {
     std::map<int, int> lowest_by_column;
-    for (const Trace& trace : scene.traces)
+    for (const Trace& trace : scene.traces) {
+        if (scene.frequency(trace.last_column()) - scene.frequency(trace.first_column()) <
+            shortest - 1e-9)
+            continue;
         for (const TracePoint& point : trace.points) {
             if (point.low < f_region_lowest)
                 continue;
@@ -17,6 +20,7 @@ std::vector<EnvelopePoint> f_envelope(const Scene& scene) {
             if (!inserted)
                 it->second = std::min(it->second, point.low);
         }
+    }
     std::vector<EnvelopePoint> envelope;
     for (const auto& [column, index] : lowest_by_column) {
         EnvelopePoint point{column, index, false};

@@ -17,8 +17,9 @@ struct EnvelopePoint {
     bool obscured = false;
 };
 
-// The lowest first-hop echo in the F heights, column by column.
-std::vector<EnvelopePoint> f_envelope(const Scene& scene);
+// The lowest first-hop echo in the F heights, column by column, of the traces spanning at least
+// `shortest` MHz (all of them by default).
+std::vector<EnvelopePoint> f_envelope(const Scene& scene, double shortest = 0);
 
 // The lowest echo of the envelope that a neighbouring column supports within one cell: a cusp
 // of the E trace rising through the F heights stands alone in its column, a trace does not. None

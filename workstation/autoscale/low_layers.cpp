@@ -18,6 +18,8 @@ constexpr double e_cusp_window = 0.15;
 constexpr int highest_upturn = 3;
 // Alone (without an E trace to compare with) a sporadic E spans at least this much, MHz.
 constexpr double shortest_sporadic = 0.25;
+// The F trace starts just above foE: an E cusp may lie this far (MHz) beyond its start.
+constexpr double e_beyond_f_start = 0.25;
 
 std::vector<const Trace*> low_traces(const Scene& scene) {
     std::vector<const Trace*> traces;
@@ -166,7 +168,6 @@ ECusps e_cusps(const Scene& scene, const std::vector<const Trace*>& traces,
             cusps.push_back(point.column);
     }
     std::sort(cusps.begin(), cusps.end());
-    const double separation = f_layers.separation;
     const bool has_start = f_layers.first_column.has_value();
     const double f_start = has_start ? scene.frequency(*f_layers.first_column) : 0.0;
     ECusps found;
@@ -176,7 +177,8 @@ ECusps e_cusps(const Scene& scene, const std::vector<const Trace*>& traces,
     for (const int a : cusps)
         for (const int b : cusps) {
             const double apart = scene.frequency(b) - scene.frequency(a);
-            if (std::fabs(apart - separation) > 0.12 + scene.image.step)
+            if (apart < 0.1 || std::fabs(apart - f_layers.separation_at(scene.frequency(a))) >
+                                   0.12 + scene.image.step)
                 continue;
             if (found.ordinary < 0 || off(a) < off(found.ordinary))
                 found = ECusps{a, b, 0.9};
@@ -184,6 +186,7 @@ ECusps e_cusps(const Scene& scene, const std::vector<const Trace*>& traces,
     if (found.ordinary < 0 && !cusps.empty()) {
         found.extraordinary = cusps.back();
         const double f_end = scene.frequency(found.extraordinary);
+        const double separation = f_layers.separation_at(f_end - f_layers.separation_at(f_end));
         found.ordinary = scene.column_of(f_end - separation);
         if (has_start && std::fabs(f_start - scene.frequency(found.ordinary)) <= 0.2) {
             found.confidence = 0.8;
@@ -192,6 +195,11 @@ ECusps e_cusps(const Scene& scene, const std::vector<const Trace*>& traces,
             found = ECusps{found.extraordinary, scene.column_of(f_end + separation), 0.7};
         }
     }
+    // The E layer stops the F echoes below foE: a cusp well beyond the start of the F trace is
+    // no E cusp (a piece of a line, or an echo of the F heights).
+    if (found.ordinary >= 0 && has_start &&
+        scene.frequency(found.ordinary) > f_start + e_beyond_f_start + 1e-9)
+        found.confidence = 0.2;
     return found;
 }
 
@@ -280,9 +288,12 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
             first = trace.first_column();
     if (first < 0)
         return result;
-    result.fmin = frequency_proposal(scene, first, 0, 0.8);
+    // Echoes begin where a trace begins; a burst of noise before it does not tell fmin.
+    const int telling = first_column_of_traces(scene, shortest_telling_trace);
+    const int fmin_column = telling >= 0 ? telling : first;
+    result.fmin = frequency_proposal(scene, fmin_column, 0, telling >= 0 ? 0.8 : 0.3);
     for (const Trace& trace : scene.traces)
-        if (trace.first_column() == first) {
+        if (trace.first_column() == fmin_column) {
             result.fmin->y = plot_row_of(trace.points.front().low);
             break;
         }

@@ -49,6 +49,12 @@ Unit unit_of(Characteristic characteristic) {
     }
 }
 
+void withhold_unsure(Proposals& proposals) {
+    for (auto& proposal : proposals.values)
+        if (proposal && proposal->confidence < proposal_threshold)
+            proposal.reset();
+}
+
 bool blanketed(const Proposals& p) {
     // A sporadic E blanketing from this far above fmin hides what lies above it.
     constexpr double blanketing_margin = 0.15;

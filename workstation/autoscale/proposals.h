@@ -58,6 +58,10 @@ struct Proposals {
     // layer's own trace. False where it was not read, or where some echo there is left
     // unexplained.
     bool no_sporadic_e = false;
+    // The separation of the ordinary and extraordinary cusps the reading used (MHz), measured on
+    // the sounding where it could be; 0 where it shows no extraordinary trace. None where no F
+    // trace was read.
+    std::optional<double> separation;
 
     std::optional<Proposal>& operator[](Characteristic c) {
         return values[static_cast<std::size_t>(c)];
@@ -66,6 +70,13 @@ struct Proposals {
         return values[static_cast<std::size_t>(c)];
     }
 };
+
+// Proposals below this confidence are withheld: the form shows, and F11 accepts, only the ones
+// above it. Calibrated on the harder world (README): at it wrong values are rare on every
+// condition, and a wrong value costs the operator more than a missing one.
+inline constexpr double proposal_threshold = 0.5;
+// Drops the proposals below the threshold.
+void withhold_unsure(Proposals& proposals);
 
 // Whether a blanketing sporadic E hides what lies above it in the sounding: its fbEs read well
 // above fmin. The lowest F echo read there is then an upper bound of h'F, not h'F itself.

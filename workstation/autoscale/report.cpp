@@ -92,7 +92,7 @@ std::string csv_header() {
     std::string header = "file";
     for (const Characteristic c : all_characteristics)
         header += "," + std::string(name_of(c));
-    return header;
+    return header + ",separation";
 }
 
 std::string csv_line(std::string_view file, const Proposals& proposals) {
@@ -102,6 +102,9 @@ std::string csv_line(std::string_view file, const Proposals& proposals) {
         if (const auto& proposal = proposals[c])
             line += fixed(proposal->value, decimals_of(c));
     }
+    line += ",";
+    if (proposals.separation)
+        line += fixed(*proposals.separation, 2);
     return line;
 }
 

@@ -118,6 +118,16 @@ std::vector<TracePoint> hidden_cusps(const Scene& scene, const Trace& trace, dou
     return cusps;
 }
 
+int first_column_of_traces(const Scene& scene, double shortest) {
+    int first = -1;
+    for (const Trace& trace : scene.traces)
+        if (scene.frequency(trace.last_column()) - scene.frequency(trace.first_column()) >=
+                shortest - 1e-9 &&
+            (first < 0 || trace.first_column() < first))
+            first = trace.first_column();
+    return first;
+}
+
 Proposal frequency_proposal(const Scene& scene, int column, int index, double confidence) {
     return {scene.frequency(column), confidence, scene.x(column), plot_row_of(index), 0, 0};
 }

@@ -32,6 +32,13 @@ struct Scene {
 
 Scene make_scene(EchoImage image);
 
+// The first column of the traces spanning at least `shortest` MHz, -1 for none: where the
+// sounding's echoes begin (fmin), short bursts of noise below them left out.
+int first_column_of_traces(const Scene& scene, double shortest);
+// A trace must span this much (MHz) to tell fmin or h'F: impulses and pieces of interference
+// lines join a column or two, standing below or before the traces.
+inline constexpr double shortest_telling_trace = 0.2;
+
 // Leading edge rise over a trace's last `window` MHz above the lowest leading edge of the
 // trace, in km: large where the trace turns up into a cusp.
 double end_rise(const Scene& scene, const Trace& trace, double window);
@@ -52,7 +59,13 @@ Proposal height_proposal(const Scene& scene, int column, int index, double confi
 struct FLayers {
     std::optional<Proposal> hF, foF1, hF2, foF2, fxI, muf, m3000;
     std::optional<int> first_column; // lowest frequency of a first-hop F echo
-    double separation = 0.5;         // of the ordinary and extraordinary traces, MHz
+    double separation = 0.5;         // of the ordinary and extraordinary cusps, MHz
+    bool ordinary_only = false;      // the sounding shows no extraordinary trace
+    // The gyrofrequency the measured cusp pair gives (fx (fx - fB) = fo^2); none where the
+    // separation was not measured.
+    std::optional<double> gyrofrequency;
+    // The separation of the twins whose ordinary cusp lies at fo (MHz).
+    double separation_at(double fo) const;
     // The ordinary trace, (MHz, km), and h'F read off the Chapman layer it follows: the answer
     // where nothing lies below the F layer and the start of its trace is hidden.
     std::vector<std::pair<double, double>> ordinary;

@@ -103,9 +103,11 @@ std::optional<std::string> proposed_code(const ScalingForm& form, Row row) {
     if (is_muf3000(row))
         return muf_code(form, row, *point);
     auto code = pick_code(form, row, point->x, point->y);
+    // An upper bound is proposed only where the previous sounding's h'F shows it is the start:
+    // with nothing to go by it may be the hidden start's top, and no value beats a wrong one.
     if (code && point->upper_bound)
         if (const auto previous = previous_code(form, row);
-            previous && numeric_value(*code) > *previous + hidden_start_margin)
+            !previous || numeric_value(*code) > *previous + hidden_start_margin)
             return std::nullopt;
     return code;
 }

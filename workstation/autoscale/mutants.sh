@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Mutants of the engine: each changes one threshold, window or comparison, is built (the
+# engine's test target only) and runs the engine's tests. A mutant is killed when a test fails
+# (or it no longer builds). Prints each outcome, then the score and the survivors.
+#   bash workstation/autoscale/mutants.sh [BUILD_DIR]
+# The build folder should use ccache; the sources are restored after each mutant.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+build=${1:-$root/build}
+# file | exact text | replacement (the first occurrence is changed)
+mutants=$(cat <<'LIST'
+echoes.cpp|constexpr int threshold_floor = 28;|constexpr int threshold_floor = 60;
+echoes.cpp|static_cast<int>(b50 + 3.3 * sigma)|static_cast<int>(b50 + 1.5 * sigma)
+echoes.cpp|std::max(10, s30[i] / 2)|std::max(40, s30[i] / 2)
+echoes.cpp|kept[k] = neighbours >= 3;|kept[k] = neighbours >= 8;
+echoes.cpp|return 85.5 + 4.5 * index;|return 83.25 + 4.5 * index;
+echoes.cpp|constexpr int climb = 25;|constexpr int climb = 250;
+echoes.cpp|if (low >= 2 * base.low + 17 && low <= 2 * top + 20)|if (low >= 2 * base.low + 27 && low <= 2 * top + 20)
+traces.cpp|const int slack = 2 + 3 * passed;|const int slack = 0 + 3 * passed;
+traces.cpp|return gap > max_gap;|return gap >= max_gap;
+scene.cpp|return 10 * repeated >= 6 * trace.points.size();|return 10 * repeated >= 2 * trace.points.size();
+scene.cpp|2.5 * scene.image.step + 1e-9|0.5 * scene.image.step + 1e-9
+f_cusps.cpp|constexpr double match_window = 0.8;|constexpr double match_window = 0.2;
+f_cusps.cpp|constexpr int steep_cells = 3;|constexpr int steep_cells = 30;
+f_cusps.cpp|constexpr int twin_cells = 2;|constexpr int twin_cells = 8;
+f_cusps.cpp|constexpr double twin_score = 0.5;|constexpr double twin_score = 0.95;
+f_cusps.cpp|constexpr double single_score = 0.1;|constexpr double single_score = 0.6;
+f_cusps.cpp|constexpr double cusp_bonus = 0.25;|constexpr double cusp_bonus = 0.0;
+f_cusps.cpp|constexpr int lead_in_rise = 3;|constexpr int lead_in_rise = 40;
+f_cusps.cpp|constexpr double oblique_window = 0.5;|constexpr double oblique_window = 1.5;
+f_cusps.cpp|constexpr int oblique_below = 3;|constexpr int oblique_below = -3;
+f_cusps.cpp|constexpr double spread_window = 0.5;|constexpr double spread_window = 3.0;
+f_cusps.cpp|return with_echo >= 2 && 10 * with_echo >= 3 * columns;|return with_echo >= 0;
+f_cusps.cpp|constexpr double cusp_rise = 40;|constexpr double cusp_rise = 140;
+f_cusps.cpp|constexpr int vertical_cells = 12;|constexpr int vertical_cells = 30;
+f_cusps.cpp|return tested >= 3 && 2 * lower >= tested;|return tested >= 3 && 2 * lower >= 0;
+f_cusps.cpp|constexpr double f1_below_f2 = 0.8;|constexpr double f1_below_f2 = 2.5;
+f_layers.cpp|constexpr double measured_pair = 0.9;|constexpr double measured_pair = 0.45;
+f_layers.cpp|constexpr double guessed_pair = 0.35;|constexpr double guessed_pair = 0.95;
+f_layers.cpp|constexpr double single_trace = 0.8;|constexpr double single_trace = 0.3;
+f_layers.cpp|constexpr int f2_above_f1 = 4;|constexpr int f2_above_f1 = 40;
+f_layers.cpp|const double f = scene.frequency(point.column) - result.separation - half_step;|const double f = scene.frequency(point.column) - half_step;
+low_layers.cpp|constexpr double e_cusp_rise = 20;|constexpr double e_cusp_rise = 80;
+low_layers.cpp|constexpr int highest_upturn = 3;|constexpr int highest_upturn = 12;
+low_layers.cpp|constexpr double shortest_sporadic = 0.25;|constexpr double shortest_sporadic = 2.5;
+low_layers.cpp|0.12 + scene.image.step)|0.02)
+proposals.h|inline constexpr double proposal_threshold = 0.5;|inline constexpr double proposal_threshold = 0.2;
+proposals.cpp|constexpr double blanketing_margin = 0.15;|constexpr double blanketing_margin = 1.5;
+f_trace.cpp|envelope[j].index <= envelope[k].index + 1;|envelope[j].index <= envelope[k].index + 9;
+chapman.cpp|constexpr double dz = 0.01;|constexpr double dz = 0.3;
+solar_e.cpp|constexpr double worst_rms = 0.08;|constexpr double worst_rms = 0.8;
+scene.h|inline constexpr double shortest_telling_trace = 0.2;|inline constexpr double shortest_telling_trace = 0.0;
+autoscale.cpp|constexpr double coarsest_step = 0.25;|constexpr double coarsest_step = 0.6;
+low_layers.cpp|constexpr double e_beyond_f_start = 0.25;|constexpr double e_beyond_f_start = 10.0;
+f_cusps.cpp|constexpr double copy_rise = 70;|constexpr double copy_rise = 400;
+LIST
+)
+total=0
+killed=0
+survivors=()
+while IFS='|' read -r file text replacement; do
+  [[ -z "$file" ]] && continue
+  path="$here/$file"
+  total=$((total + 1))
+  if ! grep -qF -- "$text" "$path"; then
+    echo "mutant $total ($file): text not found, not counted: $text"
+    total=$((total - 1))
+    continue
+  fi
+  cp "$path" "$path.orig"
+  MUTANT_TEXT="$text" MUTANT_NEW="$replacement" perl -0pi -e \
+    'my $t = quotemeta $ENV{MUTANT_TEXT}; s/$t/$ENV{MUTANT_NEW}/' "$path"
+  outcome=survived
+  if ! cmake --build "$build" -j2 --target autoscale_tests >/dev/null 2>&1; then
+    outcome="killed (no build)"
+  elif ! timeout 300 "$build/tests/autoscale_tests" >/dev/null 2>&1; then
+    outcome=killed
+  fi
+  mv "$path.orig" "$path"
+  touch "$path"
+  if [[ "$outcome" == survived ]]; then
+    survivors+=("$file: $text -> $replacement")
+  else
+    killed=$((killed + 1))
+  fi
+  echo "mutant $total ($file): $outcome"
+done <<<"$mutants"
+cmake --build "$build" -j2 --target autoscale_tests >/dev/null 2>&1
+echo "killed $killed of $total ($((100 * killed / total)) %)"
+for s in "${survivors[@]+"${survivors[@]}"}"; do echo "survivor: $s"; done
