@@ -36,11 +36,24 @@ run() {
   local jobs=$1 TIMEFORMAT='%R %U %S'
   { time "$autoscale" --jobs "$jobs" "$work/ionograms" >"$work/year-$jobs.csv" 2>"$work/year-$jobs.err"; } 2>&1
 }
-read -r one one_user one_system < <(run 1)
-read -r two two_user two_system < <(run 2)
+# Each twice, in turn, and the faster of the two kept: a run is only ever slowed by what else
+# the machine does.
+one=999999 two=999999
+for round in 1 2; do
+  for jobs in 1 2; do
+    read -r wall user system < <(run "$jobs")
+    echo "   round $round, --jobs $jobs: $wall s"
+    if [ "$jobs" = 1 ] && awk -v a="$wall" -v b="$one" 'BEGIN { exit !(a < b) }'; then
+      one=$wall one_user=$user one_system=$system
+    elif [ "$jobs" = 2 ] && awk -v a="$wall" -v b="$two" 'BEGIN { exit !(a < b) }'; then
+      two=$wall two_user=$user two_system=$system
+    fi
+  done
+done
 cmp -s "$work/year-1.csv" "$work/year-2.csv" || { echo "the two runs differ" >&2; exit 1; }
 
-printf '== autoscale over %d files (%s cores here; wall clock, then processor time)\n' "$files" "$(nproc)"
+printf '== autoscale over %d files (%s cores here; the faster run: wall clock, then processor time)\n' \
+  "$files" "$(nproc)"
 awk -v n="$files" -v one="$one" -v two="$two" -v cpu1="$one_user" -v sys1="$one_system" \
     -v cpu2="$two_user" -v sys2="$two_system" 'BEGIN {
   printf "   --jobs 1: %6.1f s  (%4.0f files/s)  %6.1f s\n", one, n / one, cpu1 + sys1
