@@ -32,6 +32,11 @@ constexpr int copy_above = 3;
 // The vertical pair's extraordinary trace stands as vertical as a top cusp: it rises this much
 // (km) into its cusp, more than a piece ending in a cusp does.
 constexpr double copy_rise = 70;
+// Oblique copies lie this far (MHz) beyond the vertical traces; their steep parts are compared
+// this far below the cusps.
+constexpr double shift_least = 0.1;
+constexpr double shift_most = 0.45;
+constexpr double compare_below = 0.15;
 // F echoes within this many MHz beyond the top cusp are a frequency spread.
 constexpr double spread_window = 0.5;
 // A trace that turns up by 40 km over its last 0.2 MHz ends in a cusp.
@@ -246,6 +251,45 @@ vertical_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2
     return std::nullopt;
 }
 
+// The leading edge of a cusp's trace this far (MHz) below the cusp: where the steep part of a
+// trace and of its oblique copy can be compared in height. -1 where the trace does not reach.
+int edge_below(const Scene& scene, const Cusp& cusp, double below) {
+    if (cusp.trace == nullptr)
+        return -1;
+    const double wanted = scene.frequency(cusp.column) - below + 1e-9;
+    int edge = -1;
+    for (const TracePoint& point : cusp.trace->points)
+        if (scene.frequency(point.column) <= wanted)
+            edge = point.low;
+    return edge;
+}
+
+// A pair of the same separation, 0.1 to 0.45 MHz lower in frequency, whose extraordinary trace
+// runs lower by 3 cells at least over its steep part: the pair above is its oblique copy (a
+// longer path, reaching further), even where the copy's trace joins the vertical one's. The
+// lower pair, or none.
+std::optional<std::pair<Cusp, Cusp>>
+shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2Cusps& pair) {
+    const double top = scene.frequency(pair.extraordinary.column);
+    const double separation = top - scene.frequency(pair.ordinary->column);
+    const double near = 1.01 * scene.image.step + 0.03;
+    const int top_edge = edge_below(scene, pair.extraordinary, compare_below);
+    if (top_edge < 0)
+        return std::nullopt;
+    for (auto it = cusps.rbegin(); it != cusps.rend(); ++it) {
+        const double f = scene.frequency(it->column);
+        if (f > top - shift_least + 1e-9 || f < top - shift_most - 1e-9 ||
+            std::fabs(f - scene.frequency(pair.ordinary->column)) <= near || !leads_in(scene, *it))
+            continue;
+        const int edge = edge_below(scene, *it, compare_below);
+        if (edge < 0 || edge > top_edge - copy_above)
+            continue;
+        if (const auto twin = twin_at(scene, cusps, *it, separation))
+            return std::make_pair(*it, *twin);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::vector<const Trace*> f_region_traces(const Scene& scene) {
@@ -365,6 +409,12 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
                 pair.ordinary = below->second;
                 pair.oblique = true;
             }
+        if (const auto below =
+                pair.ordinary ? shifted_pair_below(scene, cusps, pair) : std::nullopt) {
+            pair.extraordinary = below->first;
+            pair.ordinary = below->second;
+            pair.oblique = true;
+        }
     } else if (pair.match.tested >= 6 && pair.match.score <= single_score) {
         pair.ordinary_only = true;
     } else {
