@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <string>
@@ -272,6 +273,47 @@ void add_guard_cases(std::vector<Case>& all) {
                        return builder.build();
                    },
                    {right_or_nothing(C::foF2, 3.3, 0.1), right_or_nothing(C::fxI, 3.8, 0.1)}});
+    // Oblique copies closer to the trace (0.2 to 0.4 MHz further, 20 to 60 km above, with or
+    // without a range spread over the vertical traces): the copy's trace joins the vertical
+    // one's beyond its cusps, where the vertical cusp is hidden in the run, and the copy's pair
+    // has the same separation. foF2 and fxI are the vertical pair's.
+    struct Copy {
+        double step, shift, above, spread;
+    };
+    for (const Copy copy :
+         {Copy{0.025, 0.3, 20, 0}, Copy{0.025, 0.3, 45, 30}, Copy{0.025, 0.35, 20, 30},
+          Copy{0.05, 0.2, 60, 0}, Copy{0.05, 0.4, 20, 0}, Copy{0.05, 0.35, 80, 30}}) {
+        char name[96];
+        std::snprintf(name, sizeof name, "an oblique copy %.2f MHz beyond %.0f km above%s at %.3f",
+                      copy.shift, copy.above, copy.spread > 0 ? " in spread F" : "", copy.step);
+        all.push_back({name,
+                       [copy] {
+                           const Curve shifted = [copy](double f) {
+                               return night_f2(f - copy.shift) + copy.above;
+                           };
+                           SoundingBuilder builder = night(copy.step);
+                           builder.trace(1.3 + copy.shift, 3.3 + copy.shift, shifted, 100, 0.5,
+                                         false);
+                           if (copy.spread > 0) {
+                               const Curve x_trace = [](double f) { return night_f2(f - 0.5); };
+                               builder.spread(1.3, 3.3, night_f2, copy.spread, 0, 90)
+                                   .spread(1.8, 3.8, x_trace, copy.spread, 0, 90);
+                           }
+                           return builder.build();
+                       },
+                       {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1)}});
+    }
+    // A narrow-band transmitter heard in one column of the rising extraordinary trace, from
+    // 150 km below it up into it: the MUF is read off the trace, not off the transmitter.
+    all.push_back(
+        {"a transmitter below the rising trace",
+         [] {
+             SoundingBuilder builder = night();
+             for (double h = 190; h <= 420; h += 4.5)
+                 builder.cell(3.7, h, 200);
+             return builder.build();
+         },
+         {want(C::foF2, 3.3, 0.1), want(C::muf3000F2, largest_muf(night_f2, 1.3, 3.3), 0.3)}});
     // Strong noise alone, up to a third of the range: no echo stands out of it.
     all.push_back({"strong noise alone",
                    [] { return SoundingBuilder().noise(90).build(); },

@@ -409,8 +409,10 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
                 pair.ordinary = below->second;
                 pair.oblique = true;
             }
-        if (const auto below =
-                pair.ordinary ? shifted_pair_below(scene, cusps, pair) : std::nullopt) {
+        // One copy is taken off: a lower pair told by the other rule is the vertical one.
+        if (const auto below = pair.ordinary && !pair.oblique
+                                   ? shifted_pair_below(scene, cusps, pair)
+                                   : std::nullopt) {
             pair.extraordinary = below->first;
             pair.ordinary = below->second;
             pair.oblique = true;
