@@ -318,6 +318,29 @@ void add_guard_cases(std::vector<Case>& all) {
     all.push_back({"strong noise alone",
                    [] { return SoundingBuilder().noise(90).build(); },
                    {nothing(C::fmin), nothing(C::foF2), nothing(C::hF)}});
+    // Impulsive noise in rows: one across the day's F heights 15 km below the trace's foot, over
+    // 5 MHz; a short flat burst 20 km below it beyond the start of the trace. h'F stays on the
+    // trace.
+    all.push_back({"a row of noise below the day's F trace",
+                   [] {
+                       SoundingBuilder builder = day(0.05);
+                       const double below = lowest_height(day_f2, 3.32, 8.0) - 15;
+                       for (double f = 3.6; f <= 8.6; f += 0.05)
+                           builder.cell(f, below, 200);
+                       return builder.build();
+                   },
+                   {want(C::hF, lowest_height(day_f2, 3.32, 8.0), 5)}});
+    all.push_back(
+        {"a short flat burst beyond the start of the day's F trace",
+         [] {
+             SoundingBuilder builder = day(0.05);
+             const double below = lowest_height(day_f2, 3.32, 8.0) - 20;
+             // Its leading edge a cell higher at its end, as bursts come.
+             for (double f = 6.5; f <= 6.75; f += 0.05)
+                 builder.cell(f, f < 6.62 ? below : below + 4.5, 200).cell(f, below + 9, 200);
+             return builder.build();
+         },
+         {want(C::hF, lowest_height(day_f2, 3.32, 8.0), 5)}});
     // A lone spike of echoes 30 km below the start of the trace in one column: h'F stays on the
     // trace.
     all.push_back({"a spike below the trace in one column",
