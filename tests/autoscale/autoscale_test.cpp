@@ -341,6 +341,32 @@ void add_guard_cases(std::vector<Case>& all) {
              return builder.build();
          },
          {want(C::hF, lowest_height(day_f2, 3.32, 8.0), 5)}});
+    // A sounder without the extraordinary wave: the one cusp is foF2. With both waves, where an
+    // absorption takes the ordinary cusp and the trace below it, the lone extraordinary piece
+    // must not pass for it.
+    all.push_back({"night without the extraordinary wave",
+                   [] {
+                       SoundingBuilder builder;
+                       builder.noise(20).trace(1.3, 3.3, night_f2, 220, 0);
+                       return builder.build();
+                   },
+                   {want(C::foF2, 3.3, 0.1), nothing(C::fxI),
+                    want(C::hF, lowest_height(night_f2, 1.3, 3.3), 5)}});
+    all.push_back(
+        {"day without the extraordinary wave",
+         [] {
+             SoundingBuilder builder(0.05);
+             builder.noise(15).trace(2.0, 3.3, day_e, 230, 0).trace(3.32, 8.0, day_f2, 230, 0);
+             return builder.build();
+         },
+         {want(C::foF2, 8.0, 0.1), nothing(C::fxI)}});
+    all.push_back({"both waves, the ordinary cusp absorbed",
+                   [] {
+                       SoundingBuilder builder = night();
+                       builder.absorb(2.3, 3.3);
+                       return builder.build();
+                   },
+                   {right_or_nothing(C::foF2, 3.3, 0.1)}});
     // A lone spike of echoes 30 km below the start of the trace in one column: h'F stays on the
     // trace.
     all.push_back({"a spike below the trace in one column",

@@ -290,6 +290,67 @@ shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2C
     return std::nullopt;
 }
 
+// A sounder without the extraordinary wave: below the top cusp, as far as any separation
+// reaches and a little more, one trace alone. With both waves the ordinary trace runs above the
+// extraordinary one there, up to its own cusp, which stands the separation below the top.
+constexpr double single_window = 1.5;
+constexpr int single_columns = 8;
+constexpr double single_second = 0.1;
+constexpr int single_rise = 4;
+constexpr double single_steep = 0.5;
+
+// A piece of trace beginning within the window may be an extraordinary trace whose twin an
+// absorption took: a single trace runs through all of it.
+bool runs_through_window(const Scene& scene, const Cusp& top) {
+    return top.trace != nullptr && scene.frequency(top.trace->first_column()) <=
+                                       scene.frequency(top.column) - single_window + 1e-9;
+}
+
+bool single_trace(const Scene& scene, const std::vector<Cusp>& cusps, const Cusp& top) {
+    const double fx = scene.frequency(top.column);
+    // The sweep must show where an extraordinary cusp would stand beyond it.
+    if (scene.image.columns.empty() ||
+        scene.image.columns.back().frequency < fx + farthest_separation - 1e-9)
+        return false;
+    for (const Cusp& cusp : cusps) {
+        const double apart = fx - scene.frequency(cusp.column);
+        if (&cusp != &top && apart >= closest_separation - 1e-9 && apart <= single_window + 1e-9)
+            return false;
+    }
+    int tested = 0;
+    int second = 0;
+    int thick = 0;
+    int lowest = 1 << 20;
+    int highest = -1;
+    for (const TracePoint& point : top.trace->points) {
+        const double f = scene.frequency(point.column);
+        if (f < fx - single_window - 1e-9 || f > fx - closest_separation + 1e-9 ||
+            scene.image.columns[static_cast<std::size_t>(point.column)].interference)
+            continue;
+        ++tested;
+        lowest = std::min(lowest, point.low);
+        highest = std::max(highest, point.low);
+        for (const Segment& segment :
+             scene.image.columns[static_cast<std::size_t>(point.column)].segments) {
+            if (segment.multiple || segment.low < f_region_lowest)
+                continue;
+            if (std::abs(segment.low - point.low) > twin_cells + pulse_tail) {
+                ++second;
+                break;
+            }
+            // Both traces in one run: a twin running within the pulse of the other. Near the
+            // cusp the trace itself stands steep through a column's cells.
+            if (segment.low == point.low && f <= fx - single_steep + 1e-9 &&
+                segment.high - segment.low > pulse_tail + twin_cells)
+                ++thick;
+        }
+    }
+    // The trace rises towards its cusp over the window, as a row of noise leading into a burst
+    // does not; and it runs alone, one pulse tall, in nearly every column.
+    return tested >= single_columns && second <= single_second * tested &&
+           thick <= single_second * tested && highest - lowest >= single_rise;
+}
+
 } // namespace
 
 std::vector<const Trace*> f_region_traces(const Scene& scene) {
@@ -417,7 +478,9 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
             pair.ordinary = below->second;
             pair.oblique = true;
         }
-    } else if (pair.match.tested >= 6 && pair.match.score <= single_score) {
+    } else if (pair.lead_in && runs_through_window(scene, pair.extraordinary) &&
+               ((pair.match.tested >= 6 && pair.match.score <= single_score) ||
+                single_trace(scene, cusps, pair.extraordinary))) {
         pair.ordinary_only = true;
     } else {
         // Not told by the traces: the cusp nearest the station's separation below, read only
