@@ -360,6 +360,20 @@ void add_guard_cases(std::vector<Case>& all) {
              return builder.build();
          },
          {want(C::foF2, 8.0, 0.1), nothing(C::fxI)}});
+    // A row of noise at 330 km from 6 to 9 MHz ending in a burst as tall as a cusp, far beyond a
+    // night trace of both waves: the burst is no cusp of a sounder without the extraordinary wave.
+    all.push_back({"a row of noise ending in a burst",
+                   [] {
+                       SoundingBuilder builder = night();
+                       for (double f = 6.0; f <= 9.0; f += 0.025)
+                           builder.cell(f, 330, 200);
+                       // One stray echo below it: no rise of the row.
+                       builder.cell(8.0, 267, 200);
+                       for (double h = 330; h <= 420; h += 4.5)
+                           builder.cell(9.025, h, 200).cell(9.05, h, 200);
+                       return builder.build();
+                   },
+                   {right_or_nothing(C::foF2, 3.3, 0.1)}});
     all.push_back({"both waves, the ordinary cusp absorbed",
                    [] {
                        SoundingBuilder builder = night();

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <utility>
+#include <vector>
 
 namespace scalvo::autoscale {
 
@@ -320,16 +321,17 @@ bool single_trace(const Scene& scene, const std::vector<Cusp>& cusps, const Cusp
     int tested = 0;
     int second = 0;
     int thick = 0;
-    int lowest = 1 << 20;
-    int highest = -1;
+    // Leading edges of the far and the near half of the window.
+    std::vector<int> far;
+    std::vector<int> near;
+    const double middle = fx - (single_window + closest_separation) / 2;
     for (const TracePoint& point : top.trace->points) {
         const double f = scene.frequency(point.column);
         if (f < fx - single_window - 1e-9 || f > fx - closest_separation + 1e-9 ||
             scene.image.columns[static_cast<std::size_t>(point.column)].interference)
             continue;
         ++tested;
-        lowest = std::min(lowest, point.low);
-        highest = std::max(highest, point.low);
+        (f < middle ? far : near).push_back(point.low);
         for (const Segment& segment :
              scene.image.columns[static_cast<std::size_t>(point.column)].segments) {
             if (segment.multiple || segment.low < f_region_lowest)
@@ -346,9 +348,16 @@ bool single_trace(const Scene& scene, const std::vector<Cusp>& cusps, const Cusp
         }
     }
     // The trace rises towards its cusp over the window, as a row of noise leading into a burst
-    // does not; and it runs alone, one pulse tall, in nearly every column.
+    // does not (the middle edge of each half: a stray echo or two does not make a rise); and it
+    // runs alone, one pulse tall, in nearly every column.
+    const auto median = [](std::vector<int>& edges) {
+        const auto mid = edges.begin() + static_cast<std::ptrdiff_t>(edges.size() / 2);
+        std::nth_element(edges.begin(), mid, edges.end());
+        return *mid;
+    };
     return tested >= single_columns && second <= single_second * tested &&
-           thick <= single_second * tested && highest - lowest >= single_rise;
+           thick <= single_second * tested && !far.empty() && !near.empty() &&
+           median(near) - median(far) >= single_rise;
 }
 
 } // namespace
