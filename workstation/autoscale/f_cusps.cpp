@@ -38,8 +38,11 @@ constexpr double copy_rise = 70;
 constexpr double shift_least = 0.1;
 constexpr double shift_most = 0.45;
 constexpr double compare_below = 0.15;
-// F echoes within this many MHz beyond the top cusp are a frequency spread.
+// F echoes within this many MHz beyond the top cusp are a frequency spread, up to this many
+// cells (135 km) above the cusp's leading edge: fragments far above it (a second hop, a distant
+// echo) spread nothing.
 constexpr double spread_window = 0.5;
+constexpr int spread_above = 30;
 // A trace that turns up by 40 km over its last 0.2 MHz ends in a cusp.
 constexpr double cusp_rise = 40;
 constexpr double cusp_window = 0.2;
@@ -222,7 +225,8 @@ bool spread_beyond(const Scene& scene, const Cusp& top) {
             break;
         ++columns;
         for (const Segment& segment : column.segments)
-            if (!segment.multiple && segment.low >= f_region_lowest) {
+            if (!segment.multiple && segment.low >= f_region_lowest &&
+                segment.low <= top.index + spread_above) {
                 ++with_echo;
                 break;
             }

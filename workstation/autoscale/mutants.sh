@@ -59,6 +59,7 @@ f_cusps.cpp|constexpr double single_window = 1.5;|constexpr double single_window
 f_cusps.cpp|constexpr int single_columns = 8;|constexpr int single_columns = 80;
 f_cusps.cpp|constexpr int single_rise = 4;|constexpr int single_rise = 40;
 f_cusps.cpp|constexpr double single_steep = 0.5;|constexpr double single_steep = 0.0;
+f_cusps.cpp|constexpr int spread_above = 30;|constexpr int spread_above = 300;
 f_trace.cpp|constexpr double flattest_f_span = 3.0;|constexpr double flattest_f_span = 6.0;
 f_trace.cpp|constexpr double longer_trace = 0.5;|constexpr double longer_trace = 0.2;
 f_trace.cpp|if (f.rise > 2 |if (f.rise > 0 
