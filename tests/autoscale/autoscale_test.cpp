@@ -288,7 +288,8 @@ void add_guard_cases(std::vector<Case>& all) {
          {Copy{0.025, 0.3, 20, 0}, Copy{0.025, 0.3, 45, 30}, Copy{0.025, 0.35, 20, 30},
           Copy{0.05, 0.2, 60, 0}, Copy{0.05, 0.4, 20, 0}, Copy{0.05, 0.35, 80, 30},
           Copy{0.05, 0.25, 45, 0, 140}, Copy{0.05, 0.3, 30, 0, 140}, Copy{0.05, 0.4, 30, 0, 80},
-          Copy{0.05, 0.35, 60, 0, 80, 3.7}, Copy{0.05, 0.37, 45, 0, 100, 3.7}}) {
+          Copy{0.05, 0.35, 60, 0, 80, 3.7}, Copy{0.05, 0.37, 45, 0, 100, 3.7},
+          Copy{0.05, 0.3, 30, 0, 140, 3.65}}) {
         char name[128];
         std::snprintf(name, sizeof name,
                       "an oblique copy %.2f MHz beyond %.0f km above%s at %.3f strength %d%s",
