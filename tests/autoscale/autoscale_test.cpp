@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <string>
@@ -272,10 +273,114 @@ void add_guard_cases(std::vector<Case>& all) {
                        return builder.build();
                    },
                    {right_or_nothing(C::foF2, 3.3, 0.1), right_or_nothing(C::fxI, 3.8, 0.1)}});
+    // Oblique copies closer to the trace (0.2 to 0.4 MHz further, 20 to 60 km above, with or
+    // without a range spread over the vertical traces): the copy's trace joins the vertical
+    // one's beyond its cusps, where the vertical cusp is hidden in the run, and the copy's pair
+    // has the same separation. foF2 and fxI are the vertical pair's.
+    struct Copy {
+        double step, shift, above, spread;
+    };
+    for (const Copy copy :
+         {Copy{0.025, 0.3, 20, 0}, Copy{0.025, 0.3, 45, 30}, Copy{0.025, 0.35, 20, 30},
+          Copy{0.05, 0.2, 60, 0}, Copy{0.05, 0.4, 20, 0}, Copy{0.05, 0.35, 80, 30}}) {
+        char name[96];
+        std::snprintf(name, sizeof name, "an oblique copy %.2f MHz beyond %.0f km above%s at %.3f",
+                      copy.shift, copy.above, copy.spread > 0 ? " in spread F" : "", copy.step);
+        all.push_back({name,
+                       [copy] {
+                           const Curve shifted = [copy](double f) {
+                               return night_f2(f - copy.shift) + copy.above;
+                           };
+                           SoundingBuilder builder = night(copy.step);
+                           builder.trace(1.3 + copy.shift, 3.3 + copy.shift, shifted, 100, 0.5,
+                                         false);
+                           if (copy.spread > 0) {
+                               const Curve x_trace = [](double f) { return night_f2(f - 0.5); };
+                               builder.spread(1.3, 3.3, night_f2, copy.spread, 0, 90)
+                                   .spread(1.8, 3.8, x_trace, copy.spread, 0, 90);
+                           }
+                           return builder.build();
+                       },
+                       {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1)}});
+    }
+    // A narrow-band transmitter heard in one column of the rising extraordinary trace, from
+    // 150 km below it up into it: the MUF is read off the trace, not off the transmitter.
+    all.push_back(
+        {"a transmitter below the rising trace",
+         [] {
+             SoundingBuilder builder = night();
+             for (double h = 190; h <= 420; h += 4.5)
+                 builder.cell(3.7, h, 200);
+             return builder.build();
+         },
+         {want(C::foF2, 3.3, 0.1), want(C::muf3000F2, largest_muf(night_f2, 1.3, 3.3), 0.3)}});
     // Strong noise alone, up to a third of the range: no echo stands out of it.
     all.push_back({"strong noise alone",
                    [] { return SoundingBuilder().noise(90).build(); },
                    {nothing(C::fmin), nothing(C::foF2), nothing(C::hF)}});
+    // Impulsive noise in rows: one across the day's F heights 15 km below the trace's foot, over
+    // 5 MHz; a short flat burst 20 km below it beyond the start of the trace. h'F stays on the
+    // trace.
+    all.push_back({"a row of noise below the day's F trace",
+                   [] {
+                       SoundingBuilder builder = day(0.05);
+                       const double below = lowest_height(day_f2, 3.32, 8.0) - 15;
+                       for (double f = 3.6; f <= 8.6; f += 0.05)
+                           builder.cell(f, below, 200);
+                       return builder.build();
+                   },
+                   {want(C::hF, lowest_height(day_f2, 3.32, 8.0), 5)}});
+    all.push_back(
+        {"a short flat burst beyond the start of the day's F trace",
+         [] {
+             SoundingBuilder builder = day(0.05);
+             const double below = lowest_height(day_f2, 3.32, 8.0) - 20;
+             // Its leading edge a cell higher at its end, as bursts come.
+             for (double f = 6.5; f <= 6.75; f += 0.05)
+                 builder.cell(f, f < 6.62 ? below : below + 4.5, 200).cell(f, below + 9, 200);
+             return builder.build();
+         },
+         {want(C::hF, lowest_height(day_f2, 3.32, 8.0), 5)}});
+    // A sounder without the extraordinary wave: the one cusp is foF2. With both waves, where an
+    // absorption takes the ordinary cusp and the trace below it, the lone extraordinary piece
+    // must not pass for it.
+    all.push_back({"night without the extraordinary wave",
+                   [] {
+                       SoundingBuilder builder;
+                       builder.noise(20).trace(1.3, 3.3, night_f2, 220, 0);
+                       return builder.build();
+                   },
+                   {want(C::foF2, 3.3, 0.1), nothing(C::fxI),
+                    want(C::hF, lowest_height(night_f2, 1.3, 3.3), 5)}});
+    all.push_back(
+        {"day without the extraordinary wave",
+         [] {
+             SoundingBuilder builder(0.05);
+             builder.noise(15).trace(2.0, 3.3, day_e, 230, 0).trace(3.32, 8.0, day_f2, 230, 0);
+             return builder.build();
+         },
+         {want(C::foF2, 8.0, 0.1), nothing(C::fxI)}});
+    // A row of noise at 330 km from 6 to 9 MHz ending in a burst as tall as a cusp, far beyond a
+    // night trace of both waves: the burst is no cusp of a sounder without the extraordinary wave.
+    all.push_back({"a row of noise ending in a burst",
+                   [] {
+                       SoundingBuilder builder = night();
+                       for (double f = 6.0; f <= 9.0; f += 0.025)
+                           builder.cell(f, 330, 200);
+                       // One stray echo below it: no rise of the row.
+                       builder.cell(8.0, 267, 200);
+                       for (double h = 330; h <= 420; h += 4.5)
+                           builder.cell(9.025, h, 200).cell(9.05, h, 200);
+                       return builder.build();
+                   },
+                   {right_or_nothing(C::foF2, 3.3, 0.1)}});
+    all.push_back({"both waves, the ordinary cusp absorbed",
+                   [] {
+                       SoundingBuilder builder = night();
+                       builder.absorb(2.3, 3.3);
+                       return builder.build();
+                   },
+                   {right_or_nothing(C::foF2, 3.3, 0.1)}});
     // A lone spike of echoes 30 km below the start of the trace in one column: h'F stays on the
     // trace.
     all.push_back({"a spike below the trace in one column",

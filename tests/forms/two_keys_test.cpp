@@ -62,10 +62,13 @@ struct Count {
     int soundings = 0;
     int stored = 0;  // by F11 and F3 alone, within the tolerance of the truth
     int answers = 0; // message boxes on the way
+    int wrong = 0;   // stored, but beyond the tolerance of the truth
     std::string misses;
+    std::string hF_letters; // of each sounding, after F11
 };
 
-// Each sounding from..to at 15 minutes: F11, then F3; a question is answered Yes.
+// Each sounding from..to (minutes of the day) at 15 minutes: F11, then F3; a question is answered
+// Yes.
 Count two_keys(const fs::path& day, const std::string& date, int from, int to) {
     testing::TempFolder folder;
     const fs::path ionograms = folder.path() / "ionograms";
@@ -106,6 +109,8 @@ Count two_keys(const fs::path& day, const std::string& date, int from, int to) {
         logic.key_down(122, 0);
         const std::string foF2 = form.text(value_box(Row::foF2));
         const std::string hF = form.text(value_box(Row::hF));
+        count.hF_letters +=
+            form.text(qualifying_box(Row::hF)) + form.text(descriptive_box(Row::hF)) + ",";
         logic.key_down(114, 0);
         count.answers += static_cast<int>(dialogs.shown.size());
         const bool moved = shared.sounding_hour * 60 + shared.sounding_minute == minute + 15;
@@ -115,6 +120,7 @@ Count two_keys(const fs::path& day, const std::string& date, int from, int to) {
         if (moved && close) {
             ++count.stored;
         } else {
+            count.wrong += moved ? 1 : 0;
             count.misses += two_digit_text(minute / 60) + ":" + two_digit_text(minute % 60) +
                             " foF2 " + foF2 + " h'F " + hF +
                             (dialogs.shown.empty() ? "" : " (" + dialogs.last().text + ")") + "; ";
@@ -140,6 +146,23 @@ TEST(TwoKeys, ACleanMorningIsStoredWithF11AndF3) {
     ASSERT_GT(count.soundings, 0);
     EXPECT_GE(10 * count.stored, 9 * count.soundings) << count.misses;
     EXPECT_LE(4 * count.answers, count.soundings) << count.misses;
+}
+
+// A blanketing sporadic E hides the start of the F trace from 13:30 to 14:00, while the layer
+// stands still: the soundings around give h'F, which F11 stores with its letters.
+TEST(TwoKeys, HFUnderABlanketingSporadicEComesFromTheDay) {
+    const Count count = two_keys(SCALVO_BLANKETED_DAY, "06-04-2026", 12 * 60 + 45, 14 * 60 + 15);
+    EXPECT_EQ(count.stored, count.soundings) << count.misses;
+    EXPECT_EQ(count.answers, 0) << count.misses;
+    EXPECT_EQ(count.hF_letters, ",,,IA,IA,IA,,") << count.misses;
+}
+
+// Here the F layer moves under the sporadic E (the E layer fading in the afternoon): the day
+// cannot tell h'F, and F11 leaves it to the operator rather than store a wrong one.
+TEST(TwoKeys, NoHFWhereTheDayCannotTellIt) {
+    const Count count = two_keys(SCALVO_PROPOSALS_DAY, "05-12-2026", 14 * 60, 16 * 60 + 30);
+    EXPECT_EQ(count.wrong, 0) << count.misses;
+    EXPECT_GE(count.stored, 4) << count.misses;
 }
 
 } // namespace

@@ -207,6 +207,21 @@ TEST_F(ProposedValuesTest, OnlyEmptyValueBoxesShowAPlaceholder) {
     EXPECT_EQ(placeholder(form, value_box(Row::hF)), "");
 }
 
+// An interpolated value shows its letters beside it, in grey, while the row is F11's to fill.
+TEST_F(ProposedValuesTest, AnInterpolatedValueShowsItsLetters) {
+    form.proposals[index_of(Row::hF)] = ProposedPoint{column(5.0), row_of(200), false, 'I', 'A'};
+    EXPECT_EQ(placeholder(form, value_box(Row::hF)), "200");
+    EXPECT_EQ(placeholder(form, qualifying_box(Row::hF)), "I");
+    EXPECT_EQ(placeholder(form, descriptive_box(Row::hF)), "A");
+    form.set_text(value_box(Row::hF), "210");
+    EXPECT_EQ(placeholder(form, qualifying_box(Row::hF)), "");
+    EXPECT_EQ(placeholder(form, descriptive_box(Row::hF)), "");
+    // Nothing where the value itself is not proposed.
+    form.set_text(value_box(Row::hF), "");
+    form.proposals[index_of(Row::hF)] = ProposedPoint{300, 601, false, 'I', 'A'};
+    EXPECT_EQ(placeholder(form, qualifying_box(Row::hF)), "");
+}
+
 // Over a blanketing sporadic E the lowest F echo read is only an upper bound of h'F: more than
 // 5 km above the previous sounding's h'F it is taken for the hidden start's top and not
 // proposed (no grey code, no cross, nothing for F11); without a previous value to go by it is

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <utility>
+#include <vector>
 
 namespace scalvo::autoscale {
 
@@ -32,8 +33,16 @@ constexpr int copy_above = 3;
 // The vertical pair's extraordinary trace stands as vertical as a top cusp: it rises this much
 // (km) into its cusp, more than a piece ending in a cusp does.
 constexpr double copy_rise = 70;
-// F echoes within this many MHz beyond the top cusp are a frequency spread.
+// Oblique copies lie this far (MHz) beyond the vertical traces; their steep parts are compared
+// this far below the cusps.
+constexpr double shift_least = 0.1;
+constexpr double shift_most = 0.45;
+constexpr double compare_below = 0.15;
+// F echoes within this many MHz beyond the top cusp are a frequency spread, up to this many
+// cells (135 km) above the cusp's leading edge: fragments far above it (a second hop, a distant
+// echo) spread nothing.
 constexpr double spread_window = 0.5;
+constexpr int spread_above = 30;
 // A trace that turns up by 40 km over its last 0.2 MHz ends in a cusp.
 constexpr double cusp_rise = 40;
 constexpr double cusp_window = 0.2;
@@ -216,7 +225,8 @@ bool spread_beyond(const Scene& scene, const Cusp& top) {
             break;
         ++columns;
         for (const Segment& segment : column.segments)
-            if (!segment.multiple && segment.low >= f_region_lowest) {
+            if (!segment.multiple && segment.low >= f_region_lowest &&
+                segment.low <= top.index + spread_above) {
                 ++with_echo;
                 break;
             }
@@ -244,6 +254,114 @@ vertical_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2
                 return std::make_pair(*it, other);
     }
     return std::nullopt;
+}
+
+// The leading edge of a cusp's trace this far (MHz) below the cusp: where the steep part of a
+// trace and of its oblique copy can be compared in height. -1 where the trace does not reach.
+int edge_below(const Scene& scene, const Cusp& cusp, double below) {
+    if (cusp.trace == nullptr)
+        return -1;
+    const double wanted = scene.frequency(cusp.column) - below + 1e-9;
+    int edge = -1;
+    for (const TracePoint& point : cusp.trace->points)
+        if (scene.frequency(point.column) <= wanted)
+            edge = point.low;
+    return edge;
+}
+
+// A pair of the same separation, 0.1 to 0.45 MHz lower in frequency, whose extraordinary trace
+// runs lower by 3 cells at least over its steep part: the pair above is its oblique copy (a
+// longer path, reaching further), even where the copy's trace joins the vertical one's. The
+// lower pair, or none.
+std::optional<std::pair<Cusp, Cusp>>
+shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2Cusps& pair) {
+    const double top = scene.frequency(pair.extraordinary.column);
+    const double separation = top - scene.frequency(pair.ordinary->column);
+    const double near = 1.01 * scene.image.step + 0.03;
+    const int top_edge = edge_below(scene, pair.extraordinary, compare_below);
+    if (top_edge < 0)
+        return std::nullopt;
+    for (auto it = cusps.rbegin(); it != cusps.rend(); ++it) {
+        const double f = scene.frequency(it->column);
+        if (f > top - shift_least + 1e-9 || f < top - shift_most - 1e-9 ||
+            std::fabs(f - scene.frequency(pair.ordinary->column)) <= near || !leads_in(scene, *it))
+            continue;
+        const int edge = edge_below(scene, *it, compare_below);
+        if (edge < 0 || edge > top_edge - copy_above)
+            continue;
+        if (const auto twin = twin_at(scene, cusps, *it, separation))
+            return std::make_pair(*it, *twin);
+    }
+    return std::nullopt;
+}
+
+// A sounder without the extraordinary wave: below the top cusp, as far as any separation
+// reaches and a little more, one trace alone. With both waves the ordinary trace runs above the
+// extraordinary one there, up to its own cusp, which stands the separation below the top.
+constexpr double single_window = 1.5;
+constexpr int single_columns = 8;
+constexpr double single_second = 0.1;
+constexpr int single_rise = 4;
+constexpr double single_steep = 0.5;
+
+// A piece of trace beginning within the window may be an extraordinary trace whose twin an
+// absorption took: a single trace runs through all of it.
+bool runs_through_window(const Scene& scene, const Cusp& top) {
+    return top.trace != nullptr && scene.frequency(top.trace->first_column()) <=
+                                       scene.frequency(top.column) - single_window + 1e-9;
+}
+
+bool single_trace(const Scene& scene, const std::vector<Cusp>& cusps, const Cusp& top) {
+    const double fx = scene.frequency(top.column);
+    // The sweep must show where an extraordinary cusp would stand beyond it.
+    if (scene.image.columns.empty() ||
+        scene.image.columns.back().frequency < fx + farthest_separation - 1e-9)
+        return false;
+    for (const Cusp& cusp : cusps) {
+        const double apart = fx - scene.frequency(cusp.column);
+        if (&cusp != &top && apart >= closest_separation - 1e-9 && apart <= single_window + 1e-9)
+            return false;
+    }
+    int tested = 0;
+    int second = 0;
+    int thick = 0;
+    // Leading edges of the far and the near half of the window.
+    std::vector<int> far;
+    std::vector<int> near;
+    const double middle = fx - (single_window + closest_separation) / 2;
+    for (const TracePoint& point : top.trace->points) {
+        const double f = scene.frequency(point.column);
+        if (f < fx - single_window - 1e-9 || f > fx - closest_separation + 1e-9 ||
+            scene.image.columns[static_cast<std::size_t>(point.column)].interference)
+            continue;
+        ++tested;
+        (f < middle ? far : near).push_back(point.low);
+        for (const Segment& segment :
+             scene.image.columns[static_cast<std::size_t>(point.column)].segments) {
+            if (segment.multiple || segment.low < f_region_lowest)
+                continue;
+            if (std::abs(segment.low - point.low) > twin_cells + pulse_tail) {
+                ++second;
+                break;
+            }
+            // Both traces in one run: a twin running within the pulse of the other. Near the
+            // cusp the trace itself stands steep through a column's cells.
+            if (segment.low == point.low && f <= fx - single_steep + 1e-9 &&
+                segment.high - segment.low > pulse_tail + twin_cells)
+                ++thick;
+        }
+    }
+    // The trace rises towards its cusp over the window, as a row of noise leading into a burst
+    // does not (the middle edge of each half: a stray echo or two does not make a rise); and it
+    // runs alone, one pulse tall, in nearly every column.
+    const auto median = [](std::vector<int>& edges) {
+        const auto mid = edges.begin() + static_cast<std::ptrdiff_t>(edges.size() / 2);
+        std::nth_element(edges.begin(), mid, edges.end());
+        return *mid;
+    };
+    return tested >= single_columns && second <= single_second * tested &&
+           thick <= single_second * tested && !far.empty() && !near.empty() &&
+           median(near) - median(far) >= single_rise;
 }
 
 } // namespace
@@ -365,7 +483,17 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
                 pair.ordinary = below->second;
                 pair.oblique = true;
             }
-    } else if (pair.match.tested >= 6 && pair.match.score <= single_score) {
+        // One copy is taken off: a lower pair told by the other rule is the vertical one.
+        if (const auto below = pair.ordinary && !pair.oblique
+                                   ? shifted_pair_below(scene, cusps, pair)
+                                   : std::nullopt) {
+            pair.extraordinary = below->first;
+            pair.ordinary = below->second;
+            pair.oblique = true;
+        }
+    } else if (pair.lead_in && runs_through_window(scene, pair.extraordinary) &&
+               ((pair.match.tested >= 6 && pair.match.score <= single_score) ||
+                single_trace(scene, cusps, pair.extraordinary))) {
         pair.ordinary_only = true;
     } else {
         // Not told by the traces: the cusp nearest the station's separation below, read only

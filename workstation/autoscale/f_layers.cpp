@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace scalvo::autoscale {
 
@@ -38,6 +39,25 @@ long long tenths_code(double frequency) {
     return (hundredths + 5) / 10;
 }
 
+// The envelope's leading edge this many cells below the median of the columns within
+// trace_window either side is no echo of the trace: a narrow-band transmitter heard over one to
+// three columns, joined to the trace where it touches it. A rising trace keeps its own height
+// as the median, however steep.
+constexpr int trace_window = 4;
+constexpr int below_trace = 3;
+
+bool stands_below_trace(const std::vector<EnvelopePoint>& envelope, const EnvelopePoint& point) {
+    std::vector<int> around;
+    for (const EnvelopePoint& other : envelope)
+        if (std::abs(other.column - point.column) <= trace_window)
+            around.push_back(other.index);
+    if (around.size() < 3)
+        return false;
+    const auto middle = around.begin() + static_cast<std::ptrdiff_t>(around.size() / 2);
+    std::nth_element(around.begin(), middle, around.end());
+    return point.index < *middle - below_trace;
+}
+
 // MUF(3000)F2 and M(3000)F2: the transmission curve that touches the ordinary F2 trace, above
 // `from` (foF1 where an F1 layer shows). On the rising part of the trace the extraordinary twin
 // lies below the ordinary trace, so the lowest echo of a column is the twin's, standing for the
@@ -52,7 +72,8 @@ void read_muf(const Scene& scene, const std::vector<EnvelopePoint>& envelope, do
     const double half_step = scene.image.step / 2;
     for (const EnvelopePoint& point : envelope) {
         const double f = scene.frequency(point.column) - result.separation - half_step;
-        if (point.obscured || f > foF2 + 1e-9 || f <= from + 1e-9)
+        if (point.obscured || f > foF2 + 1e-9 || f <= from + 1e-9 ||
+            stands_below_trace(envelope, point))
             continue;
         const int x = x_at_frequency(f);
         const double muf = muf_of_echo(static_cast<float>(frequency_at(x)),

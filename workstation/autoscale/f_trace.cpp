@@ -4,14 +4,70 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <optional>
 
 namespace scalvo::autoscale {
+
+namespace {
+
+// A trace of the F heights that keeps its leading edge within a cell over this many MHz is a row
+// of noise or interference: the F trace rises towards its cusps well within that.
+constexpr double flattest_f_span = 3.0;
+
+// The span (MHz) of a trace's F-height points and whether they keep within a cell.
+struct Flatness {
+    double span = 0;
+    int rise = 0; // cells between the lowest and highest leading edge
+};
+
+Flatness flatness(const Scene& scene, const Trace& trace) {
+    int lowest = 0;
+    int highest = -1;
+    std::optional<int> first;
+    int last = 0;
+    for (const TracePoint& point : trace.points) {
+        if (point.low < f_region_lowest)
+            continue;
+        if (!first) {
+            first = point.column;
+            lowest = highest = point.low;
+        }
+        lowest = std::min(lowest, point.low);
+        highest = std::max(highest, point.low);
+        last = point.column;
+    }
+    if (!first)
+        return {};
+    return {scene.frequency(last) - scene.frequency(*first), highest - lowest};
+}
+
+bool noise_row(const Scene& scene, const Trace& trace) {
+    const Flatness f = flatness(scene, trace);
+    return f.rise <= 1 && f.span >= flattest_f_span - 1e-9;
+}
+
+// A short flat piece beyond the start of a longer F trace: a burst of noise or a piece of a row,
+// not the bottom of the F trace, which the longer trace would hold.
+constexpr double longer_trace = 0.5;
+bool stray_piece(const Scene& scene, const Trace& trace) {
+    const Flatness f = flatness(scene, trace);
+    if (f.rise > 2 || f.span >= longer_trace - 1e-9)
+        return false;
+    for (const Trace& other : scene.traces)
+        if (&other != &trace && other.first_column() < trace.first_column() &&
+            flatness(scene, other).span >= longer_trace - 1e-9)
+            return true;
+    return false;
+}
+
+} // namespace
 
 std::vector<EnvelopePoint> f_envelope(const Scene& scene, double shortest) {
     std::map<int, int> lowest_by_column;
     for (const Trace& trace : scene.traces) {
         if (scene.frequency(trace.last_column()) - scene.frequency(trace.first_column()) <
-            shortest - 1e-9)
+                shortest - 1e-9 ||
+            noise_row(scene, trace) || (shortest > 0 && stray_piece(scene, trace)))
             continue;
         for (const TracePoint& point : trace.points) {
             if (point.low < f_region_lowest)

@@ -55,6 +55,14 @@ scene.h|inline constexpr double shortest_telling_trace = 0.2;|inline constexpr d
 autoscale.cpp|constexpr double coarsest_step = 0.25;|constexpr double coarsest_step = 0.6;
 low_layers.cpp|constexpr double e_beyond_f_start = 0.25;|constexpr double e_beyond_f_start = 10.0;
 f_cusps.cpp|constexpr double copy_rise = 70;|constexpr double copy_rise = 400;
+f_cusps.cpp|constexpr double single_window = 1.5;|constexpr double single_window = 0.5;
+f_cusps.cpp|constexpr int single_columns = 8;|constexpr int single_columns = 80;
+f_cusps.cpp|constexpr int single_rise = 4;|constexpr int single_rise = 40;
+f_cusps.cpp|constexpr double single_steep = 0.5;|constexpr double single_steep = 0.0;
+f_cusps.cpp|constexpr int spread_above = 30;|constexpr int spread_above = 300;
+f_trace.cpp|constexpr double flattest_f_span = 3.0;|constexpr double flattest_f_span = 6.0;
+f_trace.cpp|constexpr double longer_trace = 0.5;|constexpr double longer_trace = 0.2;
+f_trace.cpp|if (f.rise > 2 |if (f.rise > 0 
 LIST
 )
 total=0

@@ -4,6 +4,8 @@
 #include "common/conversions.h"
 #include "common/dialogs.h"
 #include "common/shared_state.h"
+#include "common/text_box.h"
+#include "entry/letters.h"
 #include "scaling/muf_tool.h"
 #include "scaling/picking.h"
 #include "scaling/proposed_values.h"
@@ -118,6 +120,21 @@ void fill(Scaling& scaling, Row row, const std::function<void()>& after_command)
     }
     pick_on_plot(scaling, static_cast<float>(point.x), static_cast<float>(point.y));
     after_command();
+    if (form.empty(value_box(row)))
+        return;
+    // An interpolated value's letters, typed as the operator types them, where the pick's own
+    // letter rules left the boxes empty.
+    for (const auto& [box, letter] : {std::pair{qualifying_box(row), point.qualifying_letter},
+                                      std::pair{descriptive_box(row), point.descriptive_letter}}) {
+        if (letter == 0 || !form.empty(box) || locked(form, box))
+            continue;
+        const int code = box.field == Field::qualifying
+                             ? qualifying_letter_key_press(scaling, box, letter)
+                             : descriptive_letter_key_press(scaling, box, letter);
+        if (code != 0)
+            type_character(form.text(box), max_length(box), false, code);
+        after_command();
+    }
 }
 
 // By day the E layer is there: the sounding shows it, or the sounding before had it.

@@ -28,7 +28,9 @@ void show_ionogram(Scaling& scaling, const IonogramLoad& load) {
     form.caption = plot_window_caption(form.ionogram_file_name, scaling.shared.station_name,
                                        form.sounding_caption, form.ionogram.frequency_step);
     // Read as the file gave it, before the picture's normalisation.
-    const SoundingProposals read = proposals_of(form.ionogram);
+    const DaySoundings day{day_ionogram_files(scaling.shared), scaling.shared.interval_text,
+                           scaling.shared.ionogram_folder / form.ionogram_file_name};
+    const SoundingProposals read = proposals_of(form.ionogram, &day);
     form.proposals = read.points;
     form.no_sporadic_e = read.no_sporadic_e;
     normalise_amplitudes(form.ionogram);

@@ -113,9 +113,18 @@ std::optional<std::string> proposed_code(const ScalingForm& form, Row row) {
 }
 
 std::string placeholder(const ScalingForm& form, Box box) {
-    if (box.field != Field::value || box.row == Row::es_types || operators_row(form, box.row))
+    if (box.row == Row::es_types || operators_row(form, box.row))
         return {};
-    return proposed_code(form, box.row).value_or("");
+    if (box.field == Field::value)
+        return proposed_code(form, box.row).value_or("");
+    // An interpolated value's letters beside it.
+    const auto& point = form.proposals[index_of(box.row)];
+    if ((box.field != Field::qualifying && box.field != Field::descriptive) || !point ||
+        !proposed_code(form, box.row))
+        return {};
+    const char letter =
+        box.field == Field::qualifying ? point->qualifying_letter : point->descriptive_letter;
+    return letter == 0 ? std::string() : std::string(1, letter);
 }
 
 } // namespace scalvo

@@ -38,6 +38,9 @@ struct ProposedPoint {
     int y = 0;
     // Read above a blanketing sporadic E: the true height may lie lower.
     bool upper_bound = false;
+    // The letters of a value the day read together interpolated ('I', 'A'); 0 for none.
+    char qualifying_letter = 0;
+    char descriptive_letter = 0;
     friend bool operator==(const ProposedPoint&, const ProposedPoint&) = default;
 };
 
