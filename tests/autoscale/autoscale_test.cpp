@@ -277,23 +277,34 @@ void add_guard_cases(std::vector<Case>& all) {
     // without a range spread over the vertical traces): the copy's trace joins the vertical
     // one's beyond its cusps, where the vertical cusp is hidden in the run, and the copy's pair
     // has the same separation. foF2 and fxI are the vertical pair's.
+    // A copy nearly as strong as the vertical trace takes the trace followed below the vertical
+    // extraordinary cusp; a line across that trace just below its cusp hides it too.
     struct Copy {
         double step, shift, above, spread;
+        int strength = 100;
+        double line = 0;
     };
     for (const Copy copy :
          {Copy{0.025, 0.3, 20, 0}, Copy{0.025, 0.3, 45, 30}, Copy{0.025, 0.35, 20, 30},
-          Copy{0.05, 0.2, 60, 0}, Copy{0.05, 0.4, 20, 0}, Copy{0.05, 0.35, 80, 30}}) {
-        char name[96];
-        std::snprintf(name, sizeof name, "an oblique copy %.2f MHz beyond %.0f km above%s at %.3f",
-                      copy.shift, copy.above, copy.spread > 0 ? " in spread F" : "", copy.step);
+          Copy{0.05, 0.2, 60, 0}, Copy{0.05, 0.4, 20, 0}, Copy{0.05, 0.35, 80, 30},
+          Copy{0.05, 0.25, 45, 0, 140}, Copy{0.05, 0.3, 30, 0, 140}, Copy{0.05, 0.4, 30, 0, 80},
+          Copy{0.05, 0.35, 60, 0, 80, 3.7}, Copy{0.05, 0.37, 45, 0, 100, 3.7},
+          Copy{0.05, 0.3, 30, 0, 140, 3.65}}) {
+        char name[128];
+        std::snprintf(name, sizeof name,
+                      "an oblique copy %.2f MHz beyond %.0f km above%s at %.3f strength %d%s",
+                      copy.shift, copy.above, copy.spread > 0 ? " in spread F" : "", copy.step,
+                      copy.strength, copy.line > 0 ? " behind a line" : "");
         all.push_back({name,
                        [copy] {
                            const Curve shifted = [copy](double f) {
                                return night_f2(f - copy.shift) + copy.above;
                            };
                            SoundingBuilder builder = night(copy.step);
-                           builder.trace(1.3 + copy.shift, 3.3 + copy.shift, shifted, 100, 0.5,
-                                         false);
+                           builder.trace(1.3 + copy.shift, 3.3 + copy.shift, shifted, copy.strength,
+                                         0.5, false);
+                           if (copy.line > 0)
+                               builder.line(copy.line, 120);
                            if (copy.spread > 0) {
                                const Curve x_trace = [](double f) { return night_f2(f - 0.5); };
                                builder.spread(1.3, 3.3, night_f2, copy.spread, 0, 90)
@@ -303,6 +314,17 @@ void add_guard_cases(std::vector<Case>& all) {
                        },
                        {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1)}});
     }
+    // A range spread: a line of the same echo 10 km below the trace ends 0.3 MHz before it, with
+    // its twin. The cusp pair of the lower line is no vertical pair under an oblique copy: its
+    // own trace runs alongside the upper one's.
+    all.push_back({"a lower line of a range spread ending before the trace",
+                   [] {
+                       const Curve lower = [](double f) { return night_f2(f + 0.3) - 10; };
+                       SoundingBuilder builder = night(0.05);
+                       builder.trace(1.3, 3.0, lower, 150);
+                       return builder.build();
+                   },
+                   {right_or_nothing(C::foF2, 3.3, 0.1)}});
     // A narrow-band transmitter heard in one column of the rising extraordinary trace, from
     // 150 km below it up into it: the MUF is read off the trace, not off the transmitter.
     all.push_back(

@@ -257,16 +257,33 @@ vertical_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2
 }
 
 // The leading edge of a cusp's trace this far (MHz) below the cusp: where the steep part of a
-// trace and of its oblique copy can be compared in height. -1 where the trace does not reach.
+// trace and of its oblique copy can be compared in height (lines passed over). -1 where the
+// trace does not reach.
 int edge_below(const Scene& scene, const Cusp& cusp, double below) {
     if (cusp.trace == nullptr)
         return -1;
     const double wanted = scene.frequency(cusp.column) - below + 1e-9;
     int edge = -1;
     for (const TracePoint& point : cusp.trace->points)
-        if (scene.frequency(point.column) <= wanted)
+        if (scene.frequency(point.column) <= wanted &&
+            !scene.image.columns[static_cast<std::size_t>(point.column)].interference)
             edge = point.low;
     return edge;
+}
+
+// The leading edge of the lowest first-hop F echo in the column this far (MHz) below a cusp (or
+// the nearest below it that no line covers), -1 for none.
+int column_edge_below(const Scene& scene, const Cusp& cusp, double below) {
+    for (int c = scene.column_of(scene.frequency(cusp.column) - below); c >= 0; --c) {
+        const EchoColumn& column = scene.image.columns[static_cast<std::size_t>(c)];
+        if (column.interference)
+            continue;
+        for (const Segment& segment : column.segments)
+            if (!segment.multiple && segment.low >= f_region_lowest)
+                return segment.low;
+        return -1;
+    }
+    return -1;
 }
 
 // A pair of the same separation, 0.1 to 0.45 MHz lower in frequency, whose extraordinary trace
@@ -284,13 +301,35 @@ shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2C
     for (auto it = cusps.rbegin(); it != cusps.rend(); ++it) {
         const double f = scene.frequency(it->column);
         if (f > top - shift_least + 1e-9 || f < top - shift_most - 1e-9 ||
-            std::fabs(f - scene.frequency(pair.ordinary->column)) <= near || !leads_in(scene, *it))
+            std::fabs(f - scene.frequency(pair.ordinary->column)) <= near)
             continue;
-        const int edge = edge_below(scene, *it, compare_below);
-        if (edge < 0 || edge > top_edge - copy_above)
+        // The cusp's own trace, rising into it from below, runs lower than the copy's.
+        const int trace_edge = leads_in(scene, *it) ? edge_below(scene, *it, compare_below) : -1;
+        const bool by_trace = trace_edge >= 0 && trace_edge <= top_edge - copy_above;
+        if (!by_trace) {
+            // Where the copy joins the vertical trace, the trace followed below the cusp may be
+            // the copy's: the column tells instead. Not where the cusp's trace runs as high as
+            // the copy's: the two are lines of one echo (a range spread).
+            if (trace_edge >= 0 && std::abs(trace_edge - top_edge) < copy_above)
+                continue;
+            const int edge = column_edge_below(scene, *it, compare_below);
+            if (edge < 0 || edge > it->index - lead_in_rise || edge > top_edge - copy_above)
+                continue;
+        }
+        const auto twin = twin_at(scene, cusps, *it, separation);
+        if (!twin)
             continue;
-        if (const auto twin = twin_at(scene, cusps, *it, separation))
-            return std::make_pair(*it, *twin);
+        if (!by_trace) {
+            // Told by the columns, the pair needs its ordinary cusp shown by a trace of its own,
+            // running lower than the copy's ordinary trace.
+            if (twin->trace == nullptr)
+                continue;
+            const int copy_edge = edge_below(scene, *pair.ordinary, compare_below);
+            const int twin_edge = column_edge_below(scene, *twin, compare_below);
+            if (copy_edge >= 0 && (twin_edge < 0 || twin_edge > copy_edge - copy_above))
+                continue;
+        }
+        return std::make_pair(*it, *twin);
     }
     return std::nullopt;
 }

@@ -60,6 +60,11 @@ f_cusps.cpp|constexpr int single_columns = 8;|constexpr int single_columns = 80;
 f_cusps.cpp|constexpr int single_rise = 4;|constexpr int single_rise = 40;
 f_cusps.cpp|constexpr double single_steep = 0.5;|constexpr double single_steep = 0.0;
 f_cusps.cpp|constexpr int spread_above = 30;|constexpr int spread_above = 300;
+f_cusps.cpp|std::abs(trace_edge - top_edge) < copy_above|std::abs(trace_edge - top_edge) < -1
+f_cusps.cpp|edge > top_edge - copy_above)|edge > top_edge + 30)
+f_cusps.cpp|!scene.image.columns[static_cast<std::size_t>(point.column)].interference|true
+f_cusps.cpp|if (twin->trace == nullptr)|if (false)
+f_cusps.cpp|if (column.interference)|if (false)
 f_trace.cpp|constexpr double flattest_f_span = 3.0;|constexpr double flattest_f_span = 6.0;
 f_trace.cpp|constexpr double longer_trace = 0.5;|constexpr double longer_trace = 0.2;
 f_trace.cpp|if (f.rise > 2 |if (f.rise > 0 
