@@ -1,23 +1,26 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang and runs each for the given seconds (default 20), from
-# seed corpora made by the synthetic-day generator. A finding fails the run.
+# seed corpora made by the synthetic-day generator, as many at once as there are cores. A finding
+# fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
 out=${SCALVO_FUZZ_DIR:-build-fuzz}
 
+targets="ionogram_file ionogram_plot record settings numeric_value tabulor_line engine truth
+  tabulor_splitter overview sheet command_line caption"
+
 bash scripts/packages.sh clang libclang-rt-14-dev
+# The fuzz build holds the logic alone (no window, test or benchmark); of it, only the targets.
 CXX=clang++ cmake -S . -B "$out" -DSCALVO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$out" -j2
+cmake --build "$out" -j2 --target $(printf 'fuzz_%s ' $targets)
 
 # Seeds: a generated day (with a broken file), a settings file, records of a scaled day.
 generator=build/bin/synthetic_day
 [ -x "$generator" ] || { cmake -S . -B build >/dev/null && cmake --build build -j2 --target synthetic_day; }
 seeds="$out/seeds"
 rm -rf "$seeds"
-targets="ionogram_file ionogram_plot record settings numeric_value tabulor_line engine truth
-  tabulor_splitter overview sheet command_line caption"
 for target in $targets; do mkdir -p "$seeds/$target"; done
 "$generator" --date 05-12-2026 --interval 60 --step 0.5 --out "$seeds/day" --broken 03:00 \
   --setting 07:00 >/dev/null
@@ -55,14 +58,33 @@ for found in fuzz/regressions/*/; do
   cp "$found"* "$seeds/$(basename "$found")/"
 done
 
+# A libFuzzer run keeps one core busy: as many run at once as there are cores, each into its own
+# log, whose summary is shown afterwards in the targets' order.
+rm -rf "$out/logs"
+mkdir -p "$out/logs"
+fuzz() {
+  mkdir -p "$out/findings/$1"
+  "$out/fuzz/fuzz_$1" -max_total_time="$seconds" -print_final_stats=1 \
+    -artifact_prefix="$out/findings/$1/" "$seeds/$1" > "$out/logs/$1" 2>&1 || true
+}
+running=0
+for target in $targets; do
+  if [ "$running" -ge "$(nproc)" ]; then
+    wait -n
+    running=$((running - 1))
+  fi
+  fuzz "$target" &
+  running=$((running + 1))
+done
+wait
+
+found=0
 for target in $targets; do
   echo "== fuzz_$target for ${seconds}s"
-  mkdir -p "$out/findings/$target"
-  "$out/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
-    -artifact_prefix="$out/findings/$target/" "$seeds/$target" 2>&1 |
-    grep -E 'stat::number_of_executed_units|ERROR|SUMMARY' || true
+  grep -E 'stat::number_of_executed_units|ERROR|SUMMARY' "$out/logs/$target" || true
   if ls "$out/findings/$target"/* >/dev/null 2>&1; then
     echo "fuzz_$target found a failing input in $out/findings/$target" >&2
-    exit 1
+    found=1
   fi
 done
+exit "$found"

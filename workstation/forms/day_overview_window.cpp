@@ -292,8 +292,9 @@ void DayOverviewWindow::build_menus() {
         {{OverviewPlace::under, QStringLiteral("&Under the scaling form")},
          {OverviewPlace::beside, QStringLiteral("&Beside the scaling form")}}};
     for (std::size_t k = 0; k < places.size(); ++k) {
-        const auto& [where, caption] = places[k];
-        auto* entry = place->addAction(caption);
+        // A plain copy: clang 14 cannot capture a structured binding.
+        const OverviewPlace where = places[k].first;
+        auto* entry = place->addAction(places[k].second);
         entry->setObjectName(where == OverviewPlace::under
                                  ? QStringLiteral("overview_place_under")
                                  : QStringLiteral("overview_place_beside"));

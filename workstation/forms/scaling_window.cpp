@@ -162,7 +162,7 @@ void ScalingWindow::build_sheet() {
 }
 
 void ScalingWindow::build_controls() {
-    auto add_label = [this](QLabel* label, std::string_view name, QRect place, QColor colour) {
+    auto add_label = [](QLabel* label, std::string_view name, QRect place, QColor colour) {
         label->setObjectName(latin1(name));
         label->setGeometry(place);
         label->setFont(arial(8));
