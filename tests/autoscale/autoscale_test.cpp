@@ -325,6 +325,28 @@ void add_guard_cases(std::vector<Case>& all) {
                        return builder.build();
                    },
                    {right_or_nothing(C::foF2, 3.3, 0.1)}});
+    // A pulse of 45 km (ten cells): a sporadic E's flat echo is that tall all along, which is no
+    // E cusp; its second hop covers the start of the F trace at night.
+    all.push_back({"a night sporadic E under a long pulse",
+                   [] {
+                       SoundingBuilder builder(0.05);
+                       builder.pulse_length(10).noise(20).trace(1.3, 3.3, night_f2, 220);
+                       builder.sporadic_e(1.3, 2.6, 108, 200);
+                       return builder.build();
+                   },
+                   {nothing(C::foE), want(C::foEs, 2.6, 0.1),
+                    want(C::hF, lowest_height(night_f2, 1.3, 3.3), 10),
+                    want(C::foF2, 3.3, 0.1)}});
+    all.push_back(
+        {"a day with a sporadic E under a long pulse",
+         [] {
+             SoundingBuilder builder(0.05);
+             builder.pulse_length(10).noise(15).trace(2.0, 3.3, day_e, 230);
+             builder.trace(3.32, 8.0, day_f2, 230).sporadic_e(1.5, 5.0, 110, 200);
+             return builder.build();
+         },
+         {want(C::foE, 3.3, 0.1), want(C::foEs, 5.0, 0.15),
+          right_or_nothing(C::hF, lowest_height(day_f2, 3.32, 8.0), 10), want(C::foF2, 8.0, 0.1)}});
     // A narrow-band transmitter heard in one column of the rising extraordinary trace, from
     // 150 km below it up into it: the MUF is read off the trace, not off the transmitter.
     all.push_back(

@@ -65,6 +65,12 @@ class SoundingBuilder {
     }
 
     double frequency(int i) const { return 1.0 + i * step_; }
+
+    // A longer pulse (cells it trails behind its leading edge), for what is drawn after.
+    SoundingBuilder& pulse_length(int cells) {
+        pulse_ = cells;
+        return *this;
+    }
     int count() const { return count_; }
 
     // A trace from `from` up to `to` (MHz), with its extraordinary twin `separation` higher at
@@ -204,13 +210,17 @@ class SoundingBuilder {
             static constexpr double tail[pulse] = {0.85, 0.6, 0.35, 0.15};
             for (int j = first; j <= last; ++j)
                 at(i, j) = std::max(at(i, j), amplitude);
-            for (int n = 0; n < pulse && last + 1 + n <= height_count; ++n)
+            for (int n = 0; n < pulse_ && last + 1 + n <= height_count; ++n) {
+                // A longer pulse fades the same way, over its own length.
+                const double fade = pulse_ == pulse ? tail[n] : 0.85 - 0.7 * n / (pulse_ - 1);
                 at(i, last + 1 + n) =
-                    std::max(at(i, last + 1 + n), static_cast<int>(amplitude * tail[n]));
+                    std::max(at(i, last + 1 + n), static_cast<int>(amplitude * fade));
+            }
         }
     }
 
     double step_;
+    int pulse_ = pulse;
     int count_ = 0;
     std::vector<int> cells_;
 };

@@ -422,8 +422,8 @@ std::vector<Cusp> cusps_of(const Scene& scene, const std::vector<const Trace*>& 
             cusps.push_back({vertical_after(scene, end.column, end.low), end.low, rise, trace});
         }
         for (const TracePoint& point : hidden_cusps(scene, *trace, cusp_rise))
-            cusps.push_back({vertical_after(scene, point.column, top_of(point)), top_of(point),
-                             excess(point), trace});
+            cusps.push_back({vertical_after(scene, point.column, top_of(scene, point)),
+                             top_of(scene, point), excess(scene, point), trace});
     }
     std::sort(cusps.begin(), cusps.end(),
               [](const Cusp& a, const Cusp& b) { return a.column < b.column; });

@@ -115,14 +115,14 @@ bool clear_of_second_hop(const Scene& scene, const EsRun& run, int through) {
 }
 
 // Whether a column shows an echo from above the sporadic E, or from the E layer apart from it.
-bool seen_through(const EchoColumn& column, const EsRun& run) {
+bool seen_through(const Scene& scene, const EchoColumn& column, const EsRun& run) {
     for (const Segment& segment : column.segments) {
         if (segment.low >= f_region_lowest) {
             if (!sporadic_multiple(segment, run.level))
                 return true;
         } else if (!segment.multiple &&
                    (segment.low <= run.level - 2 || segment.low >= run.level + highest_upturn + 1 ||
-                    top_of(segment) >= run.level + highest_upturn + 2)) {
+                    top_of(scene, segment) >= run.level + highest_upturn + 2)) {
             return true;
         }
     }
@@ -139,7 +139,7 @@ int first_seen_through(const Scene& scene, const EsRun& run, int first) {
         const EchoColumn& column = scene.image.columns[static_cast<std::size_t>(c)];
         if (column.interference)
             continue;
-        if (!seen_through(column, run)) {
+        if (!seen_through(scene, column, run)) {
             previous = -1;
             continue;
         }

@@ -65,6 +65,9 @@ f_cusps.cpp|edge > top_edge - copy_above)|edge > top_edge + 30)
 f_cusps.cpp|!scene.image.columns[static_cast<std::size_t>(point.column)].interference|true
 f_cusps.cpp|if (twin->trace == nullptr)|if (false)
 f_cusps.cpp|if (column.interference)|if (false)
+scene.cpp|constexpr int long_pulse = 8;|constexpr int long_pulse = 80;
+scene.cpp|return quartile >= long_pulse ? quartile - 1 : pulse_tail;|return quartile >= long_pulse ? quartile + 3 : pulse_tail;
+scene.cpp|if (trace.points[k].low <= e_region_highest &&|if (trace.points[k].low <= 150 &&
 f_trace.cpp|constexpr double flattest_f_span = 3.0;|constexpr double flattest_f_span = 6.0;
 f_trace.cpp|constexpr double longer_trace = 0.5;|constexpr double longer_trace = 0.2;
 f_trace.cpp|if (f.rise > 2 |if (f.rise > 0 

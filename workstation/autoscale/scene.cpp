@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdlib>
+#include <vector>
 
 namespace scalvo::autoscale {
 
@@ -27,6 +29,11 @@ int Scene::column_of(double f) const {
 
 namespace {
 
+// Echoes measured for the pulse at least, and the run (cells) from which a pulse is longer than
+// the station's.
+constexpr std::size_t shortest_pulse_sample = 20;
+constexpr int long_pulse = 8;
+
 // A trace most of whose echoes lie about twice as high as a first-hop echo of the same column is
 // a second hop, though its edges were too ragged for each echo to be told so alone.
 bool repeats_lower_echoes(const Scene& scene, const Trace& trace) {
@@ -35,7 +42,7 @@ bool repeats_lower_echoes(const Scene& scene, const Trace& trace) {
         const auto& segments = scene.image.columns[static_cast<std::size_t>(point.column)].segments;
         for (const Segment& base : segments)
             if (!base.multiple && base.low < point.low && point.low >= 2 * base.low + 17 &&
-                point.low <= 2 * top_of(base) + 22) {
+                point.low <= 2 * top_of(scene, base) + 22) {
                 ++repeated;
                 break;
             }
@@ -65,6 +72,24 @@ std::vector<Trace> split_between_regions(Trace trace) {
     return parts;
 }
 
+// The run of the E-region echoes along the flat parts of their traces (the leading edge within a
+// cell of the previous echo's), its lower quartile: a pulse clearly longer than the station's
+// shows there. Not the F traces': a range spread thickens their runs. The station's otherwise.
+int measured_pulse(const Scene& scene) {
+    std::vector<int> runs;
+    for (const Trace& trace : scene.traces)
+        for (std::size_t k = 1; k < trace.points.size(); ++k)
+            if (trace.points[k].low <= e_region_highest &&
+                std::abs(trace.points[k].low - trace.points[k - 1].low) <= 1)
+                runs.push_back(trace.points[k].high - trace.points[k].low);
+    if (runs.size() < shortest_pulse_sample)
+        return pulse_tail;
+    std::nth_element(runs.begin(), runs.begin() + static_cast<std::ptrdiff_t>(runs.size() / 4),
+                     runs.end());
+    const int quartile = runs[runs.size() / 4];
+    return quartile >= long_pulse ? quartile - 1 : pulse_tail;
+}
+
 } // namespace
 
 Scene make_scene(EchoImage image) {
@@ -78,6 +103,7 @@ Scene make_scene(EchoImage image) {
             if (!trace.multiple && trace.points.size() >= needed &&
                 !repeats_lower_echoes(scene, trace))
                 scene.traces.push_back(std::move(trace));
+    scene.pulse = measured_pulse(scene);
     return scene;
 }
 
@@ -87,20 +113,20 @@ double end_rise(const Scene& scene, const Trace& trace, double window) {
     int highest_end = 0;
     for (const TracePoint& point : trace.points)
         if (scene.frequency(point.column) >= end - window - 1e-9)
-            highest_end = std::max(highest_end, top_of(point));
+            highest_end = std::max(highest_end, top_of(scene, point));
     return height_of(highest_end) - height_of(trace.lowest());
 }
 
-int top_of(const Segment& segment) {
-    return std::max(segment.low, segment.high - pulse_tail);
+int top_of(const Scene& scene, const Segment& segment) {
+    return std::max(segment.low, segment.high - scene.pulse);
 }
 
-int top_of(const TracePoint& point) {
-    return std::max(point.low, point.high - pulse_tail);
+int top_of(const Scene& scene, const TracePoint& point) {
+    return std::max(point.low, point.high - scene.pulse);
 }
 
-double excess(const TracePoint& point) {
-    return height_of(top_of(point)) - height_of(point.low);
+double excess(const Scene& scene, const TracePoint& point) {
+    return height_of(top_of(scene, point)) - height_of(point.low);
 }
 
 std::vector<TracePoint> hidden_cusps(const Scene& scene, const Trace& trace, double rise) {
@@ -110,9 +136,9 @@ std::vector<TracePoint> hidden_cusps(const Scene& scene, const Trace& trace, dou
         const bool next_close =
             scene.frequency(points[k + 1].column) - scene.frequency(points[k].column) <=
             2.5 * scene.image.step + 1e-9;
-        if (next_close && excess(points[k]) >= rise &&
-            height_of(top_of(points[k])) - height_of(top_of(points[k + 1])) >=
-                0.6 * excess(points[k]))
+        if (next_close && excess(scene, points[k]) >= rise &&
+            height_of(top_of(scene, points[k])) - height_of(top_of(scene, points[k + 1])) >=
+                0.6 * excess(scene, points[k]))
             cusps.push_back(points[k]);
     }
     return cusps;

@@ -21,6 +21,9 @@ inline constexpr int f_region_lowest = 19;
 struct Scene {
     EchoImage image;
     std::vector<Trace> traces; // first hops long enough to be traces, not speckle
+    // The cells a pulse trails behind its leading edge on this sounding: the station's, or
+    // longer where the flat parts of the traces show a longer pulse.
+    int pulse = pulse_tail;
 
     double frequency(int column) const;
     int x(int column) const;
@@ -44,11 +47,11 @@ inline constexpr double shortest_telling_trace = 0.2;
 double end_rise(const Scene& scene, const Trace& trace, double window);
 
 // The highest leading edge a run may hold, beyond one pulse's trail.
-int top_of(const Segment& segment);
-int top_of(const TracePoint& point);
+int top_of(const Scene& scene, const Segment& segment);
+int top_of(const Scene& scene, const TracePoint& point);
 // Height (km) by which that stands above the run's leading edge: an ordinary trace rising within
 // the run of its extraordinary twin, or of a flat trace below it.
-double excess(const TracePoint& point);
+double excess(const Scene& scene, const TracePoint& point);
 // Cusps hidden in runs: the top stands at least `rise` km above the leading edge and falls back
 // at the next echo of the trace.
 std::vector<TracePoint> hidden_cusps(const Scene& scene, const Trace& trace, double rise);
