@@ -335,8 +335,7 @@ void add_guard_cases(std::vector<Case>& all) {
                        return builder.build();
                    },
                    {nothing(C::foE), want(C::foEs, 2.6, 0.1),
-                    want(C::hF, lowest_height(night_f2, 1.3, 3.3), 10),
-                    want(C::foF2, 3.3, 0.1)}});
+                    want(C::hF, lowest_height(night_f2, 1.3, 3.3), 10), want(C::foF2, 3.3, 0.1)}});
     all.push_back(
         {"a day with a sporadic E under a long pulse",
          [] {
@@ -347,6 +346,30 @@ void add_guard_cases(std::vector<Case>& all) {
          },
          {want(C::foE, 3.3, 0.1), want(C::foEs, 5.0, 0.15),
           right_or_nothing(C::hF, lowest_height(day_f2, 3.32, 8.0), 10), want(C::foF2, 8.0, 0.1)}});
+    // A range spread of lines, each with its twin, ending about the vertical pair: among so many
+    // cusps the pair is only one choice, and foF2 is the vertical trace's or nothing.
+    struct Line {
+        double beyond, above;
+    };
+    const std::vector<std::vector<Line>> spreads = {{{0.1, 8}, {0.2, 16}, {0.3, 24}},
+                                                    {{0.15, 10}, {-0.2, 20}, {0.3, -15}},
+                                                    {{0.25, 20}, {-0.15, -10}, {0.4, 30}}};
+    for (std::size_t k = 0; k < spreads.size(); ++k) {
+        const std::vector<Line> lines = spreads[k];
+        all.push_back({"a range spread of lines about the pair " + std::to_string(k + 1),
+                       [lines] {
+                           SoundingBuilder builder = night(0.05);
+                           for (const Line& line : lines) {
+                               const Curve height = [line](double f) {
+                                   return night_f2(f - line.beyond) + line.above;
+                               };
+                               builder.trace(1.3 + line.beyond, 3.3 + line.beyond, height, 150, 0.5,
+                                             false);
+                           }
+                           return builder.build();
+                       },
+                       {right_or_nothing(C::foF2, 3.3, 0.1), right_or_nothing(C::fxI, 3.8, 0.1)}});
+    }
     // A narrow-band transmitter heard in one column of the rising extraordinary trace, from
     // 150 km below it up into it: the MUF is read off the trace, not off the transmitter.
     all.push_back(

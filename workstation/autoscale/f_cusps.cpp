@@ -43,6 +43,11 @@ constexpr double compare_below = 0.15;
 // echo) spread nothing.
 constexpr double spread_window = 0.5;
 constexpr int spread_above = 30;
+// Cusps from 0.5 MHz below the ordinary cusp to 0.3 MHz beyond the extraordinary one: this many
+// crowd the pair (a pair, an oblique copy's pair and one stray cusp are four).
+constexpr double crowd_below = 0.5;
+constexpr double crowd_beyond = 0.3;
+constexpr int crowded_cusps = 7;
 // A trace that turns up by 40 km over its last 0.2 MHz ends in a cusp.
 constexpr double cusp_rise = 40;
 constexpr double cusp_window = 0.2;
@@ -529,6 +534,17 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
             pair.extraordinary = below->first;
             pair.ordinary = below->second;
             pair.oblique = true;
+        }
+        if (pair.ordinary) {
+            const double from = scene.frequency(pair.ordinary->column) - crowd_below;
+            const double to = scene.frequency(pair.extraordinary.column) + crowd_beyond;
+            int around = 0;
+            for (const Cusp& cusp : cusps)
+                if (scene.frequency(cusp.column) >= from - 1e-9 &&
+                    scene.frequency(cusp.column) <= to + 1e-9)
+                    ++around;
+            // An oblique copy's pair, told as such, is no crowd.
+            pair.crowded = around >= crowded_cusps + (pair.oblique ? 2 : 0);
         }
     } else if (pair.lead_in && runs_through_window(scene, pair.extraordinary) &&
                ((pair.match.tested >= 6 && pair.match.score <= single_score) ||

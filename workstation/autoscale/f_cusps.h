@@ -54,6 +54,9 @@ struct F2Cusps {
     bool lead_in = false; // a trace leads into the cusps from below
     bool spread = false;  // echoes of the F heights beyond the top cusp
     bool oblique = false; // a higher cusp was left aside as an oblique copy
+    // More cusps about the pair than a pair, its copy and a stray one make: the traces of a
+    // range spread, among which the pair was only one choice.
+    bool crowded = false;
 };
 // None without cusps.
 std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cusps);

@@ -166,7 +166,7 @@ FLayers read_f_layers(const Scene& scene) {
     double sure = f2->measured ? measured_pair : (f2->ordinary_only ? single_trace : guessed_pair);
     if (!f2->lead_in)
         sure *= no_lead_in;
-    if (f2->spread)
+    if (f2->spread || f2->crowded)
         sure *= spread_beyond_cusp;
     if (f2->ordinary_only) {
         result.ordinary_only = true;

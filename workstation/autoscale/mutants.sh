@@ -68,6 +68,10 @@ f_cusps.cpp|if (column.interference)|if (false)
 scene.cpp|constexpr int long_pulse = 8;|constexpr int long_pulse = 80;
 scene.cpp|return quartile >= long_pulse ? quartile - 1 : pulse_tail;|return quartile >= long_pulse ? quartile + 3 : pulse_tail;
 scene.cpp|if (trace.points[k].low <= e_region_highest &&|if (trace.points[k].low <= 150 &&
+f_cusps.cpp|constexpr int crowded_cusps = 7;|constexpr int crowded_cusps = 70;
+f_cusps.cpp|constexpr double crowd_beyond = 0.3;|constexpr double crowd_beyond = -0.3;
+f_cusps.cpp|constexpr double crowd_below = 0.5;|constexpr double crowd_below = -0.3;
+f_cusps.cpp|crowded_cusps + (pair.oblique ? 2 : 0)|crowded_cusps + (pair.oblique ? 0 : 0)
 f_trace.cpp|constexpr double flattest_f_span = 3.0;|constexpr double flattest_f_span = 6.0;
 f_trace.cpp|constexpr double longer_trace = 0.5;|constexpr double longer_trace = 0.2;
 f_trace.cpp|if (f.rise > 2 |if (f.rise > 0 
