@@ -314,6 +314,23 @@ void add_guard_cases(std::vector<Case>& all) {
                        },
                        {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1)}});
     }
+    // A strong copy 0.35 MHz beyond whose trace crosses the vertical ones 0.125 MHz below their
+    // cusps, where they rise steeply: the tracing follows the copy there, and the vertical cusps
+    // stand alone in their columns above the crossing.
+    for (const double extra : {2.0, 4.0}) {
+        all.push_back({"a copy crossing the vertical traces below their cusps, " +
+                           std::to_string(static_cast<int>(extra)) + " km",
+                       [extra] {
+                           const double above = night_f2(3.175) - night_f2(2.825) + extra;
+                           const Curve shifted = [above](double f) {
+                               return night_f2(f - 0.35) + above;
+                           };
+                           SoundingBuilder builder = night(0.025);
+                           builder.trace(1.65, 3.65, shifted, 160, 0.5, false);
+                           return builder.build();
+                       },
+                       {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1)}});
+    }
     // A range spread: a line of the same echo 10 km below the trace ends 0.3 MHz before it, with
     // its twin. The cusp pair of the lower line is no vertical pair under an oblique copy: its
     // own trace runs alongside the upper one's.

@@ -38,6 +38,9 @@ constexpr double copy_rise = 70;
 constexpr double shift_least = 0.1;
 constexpr double shift_most = 0.45;
 constexpr double compare_below = 0.15;
+// Cusps told only by a tall echo standing alone need their traces clearly below the copy's,
+// farther than the lines of a range spread lie (cells).
+constexpr int standing_below = 5;
 // F echoes within this many MHz beyond the top cusp are a frequency spread, up to this many
 // cells (135 km) above the cusp's leading edge: fragments far above it (a second hop, a distant
 // echo) spread nothing.
@@ -291,6 +294,70 @@ int column_edge_below(const Scene& scene, const Cusp& cusp, double below) {
     return -1;
 }
 
+// A trace standing vertical at its cusp: a first-hop F echo taller than pulses are, which the
+// tracing may have left as a short piece where another trace crosses it. As a cusp without a
+// trace, its index the foot of the tall echo.
+struct Standing {
+    Cusp cusp;
+    Segment echo;
+};
+
+// Whether the trace goes on beyond a tall echo: an echo of the next two columns begins within
+// its heights (a range spread along the trace, not a trace ending vertical).
+bool goes_on(const Scene& scene, int column, const Segment& tall) {
+    for (int c = column + 1; c <= column + 2 && c < static_cast<int>(scene.image.columns.size());
+         ++c)
+        for (const Segment& segment : scene.image.columns[static_cast<std::size_t>(c)].segments)
+            if (!segment.multiple && segment.low >= tall.low - 2 && segment.low <= tall.high)
+                return true;
+    return false;
+}
+
+std::vector<Standing> standing_columns(const Scene& scene, double from, double to) {
+    std::vector<Standing> found;
+    for (int c = scene.column_of(from); c <= scene.column_of(to); ++c) {
+        const EchoColumn& column = scene.image.columns[static_cast<std::size_t>(c)];
+        if (column.interference || column.frequency < from - 1e-9 || column.frequency > to + 1e-9)
+            continue;
+        for (const Segment& segment : column.segments)
+            if (!segment.multiple && segment.low >= f_region_lowest &&
+                segment.high - segment.low >= vertical_cells) {
+                if (!goes_on(scene, c, segment))
+                    found.push_back(
+                        {Cusp{c, segment.low, height_of(segment.high) - height_of(segment.low),
+                              nullptr},
+                         segment});
+                break;
+            }
+    }
+    return found;
+}
+
+// The leading edge, this far (MHz) below a standing echo, of the echoes joined to it column by
+// column going down in frequency (each run touching the one after it and beginning no higher):
+// the trace rising into the cusp, whatever crosses it. Lines are passed over; -1 where the
+// joined echoes stop short.
+int joined_edge_below(const Scene& scene, const Standing& standing, double below) {
+    const double wanted = scene.frequency(standing.cusp.column) - below;
+    Segment current = standing.echo;
+    for (int c = standing.cusp.column - 1; c >= 0; --c) {
+        const EchoColumn& column = scene.image.columns[static_cast<std::size_t>(c)];
+        if (column.interference)
+            continue;
+        const Segment* next = nullptr;
+        for (const Segment& segment : column.segments)
+            if (!segment.multiple && segment.low >= f_region_lowest && segment.low <= current.low &&
+                segment.high >= current.low - 1 && (next == nullptr || segment.low > next->low))
+                next = &segment;
+        if (next == nullptr)
+            return -1;
+        current = *next;
+        if (column.frequency <= wanted + 1e-9)
+            return current.low;
+    }
+    return -1;
+}
+
 // A pair of the same separation, 0.1 to 0.45 MHz lower in frequency, whose extraordinary trace
 // runs lower by 3 cells at least over its steep part: the pair above is its oblique copy (a
 // longer path, reaching further), even where the copy's trace joins the vertical one's. The
@@ -335,6 +402,31 @@ shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2C
                 continue;
         }
         return std::make_pair(*it, *twin);
+    }
+    // Vertical cusps the tracing left as short pieces where the copy's traces cross them stand
+    // in their columns, the separation apart, each with its own trace rising into it well below
+    // the copy's (farther than the lines of a range spread lie).
+    const int copy_edge = edge_below(scene, *pair.ordinary, compare_below);
+    if (copy_edge < 0)
+        return std::nullopt;
+    const double copy_ordinary = scene.frequency(pair.ordinary->column);
+    const auto rises_below = [&](const Standing& standing, int copy) {
+        const int edge = joined_edge_below(scene, standing, compare_below);
+        return edge >= 0 && edge <= standing.cusp.index - lead_in_rise &&
+               edge <= copy - standing_below;
+    };
+    const std::vector<Standing> standing =
+        standing_columns(scene, top - shift_most, top - shift_least);
+    const std::vector<Standing> ordinaries = standing_columns(
+        scene, top - shift_most - separation - near, top - shift_least - separation + near);
+    for (auto it = standing.rbegin(); it != standing.rend(); ++it) {
+        const double f = scene.frequency(it->cusp.column);
+        if (std::fabs(f - copy_ordinary) <= near || !rises_below(*it, top_edge))
+            continue;
+        for (const Standing& ordinary : ordinaries)
+            if (std::fabs(scene.frequency(ordinary.cusp.column) - (f - separation)) <= near &&
+                rises_below(ordinary, copy_edge))
+                return std::make_pair(it->cusp, ordinary.cusp);
     }
     return std::nullopt;
 }

@@ -72,6 +72,10 @@ f_cusps.cpp|constexpr int crowded_cusps = 7;|constexpr int crowded_cusps = 70;
 f_cusps.cpp|constexpr double crowd_beyond = 0.3;|constexpr double crowd_beyond = -0.3;
 f_cusps.cpp|constexpr double crowd_below = 0.5;|constexpr double crowd_below = -0.3;
 f_cusps.cpp|crowded_cusps + (pair.oblique ? 2 : 0)|crowded_cusps + (pair.oblique ? 0 : 0)
+f_cusps.cpp|constexpr int standing_below = 5;|constexpr int standing_below = 0;
+f_cusps.cpp|segment.low >= tall.low - 2 && segment.low <= tall.high)|segment.low >= tall.low - 2 && false)
+f_cusps.cpp|segment.low <= current.low &&|segment.low <= current.low + 30 &&
+f_cusps.cpp|if (column.frequency <= wanted + 1e-9)|if (column.frequency <= wanted + 0.1)
 f_trace.cpp|constexpr double flattest_f_span = 3.0;|constexpr double flattest_f_span = 6.0;
 f_trace.cpp|constexpr double longer_trace = 0.5;|constexpr double longer_trace = 0.2;
 f_trace.cpp|if (f.rise > 2 |if (f.rise > 0 
