@@ -425,6 +425,30 @@ void add_guard_cases(std::vector<Case>& all) {
              return builder.build();
          },
          {want(C::hF, lowest_height(day_f2, 3.32, 8.0), 5)}});
+    // Pieces of a row of noise far beyond foF2, each shorter than a row (2 MHz, gaps between),
+    // and a two-column burst beside a line reaching from the trace down 40 km below it: neither
+    // is the F trace's lowest echo.
+    all.push_back({"pieces of a row of noise far beyond foF2",
+                   [] {
+                       SoundingBuilder builder = day(0.05);
+                       const double below = lowest_height(day_f2, 3.32, 8.0) - 20;
+                       for (const double start : {10.0, 12.3, 14.6})
+                           for (double f = start; f <= start + 2.0; f += 0.05)
+                               builder.cell(f, below, 200);
+                       return builder.build();
+                   },
+                   {want(C::hF, lowest_height(day_f2, 3.32, 8.0), 5)}});
+    all.push_back({"a burst beside a line below the day's F trace",
+                   [] {
+                       SoundingBuilder builder = day(0.05);
+                       const double below = lowest_height(day_f2, 3.32, 8.0) - 40;
+                       for (const double f : {6.3, 6.35})
+                           for (double h = below; h <= day_f2(f); h += 4.5)
+                               builder.cell(f, h, 200);
+                       builder.line(6.4, 120);
+                       return builder.build();
+                   },
+                   {want(C::hF, lowest_height(day_f2, 3.32, 8.0), 5)}});
     // A sounder without the extraordinary wave: the one cusp is foF2. With both waves, where an
     // absorption takes the ordinary cusp and the trace below it, the lone extraordinary piece
     // must not pass for it.

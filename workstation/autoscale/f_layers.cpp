@@ -24,6 +24,8 @@ constexpr double single_trace = 0.8;
 constexpr double guessed_pair = 0.35;
 constexpr double no_lead_in = 0.4;
 constexpr double spread_beyond_cusp = 0.3;
+// h'F is read below the top cusp and this far (MHz) beyond it at most.
+constexpr double beyond_top_cusp = 1.0;
 
 // The tool's MUF for the curve through a point: one decimal, halves to even, held within its
 // limits, kept single.
@@ -148,7 +150,16 @@ FLayers read_f_layers(const Scene& scene) {
     result.fmin = scene.frequency(first);
 
     const std::vector<EnvelopePoint> envelope = f_envelope(scene);
-    const std::vector<EnvelopePoint> long_traces = f_envelope(scene, shortest_telling_trace);
+    std::vector<EnvelopePoint> long_traces = f_envelope(scene, shortest_telling_trace);
+    const auto f2 = f2_cusps(scene, cusps_of(scene, traces));
+    if (f2 && f2->lead_in) {
+        // The F trace is lowest below its top cusp: echoes far beyond it are rows of noise or
+        // pieces of lines, however long.
+        const double beyond = scene.frequency(f2->extraordinary.column) + beyond_top_cusp;
+        std::erase_if(long_traces, [&](const EnvelopePoint& point) {
+            return scene.frequency(point.column) > beyond + 1e-9;
+        });
+    }
     const EnvelopePoint* lowest = sustained_minimum(scene, long_traces);
     if (lowest != nullptr) {
         result.hF = height_proposal(scene, lowest->column, lowest->index, 0.8);
@@ -157,7 +168,6 @@ FLayers read_f_layers(const Scene& scene) {
                               result.fmin + std::max(0.1, 2 * scene.image.step) + 1e-9;
     }
 
-    const auto f2 = f2_cusps(scene, cusps_of(scene, traces));
     if (!f2)
         return result;
     const Cusp& top = f2->extraordinary;

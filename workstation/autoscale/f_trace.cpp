@@ -2,6 +2,7 @@
 #include "autoscale/f_trace.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -60,6 +61,36 @@ bool stray_piece(const Scene& scene, const Trace& trace) {
     return false;
 }
 
+// A dip of the envelope: its echoes within a cell of each other over spike_window MHz at most,
+// the envelope beside it on both sides, within spike_window MHz, spike_rise cells higher or more.
+// A burst of noise or a piece of a line lies so; the lowest part of a trace runs on at its level,
+// or starts the envelope.
+constexpr double spike_window = 0.15;
+constexpr int spike_rise = 6;
+
+bool dips_alone(const Scene& scene, const std::vector<EnvelopePoint>& envelope, std::size_t k) {
+    const int level = envelope[k].index;
+    const int near = std::max(2, scene.columns_in(0.05));
+    std::size_t first = k;
+    while (first > 0 && envelope[first - 1].index <= level + 1 &&
+           envelope[first].column - envelope[first - 1].column <= near)
+        --first;
+    std::size_t last = k;
+    while (last + 1 < envelope.size() && envelope[last + 1].index <= level + 1 &&
+           envelope[last + 1].column - envelope[last].column <= near)
+        ++last;
+    if (first == 0 || last + 1 == envelope.size() ||
+        scene.frequency(envelope[last].column) - scene.frequency(envelope[first].column) >
+            spike_window + 1e-9)
+        return false;
+    const auto higher_beside = [&](std::size_t j, std::size_t edge) {
+        return std::fabs(scene.frequency(envelope[j].column) -
+                         scene.frequency(envelope[edge].column)) <= spike_window + 1e-9 &&
+               envelope[j].index >= level + spike_rise;
+    };
+    return higher_beside(first - 1, first) && higher_beside(last + 1, last);
+}
+
 } // namespace
 
 std::vector<EnvelopePoint> f_envelope(const Scene& scene, double shortest) {
@@ -99,7 +130,8 @@ const EnvelopePoint* sustained_minimum(const Scene& scene,
             return std::abs(envelope[j].column - envelope[k].column) <= near &&
                    envelope[j].index <= envelope[k].index + 1;
         };
-        if (!((k > 0 && supports(k - 1)) || (k + 1 < envelope.size() && supports(k + 1))))
+        if (!((k > 0 && supports(k - 1)) || (k + 1 < envelope.size() && supports(k + 1))) ||
+            dips_alone(scene, envelope, k))
             continue;
         if (best == nullptr || envelope[k].index < best->index)
             best = &envelope[k];
