@@ -370,10 +370,12 @@ shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2C
     const int top_edge = edge_below(scene, pair.extraordinary, compare_below);
     if (top_edge < 0)
         return std::nullopt;
+    const double copy_ordinary = scene.frequency(pair.ordinary->column);
+    const int copy_edge = edge_below(scene, *pair.ordinary, compare_below);
     for (auto it = cusps.rbegin(); it != cusps.rend(); ++it) {
         const double f = scene.frequency(it->column);
         if (f > top - shift_least + 1e-9 || f < top - shift_most - 1e-9 ||
-            std::fabs(f - scene.frequency(pair.ordinary->column)) <= near)
+            std::fabs(f - copy_ordinary) <= near)
             continue;
         // The cusp's own trace, rising into it from below, runs lower than the copy's.
         const int trace_edge = leads_in(scene, *it) ? edge_below(scene, *it, compare_below) : -1;
@@ -396,7 +398,6 @@ shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2C
             // running lower than the copy's ordinary trace.
             if (twin->trace == nullptr)
                 continue;
-            const int copy_edge = edge_below(scene, *pair.ordinary, compare_below);
             const int twin_edge = column_edge_below(scene, *twin, compare_below);
             if (copy_edge >= 0 && (twin_edge < 0 || twin_edge > copy_edge - copy_above))
                 continue;
@@ -406,10 +407,8 @@ shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2C
     // Vertical cusps the tracing left as short pieces where the copy's traces cross them stand
     // in their columns, the separation apart, each with its own trace rising into it well below
     // the copy's (farther than the lines of a range spread lie).
-    const int copy_edge = edge_below(scene, *pair.ordinary, compare_below);
     if (copy_edge < 0)
         return std::nullopt;
-    const double copy_ordinary = scene.frequency(pair.ordinary->column);
     const auto rises_below = [&](const Standing& standing, int copy) {
         const int edge = joined_edge_below(scene, standing, compare_below);
         return edge >= 0 && edge <= standing.cusp.index - lead_in_rise &&
