@@ -110,6 +110,13 @@ INSTANTIATE_TEST_SUITE_P(
              3.3,
              202,
              true},
+        // By dusk h'F moves by tens of km within the hour: the line between neighbours this far
+        // apart does not tell it, and the height read is only the cut-off trace's.
+        Case{"neighbours too far apart in h'F",
+             {sounding(750, 3.4, 230), sounding(780, std::nullopt, 260, 4.5),
+              sounding(810, 3.2, 205)},
+             3.3,
+             std::nullopt},
         Case{"an F trace read whole stays as read",
              {sounding(750, 3.4, 204), sounding(780, std::nullopt, 203, 4.5),
               sounding(810, 3.2, 200)},

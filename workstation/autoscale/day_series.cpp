@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 
 namespace scalvo::autoscale {
@@ -22,6 +23,11 @@ constexpr int reach_minutes = 180;
 constexpr double matched_band = 0.9;
 // A Chapman layer fitted to readings from this share of foF2 up tells its own scale height.
 constexpr double spread_enough = 0.6;
+// Neighbours whose h'F differs by more than this (km) leave the one between them untold: by
+// dusk a travelling disturbance moves h'F by tens of km within the hour.
+constexpr double steadiest_hF = 20;
+// An F1 cusp this much below the nearest one read (MHz) would still show above a sporadic E.
+constexpr double f1_fall = 0.3;
 
 // A value read off a sounding that no sporadic E blanketed.
 std::optional<double> read_value(const TimedProposals& t, Characteristic c) {
@@ -36,9 +42,13 @@ struct Neighbour {
     double value = 0;
 };
 
-// The nearest readings before and after position k, within reach.
+// The nearest readings before and after position k, within reach, and the line between them.
+// None where they differ by more than `steadiest`: the value then moves too fast for the line
+// to tell it, and `unsteady` says so.
 std::optional<double> interpolated(const std::vector<TimedProposals>& day, std::size_t k,
-                                   Characteristic c) {
+                                   Characteristic c,
+                                   double steadiest = std::numeric_limits<double>::infinity(),
+                                   bool* unsteady = nullptr) {
     std::optional<Neighbour> before;
     std::optional<Neighbour> after;
     for (std::size_t n = k; n-- > 0;) {
@@ -59,6 +69,11 @@ std::optional<double> interpolated(const std::vector<TimedProposals>& day, std::
     }
     if (!before || !after || after->minute == before->minute)
         return std::nullopt;
+    if (std::fabs(after->value - before->value) > steadiest) {
+        if (unsteady != nullptr)
+            *unsteady = true;
+        return std::nullopt;
+    }
     const double t = static_cast<double>(day[k].minute - before->minute) /
                      static_cast<double>(after->minute - before->minute);
     return before->value + t * (after->value - before->value);
@@ -147,11 +162,32 @@ std::optional<std::size_t> nearest_reading(const std::vector<TimedProposals>& da
 struct F1Season {
     std::optional<SolarE> sun;
     std::optional<double> level; // foE of the curve from which the F1 layer shows
+    // A sporadic E may hide an F1 layer that goes on beyond the cusps read (from `shown_from` to
+    // `shown_to`): until a sounding shows the F trace unblanketed without one, only a sporadic
+    // E too low to hide the cusp tells that the layer has gone.
+    int shown_from = 0;
+    int shown_to = 0;
+    double first_foF1 = 0;
+    double last_foF1 = 0;
+    std::optional<int> clear_before;
+    std::optional<int> clear_after;
 
     bool at(const TimedProposals& t) const {
         if (sun && level)
             return sun->foE_at(t.minute) >= *level - 1e-9;
         return t.proposals[Characteristic::foF1].has_value();
+    }
+    // Whether the day tells that no F1 layer hides under this sounding's sporadic E.
+    bool told_at(const TimedProposals& t) const {
+        const auto& fbEs = t.proposals[Characteristic::fbEs];
+        if (!level || !fbEs)
+            return true;
+        if (t.minute < shown_from)
+            return (clear_before && t.minute <= *clear_before) ||
+                   fbEs->value < first_foF1 - f1_fall;
+        if (t.minute > shown_to)
+            return (clear_after && t.minute >= *clear_after) || fbEs->value < last_foF1 - f1_fall;
+        return true;
     }
 };
 
@@ -164,6 +200,26 @@ F1Season f1_season(const std::vector<TimedProposals>& day, const std::optional<S
             const double foE = sun->foE_at(t.minute);
             if (foE > 0 && (!season.level || foE < *season.level))
                 season.level = foE;
+        }
+    if (!season.level)
+        return season;
+    bool first = true;
+    for (const TimedProposals& t : day)
+        if (const auto& foF1 = t.proposals[Characteristic::foF1]) {
+            if (first) {
+                season.shown_from = t.minute;
+                season.first_foF1 = foF1->value;
+                first = false;
+            }
+            season.shown_to = t.minute;
+            season.last_foF1 = foF1->value;
+        }
+    for (const TimedProposals& t : day)
+        if (!t.proposals[Characteristic::foF1] && read_value(t, Characteristic::hF)) {
+            if (t.minute < season.shown_from)
+                season.clear_before = t.minute;
+            else if (t.minute > season.shown_to && !season.clear_after)
+                season.clear_after = t.minute;
         }
     return season;
 }
@@ -283,8 +339,10 @@ std::optional<double> layer_hF(const std::vector<TimedProposals>& day, std::size
 // h'F of a sounding whose lowest F trace a blanketing sporadic E hides. Without an E layer below
 // (the soundings around show none) the F trace follows a Chapman layer down to fmin; with one,
 // the soundings around tell it, moved by how far the visible part of the trace lies from theirs.
+// `untold` where the day cannot tell it: the height read is then no h'F either.
 std::optional<double> hidden_hF(const std::vector<TimedProposals>& day, std::size_t k,
-                                const std::optional<SolarE>& sun, const F1Season& f1) {
+                                const std::optional<SolarE>& sun, const F1Season& f1,
+                                bool& untold) {
     const auto before = nearest_reading(day, k, -1);
     const auto after = nearest_reading(day, k, +1);
     const auto has_e = [&](const std::optional<std::size_t>& n) {
@@ -304,6 +362,10 @@ std::optional<double> hidden_hF(const std::vector<TimedProposals>& day, std::siz
     // With an E layer below, h'F is read off the F1 trace while the F1 layer shows, and off the
     // F2 trace otherwise: only soundings alike in that tell it.
     const bool with_f1 = f1.at(day[k]) || day[k].proposals[Characteristic::foF1].has_value();
+    if (!with_f1 && !f1.told_at(day[k])) {
+        untold = true;
+        return std::nullopt;
+    }
     // Alike also in the E layer below: without it the F trace has no retardation to climb out of.
     const auto alike = [&](std::size_t n) {
         return f1.at(day[n]) == with_f1 && day[n].proposals[Characteristic::foE].has_value();
@@ -339,7 +401,7 @@ std::optional<double> hidden_hF(const std::vector<TimedProposals>& day, std::siz
     }
     if (weights > 0)
         return sum / weights;
-    return interpolated(day, k, Characteristic::hF);
+    return interpolated(day, k, Characteristic::hF, steadiest_hF, &untold);
 }
 
 Proposal interpolation_of(double value, const std::optional<Proposal>& shape) {
@@ -402,7 +464,10 @@ void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
             // The lowest part of the F trace may be hidden too: the lowest height read lies
             // above the true one, never below it.
             auto& read = p[Characteristic::hF];
-            const auto hF = hidden_hF(day, k, sun, f1);
+            bool untold = false;
+            const auto hF = hidden_hF(day, k, sun, f1, untold);
+            if (untold)
+                read.reset();
             if (hF && read && *hF < read->value - 3) {
                 const Proposal shape = *read;
                 read = interpolation_of(*hF, shape);

@@ -212,7 +212,14 @@ FLayers read_f_layers(const Scene& scene) {
     for (const EnvelopePoint& point : envelope)
         if (!point.obscured)
             result.envelope.emplace_back(scene.frequency(point.column), height_of(point.index));
-    if (const auto fit = fit_f_trace(result.ordinary, foF2)) {
+    auto fit = fit_f_trace(result.ordinary, foF2);
+    if (!fit && result.start_hidden) {
+        // The trace's start hidden, its twin may be the lowest echo from the first column on.
+        auto from_fmin = ordinary_samples(scene, envelope, result.separation, foF2, result.fmin);
+        if ((fit = fit_f_trace(from_fmin, foF2)))
+            result.ordinary = std::move(from_fmin);
+    }
+    if (fit) {
         result.layer = fit;
         result.layer_hF = fit->layer.virtual_height(result.fmin / foF2);
     }

@@ -141,16 +141,18 @@ const EnvelopePoint* sustained_minimum(const Scene& scene,
 
 std::vector<std::pair<double, double>> ordinary_samples(const Scene& scene,
                                                         const std::vector<EnvelopePoint>& envelope,
-                                                        double separation, double foF2) {
+                                                        double separation, double foF2,
+                                                        std::optional<double> start) {
     std::vector<std::pair<double, double>> samples;
     if (envelope.empty())
         return samples;
-    const double start = scene.frequency(envelope.front().column);
+    if (!start)
+        start = scene.frequency(envelope.front().column);
     for (const EnvelopePoint& point : envelope) {
         if (point.obscured)
             continue;
         double f = scene.frequency(point.column);
-        if (f >= start + separation - 1e-9)
+        if (f >= *start + separation - 1e-9)
             f -= separation;
         if (f <= foF2 + 1e-9)
             samples.emplace_back(f, height_of(point.index));

@@ -4,6 +4,7 @@
 // of the F trace are read from.
 #include "autoscale/scene.h"
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -30,9 +31,11 @@ const EnvelopePoint* sustained_minimum(const Scene& scene,
 // The ordinary F trace as the envelope shows it, (MHz, km), up to foF2. Where nothing lies below
 // the F layer its trace only rises, so once the extraordinary twin has begun (the separation
 // above the start) the lowest echo is the twin's, standing for the ordinary trace the separation
-// lower. Obscured columns are left out: the twin may hide there.
+// lower. Obscured columns are left out: the twin may hide there. `start` is where the trace
+// begins when that lies below the envelope's first column, hidden.
 std::vector<std::pair<double, double>> ordinary_samples(const Scene& scene,
                                                         const std::vector<EnvelopePoint>& envelope,
-                                                        double separation, double foF2);
+                                                        double separation, double foF2,
+                                                        std::optional<double> start = {});
 
 } // namespace scalvo::autoscale
