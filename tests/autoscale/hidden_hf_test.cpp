@@ -161,9 +161,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"by day within the F1 season", sunlit_day(720, 20), 199, 0.01},
         // Beyond it, the F2 trace moves: by as much as its visible part.
         Case{"by day beyond the F1 season", sunlit_day(960, 12), 227 + 12, 0.01},
-        // Just after the last F1 cusp, a sporadic E blanketing above it may hide
-        // an F1 layer that goes on: only a sounding showing the F trace whole
-        // without one tells that the season has ended.
+        // Just after the last F1 cusp, a sporadic E blanketing above it may hide an F1 layer
+        // that goes on: only a sounding showing the F trace whole without one tells that the
+        // season has ended.
         Case{"an F1 layer the sporadic E may hide", sunlit_day(930, 12), std::nullopt, 0},
         Case{"an F1 layer hidden by soundings blanketed on to it",
              sunlit_day(990, 12, 6.0, {930, 960}), std::nullopt, 0},
