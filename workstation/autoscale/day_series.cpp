@@ -192,7 +192,8 @@ struct F1Season {
 };
 
 F1Season f1_season(const std::vector<TimedProposals>& day, const std::optional<SolarE>& sun) {
-    F1Season season{sun, std::nullopt};
+    F1Season season;
+    season.sun = sun;
     if (!sun)
         return season;
     for (const TimedProposals& t : day)
