@@ -82,6 +82,11 @@ f_trace.cpp|constexpr double spike_window = 0.15;|constexpr double spike_window 
 f_trace.cpp|constexpr double flattest_f_span = 3.0;|constexpr double flattest_f_span = 6.0;
 f_trace.cpp|constexpr double longer_trace = 0.5;|constexpr double longer_trace = 0.2;
 f_trace.cpp|if (f.rise > 2 |if (f.rise > 0 
+day_series.cpp|constexpr double steadiest_hF = 20;|constexpr double steadiest_hF = 200;
+day_series.cpp|constexpr double f1_fall = 0.3;|constexpr double f1_fall = -5.0;
+day_series.cpp|(clear_after && t.minute >= *clear_after)|(clear_after && t.minute >= 0)
+day_series.cpp|    if (!with_f1 && !f1.told_at(day[k])) {|    if (false) {
+f_layers.cpp|if (!fit && result.start_hidden) {|if (false) {
 LIST
 )
 total=0
