@@ -197,6 +197,15 @@ void add_layer_cases(std::vector<Case>& all) {
 // What the engine must not be fooled by: pieces of noise, a coarse sweep, an E-height cusp where
 // no E layer can be, a lone spike below the trace; and heights read on the reader's own cells.
 void add_guard_cases(std::vector<Case>& all) {
+    // The sweep ends 0.025 MHz below the extraordinary cusp: the twin's trace, cut off there,
+    // tells no fxI.
+    all.push_back({"a sweep ending just below the extraordinary cusp",
+                   [] {
+                       SoundingBuilder builder(0.025, 3.775);
+                       builder.noise(20).trace(1.3, 3.3, night_f2, 220);
+                       return builder.build();
+                   },
+                   {nothing(C::fxI), right_or_nothing(C::foF2, 3.3, 0.1)}});
     // Leading edge at 105 km falls in the cell of 108 km, which the reader's mapping shows.
     all.push_back({"heights on the reader's own cells",
                    [] {

@@ -59,8 +59,9 @@ inline Curve chapman_curve(double hm, double H, double fo) {
 
 class SoundingBuilder {
   public:
-    explicit SoundingBuilder(double step = 0.025) : step_(step) {
-        count_ = static_cast<int>(std::lround(19.0 / step)) + 1;
+    // A sweep from 1 MHz to `end`.
+    explicit SoundingBuilder(double step = 0.025, double end = 20.0) : step_(step), end_(end) {
+        count_ = static_cast<int>(std::lround((end - 1.0) / step)) + 1;
         cells_.assign(static_cast<std::size_t>(count_) * height_count, 0);
     }
 
@@ -167,7 +168,7 @@ class SoundingBuilder {
     Ionogram build() const {
         Ionogram ionogram;
         ionogram.start_frequency = 1.0f;
-        ionogram.end_frequency = 20.0f;
+        ionogram.end_frequency = static_cast<float>(end_);
         ionogram.frequency_step = static_cast<float>(step_);
         ionogram.frequency_count = count_;
         ionogram.amplitude_grid.resize(cells_.size());
@@ -220,6 +221,7 @@ class SoundingBuilder {
     }
 
     double step_;
+    double end_ = 20.0;
     int pulse_ = pulse;
     int count_ = 0;
     std::vector<int> cells_;

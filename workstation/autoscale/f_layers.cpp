@@ -26,6 +26,9 @@ constexpr double no_lead_in = 0.4;
 constexpr double spread_beyond_cusp = 0.3;
 // h'F is read below the top cusp and this far (MHz) beyond it at most.
 constexpr double beyond_top_cusp = 1.0;
+// A top cusp this near the end of the sweep (MHz) may be only where the sweep cuts its trace off:
+// it tells nothing.
+constexpr double sweep_end = 0.1;
 
 // The tool's MUF for the curve through a point: one decimal, halves to even, held within its
 // limits, kept single.
@@ -171,6 +174,9 @@ FLayers read_f_layers(const Scene& scene) {
     if (!f2)
         return result;
     const Cusp& top = f2->extraordinary;
+    const int last = static_cast<int>(scene.image.columns.size()) - 1;
+    const double top_sure =
+        scene.frequency(top.column) >= scene.frequency(last) - sweep_end - 1e-9 ? 0.0 : 1.0;
     // How sure foF2 is: the twin told by the trace pairs, or no extraordinary trace at all; a
     // trace leading into the cusp; nothing spread beyond it.
     double sure = f2->measured ? measured_pair : (f2->ordinary_only ? single_trace : guessed_pair);
@@ -181,7 +187,7 @@ FLayers read_f_layers(const Scene& scene) {
     if (f2->ordinary_only) {
         result.ordinary_only = true;
         result.separation = 0;
-        result.foF2 = frequency_proposal(scene, top.column, top.index, sure);
+        result.foF2 = frequency_proposal(scene, top.column, top.index, sure * top_sure);
     } else if (f2->ordinary) {
         result.separation = f2->match.separation;
         // Within the step of the station's separation, the station's holds at every frequency:
@@ -194,9 +200,10 @@ FLayers read_f_layers(const Scene& scene) {
                 result.gyrofrequency = (fx * fx - fo * fo) / fx;
         }
         result.foF2 = frequency_proposal(scene, f2->ordinary->column, f2->ordinary->index, sure);
-        result.fxI = frequency_proposal(scene, top.column, top.index, sure);
+        result.fxI = frequency_proposal(scene, top.column, top.index, sure * top_sure);
     } else {
-        result.foF2 = frequency_proposal(scene, top.column, top.index, sure * guessed_pair);
+        result.foF2 =
+            frequency_proposal(scene, top.column, top.index, sure * guessed_pair * top_sure);
     }
     if (lowest != nullptr)
         read_f1(scene, traces, envelope, *lowest, result);

@@ -87,6 +87,7 @@ day_series.cpp|constexpr double f1_fall = 0.3;|constexpr double f1_fall = -5.0;
 day_series.cpp|(clear_after && t.minute >= *clear_after)|(clear_after && t.minute >= 0)
 day_series.cpp|    if (!with_f1 && !f1.told_at(day[k])) {|    if (false) {
 f_layers.cpp|if (!fit && result.start_hidden) {|if (false) {
+f_layers.cpp|constexpr double sweep_end = 0.1;|constexpr double sweep_end = -1.0;
 LIST
 )
 total=0
