@@ -197,6 +197,17 @@ void add_layer_cases(std::vector<Case>& all) {
 // What the engine must not be fooled by: pieces of noise, a coarse sweep, an E-height cusp where
 // no E layer can be, a lone spike below the trace; and heights read on the reader's own cells.
 void add_guard_cases(std::vector<Case>& all) {
+    // The F layer's twin lies 1 MHz beyond it, the E layer's 0.6 MHz: the E cusps are no pair
+    // at the F separation, and the cusp 1 MHz below the last one lies where no E cusp is, with
+    // the true one between.
+    all.push_back(
+        {"an E twin at a separation other than the F layer's",
+         [] {
+             SoundingBuilder builder;
+             builder.noise(15).trace(2.0, 3.3, day_e, 230, 0.6).trace(3.32, 8.0, day_f2, 230, 1.0);
+             return builder.build();
+         },
+         {right_or_nothing(C::foE, 3.3, 0.1)}});
     // The sweep ends 0.025 MHz below the extraordinary cusp: the twin's trace, cut off there,
     // tells no fxI.
     all.push_back({"a sweep ending just below the extraordinary cusp",

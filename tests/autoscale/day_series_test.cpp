@@ -152,3 +152,35 @@ TEST(DaySeriesCurve, FollowsTheBendOfFoE) {
 }
 
 } // namespace
+
+namespace {
+
+// Within the F1 season h'F lies on the line between the neighbours on the F1 trace; neighbours
+// far apart in h'F are not both on it, and tell nothing.
+struct F1Case {
+    std::string name;
+    double after_hF = 0;
+    std::optional<double> hF; // expected at the blanketed sounding
+};
+
+class DaySeriesF1 : public ::testing::TestWithParam<F1Case> {};
+
+TEST_P(DaySeriesF1, TheLineHoldsOnlyBetweenNeighboursOnTheF1Trace) {
+    const F1Case& c = GetParam();
+    std::vector<TimedProposals> day{sounding(750, 3.4, 200), sounding(780, std::nullopt, 260, 4.5),
+                                    sounding(810, 3.2, c.after_hF)};
+    for (TimedProposals& t : day)
+        t.proposals[C::foF1] = read(4.8);
+    fill_hidden_from_neighbours(day);
+    const auto& hF = day[1].proposals[C::hF];
+    ASSERT_EQ(hF.has_value(), c.hF.has_value());
+    if (c.hF)
+        EXPECT_NEAR(hF->value, *c.hF, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Days, DaySeriesF1,
+                         ::testing::Values(F1Case{"both on the F1 trace", 206, 203},
+                                           F1Case{"one on the F2 trace", 240, std::nullopt}),
+                         scalvo::testing::param_name);
+
+} // namespace

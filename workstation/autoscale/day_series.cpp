@@ -375,14 +375,18 @@ std::optional<double> hidden_hF(const std::vector<TimedProposals>& day, std::siz
     const auto same_after = nearest_reading(day, k, +1, alike);
     if (with_f1) {
         // The F1 layer moves slowly with the sun: its h'F lies on the line between neighbours.
+        // Neighbours far apart in h'F are not both on the F1 trace.
         if (same_before && same_after) {
-            const TimedProposals& b = day[*same_before];
-            const TimedProposals& a = day[*same_after];
-            const double t = static_cast<double>(day[k].minute - b.minute) /
-                             static_cast<double>(a.minute - b.minute);
-            return b.proposals[Characteristic::hF]->value +
-                   t * (a.proposals[Characteristic::hF]->value -
-                        b.proposals[Characteristic::hF]->value);
+            const double hb = day[*same_before].proposals[Characteristic::hF]->value;
+            const double ha = day[*same_after].proposals[Characteristic::hF]->value;
+            if (std::fabs(ha - hb) > steadiest_hF) {
+                untold = true;
+                return std::nullopt;
+            }
+            const double t =
+                static_cast<double>(day[k].minute - day[*same_before].minute) /
+                static_cast<double>(day[*same_after].minute - day[*same_before].minute);
+            return hb + t * (ha - hb);
         }
         for (const auto& n : {same_before, same_after})
             if (n)

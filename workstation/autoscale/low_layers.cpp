@@ -188,7 +188,14 @@ ECusps e_cusps(const Scene& scene, const std::vector<const Trace*>& traces,
         const double f_end = scene.frequency(found.extraordinary);
         const double separation = f_layers.separation_at(f_end - f_layers.separation_at(f_end));
         found.ordinary = scene.column_of(f_end - separation);
-        if (has_start && std::fabs(f_start - scene.frequency(found.ordinary)) <= 0.2) {
+        // A cusp between the guess and the last one tells against the guess: the last may be
+        // the twin of a separation other than the F layer's, or no E cusp at all.
+        const bool between = std::any_of(cusps.begin(), cusps.end(), [&](int c) {
+            return c > found.ordinary + 1 && c < found.extraordinary - 1;
+        });
+        if (between) {
+            found.confidence = 0.2;
+        } else if (has_start && std::fabs(f_start - scene.frequency(found.ordinary)) <= 0.2) {
             found.confidence = 0.8;
         } else if (has_start && f_start >= f_end - 0.1 && f_start <= f_end + 0.2) {
             // The F trace starts at the end: that was the ordinary cusp, without its twin.

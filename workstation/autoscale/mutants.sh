@@ -88,6 +88,8 @@ day_series.cpp|(clear_after && t.minute >= *clear_after)|(clear_after && t.minut
 day_series.cpp|    if (!with_f1 && !f1.told_at(day[k])) {|    if (false) {
 f_layers.cpp|if (!fit && result.start_hidden) {|if (false) {
 f_layers.cpp|constexpr double sweep_end = 0.1;|constexpr double sweep_end = -1.0;
+low_layers.cpp|        if (between) {|        if (false) {
+day_series.cpp|            if (std::fabs(ha - hb) > steadiest_hF) {|            if (false) {
 LIST
 )
 total=0
