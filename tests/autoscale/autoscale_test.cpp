@@ -197,6 +197,17 @@ void add_layer_cases(std::vector<Case>& all) {
 // What the engine must not be fooled by: pieces of noise, a coarse sweep, an E-height cusp where
 // no E layer can be, a lone spike below the trace; and heights read on the reader's own cells.
 void add_guard_cases(std::vector<Case>& all) {
+    // Absorption leaves 0.25 MHz of an E trace before its cusp: the F trace's start bending
+    // over a hidden E layer shows as much, and tells no foE.
+    all.push_back({"an E cusp 0.25 MHz above fmin",
+                   [] {
+                       SoundingBuilder builder;
+                       builder.noise(15)
+                           .trace(1.3, 1.55, layer_curve(100, 1.55, 6), 230)
+                           .trace(1.57, 4.0, layer_curve(230, 4.0, 60, 1.55, 12), 230);
+                       return builder.build();
+                   },
+                   {nothing(C::foE), nothing(C::hE), want(C::foF2, 4.0, 0.1)}});
     // The F layer's twin lies 1 MHz beyond it, the E layer's 0.6 MHz: the E cusps are no pair
     // at the F separation, and the cusp 1 MHz below the last one lies where no E cusp is, with
     // the true one between.

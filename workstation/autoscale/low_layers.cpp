@@ -20,6 +20,8 @@ constexpr int highest_upturn = 3;
 constexpr double shortest_sporadic = 0.25;
 // The F trace starts just above foE: an E cusp may lie this far (MHz) beyond its start.
 constexpr double e_beyond_f_start = 0.25;
+// An E trace shown over less than this (MHz) up to its cusp tells no foE.
+constexpr double shortest_e_trace = 0.3;
 
 std::vector<const Trace*> low_traces(const Scene& scene) {
     std::vector<const Trace*> traces;
@@ -328,8 +330,15 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
     const ECusps e = e_cusps(scene, traces, f_layers);
     int x_end = -1;
     if (e.ordinary >= 0 && scene.frequency(e.ordinary) >= result.fmin->value) {
-        result.foE = frequency_proposal(scene, e.ordinary, base, e.confidence);
-        result.hE = height_proposal(scene, lowest_by_column.begin()->first, base, 0.7);
+        // An E trace shown over less than `shortest_e_trace` below its cusp may be the F
+        // trace's start bending over an E layer that absorption hides: it tells neither foE
+        // nor h'E. Coarser sweeps than 0.1 MHz do not tell that length.
+        const bool short_e =
+            scene.image.step <= 0.1 + 1e-9 &&
+            scene.frequency(e.ordinary) < result.fmin->value + shortest_e_trace - 1e-9;
+        result.foE = frequency_proposal(scene, e.ordinary, base, short_e ? 0.2 : e.confidence);
+        result.hE =
+            height_proposal(scene, lowest_by_column.begin()->first, base, short_e ? 0.2 : 0.7);
         x_end = e.extraordinary;
     }
 

@@ -90,6 +90,7 @@ f_layers.cpp|if (!fit && result.start_hidden) {|if (false) {
 f_layers.cpp|constexpr double sweep_end = 0.1;|constexpr double sweep_end = -1.0;
 low_layers.cpp|        if (between) {|        if (false) {
 day_series.cpp|            if (std::fabs(ha - hb) > steadiest_hF) {|            if (false) {
+low_layers.cpp|constexpr double shortest_e_trace = 0.3;|constexpr double shortest_e_trace = 0.0;
 LIST
 )
 total=0
