@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Soundings with known answers, each drawn in the test, through the whole engine.
 #include "autoscale/autoscale.h"
+#include "autoscale/echoes.h"
+#include "autoscale/scene.h"
 #include "sounding_builder.h"
 #include "support/param_name.h"
 
@@ -633,5 +635,21 @@ TEST_P(AutoscaleCase, ReadsWhatThePictureShows) {
 
 INSTANTIATE_TEST_SUITE_P(Soundings, AutoscaleCase, ::testing::ValuesIn(cases()),
                          scalvo::testing::param_name);
+
+} // namespace
+
+namespace {
+
+// At 0.2 MHz the cusps of a pair 0.5 MHz apart fall on columns 0.4 or 0.6 MHz apart: the trace
+// read with either puts the MUF's samples a step off, so the station's separation holds within
+// a step of it.
+TEST(CoarseSweep, TheSeparationWithinAStepIsTheStations) {
+    for (const double foF2 : {3.25, 3.3, 3.35, 3.65}) {
+        SoundingBuilder builder(0.2);
+        builder.noise(20).trace(1.3, foF2, layer_curve(240, foF2, 40), 220);
+        const FLayers f = read_f_layers(make_scene(find_echoes(builder.build())));
+        EXPECT_NEAR(f.separation, 0.5, 1e-9) << foF2;
+    }
+}
 
 } // namespace

@@ -191,9 +191,14 @@ FLayers read_f_layers(const Scene& scene) {
     } else if (f2->ordinary) {
         result.separation = f2->match.separation;
         // Within the step of the station's separation, the station's holds at every frequency:
-        // a column's rounding would tell a gyrofrequency far off.
-        if (f2->measured &&
-            std::fabs(result.separation - station_separation) > 1.5 * scene.image.step + 0.01) {
+        // a column's rounding would tell a gyrofrequency far off. On a sweep coarser than
+        // 0.1 MHz it would read the trace's samples a step off too (at 0.2 MHz a pair read
+        // 0.6 MHz apart put the MUF 0.5 MHz low): there the station's separation is read with.
+        const bool near_station =
+            std::fabs(result.separation - station_separation) <= 1.5 * scene.image.step + 0.01;
+        if (near_station && scene.image.step > 0.1 + 1e-6)
+            result.separation = station_separation;
+        if (f2->measured && !near_station) {
             const double fx = scene.frequency(top.column);
             const double fo = scene.frequency(f2->ordinary->column);
             if (fx > fo)

@@ -334,7 +334,7 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
         // trace's start bending over an E layer that absorption hides: it tells neither foE
         // nor h'E. Coarser sweeps than 0.1 MHz do not tell that length.
         const bool short_e =
-            scene.image.step <= 0.1 + 1e-9 &&
+            scene.image.step <= 0.1 + 1e-6 &&
             scene.frequency(e.ordinary) < result.fmin->value + shortest_e_trace - 1e-9;
         result.foE = frequency_proposal(scene, e.ordinary, base, short_e ? 0.2 : e.confidence);
         result.hE =
