@@ -174,8 +174,9 @@ TEST_P(DaySeriesF1, TheLineHoldsOnlyBetweenNeighboursOnTheF1Trace) {
     fill_hidden_from_neighbours(day);
     const auto& hF = day[1].proposals[C::hF];
     ASSERT_EQ(hF.has_value(), c.hF.has_value());
-    if (c.hF)
+    if (c.hF) {
         EXPECT_NEAR(hF->value, *c.hF, 1e-9);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Days, DaySeriesF1,
