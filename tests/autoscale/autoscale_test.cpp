@@ -631,6 +631,10 @@ TEST_P(AutoscaleCase, ReadsWhatThePictureShows) {
             EXPECT_LE(proposal->confidence, 1) << what;
         }
     }
+    // h'E is the height of the E trace that foE ends: never shown without it.
+    if (proposals[C::hE]) {
+        EXPECT_TRUE(proposals[C::foE]) << "h'E without foE";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Soundings, AutoscaleCase, ::testing::ValuesIn(cases()),

@@ -337,8 +337,9 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
             scene.image.step <= 0.1 + 1e-6 &&
             scene.frequency(e.ordinary) < result.fmin->value + shortest_e_trace - 1e-9;
         result.foE = frequency_proposal(scene, e.ordinary, base, short_e ? 0.2 : e.confidence);
-        result.hE =
-            height_proposal(scene, lowest_by_column.begin()->first, base, short_e ? 0.2 : 0.7);
+        // h'E is the height of the E trace that foE ends: no surer than its cusp.
+        result.hE = height_proposal(scene, lowest_by_column.begin()->first, base,
+                                    std::min(0.7, result.foE->confidence));
         x_end = e.extraordinary;
     }
 

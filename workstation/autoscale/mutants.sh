@@ -92,6 +92,7 @@ low_layers.cpp|        if (between) {|        if (false) {
 day_series.cpp|            if (std::fabs(ha - hb) > steadiest_hF) {|            if (false) {
 low_layers.cpp|constexpr double shortest_e_trace = 0.3;|constexpr double shortest_e_trace = 0.0;
 f_layers.cpp|        if (near_station && scene.image.step > 0.1 + 1e-6)|        if (false)
+low_layers.cpp|std::min(0.7, result.foE->confidence)|std::max(0.7, result.foE->confidence)
 LIST
 )
 total=0
