@@ -42,9 +42,21 @@ struct Neighbour {
     double value = 0;
 };
 
+// The line between two readings at a minute between them; none where they differ by more than
+// `steadiest` (the value then moves too fast for the line to tell it), and `unsteady` says so.
+std::optional<double> on_line(const Neighbour& before, const Neighbour& after, int minute,
+                              double steadiest, bool* unsteady) {
+    if (std::fabs(after.value - before.value) > steadiest) {
+        if (unsteady != nullptr)
+            *unsteady = true;
+        return std::nullopt;
+    }
+    const double t = static_cast<double>(minute - before.minute) /
+                     static_cast<double>(after.minute - before.minute);
+    return before.value + t * (after.value - before.value);
+}
+
 // The nearest readings before and after position k, within reach, and the line between them.
-// None where they differ by more than `steadiest`: the value then moves too fast for the line
-// to tell it, and `unsteady` says so.
 std::optional<double> interpolated(const std::vector<TimedProposals>& day, std::size_t k,
                                    Characteristic c,
                                    double steadiest = std::numeric_limits<double>::infinity(),
@@ -69,14 +81,7 @@ std::optional<double> interpolated(const std::vector<TimedProposals>& day, std::
     }
     if (!before || !after || after->minute == before->minute)
         return std::nullopt;
-    if (std::fabs(after->value - before->value) > steadiest) {
-        if (unsteady != nullptr)
-            *unsteady = true;
-        return std::nullopt;
-    }
-    const double t = static_cast<double>(day[k].minute - before->minute) /
-                     static_cast<double>(after->minute - before->minute);
-    return before->value + t * (after->value - before->value);
+    return on_line(*before, *after, day[k].minute, steadiest, unsteady);
 }
 
 // The reading nearest in time within reach, on either side.
@@ -377,16 +382,11 @@ std::optional<double> hidden_hF(const std::vector<TimedProposals>& day, std::siz
         // The F1 layer moves slowly with the sun: its h'F lies on the line between neighbours.
         // Neighbours far apart in h'F are not both on the F1 trace.
         if (same_before && same_after) {
-            const double hb = day[*same_before].proposals[Characteristic::hF]->value;
-            const double ha = day[*same_after].proposals[Characteristic::hF]->value;
-            if (std::fabs(ha - hb) > steadiest_hF) {
-                untold = true;
-                return std::nullopt;
-            }
-            const double t =
-                static_cast<double>(day[k].minute - day[*same_before].minute) /
-                static_cast<double>(day[*same_after].minute - day[*same_before].minute);
-            return hb + t * (ha - hb);
+            const auto reading = [&](std::size_t n) {
+                return Neighbour{day[n].minute, day[n].proposals[Characteristic::hF]->value};
+            };
+            return on_line(reading(*same_before), reading(*same_after), day[k].minute, steadiest_hF,
+                           &untold);
         }
         for (const auto& n : {same_before, same_after})
             if (n)

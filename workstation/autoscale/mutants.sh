@@ -89,7 +89,7 @@ day_series.cpp|    if (!with_f1 && !f1.told_at(day[k])) {|    if (false) {
 f_layers.cpp|if (!fit && result.start_hidden) {|if (false) {
 f_layers.cpp|constexpr double sweep_end = 0.1;|constexpr double sweep_end = -1.0;
 low_layers.cpp|        if (between) {|        if (false) {
-day_series.cpp|            if (std::fabs(ha - hb) > steadiest_hF) {|            if (false) {
+day_series.cpp|day[k].minute, steadiest_hF,|day[k].minute, 1e9,
 low_layers.cpp|constexpr double shortest_e_trace = 0.3;|constexpr double shortest_e_trace = 0.0;
 f_layers.cpp|        if (near_station && scene.image.step > 0.1 + 1e-6)|        if (false)
 low_layers.cpp|std::min(0.7, result.foE->confidence)|std::max(0.7, result.foE->confidence)
