@@ -347,6 +347,31 @@ void add_guard_cases(std::vector<Case>& all) {
                        },
                        {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1)}});
     }
+    // Copies whose trace runs on through the foot of each vertical cusp, the traces fading out
+    // 200 to 300 km above their foot (the `line` field here): the vertical traces turn up out of
+    // the joined run for a few columns only, above the copy's trace.
+    for (const Copy copy :
+         {Copy{0.025, 0.25, 40, 0, 120, 3.25}, Copy{0.025, 0.25, 60, 0, 160, 3.27},
+          Copy{0.025, 0.3, 40, 0, 140, 3.25}, Copy{0.05, 0.4, 50, 0, 120, 3.25},
+          Copy{0.05, 0.38, 30, 0, 160, 3.27}, Copy{0.05, 0.42, 70, 0, 140, 3.25}}) {
+        char name[128];
+        std::snprintf(name, sizeof name,
+                      "vertical cusps turning up out of a copy %.2f MHz beyond %.0f km above at "
+                      "%.3f strength %d fading at %.2f",
+                      copy.shift, copy.above, copy.step, copy.strength, copy.line);
+        all.push_back({name,
+                       [copy] {
+                           const Curve shifted = [copy](double f) {
+                               return night_f2(f - copy.shift) + copy.above;
+                           };
+                           SoundingBuilder builder(copy.step);
+                           builder.noise(20).trace(1.3, copy.line, night_f2, 220);
+                           builder.trace(1.3 + copy.shift, copy.line + copy.shift, shifted,
+                                         copy.strength, 0.5, false);
+                           return builder.build();
+                       },
+                       {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1)}});
+    }
     // A strong copy 0.35 MHz beyond whose trace crosses the vertical ones 0.125 MHz below their
     // cusps, where they rise steeply: the tracing follows the copy there, and the vertical cusps
     // stand alone in their columns above the crossing.

@@ -56,6 +56,8 @@ constexpr double cusp_rise = 40;
 constexpr double cusp_window = 0.2;
 // A first-hop echo this many cells tall is a trace standing vertical at a cusp.
 constexpr int vertical_cells = 12;
+// Where the trace rising into it is followed column by column, an echo taller than one pulse.
+constexpr int standing_cells = 6;
 // A trace coming down by this many cells over its next 0.15 MHz (three columns at least) comes
 // from a cusp.
 constexpr int descent_cells = 6;
@@ -302,35 +304,32 @@ struct Standing {
     Segment echo;
 };
 
-// Whether the trace goes on beyond a tall echo: an echo of the next two columns begins within
-// its heights (a range spread along the trace, not a trace ending vertical).
-bool goes_on(const Scene& scene, int column, const Segment& tall) {
-    for (int c = column + 1; c <= column + 2 && c < static_cast<int>(scene.image.columns.size());
-         ++c)
-        for (const Segment& segment : scene.image.columns[static_cast<std::size_t>(c)].segments)
-            if (!segment.multiple && segment.low >= tall.low - 2 && segment.low <= tall.high)
-                return true;
-    return false;
-}
-
-std::vector<Standing> standing_columns(const Scene& scene, double from, double to) {
-    std::vector<Standing> found;
-    for (int c = scene.column_of(from); c <= scene.column_of(to); ++c) {
-        const EchoColumn& column = scene.image.columns[static_cast<std::size_t>(c)];
-        if (column.interference || column.frequency < from - 1e-9 || column.frequency > to + 1e-9)
+// Whether the trace goes on beyond a tall echo: an echo of the next two columns (lines passed
+// over), half as tall at least, begins within its heights and reaches near its top (a range
+// spread along the trace, not a trace ending vertical). Otherwise the top of the highest echo
+// there that begins within its heights and ends well below its top (a trace running on through
+// its foot), or -1.
+constexpr int goes_on = 1 << 20;
+int runs_on(const Scene& scene, int column, const Segment& tall) {
+    int top = -1;
+    int passed = 0;
+    for (int c = column + 1; passed < 2 && c < static_cast<int>(scene.image.columns.size()); ++c) {
+        const EchoColumn& echoes = scene.image.columns[static_cast<std::size_t>(c)];
+        if (echoes.interference)
             continue;
-        for (const Segment& segment : column.segments)
-            if (!segment.multiple && segment.low >= f_region_lowest &&
-                segment.high - segment.low >= vertical_cells) {
-                if (!goes_on(scene, c, segment))
-                    found.push_back(
-                        {Cusp{c, segment.low, height_of(segment.high) - height_of(segment.low),
-                              nullptr},
-                         segment});
-                break;
+        ++passed;
+        for (const Segment& segment : echoes.segments)
+            if (!segment.multiple && segment.low >= tall.low - 2 && segment.low <= tall.high) {
+                const int height = tall.high - tall.low;
+                const bool near_top = 3 * (tall.high - segment.high) < height;
+                if (near_top && 2 * (segment.high - segment.low) >= height)
+                    return goes_on;
+                // A short piece near its top is what is left of the cusp itself.
+                if (!near_top)
+                    top = std::max(top, segment.high);
             }
     }
-    return found;
+    return top;
 }
 
 // The leading edge, this far (MHz) below a standing echo, of the echoes joined to it column by
@@ -356,6 +355,36 @@ int joined_edge_below(const Scene& scene, const Standing& standing, double below
             return current.low;
     }
     return -1;
+}
+
+// Where a trace stands vertical at its cusp, column by column: the top of the echoes rising
+// into it, taller than a pulse, that no echo of the next columns carries on, whose foot rose by
+// cusp_rise at least over compare_below (MHz) below it.
+std::vector<Standing> standing_columns(const Scene& scene, double from, double to) {
+    std::vector<Standing> found;
+    for (int c = scene.column_of(from); c <= scene.column_of(to); ++c) {
+        const EchoColumn& column = scene.image.columns[static_cast<std::size_t>(c)];
+        if (column.interference || column.frequency < from - 1e-9 || column.frequency > to + 1e-9)
+            continue;
+        for (const Segment& segment : column.segments) {
+            if (segment.multiple || segment.low < f_region_lowest ||
+                segment.high - segment.low < standing_cells)
+                continue;
+            const int on = runs_on(scene, c, segment);
+            if (on == goes_on)
+                continue;
+            // Where a trace runs on through its foot, the echo stands above that trace.
+            const int foot = std::max(segment.low, on);
+            const Standing standing{
+                Cusp{c, foot, height_of(segment.high) - height_of(foot), nullptr}, segment};
+            const int edge = joined_edge_below(scene, standing, compare_below);
+            if (edge < 0 || height_of(foot) - height_of(edge) < cusp_rise)
+                continue;
+            found.push_back(standing);
+            break;
+        }
+    }
+    return found;
 }
 
 // A pair of the same separation, 0.1 to 0.45 MHz lower in frequency, whose extraordinary trace

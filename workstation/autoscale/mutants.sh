@@ -73,6 +73,10 @@ f_cusps.cpp|constexpr double crowd_beyond = 0.3;|constexpr double crowd_beyond =
 f_cusps.cpp|constexpr double crowd_below = 0.5;|constexpr double crowd_below = -0.3;
 f_cusps.cpp|crowded_cusps + (pair.oblique ? 2 : 0)|crowded_cusps + (pair.oblique ? 0 : 0)
 f_cusps.cpp|constexpr int standing_below = 5;|constexpr int standing_below = 0;
+f_cusps.cpp|constexpr int standing_cells = 6;|constexpr int standing_cells = 12;
+f_cusps.cpp|if (near_top && 2 * (segment.high - segment.low) >= height)|if (near_top || 2 * (segment.high - segment.low) >= height)
+f_cusps.cpp|const int foot = std::max(segment.low, on);|const int foot = segment.low;
+f_cusps.cpp|height_of(foot) - height_of(edge) < cusp_rise)|height_of(foot) - height_of(edge) < 0)
 f_cusps.cpp|segment.low >= tall.low - 2 && segment.low <= tall.high)|segment.low >= tall.low - 2 && false)
 f_cusps.cpp|segment.low <= current.low &&|segment.low <= current.low + 30 &&
 f_cusps.cpp|if (column.frequency <= wanted + 1e-9)|if (column.frequency <= wanted + 0.1)
