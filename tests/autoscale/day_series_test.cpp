@@ -185,3 +185,54 @@ INSTANTIATE_TEST_SUITE_P(Days, DaySeriesF1,
                          scalvo::testing::param_name);
 
 } // namespace
+
+namespace {
+
+using namespace scalvo::autoscale;
+using scalvo::autoscale::testing::read;
+using C = Characteristic;
+
+// A day of pairs telling a gyrofrequency of 1.1 MHz, and one sounding read with another
+// separation: beyond 0.3 MHz of the day's field its foF2 and what follows from it go; within it,
+// or where too few pairs tell the day's field, they stay.
+struct FieldCase {
+    std::string name;
+    int pairs = 0;             // soundings of the day with the field's separation
+    double odd_separation = 0; // of the sounding looked at
+    bool kept = false;
+};
+
+class DayField : public ::testing::TestWithParam<FieldCase> {};
+
+TEST_P(DayField, APairTheDaysFieldDoesNotGiveIsNoPair) {
+    const FieldCase& c = GetParam();
+    const auto separation = [](double fo, double fb) {
+        return 0.5 * (fb + std::sqrt(fb * fb + 4 * fo * fo)) - fo;
+    };
+    std::vector<TimedProposals> day;
+    for (int k = 0; k <= c.pairs; ++k) {
+        TimedProposals t;
+        t.minute = 15 * k;
+        const double fo = 3.0 + 0.1 * k;
+        for (const C characteristic : {C::foF2, C::fxI, C::muf3000F2, C::m3000F2})
+            t.proposals[characteristic] = read(fo);
+        t.proposals.separation = k == 0 ? c.odd_separation : separation(fo, 1.1);
+        day.push_back(t);
+    }
+    fill_hidden_from_neighbours(day);
+    for (const C characteristic : {C::foF2, C::fxI, C::muf3000F2, C::m3000F2}) {
+        EXPECT_EQ(day[0].proposals[characteristic].has_value(), c.kept);
+        EXPECT_TRUE(day[1].proposals[characteristic].has_value());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Days, DayField,
+                         ::testing::Values(FieldCase{"a pair 0.25 MHz apart", 10, 0.25, false},
+                                           FieldCase{"a pair 1.0 MHz apart", 10, 1.0, false},
+                                           FieldCase{"a pair 0.7 MHz apart", 10, 0.7, true},
+                                           FieldCase{"a pair 0.25 MHz apart among too few", 6, 0.25,
+                                                     true},
+                                           FieldCase{"no extraordinary trace", 10, 0.0, true}),
+                         scalvo::testing::param_name);
+
+} // namespace

@@ -28,6 +28,10 @@ constexpr double spread_enough = 0.6;
 constexpr double steadiest_hF = 20;
 // An F1 cusp this much below the nearest one read (MHz) would still show above a sporadic E.
 constexpr double f1_fall = 0.3;
+// The station's gyrofrequency holds through the day: a cusp pair telling one this far (MHz) from
+// the day's, told by this many pairs at least, is no pair of twins.
+constexpr double gyro_spread = 0.3;
+constexpr std::size_t gyro_pairs = 8;
 
 // A value read off a sounding that no sporadic E blanketed.
 std::optional<double> read_value(const TimedProposals& t, Characteristic c) {
@@ -422,12 +426,44 @@ Proposal interpolation_of(double value, const std::optional<Proposal>& shape) {
     return p;
 }
 
+// The gyrofrequency a sounding's cusp pair tells, (fx² − fo²)/fx, where it shows both.
+std::optional<double> pair_gyrofrequency(const Proposals& p) {
+    const auto& foF2 = p[Characteristic::foF2];
+    if (!foF2 || !p.separation || *p.separation <= 0)
+        return std::nullopt;
+    const double fx = foF2->value + *p.separation;
+    return (fx * fx - foF2->value * foF2->value) / fx;
+}
+
+// A pair whose twins stand a separation apart that the day's field does not give took a copy, a
+// spread or a stray cusp for a twin: its foF2, and what is read from foF2, are withheld.
+void withhold_stray_pairs(std::vector<TimedProposals>& day) {
+    std::vector<double> told;
+    for (const TimedProposals& t : day)
+        if (const auto fb = pair_gyrofrequency(t.proposals))
+            told.push_back(*fb);
+    if (told.size() < gyro_pairs)
+        return;
+    const auto middle = told.begin() + static_cast<std::ptrdiff_t>(told.size() / 2);
+    std::nth_element(told.begin(), middle, told.end());
+    const double field = *middle;
+    for (TimedProposals& t : day) {
+        const auto fb = pair_gyrofrequency(t.proposals);
+        if (!fb || std::fabs(*fb - field) <= gyro_spread)
+            continue;
+        for (const Characteristic c : {Characteristic::foF2, Characteristic::fxI,
+                                       Characteristic::muf3000F2, Characteristic::m3000F2})
+            t.proposals[c].reset();
+    }
+}
+
 } // namespace
 
 void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
     std::stable_sort(day.begin(), day.end(), [](const TimedProposals& a, const TimedProposals& b) {
         return a.minute < b.minute;
     });
+    withhold_stray_pairs(day);
     std::vector<ESunReading> e_readings;
     for (const TimedProposals& t : day) {
         const auto foE = read_value(t, Characteristic::foE);
