@@ -372,6 +372,21 @@ void add_guard_cases(std::vector<Case>& all) {
                        },
                        {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1)}});
     }
+    // A weak field: the twins 0.4 MHz apart, and the copy shifted by about as much, so that the
+    // vertical extraordinary cusp stands where the copy's ordinary one does.
+    for (const double shift : {0.35, 0.4}) {
+        all.push_back({"a copy shifted by the separation of " + std::to_string(shift).substr(0, 4),
+                       [shift] {
+                           const Curve shifted = [shift](double f) {
+                               return night_f2(f - shift) + 50;
+                           };
+                           SoundingBuilder builder(0.05);
+                           builder.noise(20).trace(1.3, 3.25, night_f2, 220, 0.4);
+                           builder.trace(1.3 + shift, 3.25 + shift, shifted, 140, 0.4, false);
+                           return builder.build();
+                       },
+                       {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.7, 0.1)}});
+    }
     // A strong copy 0.35 MHz beyond whose trace crosses the vertical ones 0.125 MHz below their
     // cusps, where they rise steeply: the tracing follows the copy there, and the vertical cusps
     // stand alone in their columns above the crossing.

@@ -305,7 +305,7 @@ struct Standing {
 };
 
 // Whether the trace goes on beyond a tall echo: an echo of the next two columns (lines passed
-// over), half as tall at least, begins within its heights and reaches near its top (a range
+// over), half as tall at least, begins no higher than its top and reaches near it (a range
 // spread along the trace, not a trace ending vertical). Otherwise the top of the highest echo
 // there that begins within its heights and ends well below its top (a trace running on through
 // its foot), or -1.
@@ -318,16 +318,17 @@ int runs_on(const Scene& scene, int column, const Segment& tall) {
         if (echoes.interference)
             continue;
         ++passed;
-        for (const Segment& segment : echoes.segments)
-            if (!segment.multiple && segment.low >= tall.low - 2 && segment.low <= tall.high) {
-                const int height = tall.high - tall.low;
-                const bool near_top = 3 * (tall.high - segment.high) < height;
-                if (near_top && 2 * (segment.high - segment.low) >= height)
-                    return goes_on;
-                // A short piece near its top is what is left of the cusp itself.
-                if (!near_top)
-                    top = std::max(top, segment.high);
-            }
+        for (const Segment& segment : echoes.segments) {
+            if (segment.multiple || segment.low > tall.high)
+                continue;
+            const int height = tall.high - tall.low;
+            const bool near_top = 3 * (tall.high - segment.high) < height;
+            if (near_top && 2 * (segment.high - segment.low) >= height)
+                return goes_on;
+            // A short piece near its top is what is left of the cusp itself.
+            if (segment.low >= tall.low - 2 && !near_top)
+                top = std::max(top, segment.high);
+        }
     }
     return top;
 }
@@ -449,11 +450,15 @@ shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2C
         scene, top - shift_most - separation - near, top - shift_least - separation + near);
     for (auto it = standing.rbegin(); it != standing.rend(); ++it) {
         const double f = scene.frequency(it->cusp.column);
-        if (std::fabs(f - copy_ordinary) <= near || !rises_below(*it, top_edge))
+        if (!rises_below(*it, top_edge))
             continue;
+        // The vertical extraordinary cusp may stand where the copy's ordinary one does (a copy
+        // shifted by about the separation): the trace followed below the copy's ordinary cusp
+        // is then the vertical extraordinary one, and the copy's extraordinary trace is compared.
+        const int ordinary_copy_edge = std::fabs(f - copy_ordinary) <= near ? top_edge : copy_edge;
         for (const Standing& ordinary : ordinaries)
             if (std::fabs(scene.frequency(ordinary.cusp.column) - (f - separation)) <= near &&
-                rises_below(ordinary, copy_edge))
+                rises_below(ordinary, ordinary_copy_edge))
                 return std::make_pair(it->cusp, ordinary.cusp);
     }
     return std::nullopt;

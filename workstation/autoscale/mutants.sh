@@ -77,9 +77,11 @@ f_cusps.cpp|constexpr int standing_cells = 6;|constexpr int standing_cells = 12;
 f_cusps.cpp|if (near_top && 2 * (segment.high - segment.low) >= height)|if (near_top || 2 * (segment.high - segment.low) >= height)
 f_cusps.cpp|const int foot = std::max(segment.low, on);|const int foot = segment.low;
 f_cusps.cpp|height_of(foot) - height_of(edge) < cusp_rise)|height_of(foot) - height_of(edge) < 0)
+f_cusps.cpp|std::fabs(f - copy_ordinary) <= near ? top_edge : copy_edge;|copy_edge;
+f_cusps.cpp|        if (!rises_below(*it, top_edge))|        if (std::fabs(f - copy_ordinary) <= near || !rises_below(*it, top_edge))
 day_series.cpp|constexpr double gyro_spread = 0.3;|constexpr double gyro_spread = 0.7;
 day_series.cpp|constexpr std::size_t gyro_pairs = 8;|constexpr std::size_t gyro_pairs = 3;
-f_cusps.cpp|segment.low >= tall.low - 2 && segment.low <= tall.high)|segment.low >= tall.low - 2 && false)
+f_cusps.cpp|segment.low > tall.high)|segment.low > tall.high + 40)
 f_cusps.cpp|segment.low <= current.low &&|segment.low <= current.low + 30 &&
 f_cusps.cpp|if (column.frequency <= wanted + 1e-9)|if (column.frequency <= wanted + 0.1)
 f_layers.cpp|constexpr double beyond_top_cusp = 1.0;|constexpr double beyond_top_cusp = 20.0;
