@@ -387,6 +387,15 @@ void add_guard_cases(std::vector<Case>& all) {
                        },
                        {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.7, 0.1)}});
     }
+    // At 0.1 MHz a trace rising steeply into its cusp jumps from column to column, each echo
+    // beginning just above the one before: the trace rises on, and no cusp stands below the top.
+    all.push_back({"a steep trace at 0.1 MHz rising column by column",
+                   [] {
+                       SoundingBuilder builder(0.1);
+                       builder.noise(20).trace(1.3, 3.3, layer_curve(240, 3.3, 80), 220);
+                       return builder.build();
+                   },
+                   {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1)}});
     // A strong copy 0.35 MHz beyond whose trace crosses the vertical ones 0.125 MHz below their
     // cusps, where they rise steeply: the tracing follows the copy there, and the vertical cusps
     // stand alone in their columns above the crossing.

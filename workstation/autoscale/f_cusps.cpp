@@ -58,6 +58,8 @@ constexpr double cusp_window = 0.2;
 constexpr int vertical_cells = 12;
 // Where the trace rising into it is followed column by column, an echo taller than one pulse.
 constexpr int standing_cells = 6;
+// An echo of the next columns beginning this many cells above its top at most carries it on.
+constexpr int rising_on = 3;
 // A trace coming down by this many cells over its next 0.15 MHz (three columns at least) comes
 // from a cusp.
 constexpr int descent_cells = 6;
@@ -306,7 +308,8 @@ struct Standing {
 
 // Whether the trace goes on beyond a tall echo: an echo of the next two columns (lines passed
 // over), half as tall at least, begins no higher than its top and reaches near it (a range
-// spread along the trace, not a trace ending vertical). Otherwise the top of the highest echo
+// spread along the trace, not a trace ending vertical), or begins just above its top (the trace
+// rising on). Otherwise the top of the highest echo
 // there that begins within its heights and ends well below its top (a trace running on through
 // its foot), or -1.
 constexpr int goes_on = 1 << 20;
@@ -319,9 +322,12 @@ int runs_on(const Scene& scene, int column, const Segment& tall) {
             continue;
         ++passed;
         for (const Segment& segment : echoes.segments) {
-            if (segment.multiple || segment.low > tall.high)
-                continue;
             const int height = tall.high - tall.low;
+            // Beginning just above its top, the trace rises on (a steep trace on a coarse step).
+            if (segment.multiple || segment.low > tall.high + rising_on)
+                continue;
+            if (segment.low > tall.high)
+                return goes_on;
             const bool near_top = 3 * (tall.high - segment.high) < height;
             if (near_top && 2 * (segment.high - segment.low) >= height)
                 return goes_on;
