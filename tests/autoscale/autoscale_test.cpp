@@ -387,6 +387,31 @@ void add_guard_cases(std::vector<Case>& all) {
                        },
                        {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.7, 0.1)}});
     }
+    // The same at 0.025 MHz, with lines across the vertical extraordinary trace below its cusp,
+    // or at the copy's ordinary cusp: the trace is followed down across them, and a copy's cusp
+    // that no trace leads into is no reason to stop.
+    struct Crossed {
+        double shift, above;
+        std::vector<double> lines;
+    };
+    for (const Crossed& crossed :
+         {Crossed{0.35, 50, {3.55, 3.575, 3.6}}, Crossed{0.33, 70, {3.625}}}) {
+        all.push_back({"a copy shifted by the separation, lines at " +
+                           std::to_string(crossed.lines.front()).substr(0, 5),
+                       [crossed] {
+                           const Curve shifted = [crossed](double f) {
+                               return night_f2(f - crossed.shift) + crossed.above;
+                           };
+                           SoundingBuilder builder(0.025);
+                           builder.noise(20).trace(1.3, 3.25, night_f2, 220, 0.4);
+                           builder.trace(1.3 + crossed.shift, 3.25 + crossed.shift, shifted, 140,
+                                         0.4, false);
+                           for (const double f : crossed.lines)
+                               builder.line(f, 120);
+                           return builder.build();
+                       },
+                       {want(C::foF2, 3.25, 0.1), want(C::fxI, 3.65, 0.1)}});
+    }
     // At 0.1 MHz a trace rising steeply into its cusp jumps from column to column, each echo
     // beginning just above the one before: the trace rises on, and no cusp stands below the top.
     all.push_back({"a steep trace at 0.1 MHz rising column by column",

@@ -41,6 +41,8 @@ constexpr double compare_below = 0.15;
 // Cusps told only by a tall echo standing alone need their traces clearly below the copy's,
 // farther than the lines of a range spread lie (cells).
 constexpr int standing_below = 5;
+// A trace joined across a line may come down this many cells more for each column passed over.
+constexpr int line_slack = 2;
 // F echoes within this many MHz beyond the top cusp are a frequency spread, up to this many
 // cells (135 km) above the cusp's leading edge: fragments far above it (a second hop, a distant
 // echo) spread nothing.
@@ -346,18 +348,24 @@ int runs_on(const Scene& scene, int column, const Segment& tall) {
 int joined_edge_below(const Scene& scene, const Standing& standing, double below) {
     const double wanted = scene.frequency(standing.cusp.column) - below;
     Segment current = standing.echo;
+    int passed = 0;
     for (int c = standing.cusp.column - 1; c >= 0; --c) {
         const EchoColumn& column = scene.image.columns[static_cast<std::size_t>(c)];
-        if (column.interference)
+        if (column.interference) {
+            ++passed;
             continue;
+        }
+        // Across lines passed over the trace may have come down further.
+        const int reach = current.low - 1 - line_slack * passed;
         const Segment* next = nullptr;
         for (const Segment& segment : column.segments)
             if (!segment.multiple && segment.low >= f_region_lowest && segment.low <= current.low &&
-                segment.high >= current.low - 1 && (next == nullptr || segment.low > next->low))
+                segment.high >= reach && (next == nullptr || segment.low > next->low))
                 next = &segment;
         if (next == nullptr)
             return -1;
         current = *next;
+        passed = 0;
         if (column.frequency <= wanted + 1e-9)
             return current.low;
     }
@@ -443,8 +451,6 @@ shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2C
     // Vertical cusps the tracing left as short pieces where the copy's traces cross them stand
     // in their columns, the separation apart, each with its own trace rising into it well below
     // the copy's (farther than the lines of a range spread lie).
-    if (copy_edge < 0)
-        return std::nullopt;
     const auto rises_below = [&](const Standing& standing, int copy) {
         const int edge = joined_edge_below(scene, standing, compare_below);
         return edge >= 0 && edge <= standing.cusp.index - lead_in_rise &&
@@ -462,6 +468,8 @@ shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2C
         // shifted by about the separation): the trace followed below the copy's ordinary cusp
         // is then the vertical extraordinary one, and the copy's extraordinary trace is compared.
         const int ordinary_copy_edge = std::fabs(f - copy_ordinary) <= near ? top_edge : copy_edge;
+        if (ordinary_copy_edge < 0)
+            continue;
         for (const Standing& ordinary : ordinaries)
             if (std::fabs(scene.frequency(ordinary.cusp.column) - (f - separation)) <= near &&
                 rises_below(ordinary, ordinary_copy_edge))

@@ -80,6 +80,8 @@ f_cusps.cpp|height_of(foot) - height_of(edge) < cusp_rise)|height_of(foot) - hei
 f_cusps.cpp|std::fabs(f - copy_ordinary) <= near ? top_edge : copy_edge;|copy_edge;
 f_cusps.cpp|        if (!rises_below(*it, top_edge))|        if (std::fabs(f - copy_ordinary) <= near || !rises_below(*it, top_edge))
 f_cusps.cpp|constexpr int rising_on = 3;|constexpr int rising_on = -1;
+f_cusps.cpp|constexpr int line_slack = 2;|constexpr int line_slack = 0;
+f_cusps.cpp|        if (ordinary_copy_edge < 0)|        if (copy_edge < 0)
 day_series.cpp|constexpr double gyro_spread = 0.3;|constexpr double gyro_spread = 0.7;
 day_series.cpp|constexpr std::size_t gyro_pairs = 8;|constexpr std::size_t gyro_pairs = 3;
 f_cusps.cpp|segment.low > tall.high)|segment.low > tall.high + 40)
