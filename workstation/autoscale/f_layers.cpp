@@ -29,6 +29,11 @@ constexpr double beyond_top_cusp = 1.0;
 // A top cusp this near the end of the sweep (MHz) may be only where the sweep cuts its trace off:
 // it tells nothing.
 constexpr double sweep_end = 0.1;
+// A rise of this much (km) within this much (MHz), this far below foF2 at least (MHz), is the
+// step from a lower layer's trace to the F2 trace.
+constexpr double layer_jump = 100;
+constexpr double layer_jump_window = 0.15;
+constexpr double f1_below_f2_muf = 0.5;
 
 // The tool's MUF for the curve through a point: one decimal, halves to even, held within its
 // limits, kept single.
@@ -75,18 +80,32 @@ void read_muf(const Scene& scene, const std::vector<EnvelopePoint>& envelope, do
     int best_x = 0;
     int best_index = 0;
     const double half_step = scene.image.step / 2;
+    std::vector<std::pair<double, const EnvelopePoint*>> trace;
     for (const EnvelopePoint& point : envelope) {
         const double f = scene.frequency(point.column) - result.separation - half_step;
         if (point.obscured || f > foF2 + 1e-9 || f <= from + 1e-9 ||
             stands_below_trace(envelope, point))
             continue;
+        trace.emplace_back(f, &point);
+    }
+    // Where the trace jumps up well below foF2, what lies below the jump is a lower layer's
+    // trace (an F1 layer under an F2 layer lifted high, its cusp not read): the F2 trace begins
+    // above the jump.
+    for (std::size_t k = 1; k < trace.size(); ++k)
+        if (trace[k].first <= foF2 - f1_below_f2_muf + 1e-9 &&
+            trace[k].first - trace[k - 1].first <= layer_jump_window + 1e-9 &&
+            height_of(trace[k].second->index) - height_of(trace[k - 1].second->index) >= layer_jump)
+            from = std::max(from, trace[k - 1].first);
+    for (const auto& [f, point] : trace) {
+        if (f <= from + 1e-9)
+            continue;
         const int x = x_at_frequency(f);
         const double muf = muf_of_echo(static_cast<float>(frequency_at(x)),
-                                       static_cast<float>(height_of(point.index)));
+                                       static_cast<float>(height_of(point->index)));
         if (muf > best) {
             best = muf;
             best_x = x;
-            best_index = point.index;
+            best_index = point->index;
         }
     }
     if (best <= 0)

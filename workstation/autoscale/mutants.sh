@@ -82,6 +82,7 @@ f_cusps.cpp|        if (!rises_below(*it, top_edge))|        if (std::fabs(f - c
 f_cusps.cpp|constexpr int rising_on = 3;|constexpr int rising_on = -1;
 f_cusps.cpp|constexpr int line_slack = 2;|constexpr int line_slack = 0;
 f_cusps.cpp|        if (ordinary_copy_edge < 0)|        if (copy_edge < 0)
+f_layers.cpp|constexpr double layer_jump = 100;|constexpr double layer_jump = 1000;
 day_series.cpp|constexpr double gyro_spread = 0.3;|constexpr double gyro_spread = 0.7;
 day_series.cpp|constexpr std::size_t gyro_pairs = 8;|constexpr std::size_t gyro_pairs = 3;
 f_cusps.cpp|segment.low > tall.high)|segment.low > tall.high + 40)
