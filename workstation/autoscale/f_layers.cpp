@@ -88,13 +88,14 @@ void read_muf(const Scene& scene, const std::vector<EnvelopePoint>& envelope, do
             continue;
         trace.emplace_back(f, &point);
     }
-    // Where the trace jumps up well below foF2, what lies below the jump is a lower layer's
-    // trace (an F1 layer under an F2 layer lifted high, its cusp not read): the F2 trace begins
-    // above the jump.
-    for (std::size_t k = 1; k < trace.size(); ++k)
+    // Where the trace jumps up well below foF2 and stays up, what lies below the jump is a lower
+    // layer's trace (an F1 layer under an F2 layer lifted high, its cusp not read): the F2 trace
+    // begins above the jump. A single echo far above its neighbours is no jump.
+    const auto height = [&](std::size_t k) { return height_of(trace[k].second->index); };
+    for (std::size_t k = 1; k + 1 < trace.size(); ++k)
         if (trace[k].first <= foF2 - f1_below_f2_muf + 1e-9 &&
             trace[k].first - trace[k - 1].first <= layer_jump_window + 1e-9 &&
-            height_of(trace[k].second->index) - height_of(trace[k - 1].second->index) >= layer_jump)
+            std::min(height(k), height(k + 1)) - height(k - 1) >= layer_jump)
             from = std::max(from, trace[k - 1].first);
     for (const auto& [f, point] : trace) {
         if (f <= from + 1e-9)
