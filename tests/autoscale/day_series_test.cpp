@@ -236,3 +236,60 @@ INSTANTIATE_TEST_SUITE_P(Days, DayField,
                          scalvo::testing::param_name);
 
 } // namespace
+
+namespace {
+
+using namespace scalvo::autoscale;
+using scalvo::autoscale::testing::read;
+using C = Characteristic;
+
+// A day of foE readings on the sun's curve, every 30 minutes from 07:00 to 17:00, with one
+// reading moved off it: beyond 0.35 MHz it is no E cusp (the extraordinary one, a step off on a
+// coarse sweep) and foE and h'E go; within it, or where the day does not follow the sun, they
+// stay.
+struct SunCase {
+    std::string name;
+    double off = 0;         // MHz, of the 12:00 reading
+    bool scattered = false; // every other reading 0.2 MHz up, the rest 0.2 down
+    bool kept = false;
+};
+
+class DaySun : public ::testing::TestWithParam<SunCase> {};
+
+TEST_P(DaySun, AFoEOffTheSunsCurveIsNoECusp) {
+    const SunCase& c = GetParam();
+    std::vector<TimedProposals> day;
+    std::size_t noon = 0;
+    for (int minute = 420; minute <= 1020; minute += 30) {
+        const double chi = std::numbers::pi * (minute - 720) / 720.0;
+        double foE = 3.3 * std::pow(std::max(0.05, std::cos(chi)), 0.25);
+        if (c.scattered)
+            foE += (minute / 30) % 2 == 0 ? 0.2 : -0.2;
+        if (minute == 720) {
+            foE += c.off;
+            noon = day.size();
+        }
+        TimedProposals t;
+        t.minute = minute;
+        t.proposals[C::fmin] = read(1.5);
+        t.proposals[C::foE] = read(foE);
+        t.proposals[C::hE] = read(105);
+        day.push_back(t);
+    }
+    fill_hidden_from_neighbours(day);
+    EXPECT_EQ(day[noon].proposals[C::foE].has_value(), c.kept);
+    EXPECT_EQ(day[noon].proposals[C::hE].has_value(), c.kept);
+    for (std::size_t k = 0; k < day.size(); ++k)
+        if (k != noon) {
+            EXPECT_TRUE(day[k].proposals[C::foE].has_value()) << k;
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Days, DaySun,
+                         ::testing::Values(SunCase{"half a MHz above", 0.5, false, false},
+                                           SunCase{"half a MHz below", -0.5, false, false},
+                                           SunCase{"a quarter MHz above", 0.25, false, true},
+                                           SunCase{"a day off the curve", 0.5, true, true}),
+                         scalvo::testing::param_name);
+
+} // namespace

@@ -32,6 +32,10 @@ constexpr double f1_fall = 0.3;
 // the day's, told by this many pairs at least, is no pair of twins.
 constexpr double gyro_spread = 0.3;
 constexpr std::size_t gyro_pairs = 8;
+// foE follows the sun through the day: a reading this far (MHz) off the curve through the others
+// is no E cusp. Readings are left aside one at a time, at most this share of them.
+constexpr double e_spread = 0.35;
+constexpr double most_stray_e = 0.25;
 
 // A value read off a sounding that no sporadic E blanketed.
 std::optional<double> read_value(const TimedProposals& t, Characteristic c) {
@@ -457,6 +461,47 @@ void withhold_stray_pairs(std::vector<TimedProposals>& day) {
     }
 }
 
+// foE readings off the sun's curve through the others (the extraordinary E cusp, or a cusp a step
+// away on a coarse sweep): left aside, the worst first, until the rest follow the curve; foE
+// and h'E of those left aside are withheld. Nothing is where the rest do not follow the sun.
+void withhold_stray_foE(std::vector<TimedProposals>& day) {
+    std::vector<ESunReading> readings;
+    std::vector<std::size_t> at;
+    for (std::size_t k = 0; k < day.size(); ++k) {
+        const auto foE = read_value(day[k], Characteristic::foE);
+        const auto& fmin = day[k].proposals[Characteristic::fmin];
+        if (foE && fmin) {
+            readings.push_back({day[k].minute, *foE, fmin->value});
+            at.push_back(k);
+        }
+    }
+    const auto most = static_cast<std::size_t>(most_stray_e * static_cast<double>(readings.size()));
+    std::vector<std::size_t> stray;
+    while (const auto curve = solar_e_curve(readings)) {
+        std::size_t worst = 0;
+        double off = -1;
+        for (std::size_t n = 0; n < readings.size(); ++n)
+            if (const double d = std::fabs(curve->foE_at(readings[n].minute) - readings[n].foE);
+                d > off) {
+                off = d;
+                worst = n;
+            }
+        if (off <= e_spread)
+            break;
+        if (stray.size() >= most)
+            return;
+        stray.push_back(at[worst]);
+        readings.erase(readings.begin() + static_cast<std::ptrdiff_t>(worst));
+        at.erase(at.begin() + static_cast<std::ptrdiff_t>(worst));
+    }
+    if (!fit_solar_e(readings))
+        return;
+    for (const std::size_t k : stray) {
+        day[k].proposals[Characteristic::foE].reset();
+        day[k].proposals[Characteristic::hE].reset();
+    }
+}
+
 } // namespace
 
 void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
@@ -464,6 +509,7 @@ void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
         return a.minute < b.minute;
     });
     withhold_stray_pairs(day);
+    withhold_stray_foE(day);
     std::vector<ESunReading> e_readings;
     for (const TimedProposals& t : day) {
         const auto foE = read_value(t, Characteristic::foE);

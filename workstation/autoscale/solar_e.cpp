@@ -56,6 +56,20 @@ bool SolarE::seen_at(int minute, double fmin) const {
 }
 
 std::optional<SolarE> fit_solar_e(const std::vector<ESunReading>& readings) {
+    auto model = solar_e_curve(readings);
+    if (!model)
+        return std::nullopt;
+    double squares = 0;
+    for (const ESunReading& r : readings) {
+        const double off = model->foE_at(r.minute) - r.foE;
+        squares += off * off;
+    }
+    if (std::sqrt(squares / static_cast<double>(readings.size())) > worst_rms)
+        return std::nullopt;
+    return model;
+}
+
+std::optional<SolarE> solar_e_curve(const std::vector<ESunReading>& readings) {
     if (static_cast<int>(readings.size()) < least_readings)
         return std::nullopt;
     int first = readings.front().minute;
@@ -85,13 +99,6 @@ std::optional<SolarE> fit_solar_e(const std::vector<ESunReading>& readings) {
     model.b = (*x)[1];
     model.c = (*x)[2];
     model.margin = std::max(0.0, model.margin);
-    double squares = 0;
-    for (const ESunReading& r : readings) {
-        const double off = model.foE_at(r.minute) - r.foE;
-        squares += off * off;
-    }
-    if (std::sqrt(squares / static_cast<double>(readings.size())) > worst_rms)
-        return std::nullopt;
     return model;
 }
 

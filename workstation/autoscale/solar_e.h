@@ -29,5 +29,8 @@ struct SolarE {
 // None with too few readings, or readings over too short a time, to tell the curve, or when they
 // do not follow it.
 std::optional<SolarE> fit_solar_e(const std::vector<ESunReading>& readings);
+// The curve through the readings however far they lie off it; none with too few readings or over
+// too short a time.
+std::optional<SolarE> solar_e_curve(const std::vector<ESunReading>& readings);
 
 } // namespace scalvo::autoscale
