@@ -431,6 +431,17 @@ void add_guard_cases(std::vector<Case>& all) {
                        },
                        {want(C::foF2, 3.25, 0.1), want(C::fxI, 3.65, 0.1)}});
     }
+    // A copy whose twins fade apart 0.08 MHz less than the vertical pair's: the pair below is
+    // looked for with the copy's separation, and a little more.
+    all.push_back({"a copy whose pair reads a separation 0.08 MHz short",
+                   [] {
+                       const Curve shifted = [](double f) { return night_f2(f - 0.3) + 50; };
+                       SoundingBuilder builder(0.025);
+                       builder.noise(20).trace(1.3, 3.25, night_f2, 220);
+                       builder.trace(1.6, 3.55, shifted, 140, 0.42, false);
+                       return builder.build();
+                   },
+                   {want(C::foF2, 3.25, 0.1), want(C::fxI, 3.75, 0.1)}});
     // At 0.1 MHz a trace rising steeply into its cusp jumps from column to column, each echo
     // beginning just above the one before: the trace rises on, and no cusp stands below the top.
     all.push_back({"a steep trace at 0.1 MHz rising column by column",

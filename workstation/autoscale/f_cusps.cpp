@@ -43,6 +43,9 @@ constexpr double compare_below = 0.15;
 constexpr int standing_below = 5;
 // A trace joined across a line may come down this many cells more for each column passed over.
 constexpr int line_slack = 2;
+// The separation read on a copy's pair, whose traces fade near their cusps, may be off the
+// vertical pair's by this much (MHz) beyond a step.
+constexpr double copy_separation_slack = 0.05;
 // F echoes within this many MHz beyond the top cusp are a frequency spread, up to this many
 // cells (135 km) above the cusp's leading edge: fragments far above it (a second hop, a distant
 // echo) spread nothing.
@@ -471,7 +474,8 @@ shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2C
         if (ordinary_copy_edge < 0)
             continue;
         for (const Standing& ordinary : ordinaries)
-            if (std::fabs(scene.frequency(ordinary.cusp.column) - (f - separation)) <= near &&
+            if (std::fabs(scene.frequency(ordinary.cusp.column) - (f - separation)) <=
+                    near + copy_separation_slack &&
                 rises_below(ordinary, ordinary_copy_edge))
                 return std::make_pair(it->cusp, ordinary.cusp);
     }
