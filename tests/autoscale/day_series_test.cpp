@@ -235,14 +235,6 @@ INSTANTIATE_TEST_SUITE_P(Days, DayField,
                                            FieldCase{"no extraordinary trace", 10, 0.0, true}),
                          scalvo::testing::param_name);
 
-} // namespace
-
-namespace {
-
-using namespace scalvo::autoscale;
-using scalvo::autoscale::testing::read;
-using C = Characteristic;
-
 // A day of foE readings on the sun's curve, every 30 minutes from 07:00 to 17:00, with one
 // reading moved off it: beyond 0.35 MHz it is no E cusp (the extraordinary one, a step off on a
 // coarse sweep) and foE and h'E go; within it, or where the day does not follow the sun, they
