@@ -314,11 +314,11 @@ struct Standing {
 // Whether the trace goes on beyond a tall echo: an echo of the next two columns (lines passed
 // over), half as tall at least, begins no higher than its top and reaches near it (a range
 // spread along the trace, not a trace ending vertical), or begins just above its top (the trace
-// rising on). Otherwise the top of the highest echo
-// there that begins within its heights and ends well below its top (a trace running on through
-// its foot), or -1.
+// rising on). Otherwise the top of the highest echo there that begins within its heights and
+// ends well below its top (a trace running on through its foot), or -1.
 constexpr int goes_on = 1 << 20;
 int runs_on(const Scene& scene, int column, const Segment& tall) {
+    const int height = tall.high - tall.low;
     int top = -1;
     int passed = 0;
     for (int c = column + 1; passed < 2 && c < static_cast<int>(scene.image.columns.size()); ++c) {
@@ -327,7 +327,6 @@ int runs_on(const Scene& scene, int column, const Segment& tall) {
             continue;
         ++passed;
         for (const Segment& segment : echoes.segments) {
-            const int height = tall.high - tall.low;
             // Beginning just above its top, the trace rises on (a steep trace on a coarse step).
             if (segment.multiple || segment.low > tall.high + rising_on)
                 continue;
