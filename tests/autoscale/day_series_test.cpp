@@ -194,7 +194,8 @@ using C = Characteristic;
 
 // A day of pairs telling a gyrofrequency of 1.1 MHz, and one sounding read with another
 // separation: beyond 0.3 MHz of the day's field its foF2 and what follows from it go; within it,
-// or where too few pairs tell the day's field, they stay.
+// or where too few pairs tell the day's field, they stay. A sounding read with no extraordinary
+// trace (separation 0) among a day of pairs goes too.
 struct FieldCase {
     std::string name;
     int pairs = 0;             // soundings of the day with the field's separation
@@ -226,14 +227,15 @@ TEST_P(DayField, APairTheDaysFieldDoesNotGiveIsNoPair) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Days, DayField,
-                         ::testing::Values(FieldCase{"a pair 0.25 MHz apart", 10, 0.25, false},
-                                           FieldCase{"a pair 1.0 MHz apart", 10, 1.0, false},
-                                           FieldCase{"a pair 0.7 MHz apart", 10, 0.7, true},
-                                           FieldCase{"a pair 0.25 MHz apart among too few", 6, 0.25,
-                                                     true},
-                                           FieldCase{"no extraordinary trace", 10, 0.0, true}),
-                         scalvo::testing::param_name);
+INSTANTIATE_TEST_SUITE_P(
+    Days, DayField,
+    ::testing::Values(FieldCase{"a pair 0.25 MHz apart", 10, 0.25, false},
+                      FieldCase{"a pair 1.0 MHz apart", 10, 1.0, false},
+                      FieldCase{"a pair 0.7 MHz apart", 10, 0.7, true},
+                      FieldCase{"a pair 0.25 MHz apart among too few", 6, 0.25, true},
+                      FieldCase{"no extraordinary trace", 10, 0.0, false},
+                      FieldCase{"no extraordinary trace among too few", 6, 0.0, true}),
+    scalvo::testing::param_name);
 
 // A day of foE readings on the sun's curve, every 30 minutes from 07:00 to 17:00, with one
 // reading moved off it: beyond 0.35 MHz it is no E cusp (the extraordinary one, a step off on a

@@ -439,21 +439,35 @@ std::optional<double> pair_gyrofrequency(const Proposals& p) {
     return (fx * fx - foF2->value * foF2->value) / fx;
 }
 
+// Read with no extraordinary trace: the top cusp taken for the ordinary one.
+bool read_ordinary_only(const Proposals& p) {
+    return p[Characteristic::foF2] && p.separation && *p.separation <= 0;
+}
+
 // A pair whose twins stand a separation apart that the day's field does not give took a copy, a
-// spread or a stray cusp for a twin: its foF2, and what is read from foF2, are withheld.
+// spread or a stray cusp for a twin: its foF2, and what is read from foF2, are withheld. So are
+// those of a sounding read with no extraordinary trace where most of the day's show one: an
+// instrument records both waves or one, and its top cusp was the extraordinary one.
 void withhold_stray_pairs(std::vector<TimedProposals>& day) {
     std::vector<double> told;
-    for (const TimedProposals& t : day)
+    std::size_t single = 0;
+    for (const TimedProposals& t : day) {
         if (const auto fb = pair_gyrofrequency(t.proposals))
             told.push_back(*fb);
+        if (read_ordinary_only(t.proposals))
+            ++single;
+    }
     if (told.size() < gyro_pairs)
         return;
+    const bool both_waves = told.size() > single;
     const auto middle = told.begin() + static_cast<std::ptrdiff_t>(told.size() / 2);
     std::nth_element(told.begin(), middle, told.end());
     const double field = *middle;
     for (TimedProposals& t : day) {
         const auto fb = pair_gyrofrequency(t.proposals);
-        if (!fb || std::fabs(*fb - field) <= gyro_spread)
+        const bool stray = fb ? std::fabs(*fb - field) > gyro_spread
+                              : both_waves && read_ordinary_only(t.proposals);
+        if (!stray)
             continue;
         for (const Characteristic c : {Characteristic::foF2, Characteristic::fxI,
                                        Characteristic::muf3000F2, Characteristic::m3000F2})
