@@ -87,7 +87,7 @@ day_series.cpp|constexpr double e_spread = 0.35;|constexpr double e_spread = 0.6
 day_series.cpp|constexpr double most_stray_e = 0.25;|constexpr double most_stray_e = 0.0;
 day_series.cpp|    if (!fit_solar_e(readings))|    if (false)
 f_cusps.cpp|constexpr double copy_separation_slack = 0.05;|constexpr double copy_separation_slack = 0.0;
-day_series.cpp|: both_waves && read_ordinary_only(t.proposals);|: false;
+day_series.cpp|: both_waves && read_ordinary_only(t.proposals);|: both_waves && !both_waves;
 day_series.cpp|constexpr double gyro_spread = 0.3;|constexpr double gyro_spread = 0.7;
 day_series.cpp|constexpr std::size_t gyro_pairs = 8;|constexpr std::size_t gyro_pairs = 3;
 f_cusps.cpp|segment.low > tall.high)|segment.low > tall.high + 40)
