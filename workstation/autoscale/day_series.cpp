@@ -475,20 +475,28 @@ void withhold_stray_pairs(std::vector<TimedProposals>& day) {
     }
 }
 
-// foE readings off the sun's curve through the others (the extraordinary E cusp, or a cusp a step
-// away on a coarse sweep): left aside, the worst first, until the rest follow the curve; foE
-// and h'E of those left aside are withheld. Nothing is where the rest do not follow the sun.
-void withhold_stray_foE(std::vector<TimedProposals>& day) {
+// The day's foE readings with fmin, for the sun's curve; `at` gets the position of each.
+std::vector<ESunReading> e_readings_of(const std::vector<TimedProposals>& day,
+                                       std::vector<std::size_t>* at = nullptr) {
     std::vector<ESunReading> readings;
-    std::vector<std::size_t> at;
     for (std::size_t k = 0; k < day.size(); ++k) {
         const auto foE = read_value(day[k], Characteristic::foE);
         const auto& fmin = day[k].proposals[Characteristic::fmin];
         if (foE && fmin) {
             readings.push_back({day[k].minute, *foE, fmin->value});
-            at.push_back(k);
+            if (at != nullptr)
+                at->push_back(k);
         }
     }
+    return readings;
+}
+
+// foE readings off the sun's curve through the others (the extraordinary E cusp, or a cusp a step
+// away on a coarse sweep): left aside, the worst first, until the rest follow the curve; foE
+// and h'E of those left aside are withheld. Nothing is where the rest do not follow the sun.
+void withhold_stray_foE(std::vector<TimedProposals>& day) {
+    std::vector<std::size_t> at;
+    std::vector<ESunReading> readings = e_readings_of(day, &at);
     const auto most = static_cast<std::size_t>(most_stray_e * static_cast<double>(readings.size()));
     std::vector<std::size_t> stray;
     while (const auto curve = solar_e_curve(readings)) {
@@ -524,14 +532,7 @@ void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
     });
     withhold_stray_pairs(day);
     withhold_stray_foE(day);
-    std::vector<ESunReading> e_readings;
-    for (const TimedProposals& t : day) {
-        const auto foE = read_value(t, Characteristic::foE);
-        const auto& fmin = t.proposals[Characteristic::fmin];
-        if (foE && fmin)
-            e_readings.push_back({t.minute, *foE, fmin->value});
-    }
-    const auto sun = fit_solar_e(e_readings);
+    const auto sun = fit_solar_e(e_readings_of(day));
     const F1Season f1 = f1_season(day, sun);
     std::vector<Proposals> filled;
     filled.reserve(day.size());
