@@ -279,6 +279,62 @@ TEST_P(DaySun, AFoEOffTheSunsCurveIsNoECusp) {
         }
 }
 
+// The F1 layer shows from 09:00 to 15:00 on a day that follows the sun; at 16:00 a sporadic E
+// blankets up to 5.5 MHz, above the last foF1 (4.8), and the F trace seen above it stands at
+// 262 km. Only a sounding between, clear of blanketing and without an F1 cusp, tells that the
+// layer has gone: otherwise the F1 trace may hide under the sporadic E, and h'F is not told. A
+// blanketed sounding tells nothing of it, nor does a cusp read at night.
+struct SeasonCase {
+    std::string name;
+    bool clear_at_1530 = false; // the 15:30 sounding unblanketed
+    bool night_cusp = false;    // an F1 cusp read at 23:00
+    std::optional<double> hF;   // expected at 16:00
+};
+
+class DayF1Season : public ::testing::TestWithParam<SeasonCase> {};
+
+TEST_P(DayF1Season, AnF1LayerMayHideUnderTheSporadicEUntilADayClearOfItShowsNone) {
+    const SeasonCase& c = GetParam();
+    std::vector<TimedProposals> day;
+    std::size_t looked_at = 0;
+    for (int minute = 480; minute <= 1050; minute += 30) {
+        const double chi = std::numbers::pi * (minute - 720) / 720.0;
+        const bool f1 = minute >= 540 && minute <= 900;
+        if (minute == 960) {
+            looked_at = day.size();
+            day.push_back(sounding(minute, std::nullopt, 262, 5.5));
+            continue;
+        }
+        const std::optional<double> fbEs =
+            minute == 930 && !c.clear_at_1530 ? std::optional<double>(5.0) : std::nullopt;
+        TimedProposals t =
+            sounding(minute, 3.3 * std::pow(std::cos(chi), 0.25), f1 ? 200 : 210, fbEs);
+        if (f1)
+            t.proposals[C::foF1] = read(4.8);
+        day.push_back(t);
+    }
+    if (c.night_cusp) {
+        TimedProposals t = sounding(1380, std::nullopt, 250);
+        t.proposals[C::foF1] = read(3.0);
+        day.push_back(t);
+    }
+    fill_hidden_from_neighbours(day);
+    const auto& hF = day[looked_at].proposals[C::hF];
+    ASSERT_EQ(hF.has_value(), c.hF.has_value());
+    if (c.hF) {
+        EXPECT_NEAR(hF->value, *c.hF, 1e-9);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Days, DayF1Season,
+    ::testing::Values(SeasonCase{"a clear sounding after it", true, false, 210},
+                      SeasonCase{"only a blanketed sounding after it", false, false, std::nullopt},
+                      SeasonCase{"a cusp read at night", true, true, 210},
+                      SeasonCase{"a cusp read at night and no clear sounding", false, true,
+                                 std::nullopt}),
+    scalvo::testing::param_name);
+
 INSTANTIATE_TEST_SUITE_P(Days, DaySun,
                          ::testing::Values(SunCase{"half a MHz above", 0.5, false, false},
                                            SunCase{"half a MHz below", -0.5, false, false},

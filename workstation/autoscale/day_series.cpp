@@ -217,9 +217,12 @@ F1Season f1_season(const std::vector<TimedProposals>& day, const std::optional<S
         }
     if (!season.level)
         return season;
+    // A cusp read while the sun is down is no F1 layer's: it would stretch the season over the
+    // night.
     bool first = true;
     for (const TimedProposals& t : day)
-        if (const auto& foF1 = t.proposals[Characteristic::foF1]) {
+        if (const auto& foF1 = t.proposals[Characteristic::foF1];
+            foF1 && sun->foE_at(t.minute) > 0) {
             if (first) {
                 season.shown_from = t.minute;
                 season.first_foF1 = foF1->value;
