@@ -174,6 +174,23 @@ void add_layer_cases(std::vector<Case>& all) {
                        return builder.build();
                    },
                    {want(C::foEs, 4.2, 0.2), want(C::fbEs, 3.15, 0.2), want(C::fmin, 2.0, 0.1)}});
+    // A strong sporadic E trails further than the pulse, and in two columns further still: that
+    // is its own echo, not an E layer beside it, and the layers above show only from 1.5 MHz.
+    all.push_back({"a strong blanketing sporadic E trailing further in two columns",
+                   [] {
+                       SoundingBuilder builder;
+                       builder.noise(15)
+                           .trace(1.3, 3.3, night_f2, 220)
+                           .sporadic_e(1.2, 2.4, 105, 240, 1.5, true);
+                       for (double f = 1.2; f < 2.4 - 1e-9; f += 0.025)
+                           for (const double h : {126.0, 130.5, 135.0, 139.5})
+                               builder.cell(f, h, 120);
+                       for (const double f : {1.3, 1.325})
+                           for (const double h : {144.0, 148.5})
+                               builder.cell(f, h, 120);
+                       return builder.build();
+                   },
+                   {want(C::foEs, 2.4, 0.2), want(C::fbEs, 1.5, 0.1)}});
     all.push_back({"a transparent sporadic E over the E trace",
                    [] {
                        SoundingBuilder builder = day();

@@ -116,15 +116,33 @@ bool clear_of_second_hop(const Scene& scene, const EsRun& run, int through) {
     return false;
 }
 
-// Whether a column shows an echo from above the sporadic E, or from the E layer apart from it.
-bool seen_through(const Scene& scene, const EchoColumn& column, const EsRun& run) {
+// The top of the sporadic E's own echo, the median over its run: a strong one trails further than
+// a weak one, and only an echo reaching well above that is the E layer's beside it.
+constexpr int beside_run_top = 3;
+int run_top(const Scene& scene, const EsRun& run) {
+    std::vector<int> tops;
+    for (const auto& [c, index] : run.chain)
+        for (const Segment& segment : scene.image.columns[static_cast<std::size_t>(c)].segments)
+            if (segment.low == index)
+                tops.push_back(top_of(scene, segment));
+    if (tops.empty())
+        return run.level;
+    const auto middle = tops.begin() + static_cast<std::ptrdiff_t>(tops.size() / 2);
+    std::nth_element(tops.begin(), middle, tops.end());
+    return *middle;
+}
+
+// Whether a column shows an echo from above the sporadic E, or from the E layer apart from it
+// (`top`: the run's).
+bool seen_through(const Scene& scene, const EchoColumn& column, const EsRun& run, int top) {
+    const int above = std::max(run.level + highest_upturn + 2, top + beside_run_top);
     for (const Segment& segment : column.segments) {
         if (segment.low >= f_region_lowest) {
             if (!sporadic_multiple(segment, run.level))
                 return true;
         } else if (!segment.multiple &&
                    (segment.low <= run.level - 2 || segment.low >= run.level + highest_upturn + 1 ||
-                    top_of(scene, segment) >= run.level + highest_upturn + 2)) {
+                    top_of(scene, segment) >= above)) {
             return true;
         }
     }
@@ -136,12 +154,13 @@ bool seen_through(const Scene& scene, const EchoColumn& column, const EsRun& run
 // none.
 int first_seen_through(const Scene& scene, const EsRun& run, int first) {
     const auto count = static_cast<int>(scene.image.columns.size());
+    const int top = run_top(scene, run);
     int previous = -1;
     for (int c = first; c < count; ++c) {
         const EchoColumn& column = scene.image.columns[static_cast<std::size_t>(c)];
         if (column.interference)
             continue;
-        if (!seen_through(scene, column, run)) {
+        if (!seen_through(scene, column, run, top)) {
             previous = -1;
             continue;
         }
