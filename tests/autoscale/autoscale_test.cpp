@@ -517,6 +517,17 @@ void add_guard_cases(std::vector<Case>& all) {
          },
          {want(C::foE, 3.3, 0.1), want(C::foEs, 5.0, 0.15),
           right_or_nothing(C::hF, lowest_height(day_f2, 3.32, 8.0), 10), want(C::foF2, 8.0, 0.1)}});
+    // Under a long pulse the ordinary trace's echo trails over its twin's near the cusps: where
+    // the trace itself runs within that pulse below, the twin is not looked for.
+    for (const double foF2 : {3.3, 5.0, 8.0})
+        all.push_back({"a measured pair under a long pulse, foF2 " + std::to_string(foF2),
+                       [foF2] {
+                           SoundingBuilder builder(0.05);
+                           builder.pulse_length(10).noise(15).trace(
+                               1.5, foF2, layer_curve(230, foF2, 40), 230);
+                           return builder.build();
+                       },
+                       {want(C::foF2, foF2, 0.1), want(C::fxI, foF2 + 0.5, 0.1)}});
     // A range spread of lines, each with its twin, ending about the vertical pair: among so many
     // cusps the pair is only one choice, and foF2 is the vertical trace's or nothing.
     struct Line {

@@ -608,7 +608,7 @@ SeparationMatch match_separation(const Scene& scene, const Cusp& top,
                 continue;
             // Where the trace itself runs there within a pulse below, it hides the twin.
             const int own = own_low(c);
-            if (own <= point->low && own > point->low - pulse_tail - twin_cells)
+            if (own <= point->low && own > point->low - scene.pulse - twin_cells)
                 continue;
             ++tested;
             for (const Segment& segment : scene.image.columns[static_cast<std::size_t>(c)].segments)
