@@ -237,6 +237,50 @@ INSTANTIATE_TEST_SUITE_P(
                       FieldCase{"no extraordinary trace among too few", 6, 0.0, true}),
     scalvo::testing::param_name);
 
+// A sounder without the extraordinary wave: a day of soundings read with no extraordinary trace,
+// and one whose top cusp found no twin. It is the ordinary cusp too where most of the day's
+// soundings are so read, eight at least; not where too few are, or where pairs are many.
+struct LoneCase {
+    std::string name;
+    int single = 0; // soundings read with no extraordinary trace
+    int pairs = 0;  // soundings read as pairs 0.5 MHz apart
+    bool read = false;
+};
+
+class DayLone : public ::testing::TestWithParam<LoneCase> {};
+
+TEST_P(DayLone, ATopCuspWithoutTwinIsTheOrdinaryOneOnASounderWithoutTheOther) {
+    const LoneCase& c = GetParam();
+    std::vector<TimedProposals> day;
+    TimedProposals lone;
+    lone.f_trace.lone_top = read(4.2);
+    lone.f_trace.peak_height = 300;
+    lone.f_trace.scale_height = 40;
+    day.push_back(lone);
+    for (int k = 1; k <= c.single + c.pairs; ++k) {
+        TimedProposals t;
+        t.minute = 15 * k;
+        t.proposals[C::foF2] = read(4.0 + 0.05 * k);
+        t.proposals.separation = k <= c.single ? 0.0 : 0.5;
+        day.push_back(t);
+    }
+    fill_hidden_from_neighbours(day);
+    const auto& foF2 = day[0].proposals[C::foF2];
+    ASSERT_EQ(foF2.has_value(), c.read);
+    if (c.read) {
+        EXPECT_NEAR(foF2->value, 4.2, 1e-9);
+        EXPECT_EQ(day[0].proposals.separation, 0.0);
+        EXPECT_FALSE(day[0].f_trace.peak_height) << "the trace was read with a twin's separation";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Days, DayLone,
+                         ::testing::Values(LoneCase{"a day without twins", 10, 0, true},
+                                           LoneCase{"a few pairs among them", 10, 2, true},
+                                           LoneCase{"too few readings", 6, 0, false},
+                                           LoneCase{"many pairs", 10, 3, false}),
+                         scalvo::testing::param_name);
+
 // A day of foE readings on the sun's curve, every 30 minutes from 07:00 to 17:00, with one
 // reading moved off it: beyond 0.35 MHz it is no E cusp (the extraordinary one, a step off on a
 // coarse sweep) and foE and h'E go; within it, or where the day does not follow the sun, they

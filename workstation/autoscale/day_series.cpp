@@ -478,6 +478,32 @@ void withhold_stray_pairs(std::vector<TimedProposals>& day) {
     }
 }
 
+// A sounder that records the ordinary wave only: where most of the day's soundings are read with
+// no extraordinary trace (eight at least, and this many times those read as pairs), a top cusp
+// that found no twin is the ordinary one too.
+constexpr std::size_t lone_over_pairs = 4;
+void read_lone_cusps(std::vector<TimedProposals>& day) {
+    std::size_t single = 0;
+    std::size_t pairs = 0;
+    for (const TimedProposals& t : day) {
+        if (read_ordinary_only(t.proposals))
+            ++single;
+        else if (pair_gyrofrequency(t.proposals))
+            ++pairs;
+    }
+    if (single < gyro_pairs || single < lone_over_pairs * pairs)
+        return;
+    for (TimedProposals& t : day)
+        if (!t.proposals[Characteristic::foF2] && t.f_trace.lone_top) {
+            t.proposals[Characteristic::foF2] = t.f_trace.lone_top;
+            t.proposals.separation = 0.0;
+            // The ordinary trace was read with a twin's separation: it tells no layer.
+            t.f_trace.ordinary.clear();
+            t.f_trace.peak_height.reset();
+            t.f_trace.scale_height.reset();
+        }
+}
+
 // The day's foE readings with fmin, for the sun's curve; `at` gets the position of each.
 std::vector<ESunReading> e_readings_of(const std::vector<TimedProposals>& day,
                                        std::vector<std::size_t>* at = nullptr) {
@@ -533,6 +559,7 @@ void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
     std::stable_sort(day.begin(), day.end(), [](const TimedProposals& a, const TimedProposals& b) {
         return a.minute < b.minute;
     });
+    read_lone_cusps(day);
     withhold_stray_pairs(day);
     withhold_stray_foE(day);
     const auto sun = fit_solar_e(e_readings_of(day));

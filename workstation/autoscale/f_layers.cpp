@@ -199,11 +199,13 @@ FLayers read_f_layers(const Scene& scene) {
         scene.frequency(top.column) >= scene.frequency(last) - sweep_end - 1e-9 ? 0.0 : 1.0;
     // How sure foF2 is: the twin told by the trace pairs, or no extraordinary trace at all; a
     // trace leading into the cusp; nothing spread beyond it.
-    double sure = f2->measured ? measured_pair : (f2->ordinary_only ? single_trace : guessed_pair);
+    double shape = 1;
     if (!f2->lead_in)
-        sure *= no_lead_in;
+        shape *= no_lead_in;
     if (f2->spread || f2->crowded)
-        sure *= spread_beyond_cusp;
+        shape *= spread_beyond_cusp;
+    const double sure =
+        shape * (f2->measured ? measured_pair : (f2->ordinary_only ? single_trace : guessed_pair));
     if (f2->ordinary_only) {
         result.ordinary_only = true;
         result.separation = 0;
@@ -229,6 +231,10 @@ FLayers read_f_layers(const Scene& scene) {
     } else {
         result.foF2 =
             frequency_proposal(scene, top.column, top.index, sure * guessed_pair * top_sure);
+        // No twin found: the ordinary cusp, on an instrument without the extraordinary wave.
+        if (!f2->measured)
+            result.lone_top =
+                frequency_proposal(scene, top.column, top.index, single_trace * shape * top_sure);
     }
     if (lowest != nullptr)
         read_f1(scene, traces, envelope, *lowest, result);

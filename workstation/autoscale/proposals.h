@@ -92,6 +92,8 @@ struct FTraceShape {
     std::vector<std::pair<double, double>> ordinary;
     std::optional<double> peak_height, scale_height; // km
     double lowest_ratio = 1; // how far down the fitted readings reach, in units of foF2
+    // foF2 if the sounder records no extraordinary wave: the top cusp, where no twin was found.
+    std::optional<Proposal> lone_top;
 };
 
 } // namespace scalvo::autoscale

@@ -74,6 +74,9 @@ struct FLayers {
     std::vector<std::pair<double, double>> ordinary;
     std::vector<std::pair<double, double>> envelope; // lowest first-hop echo, unobscured (MHz, km)
     std::optional<double> layer_hF;
+    // The top cusp where no twin was found, as read on an instrument without the extraordinary
+    // wave: the day read together tells whether the sounder is one.
+    std::optional<Proposal> lone_top;
     std::optional<TraceFit> layer;
     double fmin = 0;
     bool start_hidden = false; // h'F was read well above fmin
