@@ -528,6 +528,32 @@ void add_guard_cases(std::vector<Case>& all) {
                            return builder.build();
                        },
                        {want(C::foF2, foF2, 0.1), want(C::fxI, foF2 + 0.5, 0.1)}});
+    // Rows of impulsive noise: a single cell at one height over several MHz, one of them crossing
+    // the vertical extraordinary trace. Joined to it, it carried the trace on to its own end.
+    for (const double height : {380.0, 299.0})
+        all.push_back({"a row of noise from the cusp on at " + std::to_string(height) + " km",
+                       [height] {
+                           SoundingBuilder builder = night(0.05);
+                           for (double f = 3.6; f < 12.0; f += 0.05)
+                               builder.cell(f, height, 90);
+                           for (double f = 5.0; f < 9.0; f += 0.05)
+                               builder.cell(f, 230, 90);
+                           return builder.build();
+                       },
+                       {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1),
+                        want(C::muf3000F2, largest_muf(night_f2, 1.3, 3.3), 0.3)}});
+    // A weaker pair above the vertical one ending at lower frequencies, the same separation
+    // apart: its traces run above the vertical ones, so it is no vertical pair below an oblique
+    // copy.
+    all.push_back({"a pair above the vertical one and below it in frequency",
+                   [] {
+                       SoundingBuilder builder(0.05);
+                       builder.noise(20)
+                           .trace(1.3, 3.3, night_f2, 220, 0.8)
+                           .trace(1.3, 3.0, layer_curve(255, 3.0, 40), 120, 0.8);
+                       return builder.build();
+                   },
+                   {want(C::foF2, 3.3, 0.1), want(C::fxI, 4.1, 0.1)}});
     // A range spread of lines, each with its twin, ending about the vertical pair: among so many
     // cusps the pair is only one choice, and foF2 is the vertical trace's or nothing.
     struct Line {

@@ -251,6 +251,21 @@ bool spread_beyond(const Scene& scene, const Cusp& top) {
     return with_echo >= 2 && 10 * with_echo >= 3 * columns;
 }
 
+// The leading edge of a cusp's trace this far (MHz) below the cusp: where the steep part of a
+// trace and of its oblique copy can be compared in height (lines passed over). -1 where the
+// trace does not reach.
+int edge_below(const Scene& scene, const Cusp& cusp, double below) {
+    if (cusp.trace == nullptr)
+        return -1;
+    const double wanted = scene.frequency(cusp.column) - below + 1e-9;
+    int edge = -1;
+    for (const TracePoint& point : cusp.trace->points)
+        if (scene.frequency(point.column) <= wanted &&
+            !scene.image.columns[static_cast<std::size_t>(point.column)].interference)
+            edge = point.low;
+    return edge;
+}
+
 // A pair of cusps, lower in height, between the ordinary cusp and the extraordinary one, the same
 // separation apart: the pair above and beyond it is an oblique copy of that vertical pair (its
 // path longer, its trace reaching further). The lower pair, or none.
@@ -265,27 +280,18 @@ vertical_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2
         if (f > top - copy_beyond + 1e-9 || f < twin + near - 1e-9 ||
             it->index > pair.extraordinary.index - copy_above || it->rise < copy_rise)
             continue;
+        // The vertical trace is the lowest: one running above the copy's below the cusp is a
+        // copy itself.
+        const int edge = edge_below(scene, *it, compare_below);
+        const int copy_edge = edge_below(scene, pair.extraordinary, top - f + compare_below);
+        if (edge >= 0 && copy_edge >= 0 && edge > copy_edge)
+            continue;
         for (const Cusp& other : cusps)
             if (std::fabs(scene.frequency(other.column) - (f - separation)) <= near &&
                 other.index < pair.ordinary->index)
                 return std::make_pair(*it, other);
     }
     return std::nullopt;
-}
-
-// The leading edge of a cusp's trace this far (MHz) below the cusp: where the steep part of a
-// trace and of its oblique copy can be compared in height (lines passed over). -1 where the
-// trace does not reach.
-int edge_below(const Scene& scene, const Cusp& cusp, double below) {
-    if (cusp.trace == nullptr)
-        return -1;
-    const double wanted = scene.frequency(cusp.column) - below + 1e-9;
-    int edge = -1;
-    for (const TracePoint& point : cusp.trace->points)
-        if (scene.frequency(point.column) <= wanted &&
-            !scene.image.columns[static_cast<std::size_t>(point.column)].interference)
-            edge = point.low;
-    return edge;
 }
 
 // The leading edge of the lowest first-hop F echo in the column this far (MHz) below a cusp (or

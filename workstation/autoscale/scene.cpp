@@ -90,9 +90,59 @@ int measured_pulse(const Scene& scene) {
     return quartile >= long_pulse ? quartile - 1 : pulse_tail;
 }
 
+// A row of noise: an echo a single cell tall at the same F height in column after column, over
+// this many MHz or more (columns where a trace crosses it, lines, or 0.1 MHz without it do not
+// break it). No trace of
+// the ionosphere stays within one cell that far; joined to one, it would carry it on to its end.
+constexpr double noise_row_span = 2.0;
+
+void drop_noise_rows(EchoImage& image) {
+    const auto count = static_cast<int>(image.columns.size());
+    // Columns the row may miss in a row.
+    const int row_gap = std::max(1, static_cast<int>(std::lround(0.1 / image.step)));
+    const auto single_at = [&](int c, int j) {
+        for (const Segment& segment : image.columns[static_cast<std::size_t>(c)].segments)
+            if (segment.low == j && segment.high == j)
+                return true;
+        return false;
+    };
+    const auto covered_at = [&](int c, int j) {
+        const EchoColumn& column = image.columns[static_cast<std::size_t>(c)];
+        if (column.interference)
+            return true;
+        for (const Segment& segment : column.segments)
+            if (segment.low <= j && segment.high >= j)
+                return true;
+        return false;
+    };
+    for (int j = f_region_lowest; j < height_count; ++j)
+        for (int c = 0; c < count;) {
+            if (!single_at(c, j)) {
+                ++c;
+                continue;
+            }
+            int last = c;
+            int end = c;
+            for (int gap = 0; end + 1 < count && gap <= row_gap;) {
+                ++end;
+                gap = covered_at(end, j) ? 0 : gap + 1;
+                if (single_at(end, j))
+                    last = end;
+            }
+            if (image.columns[static_cast<std::size_t>(last)].frequency -
+                    image.columns[static_cast<std::size_t>(c)].frequency >=
+                noise_row_span - 1e-9)
+                for (int k = c; k <= last; ++k)
+                    std::erase_if(image.columns[static_cast<std::size_t>(k)].segments,
+                                  [j](const Segment& s) { return s.low == j && s.high == j; });
+            c = end + 1;
+        }
+}
+
 } // namespace
 
 Scene make_scene(EchoImage image) {
+    drop_noise_rows(image);
     Scene scene{std::move(image), {}};
     if (scene.image.columns.empty())
         return scene;
