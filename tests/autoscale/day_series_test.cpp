@@ -237,6 +237,63 @@ INSTANTIATE_TEST_SUITE_P(
                       FieldCase{"no extraordinary trace among too few", 6, 0.0, true}),
     scalvo::testing::param_name);
 
+// A pair whose twin the trace pairs did not tell, guessed at the cusp nearest the separation: the
+// day's field (ten pairs telling 1.1 MHz) confirms it where it gives that separation within
+// 0.15 MHz of gyrofrequency, and then its foF2, fxI and MUF are shown.
+struct GuessCase {
+    std::string name;
+    int pairs = 0;
+    double separation = 0; // of the guess, at foF2 4.0 MHz
+    bool confirmed = false;
+};
+
+class DayGuess : public ::testing::TestWithParam<GuessCase> {};
+
+TEST_P(DayGuess, TheDaysFieldConfirmsAGuessedPair) {
+    const GuessCase& c = GetParam();
+    const auto separation = [](double fo, double fb) {
+        return 0.5 * (fb + std::sqrt(fb * fb + 4 * fo * fo)) - fo;
+    };
+    std::vector<TimedProposals> day;
+    TimedProposals guessed;
+    GuessedPair pair;
+    pair.foF2 = Proposal{4.0, 0.3, 0, 0, 0, 0};
+    pair.fxI = Proposal{4.0 + c.separation, 0.3, 0, 0, 0, 0};
+    pair.muf = Proposal{12.0, 0.3, 0, 0, 0, 0};
+    pair.separation = c.separation;
+    guessed.f_trace.guessed = pair;
+    day.push_back(guessed);
+    for (int k = 1; k <= c.pairs; ++k) {
+        TimedProposals t;
+        t.minute = 15 * k;
+        const double fo = 3.5 + 0.1 * k;
+        t.proposals[C::foF2] = read(fo);
+        t.proposals[C::fxI] = read(fo + separation(fo, 1.1));
+        t.proposals.separation = separation(fo, 1.1);
+        day.push_back(t);
+    }
+    fill_hidden_from_neighbours(day);
+    const Proposals& p = day[0].proposals;
+    for (const C characteristic : {C::foF2, C::fxI, C::muf3000F2}) {
+        ASSERT_EQ(p[characteristic].has_value(), c.confirmed);
+        if (c.confirmed) {
+            EXPECT_GE(p[characteristic]->confidence, proposal_threshold);
+        }
+    }
+    if (c.confirmed) {
+        EXPECT_NEAR(p[C::foF2]->value, 4.0, 1e-9);
+        EXPECT_NEAR(*p.separation, c.separation, 1e-9);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Days, DayGuess,
+    ::testing::Values(GuessCase{"the field's separation", 10, 0.60, true},
+                      GuessCase{"a step off it", 10, 0.65, true},
+                      GuessCase{"the station's separation off the field", 10, 0.45, false},
+                      GuessCase{"too few pairs to tell the field", 6, 0.60, false}),
+    scalvo::testing::param_name);
+
 // A sounder without the extraordinary wave: a day of soundings read with no extraordinary trace,
 // and one whose top cusp found no twin. It is the ordinary cusp too where most of the day's
 // soundings are so read, eight at least; not where too few are, or where pairs are many.

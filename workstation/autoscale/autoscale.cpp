@@ -66,6 +66,8 @@ Reading read_sounding(const Ionogram& ionogram) {
     reading.f_trace.ordinary = f.ordinary;
     if (f.lone_top && f.lone_top->confidence >= proposal_threshold && !proposals[Characteristic::foF2])
         reading.f_trace.lone_top = f.lone_top;
+    if (!proposals[Characteristic::foF2])
+        reading.f_trace.guessed = f.guessed;
     if (f.layer) {
         reading.f_trace.peak_height = f.layer->layer.peak_height;
         reading.f_trace.scale_height = f.layer->layer.scale_height;

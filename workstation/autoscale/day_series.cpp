@@ -504,6 +504,41 @@ void read_lone_cusps(std::vector<TimedProposals>& day) {
         }
 }
 
+// A pair guessed where the trace pairs told nothing either way is the sounding's pair where the
+// day's field (eight measured pairs at least) gives its separation closely.
+constexpr double guess_spread = 0.15;
+constexpr double confirmed_guess = 0.6;
+void confirm_guessed_pairs(std::vector<TimedProposals>& day) {
+    std::vector<double> told;
+    for (const TimedProposals& t : day)
+        if (const auto fb = pair_gyrofrequency(t.proposals))
+            told.push_back(*fb);
+    if (told.size() < gyro_pairs)
+        return;
+    const auto middle = told.begin() + static_cast<std::ptrdiff_t>(told.size() / 2);
+    std::nth_element(told.begin(), middle, told.end());
+    const double field = *middle;
+    for (TimedProposals& t : day) {
+        const auto& guess = t.f_trace.guessed;
+        if (!guess || t.proposals[Characteristic::foF2])
+            continue;
+        const double fo = guess->foF2.value;
+        const double fx = fo + guess->separation;
+        if (std::fabs((fx * fx - fo * fo) / fx - field) > guess_spread)
+            continue;
+        const auto confirmed = [](std::optional<Proposal> p) {
+            if (p)
+                p->confidence = std::max(p->confidence, confirmed_guess);
+            return p;
+        };
+        t.proposals[Characteristic::foF2] = confirmed(guess->foF2);
+        t.proposals[Characteristic::fxI] = confirmed(guess->fxI);
+        t.proposals[Characteristic::muf3000F2] = confirmed(guess->muf);
+        t.proposals[Characteristic::m3000F2] = confirmed(guess->m3000);
+        t.proposals.separation = guess->separation;
+    }
+}
+
 // The day's foE readings with fmin, for the sun's curve; `at` gets the position of each.
 std::vector<ESunReading> e_readings_of(const std::vector<TimedProposals>& day,
                                        std::vector<std::size_t>* at = nullptr) {
@@ -561,6 +596,7 @@ void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
     });
     read_lone_cusps(day);
     withhold_stray_pairs(day);
+    confirm_guessed_pairs(day);
     withhold_stray_foE(day);
     const auto sun = fit_solar_e(e_readings_of(day));
     const F1Season f1 = f1_season(day, sun);

@@ -712,8 +712,12 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
                               station_separation))
                 pair.ordinary = cusp;
         }
-        if (pair.ordinary)
+        if (pair.ordinary) {
             pair.match.separation = top_frequency - scene.frequency(pair.ordinary->column);
+            // A lower pair of which the guessed one may be an oblique copy makes it no guess.
+            pair.copy_below = vertical_pair_below(scene, cusps, pair).has_value() ||
+                              shifted_pair_below(scene, cusps, pair).has_value();
+        }
     }
     return pair;
 }

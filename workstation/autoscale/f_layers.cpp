@@ -24,6 +24,10 @@ constexpr double single_trace = 0.8;
 constexpr double guessed_pair = 0.35;
 constexpr double no_lead_in = 0.4;
 constexpr double spread_beyond_cusp = 0.3;
+// A guessed pair the day's field may confirm: its traces tested at this many echoes at least,
+// this share of them matched (a cusp at the twin's place counts a quarter).
+constexpr int guess_tested = 6;
+constexpr double guess_score = 0.35;
 // h'F is read below the top cusp and this far (MHz) beyond it at most.
 constexpr double beyond_top_cusp = 1.0;
 // A top cusp this near the end of the sweep (MHz) may be only where the sweep cuts its trace off:
@@ -239,6 +243,11 @@ FLayers read_f_layers(const Scene& scene) {
     if (lowest != nullptr)
         read_f1(scene, traces, envelope, *lowest, result);
     read_muf(scene, envelope, result.foF1 ? result.foF1->value : 0.0, result);
+    if (!f2->measured && f2->ordinary && shape == 1 && !f2->oblique && !f2->copy_below &&
+        f2->match.tested >= guess_tested &&
+        f2->match.score >= guess_score)
+        result.guessed = GuessedPair{*result.foF2, result.fxI, result.muf, result.m3000,
+                                     result.separation};
     // The MUF is read off the ordinary trace that foF2 and the separation tell.
     if (result.muf)
         result.muf->confidence = std::min(result.muf->confidence, result.foF2->confidence);

@@ -84,6 +84,14 @@ bool blanketed(const Proposals& proposals);
 
 // What a sounding shows of its F trace beyond the proposals: what the day read together needs to
 // tell what a blanketing sporadic E hides.
+// A cusp pair whose twin the trace pairs did not tell, read at the separation of the nearest
+// cusp: the day's field may confirm it.
+struct GuessedPair {
+    Proposal foF2;
+    std::optional<Proposal> fxI, muf, m3000;
+    double separation = 0; // MHz
+};
+
 struct FTraceShape {
     // The lowest first-hop F echo of each column (MHz, km) above a sporadic E's second hop.
     std::vector<std::pair<double, double>> envelope;
@@ -94,6 +102,7 @@ struct FTraceShape {
     double lowest_ratio = 1; // how far down the fitted readings reach, in units of foF2
     // foF2 if the sounder records no extraordinary wave: the top cusp, where no twin was found.
     std::optional<Proposal> lone_top;
+    std::optional<GuessedPair> guessed;
 };
 
 } // namespace scalvo::autoscale

@@ -77,6 +77,8 @@ struct FLayers {
     // The top cusp where no twin was found, as read on an instrument without the extraordinary
     // wave: the day read together tells whether the sounder is one.
     std::optional<Proposal> lone_top;
+    // The pair guessed where the trace pairs told nothing either way, led into cleanly.
+    std::optional<GuessedPair> guessed;
     std::optional<TraceFit> layer;
     double fmin = 0;
     bool start_hidden = false; // h'F was read well above fmin
