@@ -554,6 +554,23 @@ void add_guard_cases(std::vector<Case>& all) {
                        return builder.build();
                    },
                    {want(C::foF2, 3.3, 0.1), want(C::fxI, 4.1, 0.1)}});
+    // A sweep of 0.2 MHz samples the F trace at its columns only: where the trace climbs by three
+    // cells or more from its lowest sample to the next, its lowest height lies between samples,
+    // unseen; where it runs flat there, the lowest sample tells it.
+    for (const double thickness : {20.0, 150.0})
+        all.push_back({"an F trace sampled every 0.2 MHz, layer thickness " +
+                           std::to_string(static_cast<int>(thickness)) + " km",
+                       [thickness] {
+                           SoundingBuilder builder(0.2);
+                           builder.noise(15);
+                           const Curve f2 = layer_curve(230, 2.5, thickness);
+                           for (double f = 1.4; f < 2.45; f += 0.2)
+                               for (int k = 0; k < 5; ++k)
+                                   builder.cell(f, f2(f) + 4.5 * k, 200 - 30 * k);
+                           return builder.build();
+                       },
+                       {thickness > 100 ? nothing(C::hF)
+                                        : want(C::hF, layer_curve(230, 2.5, thickness)(1.4), 5)}});
     // A range spread of lines, each with its twin, ending about the vertical pair: among so many
     // cusps the pair is only one choice, and foF2 is the vertical trace's or nothing.
     struct Line {

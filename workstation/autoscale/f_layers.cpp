@@ -39,6 +39,21 @@ constexpr double layer_jump = 100;
 constexpr double layer_jump_window = 0.15;
 constexpr double f1_below_f2_muf = 0.5;
 
+// On a sweep coarser than 0.1 MHz a column stands for a band a step wide: where the F trace
+// climbs by this many cells or more from its lowest echo to a neighbouring column, its lowest
+// height lies within the band, unseen.
+constexpr int coarse_climb = 3;
+bool coarse_and_steep(const Scene& scene, const std::vector<EnvelopePoint>& envelope,
+                      const EnvelopePoint& lowest) {
+    if (scene.image.step <= 0.1 + 1e-6)
+        return false;
+    for (const EnvelopePoint& point : envelope)
+        if (std::abs(point.column - lowest.column) == 1 &&
+            point.index >= lowest.index + coarse_climb)
+            return true;
+    return false;
+}
+
 // The tool's MUF for the curve through a point: one decimal, halves to even, held within its
 // limits, kept single.
 double tool_muf(double muf) {
@@ -189,7 +204,8 @@ FLayers read_f_layers(const Scene& scene) {
     }
     const EnvelopePoint* lowest = sustained_minimum(scene, long_traces);
     if (lowest != nullptr) {
-        result.hF = height_proposal(scene, lowest->column, lowest->index, 0.8);
+        result.hF = height_proposal(scene, lowest->column, lowest->index,
+                                    coarse_and_steep(scene, long_traces, *lowest) ? 0.3 : 0.8);
         // Without a layer below, the F trace is lowest where it starts, at fmin.
         result.start_hidden = scene.frequency(lowest->column) >
                               result.fmin + std::max(0.1, 2 * scene.image.step) + 1e-9;
