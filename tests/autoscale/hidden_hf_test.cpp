@@ -160,7 +160,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Within the F1 season h'F is the F1 trace's, which moves slowly.
         Case{"by day within the F1 season", sunlit_day(720, 20), 199, 0.01},
         // Beyond it, the F2 trace moves: by as much as its visible part.
-        Case{"by day beyond the F1 season", sunlit_day(960, 12), 227 + 12, 0.01},
+        Case{"by day beyond the F1 season", sunlit_day(960, 12, 5.6), 227 + 12, 0.01},
+        // Seen only from three quarters of foF2 up, the trace tells the layer near its peak,
+        // not its base: the neighbours' h'F tell it.
+        Case{"by day the trace seen only near its cusp", sunlit_day(960, 12, 6.0), 227, 0.01},
         // Just after the last F1 cusp, a sporadic E blanketing above it may hide an F1 layer
         // that goes on: only a sounding showing the F trace whole without one tells that the
         // season has ended.

@@ -21,6 +21,9 @@ constexpr int reach_minutes = 180;
 // The part of an F trace below this share of foF2 is matched with a neighbour's: nearer the
 // cusp a small error in foF2 moves the heights too much.
 constexpr double matched_band = 0.9;
+// Seen only above this share of foF2, the trace tells the layer's thickness near its peak, not
+// the height of its base.
+constexpr double highest_matched = 0.7;
 // A Chapman layer fitted to readings from this share of foF2 up tells its own scale height.
 constexpr double spread_enough = 0.6;
 // Neighbours whose h'F differs by more than this (km) leave the one between them untold: by
@@ -271,7 +274,8 @@ std::optional<Match> matched_hF(const TimedProposals& here, const TimedProposals
     const auto& foF2_there = there.proposals[Characteristic::foF2];
     const auto& fbEs = here.proposals[Characteristic::fbEs];
     const auto& hF_there = there.proposals[Characteristic::hF];
-    if (!foF2_here || !foF2_there || !fbEs || !hF_there)
+    if (!foF2_here || !foF2_there || !fbEs || !hF_there ||
+        fbEs->value > highest_matched * foF2_here->value + 1e-9)
         return std::nullopt;
     const double scale = foF2_there->value / foF2_here->value;
     std::vector<double> offsets;
