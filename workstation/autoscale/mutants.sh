@@ -110,6 +110,18 @@ day_series.cpp|day[k].minute, steadiest_hF,|day[k].minute, 1e9,
 low_layers.cpp|constexpr double shortest_e_trace = 0.3;|constexpr double shortest_e_trace = 0.0;
 f_layers.cpp|        if (near_station && scene.image.step > 0.1 + 1e-6)|        if (false)
 low_layers.cpp|std::min(0.7, result.foE->confidence)|std::max(0.7, result.foE->confidence)
+day_series.cpp|foF1 && sun->foE_at(t.minute) > 0) {|foF1) {
+low_layers.cpp|constexpr int beside_run_top = 3;|constexpr int beside_run_top = -20;
+f_cusps.cpp|own > point->low - scene.pulse - twin_cells|own > point->low - pulse_tail - twin_cells
+day_series.cpp|if (single < gyro_pairs || single < lone_over_pairs * pairs)|if (single < 100 * gyro_pairs)
+day_series.cpp|t.f_trace.peak_height.reset();|t.proposals.separation = 0.0;
+scene.cpp|constexpr double noise_row_span = 2.0;|constexpr double noise_row_span = 20.0;
+scene.cpp|gap = covered_at(end, j) ? 0 : gap + 1;|gap = covered_at(end, j) ? 0 : row_gap + 1;
+f_cusps.cpp|if (edge >= 0 && copy_edge >= 0 && edge > copy_edge)|if (edge >= 0 && copy_edge >= 0 && edge > copy_edge + 100)
+day_series.cpp|constexpr double guess_spread = 0.15;|constexpr double guess_spread = -1;
+day_series.cpp|constexpr double guess_spread = 0.15;|constexpr double guess_spread = 1.0;
+f_layers.cpp|constexpr int coarse_climb = 3;|constexpr int coarse_climb = 30;
+day_series.cpp|constexpr double highest_matched = 0.7;|constexpr double highest_matched = 2.0;
 LIST
 )
 total=0
