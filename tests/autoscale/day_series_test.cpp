@@ -37,6 +37,12 @@ TimedProposals sounding(int minute, std::optional<double> foE, std::optional<dou
     return t;
 }
 
+// The separation of twins with the ordinary cusp at fo under a gyrofrequency fb (fx (fx - fb) =
+// fo^2).
+double twin_separation(double fo, double fb) {
+    return 0.5 * (fb + std::sqrt(fb * fb + 4 * fo * fo)) - fo;
+}
+
 struct Case {
     std::string name;
     std::vector<TimedProposals> day; // the middle one is looked at
@@ -207,9 +213,6 @@ class DayField : public ::testing::TestWithParam<FieldCase> {};
 
 TEST_P(DayField, APairTheDaysFieldDoesNotGiveIsNoPair) {
     const FieldCase& c = GetParam();
-    const auto separation = [](double fo, double fb) {
-        return 0.5 * (fb + std::sqrt(fb * fb + 4 * fo * fo)) - fo;
-    };
     std::vector<TimedProposals> day;
     for (int k = 0; k <= c.pairs; ++k) {
         TimedProposals t;
@@ -217,7 +220,7 @@ TEST_P(DayField, APairTheDaysFieldDoesNotGiveIsNoPair) {
         const double fo = 3.0 + 0.1 * k;
         for (const C characteristic : {C::foF2, C::fxI, C::muf3000F2, C::m3000F2})
             t.proposals[characteristic] = read(fo);
-        t.proposals.separation = k == 0 ? c.odd_separation : separation(fo, 1.1);
+        t.proposals.separation = k == 0 ? c.odd_separation : twin_separation(fo, 1.1);
         day.push_back(t);
     }
     fill_hidden_from_neighbours(day);
@@ -251,9 +254,6 @@ class DayGuess : public ::testing::TestWithParam<GuessCase> {};
 
 TEST_P(DayGuess, TheDaysFieldConfirmsAGuessedPair) {
     const GuessCase& c = GetParam();
-    const auto separation = [](double fo, double fb) {
-        return 0.5 * (fb + std::sqrt(fb * fb + 4 * fo * fo)) - fo;
-    };
     std::vector<TimedProposals> day;
     TimedProposals guessed;
     GuessedPair pair;
@@ -268,8 +268,8 @@ TEST_P(DayGuess, TheDaysFieldConfirmsAGuessedPair) {
         t.minute = 15 * k;
         const double fo = 3.5 + 0.1 * k;
         t.proposals[C::foF2] = read(fo);
-        t.proposals[C::fxI] = read(fo + separation(fo, 1.1));
-        t.proposals.separation = separation(fo, 1.1);
+        t.proposals[C::fxI] = read(fo + twin_separation(fo, 1.1));
+        t.proposals.separation = twin_separation(fo, 1.1);
         day.push_back(t);
     }
     fill_hidden_from_neighbours(day);
