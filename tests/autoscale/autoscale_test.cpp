@@ -615,17 +615,17 @@ void add_guard_cases(std::vector<Case>& all) {
     // trace's envelope); a short flat burst 20 km below it beyond the start of the trace. h'F
     // stays on the trace.
     for (const int cells : {1, 2})
-        all.push_back({"a row of noise below the day's F trace, " + std::to_string(cells) +
-                           " cells tall",
-                       [cells] {
-                           SoundingBuilder builder = day(0.05);
-                           const double below = lowest_height(day_f2, 3.32, 8.0) - 15;
-                           for (double f = 3.6; f <= 8.6; f += 0.05)
-                               for (int k = 0; k < cells; ++k)
-                                   builder.cell(f, below + 4.5 * k, 200);
-                           return builder.build();
-                       },
-                       {want(C::hF, lowest_height(day_f2, 3.32, 8.0), 5)}});
+        all.push_back(
+            {"a row of noise below the day's F trace, " + std::to_string(cells) + " cells tall",
+             [cells] {
+                 SoundingBuilder builder = day(0.05);
+                 const double below = lowest_height(day_f2, 3.32, 8.0) - 15;
+                 for (double f = 3.6; f <= 8.6; f += 0.05)
+                     for (int k = 0; k < cells; ++k)
+                         builder.cell(f, below + 4.5 * k, 200);
+                 return builder.build();
+             },
+             {want(C::hF, lowest_height(day_f2, 3.32, 8.0), 5)}});
     all.push_back(
         {"a short flat burst beyond the start of the day's F trace",
          [] {

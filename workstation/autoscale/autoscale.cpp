@@ -64,7 +64,8 @@ Reading read_sounding(const Ionogram& ionogram) {
     withhold_unsure(proposals);
     reading.f_trace.envelope = f.envelope;
     reading.f_trace.ordinary = f.ordinary;
-    if (f.lone_top && f.lone_top->confidence >= proposal_threshold && !proposals[Characteristic::foF2])
+    if (f.lone_top && f.lone_top->confidence >= proposal_threshold &&
+        !proposals[Characteristic::foF2])
         reading.f_trace.lone_top = f.lone_top;
     if (!proposals[Characteristic::foF2])
         reading.f_trace.guessed = f.guessed;

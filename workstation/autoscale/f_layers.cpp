@@ -260,10 +260,9 @@ FLayers read_f_layers(const Scene& scene) {
         read_f1(scene, traces, envelope, *lowest, result);
     read_muf(scene, envelope, result.foF1 ? result.foF1->value : 0.0, result);
     if (!f2->measured && f2->ordinary && shape == 1 && !f2->oblique && !f2->copy_below &&
-        f2->match.tested >= guess_tested &&
-        f2->match.score >= guess_score)
-        result.guessed = GuessedPair{*result.foF2, result.fxI, result.muf, result.m3000,
-                                     result.separation};
+        f2->match.tested >= guess_tested && f2->match.score >= guess_score)
+        result.guessed =
+            GuessedPair{*result.foF2, result.fxI, result.muf, result.m3000, result.separation};
     // The MUF is read off the ordinary trace that foF2 and the separation tell.
     if (result.muf)
         result.muf->confidence = std::min(result.muf->confidence, result.foF2->confidence);

@@ -82,8 +82,6 @@ void withhold_unsure(Proposals& proposals);
 // above fmin. The lowest F echo read there is then an upper bound of h'F, not h'F itself.
 bool blanketed(const Proposals& proposals);
 
-// What a sounding shows of its F trace beyond the proposals: what the day read together needs to
-// tell what a blanketing sporadic E hides.
 // A cusp pair whose twin the trace pairs did not tell, read at the separation of the nearest
 // cusp: the day's field may confirm it.
 struct GuessedPair {
@@ -92,6 +90,8 @@ struct GuessedPair {
     double separation = 0; // MHz
 };
 
+// What a sounding shows of its F trace beyond the proposals: what the day read together needs to
+// tell what a blanketing sporadic E hides.
 struct FTraceShape {
     // The lowest first-hop F echo of each column (MHz, km) above a sporadic E's second hop.
     std::vector<std::pair<double, double>> envelope;
