@@ -92,11 +92,13 @@ int measured_pulse(const Scene& scene) {
 
 // A row of noise: an echo a single cell tall at the same F height in column after column, over
 // this many MHz or more (columns where a trace crosses it, lines, or 0.1 MHz without it do not
-// break it). No trace of
-// the ionosphere stays within one cell that far; joined to one, it would carry it on to its end.
+// break it). No trace of the ionosphere stays within one cell that far; joined to one, it would
+// carry it on to its end.
 constexpr double noise_row_span = 2.0;
 
 void drop_noise_rows(EchoImage& image) {
+    if (image.columns.empty() || !(image.step > 0))
+        return;
     const auto count = static_cast<int>(image.columns.size());
     // Columns the row may miss in a row.
     const int row_gap = std::max(1, static_cast<int>(std::lround(0.1 / image.step)));
