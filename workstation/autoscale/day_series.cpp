@@ -451,28 +451,47 @@ bool read_ordinary_only(const Proposals& p) {
     return p[Characteristic::foF2] && p.separation && *p.separation <= 0;
 }
 
+// How the day's soundings were read: the gyrofrequency each pair tells, and how many showed no
+// extraordinary trace.
+struct DayPairs {
+    std::vector<double> told;
+    std::size_t single = 0;
+
+    // The day's field: the median of the pairs' gyrofrequencies, where enough pairs tell it.
+    std::optional<double> field() const {
+        if (told.size() < gyro_pairs)
+            return std::nullopt;
+        std::vector<double> sorted = told;
+        const auto middle = sorted.begin() + static_cast<std::ptrdiff_t>(sorted.size() / 2);
+        std::nth_element(sorted.begin(), middle, sorted.end());
+        return *middle;
+    }
+};
+
+DayPairs pairs_of(const std::vector<TimedProposals>& day) {
+    DayPairs read;
+    for (const TimedProposals& t : day) {
+        if (const auto fb = pair_gyrofrequency(t.proposals))
+            read.told.push_back(*fb);
+        if (read_ordinary_only(t.proposals))
+            ++read.single;
+    }
+    return read;
+}
+
 // A pair whose twins stand a separation apart that the day's field does not give took a copy, a
 // spread or a stray cusp for a twin: its foF2, and what is read from foF2, are withheld. So are
 // those of a sounding read with no extraordinary trace where most of the day's show one: an
 // instrument records both waves or one, and its top cusp was the extraordinary one.
 void withhold_stray_pairs(std::vector<TimedProposals>& day) {
-    std::vector<double> told;
-    std::size_t single = 0;
-    for (const TimedProposals& t : day) {
-        if (const auto fb = pair_gyrofrequency(t.proposals))
-            told.push_back(*fb);
-        if (read_ordinary_only(t.proposals))
-            ++single;
-    }
-    if (told.size() < gyro_pairs)
+    const DayPairs read = pairs_of(day);
+    const auto field = read.field();
+    if (!field)
         return;
-    const bool both_waves = told.size() > single;
-    const auto middle = told.begin() + static_cast<std::ptrdiff_t>(told.size() / 2);
-    std::nth_element(told.begin(), middle, told.end());
-    const double field = *middle;
+    const bool both_waves = read.told.size() > read.single;
     for (TimedProposals& t : day) {
         const auto fb = pair_gyrofrequency(t.proposals);
-        const bool stray = fb ? std::fabs(*fb - field) > gyro_spread
+        const bool stray = fb ? std::fabs(*fb - *field) > gyro_spread
                               : both_waves && read_ordinary_only(t.proposals);
         if (!stray)
             continue;
@@ -487,15 +506,8 @@ void withhold_stray_pairs(std::vector<TimedProposals>& day) {
 // that found no twin is the ordinary one too.
 constexpr std::size_t lone_over_pairs = 4;
 void read_lone_cusps(std::vector<TimedProposals>& day) {
-    std::size_t single = 0;
-    std::size_t pairs = 0;
-    for (const TimedProposals& t : day) {
-        if (read_ordinary_only(t.proposals))
-            ++single;
-        else if (pair_gyrofrequency(t.proposals))
-            ++pairs;
-    }
-    if (single < gyro_pairs || single < lone_over_pairs * pairs)
+    const DayPairs read = pairs_of(day);
+    if (read.single < gyro_pairs || read.single < lone_over_pairs * read.told.size())
         return;
     for (TimedProposals& t : day)
         if (!t.proposals[Characteristic::foF2] && t.f_trace.lone_top) {
@@ -513,22 +525,16 @@ void read_lone_cusps(std::vector<TimedProposals>& day) {
 constexpr double guess_spread = 0.15;
 constexpr double confirmed_guess = 0.6;
 void confirm_guessed_pairs(std::vector<TimedProposals>& day) {
-    std::vector<double> told;
-    for (const TimedProposals& t : day)
-        if (const auto fb = pair_gyrofrequency(t.proposals))
-            told.push_back(*fb);
-    if (told.size() < gyro_pairs)
+    const auto field = pairs_of(day).field();
+    if (!field)
         return;
-    const auto middle = told.begin() + static_cast<std::ptrdiff_t>(told.size() / 2);
-    std::nth_element(told.begin(), middle, told.end());
-    const double field = *middle;
     for (TimedProposals& t : day) {
         const auto& guess = t.f_trace.guessed;
         if (!guess || t.proposals[Characteristic::foF2])
             continue;
         const double fo = guess->foF2.value;
         const double fx = fo + guess->separation;
-        if (std::fabs((fx * fx - fo * fo) / fx - field) > guess_spread)
+        if (std::fabs((fx * fx - fo * fo) / fx - *field) > guess_spread)
             continue;
         const auto confirmed = [](std::optional<Proposal> p) {
             if (p)
