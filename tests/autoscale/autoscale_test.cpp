@@ -836,3 +836,65 @@ TEST(CoarseSweep, TheSeparationWithinAStepIsTheStations) {
 }
 
 } // namespace
+
+namespace {
+
+// At 0.2 MHz the twins' echoes merge up to a step or two from their cusps, so no trace pairs
+// tell the separation: the pair is read column by column, each cusp within the step above the
+// last column of its trace. A sounder samples each column at its frequency; at a trace's last
+// column before its cusp the echo stands tall. A line just beyond the extraordinary trace may
+// hide its cusp, and one just beyond the ordinary trace's last column the ordinary cusp. F
+// echoes running on beyond the extraordinary trace (at `beyond` km) may be a higher layer's
+// trace, whose cusp the pair's is not. An extraordinary trace fading out (`x_end` MHz beyond
+// foF2) a step beyond the ordinary cusp ends before its own cusp.
+Ionogram sampled_pair(double foF2, double line, double beyond = 0, double x_end = 0.5) {
+    SoundingBuilder builder(0.2);
+    builder.noise(20);
+    const Curve f2 = layer_curve(240, foF2, 40);
+    for (double f = 1.4; f < foF2 + 0.5; f += 0.2)
+        for (const double shift : {0.0, 0.5}) {
+            if (f - shift < 1.3 || f - shift >= foF2 || (shift > 0 && f >= foF2 + x_end))
+                continue;
+            // Cells the echo covers: longer towards the cusp.
+            const int cells = f - shift + 0.2 >= foF2 ? 12 : (f - shift + 0.4 >= foF2 ? 8 : 5);
+            const double h = f2(f - shift);
+            for (int k = 0; k < cells; ++k)
+                builder.cell(f, h + 4.5 * k, (shift > 0 ? 120 : 200) - 10 * k);
+        }
+    if (line > 0)
+        builder.line(line, 90);
+    for (double f = foF2 + 0.5; f < foF2 + 1.1 && beyond > 0; f += 0.2)
+        for (int k = 0; k < 5; ++k)
+            builder.cell(f, beyond + 4.5 * k, 150 - 10 * k);
+    return builder.build();
+}
+
+TEST(CoarseSweep, ThePairReadColumnByColumn) {
+    struct Sounding {
+        double foF2;
+        double line; // MHz, 0 for none
+        double beyond;
+        bool foF2_read, fxI_read;
+        double x_end = 0.5;
+    };
+    for (const Sounding s :
+         {Sounding{3.25, 0, 0, true, true}, Sounding{3.3, 0, 0, true, true},
+          Sounding{3.35, 0, 0, true, true}, Sounding{3.65, 0, 0, true, true},
+          Sounding{3.3, 3.8, 0, true, false}, Sounding{3.3, 3.4, 0, false, false},
+          Sounding{3.3, 0, 400, false, false}, Sounding{3.3, 0, 0, false, false, 0.2}}) {
+        const Proposals p = propose(sampled_pair(s.foF2, s.line, s.beyond, s.x_end));
+        const std::string name = std::to_string(s.foF2) + " line " + std::to_string(s.line) +
+                                 " beyond " + std::to_string(s.beyond) + " X to " +
+                                 std::to_string(s.x_end);
+        ASSERT_EQ(p[C::foF2].has_value(), s.foF2_read) << name;
+        ASSERT_EQ(p[C::fxI].has_value(), s.fxI_read) << name;
+        if (s.foF2_read) {
+            EXPECT_NEAR(p[C::foF2]->value, s.foF2, 0.1 + 1e-6) << name;
+        }
+        if (s.fxI_read) {
+            EXPECT_NEAR(p[C::fxI]->value, s.foF2 + 0.5, 0.2) << name;
+        }
+    }
+}
+
+} // namespace

@@ -556,6 +556,89 @@ bool single_trace(const Scene& scene, const std::vector<Cusp>& cusps, const Cusp
            median(near) - median(far) >= single_rise;
 }
 
+// On a sweep coarser than 0.1 MHz the twins' echoes merge up to a step or two from their cusps,
+// so no trace pairs tell the separation; the pair shows column by column instead. The
+// extraordinary trace rises on to the last column of the F echoes; the ordinary one, standing
+// vertical at its cusp, leaves its last echo above the extraordinary trace's, apart from it.
+// The twins stand two steps apart at least there; on a sweep coarser than 0.25 MHz they stand a
+// column apart or less, and no pair is read.
+constexpr double coarse_step = 0.1;
+constexpr double coarsest_step = 0.25;
+constexpr double coarse_closest = 0.3;
+constexpr int coarse_apart = 2;
+constexpr int coarse_standing = 6;
+
+struct CoarsePair {
+    Cusp extraordinary;
+    Cusp ordinary;
+    bool hidden = false; // the extraordinary cusp may lie behind a line beyond its column
+};
+
+const Segment* lowest_f_segment(const EchoColumn& column) {
+    for (const Segment& segment : column.segments)
+        if (!segment.multiple && segment.low >= f_region_lowest)
+            return &segment;
+    return nullptr;
+}
+
+std::optional<CoarsePair> coarse_pair(const Scene& scene, const Cusp& top) {
+    if (scene.image.step <= coarse_step + 1e-6 || scene.image.step > coarsest_step + 1e-6)
+        return std::nullopt;
+    const auto& columns = scene.image.columns;
+    const auto count = static_cast<int>(columns.size());
+    const Segment* end = lowest_f_segment(columns[static_cast<std::size_t>(top.column)]);
+    if (end == nullptr)
+        return std::nullopt;
+    // The extraordinary trace carried on while it rises (lines passed over).
+    int fx = top.column;
+    for (int c = fx + 1; c < count; ++c) {
+        const EchoColumn& column = columns[static_cast<std::size_t>(c)];
+        if (column.interference)
+            continue;
+        const Segment* next = lowest_f_segment(column);
+        if (next == nullptr || next->low < end->low || next->low > end->high + rising_on)
+            break;
+        fx = c;
+        end = next;
+    }
+    // Beyond it the F echoes end: echoes over two columns there or more are a higher trace whose
+    // cusp this is not, or a spread. One is the trace's own last echo, standing vertical.
+    int beyond = 0;
+    for (int c = fx + 1;
+         c < count && scene.frequency(c) <= scene.frequency(fx) + spread_window + 1e-9; ++c)
+        if (lowest_f_segment(columns[static_cast<std::size_t>(c)]) != nullptr)
+            ++beyond;
+    if (beyond >= 2)
+        return std::nullopt;
+    CoarsePair pair;
+    // A line just beyond may hide the extraordinary cusp.
+    pair.hidden = fx + 1 < count && columns[static_cast<std::size_t>(fx + 1)].interference;
+    pair.extraordinary = Cusp{fx, end->low, top.rise, top.trace};
+    for (int c = fx - 1; c >= 0; --c) {
+        const double apart = scene.frequency(fx) - scene.frequency(c);
+        const EchoColumn& column = columns[static_cast<std::size_t>(c)];
+        if (apart > farthest_separation + 1e-9)
+            return std::nullopt;
+        if (column.interference)
+            continue;
+        const Segment* lower = lowest_f_segment(column);
+        if (lower == nullptr)
+            continue;
+        for (const Segment& upper : column.segments)
+            if (!upper.multiple && upper.low >= lower->high + coarse_apart &&
+                upper.high - upper.low >= coarse_standing) {
+                if (apart < coarse_closest - 1e-9 && !pair.hidden)
+                    return std::nullopt;
+                // The ordinary trace may go on behind a line.
+                if (columns[static_cast<std::size_t>(c + 1)].interference)
+                    return std::nullopt;
+                pair.ordinary = Cusp{c, upper.low, top.rise, nullptr};
+                return pair;
+            }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::vector<const Trace*> f_region_traces(const Scene& scene) {
@@ -698,6 +781,13 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
                ((pair.match.tested >= 6 && pair.match.score <= single_score) ||
                 single_trace(scene, cusps, pair.extraordinary))) {
         pair.ordinary_only = true;
+    } else if (const auto coarse = coarse_pair(scene, pair.extraordinary)) {
+        pair.extraordinary = coarse->extraordinary;
+        pair.ordinary = coarse->ordinary;
+        pair.coarse = true;
+        pair.hidden_extraordinary = coarse->hidden;
+        pair.match.separation =
+            scene.frequency(pair.extraordinary.column) - scene.frequency(pair.ordinary->column);
     } else {
         // Not told by the traces: the cusp nearest the station's separation below, read only
         // as a guess.

@@ -59,6 +59,10 @@ struct F2Cusps {
     // More cusps about the pair than a pair, its copy and a stray one make: the traces of a
     // range spread, among which the pair was only one choice.
     bool crowded = false;
+    // On a coarse sweep: the pair read column by column, each cusp within the step above its
+    // column.
+    bool coarse = false;
+    bool hidden_extraordinary = false; // and the extraordinary cusp perhaps behind a line
 };
 // None without cusps.
 std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cusps);

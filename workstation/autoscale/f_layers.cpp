@@ -22,6 +22,7 @@ constexpr int f2_above_f1 = 4;
 constexpr double measured_pair = 0.9;
 constexpr double single_trace = 0.8;
 constexpr double guessed_pair = 0.35;
+constexpr double coarse_pair = 0.7;
 constexpr double no_lead_in = 0.4;
 constexpr double spread_beyond_cusp = 0.3;
 // A guessed pair the day's field may confirm: its traces tested at this many echoes at least,
@@ -225,7 +226,9 @@ FLayers read_f_layers(const Scene& scene) {
     if (f2->spread || f2->crowded)
         shape *= spread_beyond_cusp;
     const double sure =
-        shape * (f2->measured ? measured_pair : (f2->ordinary_only ? single_trace : guessed_pair));
+        shape * (f2->measured ? measured_pair
+                              : (f2->ordinary_only ? single_trace
+                                                   : (f2->coarse ? coarse_pair : guessed_pair)));
     if (f2->ordinary_only) {
         result.ordinary_only = true;
         result.separation = 0;
@@ -248,6 +251,13 @@ FLayers read_f_layers(const Scene& scene) {
         }
         result.foF2 = frequency_proposal(scene, f2->ordinary->column, f2->ordinary->index, sure);
         result.fxI = frequency_proposal(scene, top.column, top.index, sure * top_sure);
+        if (f2->coarse) {
+            // The last column of each trace lies below its cusp by less than a step.
+            result.foF2->value += scene.image.step / 2;
+            result.fxI->value += scene.image.step / 2;
+            if (f2->hidden_extraordinary)
+                result.fxI.reset();
+        }
     } else {
         result.foF2 =
             frequency_proposal(scene, top.column, top.index, sure * guessed_pair * top_sure);

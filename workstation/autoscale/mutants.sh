@@ -121,6 +121,15 @@ f_cusps.cpp|if (edge >= 0 && copy_edge >= 0 && edge > copy_edge)|if (edge >= 0 &
 day_series.cpp|constexpr double guess_spread = 0.15;|constexpr double guess_spread = -1;
 day_series.cpp|constexpr double guess_spread = 0.15;|constexpr double guess_spread = 1.0;
 f_layers.cpp|constexpr int coarse_climb = 3;|constexpr int coarse_climb = 30;
+f_cusps.cpp|constexpr double coarse_step = 0.1;|constexpr double coarse_step = 0.2;
+f_cusps.cpp|constexpr double coarse_closest = 0.3;|constexpr double coarse_closest = 0.1;
+f_cusps.cpp|constexpr int coarse_apart = 2;|constexpr int coarse_apart = 12;
+f_cusps.cpp|constexpr int coarse_standing = 6;|constexpr int coarse_standing = 14;
+f_cusps.cpp|next->low > end->high + rising_on)|next->low > end->high + 30)
+f_cusps.cpp|    if (beyond >= 2)|    if (beyond >= 20)
+f_cusps.cpp|fx + 1 < count && columns[static_cast<std::size_t>(fx + 1)].interference;|false;
+f_cusps.cpp|if (columns[static_cast<std::size_t>(c + 1)].interference)|if (false)
+f_layers.cpp|            result.foF2->value += scene.image.step / 2;|
 day_series.cpp|constexpr double highest_matched = 0.7;|constexpr double highest_matched = 2.0;
 LIST
 )
