@@ -31,6 +31,7 @@ struct Shown {
     std::optional<double> fbEs; // a blanketing sporadic E from here
     bool f1 = false;            // an F1 cusp is read
     bool sunlit = true;         // an E layer shows foE on the sun's curve
+    double foE_off = 0;         // foE read this far off the curve
 };
 
 TimedProposals sounding(const Shown& s) {
@@ -41,7 +42,7 @@ TimedProposals sounding(const Shown& s) {
     t.proposals[C::foF2] = read(s.foF2);
     t.proposals[C::hF] = read(s.hF);
     if (s.sunlit && !s.fbEs && sun_foE(s.minute) > fmin + 0.3) {
-        t.proposals[C::foE] = read(sun_foE(s.minute));
+        t.proposals[C::foE] = read(sun_foE(s.minute) + s.foE_off);
         t.proposals[C::hE] = read(105);
     }
     if (s.f1)
@@ -152,6 +153,32 @@ std::vector<Shown> sunlit_day(int hidden, double shift, double fbEs = 6.0,
     return day;
 }
 
+// foE read off any sun's curve, an F1 cusp read at 11:00, 12:00 and 13:00 only, though the F1
+// layer shows from 11:00 to 13:00 (h'F 200, the F2 trace above it 10 km higher than after;
+// foF2 10 MHz); the sporadic E blankets at 13:30. Between the cusps read the layer shows too: those
+// soundings tell nothing of the F2 trace's h'F.
+std::vector<Shown> day_off_the_sun() {
+    std::vector<Shown> day;
+    for (int minute = 660; minute <= 900; minute += 30) {
+        const bool f1 = minute <= 780;
+        Shown s{minute,
+                day_trace(f1 ? 240 : 230),
+                f1 ? 200.0 : 230.0,
+                10,
+                std::nullopt,
+                f1 && minute % 60 == 0,
+                true,
+                minute % 60 == 0 ? 0.3 : -0.3};
+        if (minute == 810) {
+            s.trace = day_trace(235);
+            s.fbEs = 6.5;
+            s.hF = s.trace(6.5);
+        }
+        day.push_back(s);
+    }
+    return day;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Days, HiddenHF,
     ::testing::Values(
@@ -171,7 +198,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"an F1 layer hidden by soundings blanketed on to it",
              sunlit_day(990, 12, 6.0, {930, 960}), std::nullopt, 0},
         // Blanketing from well below the last F1 cusp, it would show one.
-        Case{"a sporadic E too low to hide an F1 cusp", sunlit_day(930, 12, 4.0), 226 + 12, 0.01}),
+        Case{"a sporadic E too low to hide an F1 cusp", sunlit_day(930, 12, 4.0), 226 + 12, 0.01},
+        Case{"between F1 cusps read, off the sun's curve", day_off_the_sun(), 235, 0.01}),
     scalvo::testing::param_name);
 
 // The whole engine by night: a sporadic E blankets the F trace up to 3.2 MHz, where its

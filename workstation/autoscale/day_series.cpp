@@ -187,11 +187,16 @@ struct F1Season {
     double last_foF1 = 0;
     std::optional<int> clear_before;
     std::optional<int> clear_after;
+    std::optional<int> read_from; // the first and last F1 cusps read, without the sun's curve
+    std::optional<int> read_to;
 
     bool at(const TimedProposals& t) const {
         if (sun && level)
             return sun->foE_at(t.minute) >= *level - 1e-9;
-        return t.proposals[Characteristic::foF1].has_value();
+        // Without the curve, between the first and the last cusp read the layer shows too where
+        // its cusp was not read.
+        return t.proposals[Characteristic::foF1].has_value() ||
+               (read_from && t.minute >= *read_from && t.minute <= *read_to);
     }
     // Whether the day tells that no F1 layer hides under this sounding's sporadic E.
     bool told_at(const TimedProposals& t) const {
@@ -210,8 +215,15 @@ struct F1Season {
 F1Season f1_season(const std::vector<TimedProposals>& day, const std::optional<SolarE>& sun) {
     F1Season season;
     season.sun = sun;
-    if (!sun)
+    if (!sun) {
+        for (const TimedProposals& t : day)
+            if (t.proposals[Characteristic::foF1]) {
+                if (!season.read_from)
+                    season.read_from = t.minute;
+                season.read_to = t.minute;
+            }
         return season;
+    }
     for (const TimedProposals& t : day)
         if (t.proposals[Characteristic::foF1]) {
             const double foE = sun->foE_at(t.minute);

@@ -122,6 +122,7 @@ day_series.cpp|constexpr double guess_spread = 0.15;|constexpr double guess_spre
 day_series.cpp|constexpr double guess_spread = 0.15;|constexpr double guess_spread = 1.0;
 f_layers.cpp|constexpr int coarse_climb = 3;|constexpr int coarse_climb = 30;
 f_cusps.cpp|constexpr double coarse_step = 0.1;|constexpr double coarse_step = 0.2;
+day_series.cpp|(read_from && t.minute >= *read_from && t.minute <= *read_to)|false
 f_cusps.cpp|constexpr double coarse_closest = 0.3;|constexpr double coarse_closest = 0.1;
 f_cusps.cpp|constexpr int coarse_apart = 2;|constexpr int coarse_apart = 12;
 f_cusps.cpp|constexpr int coarse_standing = 6;|constexpr int coarse_standing = 14;
