@@ -117,12 +117,19 @@ void drop_noise_rows(EchoImage& image) {
                 return true;
         return false;
     };
-    for (int j = f_region_lowest; j < height_count; ++j)
-        for (int c = 0; c < count;) {
-            if (!single_at(c, j)) {
-                ++c;
+    // The columns of each row's single-cell echoes: a row of noise begins at one of them, beyond
+    // the columns already walked.
+    std::vector<std::vector<int>> singles(height_count + 1);
+    for (int c = 0; c < count; ++c)
+        for (const Segment& segment : image.columns[static_cast<std::size_t>(c)].segments)
+            if (segment.low == segment.high && segment.low >= f_region_lowest &&
+                segment.low < height_count)
+                singles[static_cast<std::size_t>(segment.low)].push_back(c);
+    for (int j = f_region_lowest; j < height_count; ++j) {
+        int walked = -1;
+        for (const int c : singles[static_cast<std::size_t>(j)]) {
+            if (c <= walked)
                 continue;
-            }
             int last = c;
             int end = c;
             for (int gap = 0; end + 1 < count && gap <= row_gap;) {
@@ -137,8 +144,9 @@ void drop_noise_rows(EchoImage& image) {
                 for (int k = c; k <= last; ++k)
                     std::erase_if(image.columns[static_cast<std::size_t>(k)].segments,
                                   [j](const Segment& s) { return s.low == j && s.high == j; });
-            c = end + 1;
+            walked = end;
         }
+    }
 }
 
 } // namespace
