@@ -274,6 +274,30 @@ void add_guard_cases(std::vector<Case>& all) {
                        return builder.build();
                    },
                    {want(C::hEs, 108, 1), want(C::foEs, 2.6, 0.2)}});
+    // Noise standing higher at the ranges of 180-200 km over the whole sweep (its median still
+    // below an echo's level): its peaks, above the columns' thresholds, are no trace below the F
+    // trace.
+    for (const int level : {30, 40})
+        all.push_back({"a band of noise at 180-200 km, up to " + std::to_string(level),
+                       [level] {
+                           SoundingBuilder builder = night();
+                           builder.band(level, 180, 200);
+                           return builder.build();
+                       },
+                       {want(C::fmin, 1.3, 0.1), want(C::hF, lowest_height(night_f2, 1.3, 3.3), 5),
+                        want(C::foF2, 3.3, 0.1)}});
+    // A sporadic E along nearly the whole of a sweep to 9 MHz, weaker beyond 5.4 MHz, fills its
+    // row: no band of noise.
+    all.push_back({"a sporadic E along a sweep to 9 MHz",
+                   [] {
+                       SoundingBuilder builder(0.025, 9.0);
+                       builder.noise(20)
+                           .sporadic_e(1.0, 5.4, 105, 200)
+                           .sporadic_e(5.4, 8.0, 105, 90)
+                           .trace(1.3, 3.3, night_f2, 220);
+                       return builder.build();
+                   },
+                   {want(C::hEs, 108, 1), want(C::foEs, 8.0, 0.2)}});
     // A sweep of 0.5 MHz puts the foot of the trace and fmin a quarter of a MHz either side.
     all.push_back({"night at 0.5 MHz",
                    [] { return night(0.5).build(); },

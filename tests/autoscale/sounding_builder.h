@@ -151,6 +151,19 @@ class SoundingBuilder {
         return *this;
     }
 
+    // Noise of up to `level` more between two heights over the whole sweep: a receiver's band of
+    // ranges.
+    SoundingBuilder& band(int level, double from, double to, std::uint32_t seed = 11) {
+        std::uint32_t state = seed;
+        for (int i = 0; i < count_; ++i)
+            for (int j = std::max(1, index_of(from)); j <= std::min(height_count, index_of(to));
+                 ++j) {
+                state = state * 1664525u + 1013904223u;
+                at(i, j) = std::min(255, at(i, j) + static_cast<int>((state >> 24) % (level + 1)));
+            }
+        return *this;
+    }
+
     // Takes out every echo between two frequencies, as a partial absorption does.
     SoundingBuilder& absorb(double from, double to) {
         for (int i = 0; i < count_; ++i)

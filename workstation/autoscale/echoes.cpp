@@ -64,9 +64,61 @@ std::vector<int> running_median(const std::vector<int>& values, int half) {
 }
 
 struct Thresholds {
-    std::vector<int> level;         // an echo reaches this
+    std::vector<int> level;         // an echo of the column reaches this
     std::vector<bool> interference; // the column as a whole stands out
+    std::vector<int> row_level;     // by height: an echo of a band's row reaches this too
 };
+
+// The background in two dimensions: noise may stand higher at some ranges over the whole sweep
+// (a receiver's band), which the columns' statistics, taken over all heights, do not see. A row
+// whose 30th percentile over the columns that are no line stands out as a line's does, while
+// still below an echo's level, is such a band: its own percentiles tell its noise, and an echo
+// there stands 3.3 sigma above its median. Traces cross a row over a part of the sweep only, so
+// they leave its 30th percentile alone; one lying along the whole row reaches an echo's level.
+void row_background(const Ionogram& ionogram, int count, const std::vector<int>& s30,
+                    Thresholds& t) {
+    std::vector<int> floors = s30;
+    std::vector<int> levels = t.level;
+    const auto middle_of = [](std::vector<int>& v) {
+        const auto middle = v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2);
+        std::nth_element(v.begin(), middle, v.end());
+        return *middle;
+    };
+    const int floor = middle_of(floors);
+    const int level = middle_of(levels);
+    // Some 200 columns tell a row's percentiles, counted by value, column by column as the grid
+    // lies.
+    const int every = std::max(1, count / 200);
+    std::vector<std::uint16_t> counts(static_cast<std::size_t>(height_count) * 256, 0);
+    int sampled = 0;
+    for (int i = 0; i < count; i += every) {
+        if (t.interference[static_cast<std::size_t>(i)])
+            continue;
+        ++sampled;
+        const std::int16_t* column =
+            &ionogram.amplitude_grid[static_cast<std::size_t>(i) * height_count];
+        for (int j = 0; j < height_count; ++j)
+            ++counts[static_cast<std::size_t>(j) * 256 +
+                     static_cast<std::size_t>(std::clamp<int>(column[j], 0, 255))];
+    }
+    if (sampled < 10)
+        return;
+    for (int j = 0; j < height_count; ++j) {
+        const std::uint16_t* row = &counts[static_cast<std::size_t>(j) * 256];
+        int r30 = -1;
+        int r50 = -1;
+        for (int v = 0, seen = 0; v < 256 && r50 < 0; ++v) {
+            seen += row[v];
+            if (r30 < 0 && 10 * seen > 3 * sampled)
+                r30 = v;
+            if (2 * seen > sampled)
+                r50 = v;
+        }
+        if (r30 < floor + std::max(10, floor / 2) || r50 >= level)
+            continue;
+        t.row_level[static_cast<std::size_t>(j)] = static_cast<int>(r50 + 3.3 * 3.0 * (r50 - r30));
+    }
+}
 
 Thresholds thresholds_of(const Ionogram& ionogram, int count, double step) {
     std::vector<int> q30(static_cast<std::size_t>(count));
@@ -83,7 +135,8 @@ Thresholds thresholds_of(const Ionogram& ionogram, int count, double step) {
     const std::vector<int> s50 = running_median(q50, half);
 
     Thresholds result{std::vector<int>(static_cast<std::size_t>(count)),
-                      std::vector<bool>(static_cast<std::size_t>(count))};
+                      std::vector<bool>(static_cast<std::size_t>(count)),
+                      std::vector<int>(height_count, 0)};
     for (std::size_t i = 0; i < q30.size(); ++i) {
         result.interference[i] = q30[i] >= s30[i] + std::max(10, s30[i] / 2);
         const int b30 = std::min(q30[i], s30[i]);
@@ -95,6 +148,7 @@ Thresholds thresholds_of(const Ionogram& ionogram, int count, double step) {
         const double sigma = b30 > 6 ? 3.0 * (b50 - b30) : b50 / 1.18;
         result.level[i] = std::max(threshold_floor, static_cast<int>(b50 + 3.3 * sigma));
     }
+    row_background(ionogram, count, s30, result);
     return result;
 }
 
@@ -224,7 +278,8 @@ EchoImage find_echoes(const Ionogram& ionogram) {
         const int level = thresholds.level[static_cast<std::size_t>(i)];
         for (int j = 0; j < height_count; ++j)
             mask[static_cast<std::size_t>(i) * height_count + static_cast<std::size_t>(j)] =
-                ionogram.cell(i + 1, j + 1) >= level;
+                ionogram.cell(i + 1, j + 1) >=
+                std::max(level, thresholds.row_level[static_cast<std::size_t>(j)]);
     }
     const std::vector<unsigned char> kept = cleaned(mask, count);
 

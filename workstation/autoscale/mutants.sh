@@ -123,6 +123,9 @@ day_series.cpp|constexpr double guess_spread = 0.15;|constexpr double guess_spre
 f_layers.cpp|constexpr int coarse_climb = 3;|constexpr int coarse_climb = 30;
 f_cusps.cpp|constexpr double coarse_step = 0.1;|constexpr double coarse_step = 0.2;
 day_series.cpp|(read_from && t.minute >= *read_from && t.minute <= *read_to)|false
+echoes.cpp|if (r30 < floor + std::max(10, floor / 2)|if (r30 < floor + 1000
+echoes.cpp|r50 >= level)|r50 >= level + 1000)
+echoes.cpp|static_cast<int>(r50 + 3.3 * 3.0 * (r50 - r30));|static_cast<int>(r50 + 1.0 * (r50 - r30));
 f_cusps.cpp|constexpr double coarse_closest = 0.3;|constexpr double coarse_closest = 0.1;
 f_cusps.cpp|constexpr int coarse_apart = 2;|constexpr int coarse_apart = 12;
 f_cusps.cpp|constexpr int coarse_standing = 6;|constexpr int coarse_standing = 14;
