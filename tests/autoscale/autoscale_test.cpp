@@ -906,7 +906,10 @@ TEST(CoarseSweep, ThePairReadColumnByColumn) {
           Sounding{3.35, 0, 0, true, true}, Sounding{3.65, 0, 0, true, true},
           Sounding{3.3, 3.8, 0, true, false}, Sounding{3.3, 3.4, 0, false, false},
           Sounding{3.3, 0, 400, false, false}, Sounding{3.3, 0, 0, false, false, 0.2}}) {
-        const Proposals p = propose(sampled_pair(s.foF2, s.line, s.beyond, s.x_end));
+        const Reading r = read_sounding(sampled_pair(s.foF2, s.line, s.beyond, s.x_end));
+        const Proposals& p = r.proposals;
+        // Nor a guess for the day: the cusps' columns tell the pair no better.
+        EXPECT_EQ(r.f_trace.guessed.has_value(), false);
         const std::string name = std::to_string(s.foF2) + " line " + std::to_string(s.line) +
                                  " beyond " + std::to_string(s.beyond) + " X to " +
                                  std::to_string(s.x_end);
@@ -917,6 +920,39 @@ TEST(CoarseSweep, ThePairReadColumnByColumn) {
         }
         if (s.fxI_read) {
             EXPECT_NEAR(p[C::fxI]->value, s.foF2 + 0.5, 0.2) << name;
+        }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// A thin night layer: its trace turns up only within a few columns of each cusp, so no echo of
+// the extraordinary trace's steep part can be tested against the ordinary one. A plain sounding's
+// pair is then a guess the day may confirm; not among many cusps, nor with its top cusp where the
+// sweep ends.
+TEST(UntestedPair, APlainSoundingsPairIsAGuess) {
+    struct Sounding {
+        std::string name;
+        double end; // of the sweep, MHz
+        int strays; // short traces turning up high at low frequencies, most with a cusp
+        bool guessed;
+    };
+    for (const Sounding& s :
+         {Sounding{"plain", 20.0, 0, true}, Sounding{"among many cusps", 20.0, 6, false},
+          Sounding{"its top cusp where the sweep ends", 3.775, 0, false}}) {
+        SoundingBuilder builder(0.05, s.end);
+        builder.noise(20).trace(1.3, 3.3, layer_curve(240, 3.3, 15), 220);
+        for (int k = 0; k < s.strays; ++k) {
+            const double top = 1.4 + 0.1 * k;
+            builder.trace(top - 0.08, top, layer_curve(350 + 60 * k, top, 60), 120, 0, false);
+        }
+        const Reading r = read_sounding(builder.build());
+        ASSERT_EQ(r.f_trace.guessed.has_value(), s.guessed) << s.name;
+        if (s.guessed) {
+            EXPECT_NEAR(r.f_trace.guessed->foF2.value, 3.3, 0.1);
+            EXPECT_NEAR(r.f_trace.guessed->separation, 0.5, 0.06);
         }
     }
 }

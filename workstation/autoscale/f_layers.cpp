@@ -29,6 +29,9 @@ constexpr double spread_beyond_cusp = 0.3;
 // this share of them matched (a cusp at the twin's place counts a quarter).
 constexpr int guess_tested = 6;
 constexpr double guess_score = 0.35;
+// Or, where fewer than 3 echoes were tested, among no more than 6 cusps.
+constexpr int untested_pair = 3;
+constexpr std::size_t plain_cusps = 6;
 // h'F is read below the top cusp and this far (MHz) beyond it at most.
 constexpr double beyond_top_cusp = 1.0;
 // A top cusp this near the end of the sweep (MHz) may be only where the sweep cuts its trace off:
@@ -194,7 +197,8 @@ FLayers read_f_layers(const Scene& scene) {
 
     const std::vector<EnvelopePoint> envelope = f_envelope(scene);
     std::vector<EnvelopePoint> long_traces = f_envelope(scene, shortest_telling_trace);
-    const auto f2 = f2_cusps(scene, cusps_of(scene, traces));
+    const std::vector<Cusp> cusps = cusps_of(scene, traces);
+    const auto f2 = f2_cusps(scene, cusps);
     if (f2 && f2->lead_in) {
         // The F trace is lowest below its top cusp: echoes far beyond it are rows of noise or
         // pieces of lines, however long.
@@ -269,8 +273,14 @@ FLayers read_f_layers(const Scene& scene) {
     if (lowest != nullptr)
         read_f1(scene, traces, envelope, *lowest, result);
     read_muf(scene, envelope, result.foF1 ? result.foF1->value : 0.0, result);
+    // Where no echo of the steep part could be tested (the twins merged under a long pulse),
+    // only a plain sounding's pair is a guess: a few cusps. On a coarse sweep the cusps' columns
+    // tell the pair no better than the echoes.
+    const bool untested = f2->match.tested < untested_pair && cusps.size() <= plain_cusps &&
+                          scene.image.step <= 0.1 + 1e-6;
     if (!f2->measured && f2->ordinary && shape == 1 && !f2->oblique && !f2->copy_below &&
-        f2->match.tested >= guess_tested && f2->match.score >= guess_score)
+        top_sure > 0 && !f2->coarse &&
+        ((f2->match.tested >= guess_tested && f2->match.score >= guess_score) || untested))
         result.guessed =
             GuessedPair{*result.foF2, result.fxI, result.muf, result.m3000, result.separation};
     // The MUF is read off the ordinary trace that foF2 and the separation tell.

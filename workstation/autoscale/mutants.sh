@@ -126,6 +126,10 @@ day_series.cpp|(read_from && t.minute >= *read_from && t.minute <= *read_to)|fal
 echoes.cpp|if (r30 < floor + std::max(10, floor / 2)|if (r30 < floor + 1000
 echoes.cpp|r50 >= level)|r50 >= level + 1000)
 echoes.cpp|static_cast<int>(r50 + 3.3 * 3.0 * (r50 - r30));|static_cast<int>(r50 + 1.0 * (r50 - r30));
+f_layers.cpp|constexpr int untested_pair = 3;|constexpr int untested_pair = 0;
+f_layers.cpp|constexpr std::size_t plain_cusps = 6;|constexpr std::size_t plain_cusps = 60;
+f_layers.cpp|        top_sure > 0 && !f2->coarse &&|        !f2->coarse &&
+f_layers.cpp|scene.image.step <= 0.1 + 1e-6;|true;
 f_cusps.cpp|constexpr double coarse_closest = 0.3;|constexpr double coarse_closest = 0.1;
 f_cusps.cpp|constexpr int coarse_apart = 2;|constexpr int coarse_apart = 12;
 f_cusps.cpp|constexpr int coarse_standing = 6;|constexpr int coarse_standing = 14;
