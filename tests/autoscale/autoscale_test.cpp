@@ -958,3 +958,24 @@ TEST(UntestedPair, APlainSoundingsPairIsAGuess) {
 }
 
 } // namespace
+
+namespace {
+
+// A measured pair among a modest crowd of lines (8 cusps in all, none beyond the pair's traces
+// above them): alone it shows nothing, but it is offered to the day, whose field may confirm it.
+TEST(CrowdedPair, AModestCrowdsPairIsOfferedToTheDay) {
+    struct Line {
+        double beyond, above;
+    };
+    SoundingBuilder builder = night(0.05);
+    for (const Line& line : {Line{0.15, 10}, Line{-0.2, 20}, Line{0.3, -15}}) {
+        const Curve height = [line](double f) { return night_f2(f - line.beyond) + line.above; };
+        builder.trace(1.3 + line.beyond, 3.3 + line.beyond, height, 150, 0.5, false);
+    }
+    const Reading r = read_sounding(builder.build());
+    EXPECT_FALSE(r.proposals[C::foF2]);
+    ASSERT_TRUE(r.f_trace.guessed);
+    EXPECT_NEAR(r.f_trace.guessed->separation, 0.5, 1e-6);
+}
+
+} // namespace

@@ -32,6 +32,7 @@ constexpr double guess_score = 0.35;
 // Or, where fewer than 3 echoes were tested, among no more than 6 cusps.
 constexpr int untested_pair = 3;
 constexpr std::size_t plain_cusps = 6;
+constexpr std::size_t crowd_cusps = 10;
 // h'F is read below the top cusp and this far (MHz) beyond it at most.
 constexpr double beyond_top_cusp = 1.0;
 // A top cusp this near the end of the sweep (MHz) may be only where the sweep cuts its trace off:
@@ -278,9 +279,15 @@ FLayers read_f_layers(const Scene& scene) {
     // tell the pair no better than the echoes.
     const bool untested = f2->match.tested < untested_pair && cusps.size() <= plain_cusps &&
                           scene.image.step <= 0.1 + 1e-6;
-    if (!f2->measured && f2->ordinary && shape == 1 && !f2->oblique && !f2->copy_below &&
-        top_sure > 0 && !f2->coarse &&
-        ((f2->match.tested >= guess_tested && f2->match.score >= guess_score) || untested))
+    // A measured pair among a modest crowd of cusps (a spread's lines about it, 10 cusps at most
+    // on the whole sounding) is only one choice there: the day's field may confirm it too.
+    const bool modest_crowd = f2->measured && f2->ordinary && f2->crowded && !f2->spread &&
+                              !f2->oblique && f2->lead_in && top_sure > 0 &&
+                              cusps.size() <= crowd_cusps;
+    if ((!f2->measured && f2->ordinary && shape == 1 && !f2->oblique && !f2->copy_below &&
+         top_sure > 0 && !f2->coarse &&
+         ((f2->match.tested >= guess_tested && f2->match.score >= guess_score) || untested)) ||
+        modest_crowd)
         result.guessed =
             GuessedPair{*result.foF2, result.fxI, result.muf, result.m3000, result.separation};
     // The MUF is read off the ordinary trace that foF2 and the separation tell.

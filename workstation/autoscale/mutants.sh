@@ -130,6 +130,7 @@ f_layers.cpp|constexpr int untested_pair = 3;|constexpr int untested_pair = 0;
 f_layers.cpp|constexpr std::size_t plain_cusps = 6;|constexpr std::size_t plain_cusps = 60;
 f_layers.cpp|        top_sure > 0 && !f2->coarse &&|        !f2->coarse &&
 f_layers.cpp|scene.image.step <= 0.1 + 1e-6;|true;
+f_layers.cpp|constexpr std::size_t crowd_cusps = 10;|constexpr std::size_t crowd_cusps = 0;
 f_cusps.cpp|constexpr double coarse_closest = 0.3;|constexpr double coarse_closest = 0.1;
 f_cusps.cpp|constexpr int coarse_apart = 2;|constexpr int coarse_apart = 12;
 f_cusps.cpp|constexpr int coarse_standing = 6;|constexpr int coarse_standing = 14;
