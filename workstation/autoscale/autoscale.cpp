@@ -10,8 +10,7 @@ namespace scalvo::autoscale {
 
 namespace {
 
-// Sweeps coarser than this (MHz) do not tell fmin, foE or h'F; how sure those are then.
-constexpr double coarsest_step = 0.25;
+// How sure fmin, foE and h'F are on a sweep too coarse to tell them.
 constexpr double coarse_sweep = 0.3;
 
 } // namespace
@@ -56,7 +55,7 @@ Reading read_sounding(const Ionogram& ionogram) {
     proposals[Characteristic::m3000F2] = f.m3000;
     // A sweep this coarse leaves a column's echo a quarter of a MHz either side, and the foot of
     // the F trace and the E cusp fall between columns: fmin, foE and h'F are not told.
-    if (scene.image.step > coarsest_step + 1e-9)
+    if (scene.too_coarse())
         for (const Characteristic c :
              {Characteristic::fmin, Characteristic::foE, Characteristic::hF})
             if (auto& proposal = proposals[c])

@@ -560,10 +560,8 @@ bool single_trace(const Scene& scene, const std::vector<Cusp>& cusps, const Cusp
 // so no trace pairs tell the separation; the pair shows column by column instead. The
 // extraordinary trace rises on to the last column of the F echoes; the ordinary one, standing
 // vertical at its cusp, leaves its last echo above the extraordinary trace's, apart from it.
-// The twins stand two steps apart at least there; on a sweep coarser than 0.25 MHz they stand a
-// column apart or less, and no pair is read.
-constexpr double coarse_step = 0.1;
-constexpr double coarsest_step = 0.25;
+// The twins stand two steps apart at least there; on a sweep too coarse they stand a column
+// apart or less, and no pair is read.
 constexpr double coarse_closest = 0.3;
 constexpr int coarse_apart = 2;
 constexpr int coarse_standing = 6;
@@ -582,7 +580,7 @@ const Segment* lowest_f_segment(const EchoColumn& column) {
 }
 
 std::optional<CoarsePair> coarse_pair(const Scene& scene, const Cusp& top) {
-    if (scene.image.step <= coarse_step + 1e-6 || scene.image.step > coarsest_step + 1e-6)
+    if (!scene.coarse() || scene.too_coarse())
         return std::nullopt;
     const auto& columns = scene.image.columns;
     const auto count = static_cast<int>(columns.size());

@@ -32,6 +32,7 @@ constexpr double guess_score = 0.35;
 // Or, where fewer than 3 echoes were tested, among no more than 6 cusps.
 constexpr int untested_pair = 3;
 constexpr std::size_t plain_cusps = 6;
+// A measured pair among a crowd, where the whole sounding holds no more than 10.
 constexpr std::size_t crowd_cusps = 10;
 // h'F is read below the top cusp and this far (MHz) beyond it at most.
 constexpr double beyond_top_cusp = 1.0;
@@ -50,7 +51,7 @@ constexpr double f1_below_f2_muf = 0.5;
 constexpr int coarse_climb = 3;
 bool coarse_and_steep(const Scene& scene, const std::vector<EnvelopePoint>& envelope,
                       const EnvelopePoint& lowest) {
-    if (scene.image.step <= 0.1 + 1e-6)
+    if (!scene.coarse())
         return false;
     for (const EnvelopePoint& point : envelope)
         if (std::abs(point.column - lowest.column) == 1 &&
@@ -246,7 +247,7 @@ FLayers read_f_layers(const Scene& scene) {
         // 0.6 MHz apart put the MUF 0.5 MHz low): there the station's separation is read with.
         const bool near_station =
             std::fabs(result.separation - station_separation) <= 1.5 * scene.image.step + 0.01;
-        if (near_station && scene.image.step > 0.1 + 1e-6)
+        if (near_station && scene.coarse())
             result.separation = station_separation;
         if (f2->measured && !near_station) {
             const double fx = scene.frequency(top.column);
@@ -277,8 +278,8 @@ FLayers read_f_layers(const Scene& scene) {
     // Where no echo of the steep part could be tested (the twins merged under a long pulse),
     // only a plain sounding's pair is a guess: a few cusps. On a coarse sweep the cusps' columns
     // tell the pair no better than the echoes.
-    const bool untested = f2->match.tested < untested_pair && cusps.size() <= plain_cusps &&
-                          scene.image.step <= 0.1 + 1e-6;
+    const bool untested =
+        f2->match.tested < untested_pair && cusps.size() <= plain_cusps && !scene.coarse();
     // A measured pair among a modest crowd of cusps (a spread's lines about it, 10 cusps at most
     // on the whole sounding) is only one choice there: the day's field may confirm it too.
     const bool modest_crowd = f2->measured && f2->ordinary && f2->crowded && !f2->spread &&

@@ -352,9 +352,8 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
         // An E trace shown over less than `shortest_e_trace` below its cusp may be the F
         // trace's start bending over an E layer that absorption hides: it tells neither foE
         // nor h'E. Coarser sweeps than 0.1 MHz do not tell that length.
-        const bool short_e =
-            scene.image.step <= 0.1 + 1e-6 &&
-            scene.frequency(e.ordinary) < result.fmin->value + shortest_e_trace - 1e-9;
+        const bool short_e = !scene.coarse() && scene.frequency(e.ordinary) <
+                                                    result.fmin->value + shortest_e_trace - 1e-9;
         result.foE = frequency_proposal(scene, e.ordinary, base, short_e ? 0.2 : e.confidence);
         // h'E is the height of the E trace that foE ends: no surer than its cusp.
         result.hE = height_proposal(scene, lowest_by_column.begin()->first, base,

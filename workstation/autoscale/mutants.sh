@@ -52,7 +52,7 @@ f_trace.cpp|envelope[j].index <= envelope[k].index + 1;|envelope[j].index <= env
 chapman.cpp|constexpr double dz = 0.01;|constexpr double dz = 0.3;
 solar_e.cpp|constexpr double worst_rms = 0.08;|constexpr double worst_rms = 0.8;
 scene.h|inline constexpr double shortest_telling_trace = 0.2;|inline constexpr double shortest_telling_trace = 0.0;
-autoscale.cpp|constexpr double coarsest_step = 0.25;|constexpr double coarsest_step = 0.6;
+scene.h|static constexpr double coarsest_step = 0.25;|static constexpr double coarsest_step = 0.6;
 low_layers.cpp|constexpr double e_beyond_f_start = 0.25;|constexpr double e_beyond_f_start = 10.0;
 f_cusps.cpp|constexpr double copy_rise = 70;|constexpr double copy_rise = 400;
 f_cusps.cpp|constexpr double single_window = 1.5;|constexpr double single_window = 0.5;
@@ -108,7 +108,7 @@ f_layers.cpp|constexpr double sweep_end = 0.1;|constexpr double sweep_end = -1.0
 low_layers.cpp|        if (between) {|        if (false) {
 day_series.cpp|day[k].minute, steadiest_hF,|day[k].minute, 1e9,
 low_layers.cpp|constexpr double shortest_e_trace = 0.3;|constexpr double shortest_e_trace = 0.0;
-f_layers.cpp|        if (near_station && scene.image.step > 0.1 + 1e-6)|        if (false)
+f_layers.cpp|        if (near_station && scene.coarse())|        if (false)
 low_layers.cpp|std::min(0.7, result.foE->confidence)|std::max(0.7, result.foE->confidence)
 day_series.cpp|foF1 && sun->foE_at(t.minute) > 0) {|foF1) {
 low_layers.cpp|constexpr int beside_run_top = 3;|constexpr int beside_run_top = -20;
@@ -121,7 +121,7 @@ f_cusps.cpp|if (edge >= 0 && copy_edge >= 0 && edge > copy_edge)|if (edge >= 0 &
 day_series.cpp|constexpr double guess_spread = 0.15;|constexpr double guess_spread = -1;
 day_series.cpp|constexpr double guess_spread = 0.15;|constexpr double guess_spread = 1.0;
 f_layers.cpp|constexpr int coarse_climb = 3;|constexpr int coarse_climb = 30;
-f_cusps.cpp|constexpr double coarse_step = 0.1;|constexpr double coarse_step = 0.2;
+scene.h|static constexpr double finest_coarse_step = 0.1;|static constexpr double finest_coarse_step = 0.2;
 day_series.cpp|(read_from && t.minute >= *read_from && t.minute <= *read_to)|false
 echoes.cpp|if (r30 < floor + std::max(10, floor / 2)|if (r30 < floor + 1000
 echoes.cpp|r50 >= level)|r50 >= level + 1000)
@@ -129,7 +129,7 @@ echoes.cpp|static_cast<int>(r50 + 3.3 * 3.0 * (r50 - r30));|static_cast<int>(r50
 f_layers.cpp|constexpr int untested_pair = 3;|constexpr int untested_pair = 0;
 f_layers.cpp|constexpr std::size_t plain_cusps = 6;|constexpr std::size_t plain_cusps = 60;
 f_layers.cpp|        top_sure > 0 && !f2->coarse &&|        !f2->coarse &&
-f_layers.cpp|scene.image.step <= 0.1 + 1e-6;|true;
+f_layers.cpp|cusps.size() <= plain_cusps && !scene.coarse();|cusps.size() <= plain_cusps;
 f_layers.cpp|constexpr std::size_t crowd_cusps = 10;|constexpr std::size_t crowd_cusps = 0;
 f_cusps.cpp|constexpr double coarse_closest = 0.3;|constexpr double coarse_closest = 0.1;
 f_cusps.cpp|constexpr int coarse_apart = 2;|constexpr int coarse_apart = 12;

@@ -31,6 +31,14 @@ struct Scene {
     int columns_in(double megahertz) const;
     // The column nearest a frequency, within the sounding.
     int column_of(double frequency) const;
+    // A sweep coarser than 0.1 MHz: a column stands for a band a step wide, and traces merge or
+    // climb between samples.
+    bool coarse() const { return image.step > finest_coarse_step + 1e-6; }
+    // Coarser than 0.25 MHz: fmin, foE and h'F are not told, nor a cusp pair.
+    bool too_coarse() const { return image.step > coarsest_step + 1e-6; }
+
+    static constexpr double finest_coarse_step = 0.1;
+    static constexpr double coarsest_step = 0.25;
 };
 
 Scene make_scene(EchoImage image);
