@@ -294,6 +294,14 @@ vertical_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2
     return std::nullopt;
 }
 
+// The lowest first-hop F echo of a column, or none.
+const Segment* lowest_f_segment(const EchoColumn& column) {
+    for (const Segment& segment : column.segments)
+        if (!segment.multiple && segment.low >= f_region_lowest)
+            return &segment;
+    return nullptr;
+}
+
 // The leading edge of the lowest first-hop F echo in the column this far (MHz) below a cusp (or
 // the nearest below it that no line covers), -1 for none.
 int column_edge_below(const Scene& scene, const Cusp& cusp, double below) {
@@ -301,10 +309,8 @@ int column_edge_below(const Scene& scene, const Cusp& cusp, double below) {
         const EchoColumn& column = scene.image.columns[static_cast<std::size_t>(c)];
         if (column.interference)
             continue;
-        for (const Segment& segment : column.segments)
-            if (!segment.multiple && segment.low >= f_region_lowest)
-                return segment.low;
-        return -1;
+        const Segment* lowest = lowest_f_segment(column);
+        return lowest != nullptr ? lowest->low : -1;
     }
     return -1;
 }
@@ -571,13 +577,6 @@ struct CoarsePair {
     Cusp ordinary;
     bool hidden = false; // the extraordinary cusp may lie behind a line beyond its column
 };
-
-const Segment* lowest_f_segment(const EchoColumn& column) {
-    for (const Segment& segment : column.segments)
-        if (!segment.multiple && segment.low >= f_region_lowest)
-            return &segment;
-    return nullptr;
-}
 
 std::optional<CoarsePair> coarse_pair(const Scene& scene, const Cusp& top) {
     if (!scene.coarse() || scene.too_coarse())
