@@ -80,4 +80,38 @@ INSTANTIATE_TEST_SUITE_P(
         Readings{"a single reading", 300, 44, 0.5, 0.5, false, {}, std::nullopt, false}),
     scalvo::testing::param_name);
 
+// An ordinary trace (MHz, km) of foF2 4 MHz seen from 2.1 MHz up, and echoes before it: a
+// number for a height on the layer, 0 for one on the layer's own trace.
+struct TraceStart {
+    std::string name;
+    std::vector<std::pair<double, double>> before;
+    double lowest = 2.1; // MHz: the lowest reading the fit stands on
+};
+
+class ChapmanTraceStart : public ::testing::TestWithParam<TraceStart> {};
+
+TEST_P(ChapmanTraceStart, LeavesEchoesFarAboveTheTraceOut) {
+    constexpr double foF2 = 4.0, peak = 300, scale = 44;
+    const auto layer = [&](double f) { return peak + scale * chapman_virtual_height(f / foF2); };
+    std::vector<std::pair<double, double>> ordinary;
+    for (const auto& [f, h] : GetParam().before)
+        ordinary.emplace_back(f, h > 0 ? h : layer(f));
+    for (double f = 2.1; f <= 3.7 + 1e-9; f += 0.05)
+        ordinary.emplace_back(f, layer(f));
+    const auto fit = fit_f_trace(ordinary, foF2);
+    ASSERT_TRUE(fit.has_value());
+    EXPECT_NEAR(fit->lowest_ratio * foF2, GetParam().lowest, 1e-9);
+    EXPECT_NEAR(fit->layer.virtual_height(0.3), layer(0.3 * foF2), 0.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Traces, ChapmanTraceStart,
+    ::testing::Values(TraceStart{"nothing before", {}, 2.1},
+                      TraceStart{"a second hop at the low end", {{1.30, 468}, {1.35, 472}}, 2.1},
+                      TraceStart{"the trace's own start", {{1.9, 0}, {2.0, 0}}, 1.9},
+                      TraceStart{"a second hop before the trace's own start",
+                                 {{1.8, 470}, {1.9, 0}, {2.0, 0}},
+                                 1.9}),
+    scalvo::testing::param_name);
+
 } // namespace

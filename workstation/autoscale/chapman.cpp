@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <limits>
 
 namespace scalvo::autoscale {
 
@@ -152,12 +153,31 @@ std::optional<TraceFit> fit_f_trace(const std::vector<std::pair<double, double>>
     constexpr double highest_ratio = 0.92;
     constexpr double outlier = 9.0; // km: two cells
     constexpr double worst_rms = 4.5;
+    constexpr std::size_t above_next = 3;
+    constexpr double above_trace = 20.0; // km
     if (!(foF2 > 0))
         return std::nullopt;
     std::vector<std::pair<double, double>> readings;
     double lowest = 1;
+    // Echoes at the trace's low end far above each of the next ones are none of its own (a
+    // second hop left where the first lies hidden): a quarter of the readings at most.
+    std::vector<std::pair<double, double>> by_frequency = ordinary;
+    std::stable_sort(by_frequency.begin(), by_frequency.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::size_t first = 0;
+    double lowest_before = std::numeric_limits<double>::infinity();
+    for (std::size_t m = 1; m + above_next <= by_frequency.size() && m <= by_frequency.size() / 4;
+         ++m) {
+        lowest_before = std::min(lowest_before, by_frequency[m - 1].second);
+        double highest_next = 0;
+        for (std::size_t j = m; j < m + above_next; ++j)
+            highest_next = std::max(highest_next, by_frequency[j].second);
+        if (lowest_before > highest_next + above_trace)
+            first = m;
+    }
+    const double lowest_kept = first < by_frequency.size() ? by_frequency[first].first : 0.0;
     for (const auto& [f, h] : ordinary)
-        if (f / foF2 <= highest_ratio) {
+        if (f / foF2 <= highest_ratio && f >= lowest_kept) {
             readings.emplace_back(f / foF2, h);
             lowest = std::min(lowest, f / foF2);
         }
