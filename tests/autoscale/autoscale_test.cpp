@@ -159,6 +159,19 @@ void add_layer_cases(std::vector<Case>& all) {
                        return builder.build();
                    },
                    {want(C::hF, chapman_height(300, 44, 3.8, 1.3), 5), nothing(C::foEs)}});
+    // Under a long pulse a sporadic E's end reads as a lone E cusp, whose ordinary twin would
+    // stand the separation below: that is no E layer, and the trace's layer still tells h'F.
+    all.push_back({"a sporadic E ending as a lone cusp under a long pulse",
+                   [] {
+                       SoundingBuilder builder;
+                       builder.noise(20)
+                           .pulse_length(10)
+                           .trace(1.3, 3.8, chapman_f2, 200)
+                           .sporadic_e(1.3, 2.3, 112, 230);
+                       return builder.build();
+                   },
+                   {want(C::hF, chapman_height(300, 44, 3.8, 1.3), 5), want(C::foEs, 2.3, 0.2),
+                    nothing(C::foE), nothing(C::hE)}});
     for (const double step : {0.025, 0.05, 0.1})
         all.push_back({"an F1 cusp at " + std::to_string(step) + " MHz",
                        [step] { return f1_day(step).build(); }, f1_answers()});
@@ -472,6 +485,21 @@ void add_guard_cases(std::vector<Case>& all) {
                        },
                        {want(C::foF2, 3.25, 0.1), want(C::fxI, 3.65, 0.1)}});
     }
+    // The vertical ordinary trace crossed by lines up to its cusp, and the copy's ordinary cusp
+    // a column beyond the vertical extraordinary one and far above it: the cusp standing tall
+    // below the copy's is the vertical pair's.
+    all.push_back({"a copy shifted by the separation over an ordinary trace behind lines",
+                   [] {
+                       const Curve layer = layer_curve(230, 3.3, 45);
+                       const Curve shifted = [layer](double f) { return layer(f - 0.4) + 60; };
+                       SoundingBuilder builder(0.05);
+                       builder.noise(20).trace(1.3, 3.3, layer, 220, 0.4);
+                       builder.trace(1.7, 3.7, shifted, 140, 0.4, false);
+                       for (double f = 2.9; f < 3.3; f += 0.1)
+                           builder.line(f, 120);
+                       return builder.build();
+                   },
+                   {want(C::foF2, 3.3, 0.15), want(C::fxI, 3.7, 0.1)}});
     // A copy whose twins fade apart 0.08 MHz less than the vertical pair's: the pair below is
     // looked for with the copy's separation, and a little more.
     all.push_back({"a copy whose pair reads a separation 0.08 MHz short",

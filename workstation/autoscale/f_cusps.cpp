@@ -416,6 +416,17 @@ std::vector<Standing> standing_columns(const Scene& scene, double from, double t
     return found;
 }
 
+// The cusp's column holds a first-hop echo taller than a pulse, from its leading edge up: the
+// trace stands vertical there.
+bool stands_vertical(const Scene& scene, const Cusp& cusp) {
+    for (const Segment& segment :
+         scene.image.columns[static_cast<std::size_t>(cusp.column)].segments)
+        if (!segment.multiple && segment.low <= cusp.index && segment.high >= cusp.index &&
+            segment.high - segment.low >= standing_cells)
+            return true;
+    return false;
+}
+
 // A pair of the same separation, 0.1 to 0.45 MHz lower in frequency, whose extraordinary trace
 // runs lower by 3 cells at least over its steep part: the pair above is its oblique copy (a
 // longer path, reaching further), even where the copy's trace joins the vertical one's. The
@@ -432,8 +443,16 @@ shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2C
     const int copy_edge = edge_below(scene, *pair.ordinary, compare_below);
     for (auto it = cusps.rbegin(); it != cusps.rend(); ++it) {
         const double f = scene.frequency(it->column);
-        if (f > top - shift_least + 1e-9 || f < top - shift_most - 1e-9 ||
-            std::fabs(f - copy_ordinary) <= near)
+        if (f > top - shift_least + 1e-9 || f < top - shift_most - 1e-9)
+            continue;
+        // At the copy's ordinary cusp only a cusp well below it: the vertical extraordinary
+        // one, where the copy is shifted by about the separation.
+        if (std::fabs(f - copy_ordinary) <= near &&
+            (!stands_vertical(scene, *it) ||
+             std::none_of(cusps.begin(), cusps.end(), [&](const Cusp& other) {
+                 return std::fabs(scene.frequency(other.column) - copy_ordinary) <= near &&
+                        other.index >= it->index + copy_above;
+             })))
             continue;
         // The cusp's own trace, rising into it from below, runs lower than the copy's.
         const int trace_edge = leads_in(scene, *it) ? edge_below(scene, *it, compare_below) : -1;

@@ -177,6 +177,7 @@ struct ECusps {
     int ordinary = -1; // columns; -1 for none
     int extraordinary = -1;
     double confidence = 0.6;
+    bool guessed = false; // the ordinary cusp placed the separation below a lone cusp
 };
 
 ECusps e_cusps(const Scene& scene, const std::vector<const Trace*>& traces,
@@ -209,6 +210,7 @@ ECusps e_cusps(const Scene& scene, const std::vector<const Trace*>& traces,
         const double f_end = scene.frequency(found.extraordinary);
         const double separation = f_layers.separation_at(f_end - f_layers.separation_at(f_end));
         found.ordinary = scene.column_of(f_end - separation);
+        found.guessed = true;
         // A cusp between the guess and the last one tells against the guess: the last may be
         // the twin of a separation other than the F layer's, or no E cusp at all.
         const bool between = std::any_of(cusps.begin(), cusps.end(), [&](int c) {
@@ -220,7 +222,7 @@ ECusps e_cusps(const Scene& scene, const std::vector<const Trace*>& traces,
             found.confidence = 0.8;
         } else if (has_start && f_start >= f_end - 0.1 && f_start <= f_end + 0.2) {
             // The F trace starts at the end: that was the ordinary cusp, without its twin.
-            found = ECusps{found.extraordinary, scene.column_of(f_end + separation), 0.7};
+            found = ECusps{found.extraordinary, scene.column_of(f_end + separation), 0.7, false};
         }
     }
     // The E layer stops the F echoes below foE: a cusp well beyond the start of the F trace is
@@ -364,6 +366,13 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
     const EsRun run = sporadic_run(scene, lowest_by_column, base);
     if (run.start >= 0)
         read_sporadic(scene, run, x_end, first, result);
+    // A lone cusp where the sporadic E ends is its own end, not an E layer's twin.
+    if (e.guessed && result.foE && result.foEs && !scene.too_coarse() &&
+        std::fabs(scene.frequency(e.extraordinary) - result.foEs->value) <=
+            scene.image.step + 0.03) {
+        result.foE.reset();
+        result.hE.reset();
+    }
     // E-region echoes without an E layer read are left unexplained.
     result.no_sporadic_e = !result.foEs && result.foE && no_sporadic_e(scene, first, x_end);
     return result;
