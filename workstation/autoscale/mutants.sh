@@ -140,6 +140,11 @@ f_cusps.cpp|fx + 1 < count && columns[static_cast<std::size_t>(fx + 1)].interfer
 f_cusps.cpp|if (columns[static_cast<std::size_t>(c + 1)].interference)|if (false)
 f_layers.cpp|            result.foF2->value += scene.image.step / 2;|
 day_series.cpp|constexpr double highest_matched = 0.7;|constexpr double highest_matched = 2.0;
+chapman.cpp|constexpr double above_trace = 20.0; // km|constexpr double above_trace = 400.0; // km
+chapman.cpp|m <= by_frequency.size() / 4;|m <= by_frequency.size() / 40;
+low_layers.cpp|if (e.guessed && result.foE && result.foEs && !scene.too_coarse() &&|if (false && result.foE && result.foEs && !scene.too_coarse() &&
+f_cusps.cpp|segment.high - segment.low >= standing_cells)|segment.high - segment.low >= 0)
+f_cusps.cpp|other.index >= it->index + copy_above;|other.index >= it->index - copy_above;
 LIST
 )
 total=0
