@@ -416,8 +416,8 @@ std::vector<Standing> standing_columns(const Scene& scene, double from, double t
     return found;
 }
 
-// The cusp's column holds a first-hop echo taller than a pulse, from its leading edge up: the
-// trace stands vertical there.
+// The cusp's column holds a first-hop echo taller than a pulse about the cusp's edge: the trace
+// stands vertical there.
 bool stands_vertical(const Scene& scene, const Cusp& cusp) {
     for (const Segment& segment :
          scene.image.columns[static_cast<std::size_t>(cusp.column)].segments)
@@ -445,8 +445,9 @@ shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2C
         const double f = scene.frequency(it->column);
         if (f > top - shift_least + 1e-9 || f < top - shift_most - 1e-9)
             continue;
-        // At the copy's ordinary cusp only a cusp well below it: the vertical extraordinary
-        // one, where the copy is shifted by about the separation.
+        // At the copy's ordinary cusp only a cusp standing vertical well below another one
+        // there: the vertical extraordinary cusp, where the copy is shifted by about the
+        // separation.
         if (std::fabs(f - copy_ordinary) <= near &&
             (!stands_vertical(scene, *it) ||
              std::none_of(cusps.begin(), cusps.end(), [&](const Cusp& other) {
