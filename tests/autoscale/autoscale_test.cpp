@@ -446,7 +446,8 @@ void add_guard_cases(std::vector<Case>& all) {
                        {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1)}});
     }
     // A weak field: the twins 0.4 MHz apart, and the copy shifted by about as much, so that the
-    // vertical extraordinary cusp stands where the copy's ordinary one does.
+    // vertical extraordinary cusp stands where the copy's ordinary one does. The vertical cusps
+    // are drawn at 3.25 and 3.65 MHz.
     for (const double shift : {0.35, 0.4}) {
         all.push_back({"a copy shifted by the separation of " + std::to_string(shift).substr(0, 4),
                        [shift] {
@@ -458,7 +459,7 @@ void add_guard_cases(std::vector<Case>& all) {
                            builder.trace(1.3 + shift, 3.25 + shift, shifted, 140, 0.4, false);
                            return builder.build();
                        },
-                       {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.7, 0.1)}});
+                       {want(C::foF2, 3.25, 0.1), want(C::fxI, 3.65, 0.1)}});
     }
     // The same at 0.025 MHz, with lines across the vertical extraordinary trace below its cusp,
     // or at the copy's ordinary cusp: the trace is followed down across them, and a copy's cusp

@@ -447,12 +447,21 @@ shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2C
             continue;
         // At the copy's ordinary cusp only a cusp standing vertical well below another one
         // there: the vertical extraordinary cusp, where the copy is shifted by about the
-        // separation.
+        // separation. The ordinary cusp found may be that one itself, with the copy's beside it
+        // ending a trace of its own that runs above the cusp's trace.
+        const bool taken = it->column == pair.ordinary->column && it->index == pair.ordinary->index;
+        const int own_edge = edge_below(scene, *it, compare_below);
         if (std::fabs(f - copy_ordinary) <= near &&
             (!stands_vertical(scene, *it) ||
              std::none_of(cusps.begin(), cusps.end(), [&](const Cusp& other) {
-                 return std::fabs(scene.frequency(other.column) - copy_ordinary) <= near &&
-                        other.index >= it->index + copy_above;
+                 if (std::fabs(scene.frequency(other.column) - copy_ordinary) > near)
+                     return false;
+                 if (other.index >= it->index + copy_above)
+                     return true;
+                 const int other_edge = taken && other.trace != it->trace
+                                            ? edge_below(scene, other, compare_below)
+                                            : -1;
+                 return own_edge >= 0 && other_edge >= 0 && own_edge <= other_edge - copy_above;
              })))
             continue;
         // The cusp's own trace, rising into it from below, runs lower than the copy's.
