@@ -427,6 +427,28 @@ bool stands_vertical(const Scene& scene, const Cusp& cusp) {
     return false;
 }
 
+// At the copy's ordinary cusp (`found`, the twin the search found) only a cusp standing vertical
+// is the vertical extraordinary one, where the copy is shifted by about the separation: well
+// below another cusp there, or, being the found cusp itself, beside the copy's one ending a trace
+// of its own that runs above the cusp's trace.
+bool vertical_at_copy_ordinary(const Scene& scene, const std::vector<Cusp>& cusps, const Cusp& cusp,
+                               const Cusp& found, double near) {
+    if (!stands_vertical(scene, cusp))
+        return false;
+    const double at = scene.frequency(found.column);
+    const bool taken = cusp.column == found.column && cusp.index == found.index;
+    const int own_edge = edge_below(scene, cusp, compare_below);
+    return std::any_of(cusps.begin(), cusps.end(), [&](const Cusp& other) {
+        if (std::fabs(scene.frequency(other.column) - at) > near)
+            return false;
+        if (other.index >= cusp.index + copy_above)
+            return true;
+        const int other_edge =
+            taken && other.trace != cusp.trace ? edge_below(scene, other, compare_below) : -1;
+        return own_edge >= 0 && other_edge >= 0 && own_edge <= other_edge - copy_above;
+    });
+}
+
 // A pair of the same separation, 0.1 to 0.45 MHz lower in frequency, whose extraordinary trace
 // runs lower by 3 cells at least over its steep part: the pair above is its oblique copy (a
 // longer path, reaching further), even where the copy's trace joins the vertical one's. The
@@ -445,24 +467,8 @@ shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2C
         const double f = scene.frequency(it->column);
         if (f > top - shift_least + 1e-9 || f < top - shift_most - 1e-9)
             continue;
-        // At the copy's ordinary cusp only a cusp standing vertical well below another one
-        // there: the vertical extraordinary cusp, where the copy is shifted by about the
-        // separation. The ordinary cusp found may be that one itself, with the copy's beside it
-        // ending a trace of its own that runs above the cusp's trace.
-        const bool taken = it->column == pair.ordinary->column && it->index == pair.ordinary->index;
-        const int own_edge = edge_below(scene, *it, compare_below);
         if (std::fabs(f - copy_ordinary) <= near &&
-            (!stands_vertical(scene, *it) ||
-             std::none_of(cusps.begin(), cusps.end(), [&](const Cusp& other) {
-                 if (std::fabs(scene.frequency(other.column) - copy_ordinary) > near)
-                     return false;
-                 if (other.index >= it->index + copy_above)
-                     return true;
-                 const int other_edge = taken && other.trace != it->trace
-                                            ? edge_below(scene, other, compare_below)
-                                            : -1;
-                 return own_edge >= 0 && other_edge >= 0 && own_edge <= other_edge - copy_above;
-             })))
+            !vertical_at_copy_ordinary(scene, cusps, *it, *pair.ordinary, near))
             continue;
         // The cusp's own trace, rising into it from below, runs lower than the copy's.
         const int trace_edge = leads_in(scene, *it) ? edge_below(scene, *it, compare_below) : -1;

@@ -144,7 +144,7 @@ chapman.cpp|constexpr double above_trace = 20.0; // km|constexpr double above_tr
 chapman.cpp|m <= by_frequency.size() / 4;|m <= by_frequency.size() / 40;
 low_layers.cpp|if (e.guessed && result.foE && result.foEs && !scene.too_coarse() &&|if (false && result.foE && result.foEs && !scene.too_coarse() &&
 f_cusps.cpp|segment.high - segment.low >= standing_cells)|segment.high - segment.low >= 0)
-f_cusps.cpp|other.index >= it->index + copy_above;|other.index >= it->index - copy_above;
+f_cusps.cpp|other.index >= cusp.index + copy_above)|other.index >= cusp.index - copy_above)
 f_cusps.cpp|own_edge <= other_edge - copy_above;|own_edge <= other_edge - 300;
 LIST
 )
