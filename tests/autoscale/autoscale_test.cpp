@@ -607,6 +607,20 @@ void add_guard_cases(std::vector<Case>& all) {
                        return builder.build();
                    },
                    {want(C::foF2, 3.3, 0.1), want(C::fxI, 4.1, 0.1)}});
+    // The extraordinary trace broken for two columns 0.3 MHz below its cusp: the piece before
+    // the gap ends rising like a cusp, and the ordinary trace passes at its height the separation
+    // below. With no cusp and no line there, that is no vertical pair under an oblique copy.
+    for (const double thickness : {40.0, 60.0})
+        all.push_back({"an extraordinary trace broken below its cusp, thickness " +
+                           std::to_string(static_cast<int>(thickness)),
+                       [thickness] {
+                           SoundingBuilder builder(0.05);
+                           builder.noise(20)
+                               .trace(1.3, 3.9, layer_curve(280, 3.9, thickness), 220)
+                               .absorb(4.05, 4.15);
+                           return builder.build();
+                       },
+                       {want(C::foF2, 3.9, 0.1), want(C::fxI, 4.4, 0.1)}});
     // A sweep of 0.2 MHz samples the F trace at its columns only: where the trace climbs by three
     // cells or more from its lowest sample to the next, its lowest height lies between samples,
     // unseen; where it runs flat there, the lowest sample tells it.

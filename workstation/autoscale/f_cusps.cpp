@@ -449,6 +449,17 @@ bool vertical_at_copy_ordinary(const Scene& scene, const std::vector<Cusp>& cusp
     });
 }
 
+// A line in the column or next to it. A twin told by the column alone (no cusp found there) is
+// an ordinary cusp such a line hides; elsewhere the echo there is only the ordinary trace passing
+// on, and the lower pair one of noise.
+bool line_beside(const Scene& scene, int column) {
+    const int count = static_cast<int>(scene.image.columns.size());
+    for (int c = std::max(column - 1, 0); c <= std::min(column + 1, count - 1); ++c)
+        if (scene.image.columns[static_cast<std::size_t>(c)].interference)
+            return true;
+    return false;
+}
+
 // A pair of the same separation, 0.1 to 0.45 MHz lower in frequency, whose extraordinary trace
 // runs lower by 3 cells at least over its steep part: the pair above is its oblique copy (a
 // longer path, reaching further), even where the copy's trace joins the vertical one's. The
@@ -484,7 +495,7 @@ shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2C
                 continue;
         }
         const auto twin = twin_at(scene, cusps, *it, separation);
-        if (!twin)
+        if (!twin || (twin->trace == nullptr && !line_beside(scene, twin->column)))
             continue;
         if (!by_trace) {
             // Told by the columns, the pair needs its ordinary cusp shown by a trace of its own,

@@ -146,6 +146,7 @@ low_layers.cpp|if (e.guessed && result.foE && result.foEs && !scene.too_coarse()
 f_cusps.cpp|segment.high - segment.low >= standing_cells)|segment.high - segment.low >= 0)
 f_cusps.cpp|other.index >= cusp.index + copy_above)|other.index >= cusp.index - copy_above)
 f_cusps.cpp|own_edge <= other_edge - copy_above;|own_edge <= other_edge - 300;
+f_cusps.cpp|(twin->trace == nullptr && !line_beside(scene, twin->column)))|(false))
 LIST
 )
 total=0
