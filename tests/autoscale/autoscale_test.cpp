@@ -538,6 +538,21 @@ void add_guard_cases(std::vector<Case>& all) {
                        },
                        {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1)}});
     }
+    // The same, each vertical trace's echo in the column below its standing one ending a cell
+    // short of it (noise on the edge): the trace still rises into the cusp.
+    all.push_back({"a copy crossing the vertical traces, their last echoes a cell short",
+                   [] {
+                       const double above = night_f2(3.175) - night_f2(2.825) + 2.0;
+                       const Curve shifted = [above](double f) {
+                           return night_f2(f - 0.35) + above;
+                       };
+                       SoundingBuilder builder = night(0.025);
+                       builder.trace(1.65, 3.65, shifted, 160, 0.5, false);
+                       for (int k = 0; k < 4; ++k)
+                           builder.cell(3.25, 481.5 - 4.5 * k, 0).cell(3.75, 477.0 - 4.5 * k, 0);
+                       return builder.build();
+                   },
+                   {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1)}});
     // A range spread: a line of the same echo 10 km below the trace ends 0.3 MHz before it, with
     // its twin. The cusp pair of the lower line is no vertical pair under an oblique copy: its
     // own trace runs alongside the upper one's.

@@ -43,6 +43,9 @@ constexpr double compare_below = 0.15;
 constexpr int standing_below = 5;
 // A trace joined across a line may come down this many cells more for each column passed over.
 constexpr int line_slack = 2;
+// Echoes joined column by column into a trace may miss each other by a cell (the noise on an
+// edge, a multiple's echo cut out between them).
+constexpr int join_slack = 1;
 // The separation read on a copy's pair, whose traces fade near their cusps, may be off the
 // vertical pair's by this much (MHz) beyond a step.
 constexpr double copy_separation_slack = 0.05;
@@ -356,7 +359,8 @@ int runs_on(const Scene& scene, int column, const Segment& tall) {
 }
 
 // The leading edge, this far (MHz) below a standing echo, of the echoes joined to it column by
-// column going down in frequency (each run touching the one after it and beginning no higher):
+// column going down in frequency (each run touching the one after it and beginning no higher,
+// within join_slack):
 // the trace rising into the cusp, whatever crosses it. Lines are passed over; -1 where the
 // joined echoes stop short.
 int joined_edge_below(const Scene& scene, const Standing& standing, double below) {
@@ -370,11 +374,12 @@ int joined_edge_below(const Scene& scene, const Standing& standing, double below
             continue;
         }
         // Across lines passed over the trace may have come down further.
-        const int reach = current.low - 1 - line_slack * passed;
+        const int reach = current.low - 1 - join_slack - line_slack * passed;
         const Segment* next = nullptr;
         for (const Segment& segment : column.segments)
-            if (!segment.multiple && segment.low >= f_region_lowest && segment.low <= current.low &&
-                segment.high >= reach && (next == nullptr || segment.low > next->low))
+            if (!segment.multiple && segment.low >= f_region_lowest &&
+                segment.low <= current.low + join_slack && segment.high >= reach &&
+                (next == nullptr || segment.low > next->low))
                 next = &segment;
         if (next == nullptr)
             return -1;
