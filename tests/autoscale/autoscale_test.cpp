@@ -636,6 +636,22 @@ void add_guard_cases(std::vector<Case>& all) {
                            return builder.build();
                        },
                        {want(C::foF2, 3.9, 0.1), want(C::fxI, 4.4, 0.1)}});
+    // Both traces broken for 0.1 MHz the separation apart, 0.25 MHz or so below their cusps, at
+    // 0.025 MHz: each piece before a gap ends rising like a cusp, one pulse tall, where no trace
+    // stands vertical. That pair of pieces is no vertical pair under an oblique copy.
+    for (const auto& [thickness, gap] :
+         std::vector<std::pair<double, double>>{{60, 4.1}, {80, 4.05}})
+        all.push_back({"both traces broken below their cusps, thickness " +
+                           std::to_string(static_cast<int>(thickness)),
+                       [thickness, gap] {
+                           SoundingBuilder builder(0.025);
+                           builder.noise(20)
+                               .trace(1.3, 3.9, layer_curve(280, 3.9, thickness), 220)
+                               .absorb(gap - 0.501, gap - 0.399)
+                               .absorb(gap - 0.001, gap + 0.101);
+                           return builder.build();
+                       },
+                       {want(C::foF2, 3.9, 0.1), want(C::fxI, 4.4, 0.1)}});
     // A sweep of 0.2 MHz samples the F trace at its columns only: where the trace climbs by three
     // cells or more from its lowest sample to the next, its lowest height lies between samples,
     // unseen; where it runs flat there, the lowest sample tells it.

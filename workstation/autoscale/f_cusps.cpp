@@ -432,6 +432,14 @@ bool stands_vertical(const Scene& scene, const Cusp& cusp) {
     return false;
 }
 
+// The trace stands vertical at the cusp: in its column or, the cusp read on the echo just above
+// the trace's end, in the column before.
+bool stands_at_cusp(const Scene& scene, const Cusp& cusp) {
+    return stands_vertical(scene, cusp) ||
+           (cusp.column > 0 &&
+            stands_vertical(scene, Cusp{cusp.column - 1, cusp.index, 0, nullptr}));
+}
+
 // At the copy's ordinary cusp (`found`, the twin the search found) only a cusp standing vertical
 // is the vertical extraordinary one, where the copy is shifted by about the separation: well
 // below another cusp there, or, being the found cusp itself, beside the copy's one ending a trace
@@ -485,6 +493,10 @@ shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2C
             continue;
         if (std::fabs(f - copy_ordinary) <= near &&
             !vertical_at_copy_ordinary(scene, cusps, *it, *pair.ordinary, near))
+            continue;
+        // A piece of trace ending one pulse tall (where the lines of a spread or a copy's trace
+        // cross it) is no vertical cusp, unless a line beside it may hide where it stands.
+        if (!stands_at_cusp(scene, *it) && !line_beside(scene, it->column))
             continue;
         // The cusp's own trace, rising into it from below, runs lower than the copy's.
         const int trace_edge = leads_in(scene, *it) ? edge_below(scene, *it, compare_below) : -1;

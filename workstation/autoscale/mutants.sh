@@ -148,6 +148,7 @@ f_cusps.cpp|other.index >= cusp.index + copy_above)|other.index >= cusp.index - 
 f_cusps.cpp|own_edge <= other_edge - copy_above;|own_edge <= other_edge - 300;
 f_cusps.cpp|(twin->trace == nullptr && !line_beside(scene, twin->column)))|(false))
 f_cusps.cpp|constexpr int join_slack = 1;|constexpr int join_slack = 0;
+f_cusps.cpp|if (!stands_at_cusp(scene, *it) && !line_beside(scene, it->column))|if (false)
 LIST
 )
 total=0
