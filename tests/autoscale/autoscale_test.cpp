@@ -126,22 +126,28 @@ void add_layer_cases(std::vector<Case>& all) {
     // The F2 layer lifted far above the F1 layer (a storm, an equatorial morning): the F2 trace
     // begins 200 km above the F1 cusp and does not come down to it, so no F1 cusp is read.
     // MUF(3000)F2 is read along the F2 trace all the same: the F1 trace below would give more.
-    for (const double foF2 : {6.0, 6.4}) {
-        const Curve lifted = [foF2](double f) {
-            return 440 + 60 * (1 / std::sqrt(1 - (f / foF2) * (f / foF2)) - 1);
-        };
-        all.push_back(
-            {"an F2 trace lifted far above the F1 layer, foF2 " + std::to_string(foF2).substr(0, 3),
-             [lifted, foF2] {
-                 SoundingBuilder builder(0.025);
-                 builder.noise(15)
-                     .trace(2.0, 3.3, day_e, 230)
-                     .trace(3.32, 4.8, f1_trace, 230)
-                     .trace(5.0, foF2, lifted, 230);
-                 return builder.build();
-             },
-             {want(C::foF2, foF2, 0.1), want(C::muf3000F2, largest_muf(lifted, 5.0, foF2), 0.3)}});
-    }
+    // Also where no echo shows for 0.2 MHz about the F1 extraordinary cusp (a spread there,
+    // lines), so that the step up to the F2 trace spans the gap.
+    for (const double foF2 : {6.0, 6.4})
+        for (const bool gap : {false, true}) {
+            const Curve lifted = [foF2](double f) {
+                return 440 + 60 * (1 / std::sqrt(1 - (f / foF2) * (f / foF2)) - 1);
+            };
+            all.push_back({"an F2 trace lifted far above the F1 layer, foF2 " +
+                               std::to_string(foF2).substr(0, 3) + (gap ? ", a gap" : ""),
+                           [lifted, foF2, gap] {
+                               SoundingBuilder builder(0.025);
+                               builder.noise(15)
+                                   .trace(2.0, 3.3, day_e, 230)
+                                   .trace(3.32, 4.8, f1_trace, 230)
+                                   .trace(5.0, foF2, lifted, 230);
+                               if (gap)
+                                   builder.absorb(5.2, 5.4);
+                               return builder.build();
+                           },
+                           {want(C::foF2, foF2, 0.1),
+                            want(C::muf3000F2, largest_muf(lifted, 5.0, foF2), 0.3)}});
+        }
     all.push_back(
         {"night F trace starting on a sporadic E's second hop",
          [] {

@@ -40,9 +40,10 @@ constexpr double beyond_top_cusp = 1.0;
 // it tells nothing.
 constexpr double sweep_end = 0.1;
 // A rise of this much (km) within this much (MHz), this far below foF2 at least (MHz), is the
-// step from a lower layer's trace to the F2 trace.
+// step from a lower layer's trace to the F2 trace. The columns about the step may show no
+// usable echo (a spread over the lower layer's cusp, lines).
 constexpr double layer_jump = 100;
-constexpr double layer_jump_window = 0.15;
+constexpr double layer_jump_window = 0.35;
 constexpr double f1_below_f2_muf = 0.5;
 
 // On a sweep coarser than 0.1 MHz a column stands for a band a step wide: where the F trace

@@ -83,6 +83,7 @@ f_cusps.cpp|constexpr int rising_on = 3;|constexpr int rising_on = -1;
 f_cusps.cpp|constexpr int line_slack = 2;|constexpr int line_slack = 0;
 f_cusps.cpp|        if (ordinary_copy_edge < 0)|        if (copy_edge < 0)
 f_layers.cpp|constexpr double layer_jump = 100;|constexpr double layer_jump = 1000;
+f_layers.cpp|constexpr double layer_jump_window = 0.35;|constexpr double layer_jump_window = 0.15;
 day_series.cpp|constexpr double e_spread = 0.35;|constexpr double e_spread = 0.6;
 day_series.cpp|constexpr double most_stray_e = 0.25;|constexpr double most_stray_e = 0.0;
 day_series.cpp|    if (!fit_solar_e(readings))|    if (false)
