@@ -123,6 +123,13 @@ INSTANTIATE_TEST_SUITE_P(
               sounding(810, 3.2, 205)},
              3.3,
              std::nullopt},
+        // Nor does the line between readings two hours apart: h'F may leave it by more than
+        // 10 km within the hour.
+        Case{"neighbours more than an hour apart in time",
+             {sounding(720, 3.4, 204), sounding(780, std::nullopt, 260, 4.5),
+              sounding(840, 3.2, 200)},
+             3.3,
+             std::nullopt},
         Case{"an F trace read whole stays as read",
              {sounding(750, 3.4, 204), sounding(780, std::nullopt, 203, 4.5),
               sounding(810, 3.2, 200)},

@@ -29,6 +29,9 @@ constexpr double spread_enough = 0.6;
 // Neighbours whose h'F differs by more than this (km) leave the one between them untold: by
 // dusk a travelling disturbance moves h'F by tens of km within the hour.
 constexpr double steadiest_hF = 20;
+// Nor does the line between readings further apart than this (minutes) tell h'F: over the hour
+// a sounding's h'F may leave it by more than 10 km.
+constexpr int longest_hF_span = 60;
 // An F1 cusp this much below the nearest one read (MHz) would still show above a sporadic E.
 constexpr double f1_fall = 0.3;
 // The station's gyrofrequency holds through the day: a cusp pair telling one this far (MHz) from
@@ -67,11 +70,13 @@ std::optional<double> on_line(const Neighbour& before, const Neighbour& after, i
     return before.value + t * (after.value - before.value);
 }
 
-// The nearest readings before and after position k, within reach, and the line between them.
+// The nearest readings before and after position k, within reach, and the line between them;
+// none, `unsteady` saying so, where they lie more than `longest_span` minutes apart.
 std::optional<double> interpolated(const std::vector<TimedProposals>& day, std::size_t k,
                                    Characteristic c,
                                    double steadiest = std::numeric_limits<double>::infinity(),
-                                   bool* unsteady = nullptr) {
+                                   bool* unsteady = nullptr,
+                                   int longest_span = std::numeric_limits<int>::max()) {
     std::optional<Neighbour> before;
     std::optional<Neighbour> after;
     for (std::size_t n = k; n-- > 0;) {
@@ -92,6 +97,11 @@ std::optional<double> interpolated(const std::vector<TimedProposals>& day, std::
     }
     if (!before || !after || after->minute == before->minute)
         return std::nullopt;
+    if (after->minute - before->minute > longest_span) {
+        if (unsteady != nullptr)
+            *unsteady = true;
+        return std::nullopt;
+    }
     return on_line(*before, *after, day[k].minute, steadiest, unsteady);
 }
 
@@ -433,7 +443,7 @@ std::optional<double> hidden_hF(const std::vector<TimedProposals>& day, std::siz
     }
     if (weights > 0)
         return sum / weights;
-    return interpolated(day, k, Characteristic::hF, steadiest_hF, &untold);
+    return interpolated(day, k, Characteristic::hF, steadiest_hF, &untold, longest_hF_span);
 }
 
 Proposal interpolation_of(double value, const std::optional<Proposal>& shape) {

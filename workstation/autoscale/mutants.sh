@@ -141,6 +141,7 @@ f_cusps.cpp|fx + 1 < count && columns[static_cast<std::size_t>(fx + 1)].interfer
 f_cusps.cpp|if (columns[static_cast<std::size_t>(c + 1)].interference)|if (false)
 f_layers.cpp|            result.foF2->value += scene.image.step / 2;|
 day_series.cpp|constexpr double highest_matched = 0.7;|constexpr double highest_matched = 2.0;
+day_series.cpp|constexpr int longest_hF_span = 60;|constexpr int longest_hF_span = 600;
 chapman.cpp|constexpr double above_trace = 20.0; // km|constexpr double above_trace = 400.0; // km
 chapman.cpp|m <= by_frequency.size() / 4;|m <= by_frequency.size() / 40;
 low_layers.cpp|if (e.guessed && result.foE && result.foEs && !scene.too_coarse() &&|if (false && result.foE && result.foEs && !scene.too_coarse() &&
