@@ -642,6 +642,21 @@ void add_guard_cases(std::vector<Case>& all) {
                            return builder.build();
                        },
                        {want(C::foF2, 3.9, 0.1), want(C::fxI, 4.4, 0.1)}});
+    // A night sporadic E to 3.4 MHz, and a piece of a band at E heights turning up like a cusp
+    // far beyond foF2: no E layer's cusp lies beyond the F traces, so the piece neither stands
+    // for an E layer's twin nor makes the sporadic E its trace.
+    for (const double far : {12.0, 16.1})
+        all.push_back({"a piece turning up at E heights far beyond foF2, at " +
+                           std::to_string(far).substr(0, 4),
+                       [far] {
+                           SoundingBuilder builder(0.05);
+                           builder.noise(20)
+                               .trace(1.3, 5.0, layer_curve(250, 5.0, 40), 220)
+                               .sporadic_e(1.3, 3.4, 100, 200)
+                               .trace(far - 0.2, far, layer_curve(105, far, 5), 200, 0, false);
+                           return builder.build();
+                       },
+                       {nothing(C::foE), want(C::foEs, 3.4, 0.1), want(C::foF2, 5.0, 0.1)}});
     // Both traces broken for 0.1 MHz the separation apart, 0.25 MHz or so below their cusps, at
     // 0.025 MHz: each piece before a gap ends rising like a cusp, one pulse tall, where no trace
     // stands vertical. That pair of pieces is no vertical pair under an oblique copy.

@@ -189,6 +189,10 @@ ECusps e_cusps(const Scene& scene, const std::vector<const Trace*>& traces,
         for (const TracePoint& point : hidden_cusps(scene, *trace, e_cusp_rise))
             cusps.push_back(point.column);
     }
+    // The E layer's cusps lie below the F layer's: a cusp of the E heights beyond the F traces
+    // is a piece of a line or a band, and may not stand for the E layer's twin either.
+    if (const auto& top = f_layers.fxI ? f_layers.fxI : f_layers.foF2)
+        std::erase_if(cusps, [&](int c) { return scene.frequency(c) > top->value + 1e-9; });
     std::sort(cusps.begin(), cusps.end());
     const bool has_start = f_layers.first_column.has_value();
     const double f_start = has_start ? scene.frequency(*f_layers.first_column) : 0.0;

@@ -145,6 +145,7 @@ day_series.cpp|constexpr int longest_hF_span = 60;|constexpr int longest_hF_span
 chapman.cpp|constexpr double above_trace = 20.0; // km|constexpr double above_trace = 400.0; // km
 chapman.cpp|m <= by_frequency.size() / 4;|m <= by_frequency.size() / 40;
 low_layers.cpp|if (e.guessed && result.foE && result.foEs && !scene.too_coarse() &&|if (false && result.foE && result.foEs && !scene.too_coarse() &&
+low_layers.cpp|return scene.frequency(c) > top->value + 1e-9; });|return scene.frequency(c) > top->value + 100; });
 f_cusps.cpp|segment.high - segment.low >= standing_cells)|segment.high - segment.low >= 0)
 f_cusps.cpp|other.index >= cusp.index + copy_above)|other.index >= cusp.index - copy_above)
 f_cusps.cpp|own_edge <= other_edge - copy_above;|own_edge <= other_edge - 300;
