@@ -92,7 +92,7 @@ day_series.cpp|: both_waves && read_ordinary_only(t.proposals);|: both_waves && 
 day_series.cpp|constexpr double gyro_spread = 0.3;|constexpr double gyro_spread = 0.7;
 day_series.cpp|constexpr std::size_t gyro_pairs = 8;|constexpr std::size_t gyro_pairs = 3;
 f_cusps.cpp|segment.low > tall.high)|segment.low > tall.high + 40)
-f_cusps.cpp|segment.low <= current.low &&|segment.low <= current.low + 30 &&
+f_cusps.cpp|segment.low <= current.low + join_slack &&|segment.low <= current.low + 30 &&
 f_cusps.cpp|if (column.frequency <= wanted + 1e-9)|if (column.frequency <= wanted + 0.1)
 f_layers.cpp|constexpr double beyond_top_cusp = 1.0;|constexpr double beyond_top_cusp = 20.0;
 f_trace.cpp|constexpr int spike_rise = 6;|constexpr int spike_rise = 60;
