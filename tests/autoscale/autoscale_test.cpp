@@ -830,6 +830,19 @@ void add_guard_cases(std::vector<Case>& all) {
                        return builder.build();
                    },
                    {want(C::hF, lowest_height(night_f2, 1.3, 3.3), 5)}});
+    // A burst joined to the day's F1 trace from below in two columns, reaching 20-25 km under
+    // it (four or five cells): no layer dips so sharply, and h'F stays on the trace.
+    for (const double under : {20.0, 25.0})
+        all.push_back({"a burst " + std::to_string(static_cast<int>(under)) +
+                           " km below the F1 trace in two columns",
+                       [under] {
+                           SoundingBuilder builder = f1_day(0.05);
+                           for (const double f : {4.0, 4.05})
+                               for (double h = f1_trace(f) - under; h <= f1_trace(f); h += 4.5)
+                                   builder.cell(f, h, 200);
+                           return builder.build();
+                       },
+                       {want(C::hF, lowest_height(f1_trace, 3.32, 4.8), 5)}});
 }
 
 std::vector<Case> cases() {

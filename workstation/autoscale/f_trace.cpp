@@ -64,9 +64,12 @@ bool stray_piece(const Scene& scene, const Trace& trace) {
 // A dip of the envelope: its echoes within a cell of each other over spike_window MHz at most,
 // the envelope beside it on both sides, within spike_window MHz, spike_rise cells higher or more.
 // A burst of noise or a piece of a line lies so; the lowest part of a trace runs on at its level,
-// or starts the envelope.
+// or starts the envelope. No layer's trace dips 18 km within 0.15 MHz and climbs back; on a sweep
+// of 0.1 MHz or coarser a thin trace's lowest part may show in one column between the retarded
+// start and the cusp, and only a deeper dip tells.
 constexpr double spike_window = 0.15;
-constexpr int spike_rise = 6;
+constexpr int spike_rise = 4;
+constexpr int coarse_spike_rise = 6;
 
 bool dips_alone(const Scene& scene, const std::vector<EnvelopePoint>& envelope, std::size_t k) {
     const int level = envelope[k].index;
@@ -83,10 +86,11 @@ bool dips_alone(const Scene& scene, const std::vector<EnvelopePoint>& envelope, 
         scene.frequency(envelope[last].column) - scene.frequency(envelope[first].column) >
             spike_window + 1e-9)
         return false;
+    const int rise = scene.image.step < 0.1 - 1e-9 ? spike_rise : coarse_spike_rise;
     const auto higher_beside = [&](std::size_t j, std::size_t edge) {
         return std::fabs(scene.frequency(envelope[j].column) -
                          scene.frequency(envelope[edge].column)) <= spike_window + 1e-9 &&
-               envelope[j].index >= level + spike_rise;
+               envelope[j].index >= level + rise;
     };
     return higher_beside(first - 1, first) && higher_beside(last + 1, last);
 }

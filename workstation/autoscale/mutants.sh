@@ -95,7 +95,7 @@ f_cusps.cpp|segment.low > tall.high)|segment.low > tall.high + 40)
 f_cusps.cpp|segment.low <= current.low + join_slack &&|segment.low <= current.low + 30 &&
 f_cusps.cpp|if (column.frequency <= wanted + 1e-9)|if (column.frequency <= wanted + 0.1)
 f_layers.cpp|constexpr double beyond_top_cusp = 1.0;|constexpr double beyond_top_cusp = 20.0;
-f_trace.cpp|constexpr int spike_rise = 6;|constexpr int spike_rise = 60;
+f_trace.cpp|constexpr int spike_rise = 4;|constexpr int spike_rise = 6;
 f_trace.cpp|constexpr double spike_window = 0.15;|constexpr double spike_window = 0.01;
 f_trace.cpp|constexpr double flattest_f_span = 3.0;|constexpr double flattest_f_span = 6.0;
 f_trace.cpp|constexpr double longer_trace = 0.5;|constexpr double longer_trace = 0.2;
