@@ -830,6 +830,17 @@ void add_guard_cases(std::vector<Case>& all) {
                        return builder.build();
                    },
                    {want(C::hF, lowest_height(night_f2, 1.3, 3.3), 5)}});
+    // A row of impulsive noise broken every 0.8 MHz by 0.15 MHz without it, 20 km below the day's
+    // F1 and F2 traces from 4 to 7 MHz: still a row, and h'F stays on the F1 trace.
+    all.push_back({"a row of noise with gaps below the day's traces",
+                   [] {
+                       SoundingBuilder builder = f1_day(0.05);
+                       for (double f = 4.0; f < 7.0; f += 0.05)
+                           if (std::fmod(f - 4.0 + 1e-6, 0.8) >= 0.15)
+                               builder.cell(f, 200, 90);
+                       return builder.build();
+                   },
+                   {want(C::hF, lowest_height(f1_trace, 3.32, 4.8), 5)}});
     // A burst joined to the day's F1 trace from below in two columns, reaching 20-25 km under
     // it (four or five cells): no layer dips so sharply, and h'F stays on the trace.
     for (const double under : {20.0, 25.0})

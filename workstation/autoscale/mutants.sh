@@ -117,7 +117,9 @@ f_cusps.cpp|own > point->low - scene.pulse - twin_cells|own > point->low - pulse
 day_series.cpp|if (single < gyro_pairs || single < lone_over_pairs * pairs)|if (single < 100 * gyro_pairs)
 day_series.cpp|t.f_trace.peak_height.reset();|t.proposals.separation = 0.0;
 scene.cpp|constexpr double noise_row_span = 2.0;|constexpr double noise_row_span = 20.0;
-scene.cpp|gap = covered_at(end, j) ? 0 : gap + 1;|gap = covered_at(end, j) ? 0 : row_gap + 1;
+scene.cpp|gap = covered_at(end, j) ? 0 : gap + 1;|gap = covered_at(end, j) ? 0 : gap_columns + 1;
+scene.cpp|constexpr double row_gap = 0.25;|constexpr double row_gap = 0.1;
+scene.cpp|if (2 * singles_in >= open &&|if (true &&
 f_cusps.cpp|if (edge >= 0 && copy_edge >= 0 && edge > copy_edge)|if (edge >= 0 && copy_edge >= 0 && edge > copy_edge + 100)
 day_series.cpp|constexpr double guess_spread = 0.15;|constexpr double guess_spread = -1;
 day_series.cpp|constexpr double guess_spread = 0.15;|constexpr double guess_spread = 1.0;

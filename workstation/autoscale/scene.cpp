@@ -91,17 +91,19 @@ int measured_pulse(const Scene& scene) {
 }
 
 // A row of noise: an echo a single cell tall at the same F height in column after column, over
-// this many MHz or more (columns where a trace crosses it, lines, or 0.1 MHz without it do not
-// break it). No trace of the ionosphere stays within one cell that far; joined to one, it would
-// carry it on to its end.
+// this many MHz or more (columns where a trace crosses it, lines, or up to row_gap MHz without it
+// do not break it), in half the columns at least where nothing else covers its height (a
+// spread's scattered cells are no row). No trace of the ionosphere stays within one cell that
+// far; joined to one, it would carry it on to its end.
 constexpr double noise_row_span = 2.0;
+constexpr double row_gap = 0.25;
 
 void drop_noise_rows(EchoImage& image) {
     if (image.columns.empty() || !(image.step > 0))
         return;
     const auto count = static_cast<int>(image.columns.size());
     // Columns the row may miss in a row.
-    const int row_gap = std::max(1, static_cast<int>(std::lround(0.1 / image.step)));
+    const int gap_columns = std::max(1, static_cast<int>(std::lround(row_gap / image.step)));
     const auto single_at = [&](int c, int j) {
         for (const Segment& segment : image.columns[static_cast<std::size_t>(c)].segments)
             if (segment.low == j && segment.high == j)
@@ -132,15 +134,25 @@ void drop_noise_rows(EchoImage& image) {
                 continue;
             int last = c;
             int end = c;
-            for (int gap = 0; end + 1 < count && gap <= row_gap;) {
+            for (int gap = 0; end + 1 < count && gap <= gap_columns;) {
                 ++end;
                 gap = covered_at(end, j) ? 0 : gap + 1;
                 if (single_at(end, j))
                     last = end;
             }
-            if (image.columns[static_cast<std::size_t>(last)].frequency -
-                    image.columns[static_cast<std::size_t>(c)].frequency >=
-                noise_row_span - 1e-9)
+            int singles_in = 0;
+            int open = 0;
+            for (int k = c; k <= last; ++k)
+                if (single_at(k, j)) {
+                    ++singles_in;
+                    ++open;
+                } else if (!covered_at(k, j)) {
+                    ++open;
+                }
+            if (2 * singles_in >= open &&
+                image.columns[static_cast<std::size_t>(last)].frequency -
+                        image.columns[static_cast<std::size_t>(c)].frequency >=
+                    noise_row_span - 1e-9)
                 for (int k = c; k <= last; ++k)
                     std::erase_if(image.columns[static_cast<std::size_t>(k)].segments,
                                   [j](const Segment& s) { return s.low == j && s.high == j; });
