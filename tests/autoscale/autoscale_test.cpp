@@ -660,8 +660,10 @@ void add_guard_cases(std::vector<Case>& all) {
     // Both traces broken for 0.1 MHz the separation apart, 0.25 MHz or so below their cusps, at
     // 0.025 MHz: each piece before a gap ends rising like a cusp, one pulse tall, where no trace
     // stands vertical. That pair of pieces is no vertical pair under an oblique copy.
-    for (const auto& [thickness, gap] :
-         std::vector<std::pair<double, double>>{{60, 4.1}, {80, 4.05}})
+    for (const std::pair<double, double>& drawing :
+         std::vector<std::pair<double, double>>{{60, 4.1}, {80, 4.05}}) {
+        const double thickness = drawing.first;
+        const double gap = drawing.second;
         all.push_back({"both traces broken below their cusps, thickness " +
                            std::to_string(static_cast<int>(thickness)),
                        [thickness, gap] {
@@ -673,6 +675,7 @@ void add_guard_cases(std::vector<Case>& all) {
                            return builder.build();
                        },
                        {want(C::foF2, 3.9, 0.1), want(C::fxI, 4.4, 0.1)}});
+    }
     // A sweep of 0.2 MHz samples the F trace at its columns only: where the trace climbs by three
     // cells or more from its lowest sample to the next, its lowest height lies between samples,
     // unseen; where it runs flat there, the lowest sample tells it.
