@@ -421,12 +421,11 @@ std::vector<Standing> standing_columns(const Scene& scene, double from, double t
     return found;
 }
 
-// The cusp's column holds a first-hop echo taller than a pulse about the cusp's edge: the trace
-// stands vertical there.
-bool stands_vertical(const Scene& scene, const Cusp& cusp) {
-    for (const Segment& segment :
-         scene.image.columns[static_cast<std::size_t>(cusp.column)].segments)
-        if (!segment.multiple && segment.low <= cusp.index && segment.high >= cusp.index &&
+// The column holds a first-hop echo taller than a pulse about the edge `index`: the trace stands
+// vertical there.
+bool stands_vertical(const Scene& scene, int column, int index) {
+    for (const Segment& segment : scene.image.columns[static_cast<std::size_t>(column)].segments)
+        if (!segment.multiple && segment.low <= index && segment.high >= index &&
             segment.high - segment.low >= standing_cells)
             return true;
     return false;
@@ -435,9 +434,8 @@ bool stands_vertical(const Scene& scene, const Cusp& cusp) {
 // The trace stands vertical at the cusp: in its column or, the cusp read on the echo just above
 // the trace's end, in the column before.
 bool stands_at_cusp(const Scene& scene, const Cusp& cusp) {
-    return stands_vertical(scene, cusp) ||
-           (cusp.column > 0 &&
-            stands_vertical(scene, Cusp{cusp.column - 1, cusp.index, 0, nullptr}));
+    return stands_vertical(scene, cusp.column, cusp.index) ||
+           (cusp.column > 0 && stands_vertical(scene, cusp.column - 1, cusp.index));
 }
 
 // At the copy's ordinary cusp (`found`, the twin the search found) only a cusp standing vertical
@@ -446,7 +444,7 @@ bool stands_at_cusp(const Scene& scene, const Cusp& cusp) {
 // of its own that runs above the cusp's trace.
 bool vertical_at_copy_ordinary(const Scene& scene, const std::vector<Cusp>& cusps, const Cusp& cusp,
                                const Cusp& found, double near) {
-    if (!stands_vertical(scene, cusp))
+    if (!stands_vertical(scene, cusp.column, cusp.index))
         return false;
     const double at = scene.frequency(found.column);
     const bool taken = cusp.column == found.column && cusp.index == found.index;
