@@ -1083,6 +1083,28 @@ TEST(UntestedPair, APlainSoundingsPairIsAGuess) {
 
 namespace {
 
+// A night trace 80 km thick: the ordinary echo near its cusp lies inside the extraordinary
+// trace's band, so few of the tested echoes match and the pair is not measured. Its ordinary cusp
+// stands 300 km over its trace among no other cusps: the pair is a guess the day may confirm.
+TEST(MergedTwins, ATallOrdinaryCuspAmongFewIsAGuess) {
+    const Curve height = layer_curve(240, 3.3, 40);
+    SoundingBuilder builder(0.05);
+    builder.noise(20).trace(1.3, 3.3, height, 220);
+    for (double f = 1.3; f < 3.8 + 1e-9; f += 0.05)
+        for (const double separation : {0.0, 0.5}) {
+            const double g = f - separation;
+            if (g < 1.3 - 1e-9 || g > 3.3 + 1e-9)
+                continue;
+            for (double above = 4.5; above <= 80 && height(g) + above < 700; above += 4.5)
+                builder.cell(f, height(g) + above, separation > 0 ? 150 : 200);
+        }
+    const Reading r = read_sounding(builder.build());
+    EXPECT_FALSE(r.proposals[C::foF2]);
+    ASSERT_TRUE(r.f_trace.guessed);
+    EXPECT_NEAR(r.f_trace.guessed->foF2.value, 3.3, 0.1);
+    EXPECT_NEAR(r.f_trace.guessed->separation, 0.5, 0.06);
+}
+
 // A measured pair among a modest crowd of lines (8 cusps in all, none beyond the pair's traces
 // above them): alone it shows nothing, but it is offered to the day, whose field may confirm it.
 TEST(CrowdedPair, AModestCrowdsPairIsOfferedToTheDay) {

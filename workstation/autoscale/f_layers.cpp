@@ -32,6 +32,11 @@ constexpr double guess_score = 0.35;
 // Or, where fewer than 3 echoes were tested, among no more than 6 cusps.
 constexpr int untested_pair = 3;
 constexpr std::size_t plain_cusps = 6;
+// Or where its ordinary cusp stands this high (km) over its trace, with no more than this many
+// cusps within this far (MHz) of the top: a plain night or storm sounding whose twins run merged.
+constexpr double standing_ordinary = 100;
+constexpr std::size_t plain_top_cusps = 3;
+constexpr double plain_top_window = 1.2;
 // A measured pair among a crowd, where the whole sounding holds no more than 10.
 constexpr std::size_t crowd_cusps = 10;
 // h'F is read below the top cusp and this far (MHz) beyond it at most.
@@ -171,6 +176,17 @@ void read_f1(const Scene& scene, const std::vector<const Trace*>& traces,
     result.hF2 = height_proposal(scene, f2_lowest->column, f2_lowest->index, 0.7);
 }
 
+// A guessed pair whose ordinary cusp stands tall among few cusps about the top.
+bool standing_plain_pair(const Scene& scene, const std::vector<Cusp>& cusps, const F2Cusps& f2) {
+    if (!f2.ordinary || f2.ordinary->rise <= standing_ordinary || scene.coarse())
+        return false;
+    const double top = scene.frequency(f2.extraordinary.column);
+    const auto near = std::count_if(cusps.begin(), cusps.end(), [&](const Cusp& cusp) {
+        return std::fabs(scene.frequency(cusp.column) - top) <= plain_top_window + 1e-9;
+    });
+    return static_cast<std::size_t>(near) <= plain_top_cusps;
+}
+
 } // namespace
 
 double FLayers::separation_at(double fo) const {
@@ -288,7 +304,8 @@ FLayers read_f_layers(const Scene& scene) {
                               cusps.size() <= crowd_cusps;
     if ((!f2->measured && f2->ordinary && shape == 1 && !f2->oblique && !f2->copy_below &&
          top_sure > 0 && !f2->coarse &&
-         ((f2->match.tested >= guess_tested && f2->match.score >= guess_score) || untested)) ||
+         ((f2->match.tested >= guess_tested && f2->match.score >= guess_score) || untested ||
+          standing_plain_pair(scene, cusps, *f2))) ||
         modest_crowd)
         result.guessed =
             GuessedPair{*result.foF2, result.fxI, result.muf, result.m3000, result.separation};

@@ -40,6 +40,9 @@ f_cusps.cpp|constexpr double f1_below_f2 = 0.8;|constexpr double f1_below_f2 = 2
 f_layers.cpp|constexpr double measured_pair = 0.9;|constexpr double measured_pair = 0.45;
 f_layers.cpp|constexpr double guessed_pair = 0.35;|constexpr double guessed_pair = 0.95;
 f_layers.cpp|constexpr double single_trace = 0.8;|constexpr double single_trace = 0.3;
+f_layers.cpp|constexpr double standing_ordinary = 100;|constexpr double standing_ordinary = 400;
+f_layers.cpp|constexpr std::size_t plain_top_cusps = 3;|constexpr std::size_t plain_top_cusps = 1;
+f_layers.cpp|standing_plain_pair(scene, cusps, *f2)))|(standing_plain_pair(scene, cusps, *f2) && false)))
 f_layers.cpp|constexpr int f2_above_f1 = 4;|constexpr int f2_above_f1 = 40;
 f_layers.cpp|const double f = scene.frequency(point.column) - result.separation - half_step;|const double f = scene.frequency(point.column) - half_step;
 low_layers.cpp|constexpr double e_cusp_rise = 20;|constexpr double e_cusp_rise = 80;
