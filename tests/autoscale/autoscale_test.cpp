@@ -1105,6 +1105,38 @@ TEST(MergedTwins, ATallOrdinaryCuspAmongFewIsAGuess) {
     EXPECT_NEAR(r.f_trace.guessed->separation, 0.5, 0.06);
 }
 
+// The same thick trace with lines over its ordinary cusp: the top cusp finds no twin, but where
+// the ordinary trace is seen rising into the lines the station's separation puts the twin in,
+// the pair is a guess the day may place. Lines from 3.1 MHz leave only the flat part of the
+// trace before them: nothing tells that the cusp lies behind.
+TEST(MergedTwins, AnOrdinaryCuspBehindLinesIsAGuess) {
+    for (const double from : {3.25, 3.1}) {
+        const Curve height = layer_curve(240, 3.3, 40);
+        SoundingBuilder builder(0.05);
+        builder.noise(20).trace(1.3, 3.3, height, 220);
+        for (double f = 1.3; f < 3.8 + 1e-9; f += 0.05)
+            for (const double separation : {0.0, 0.5}) {
+                const double g = f - separation;
+                if (g < 1.3 - 1e-9 || g > 3.3 + 1e-9)
+                    continue;
+                for (double above = 4.5; above <= 80 && height(g) + above < 700; above += 4.5)
+                    builder.cell(f, height(g) + above, separation > 0 ? 150 : 200);
+            }
+        for (double f = from; f < 3.35 + 1e-9; f += 0.05)
+            builder.line(f, 120);
+        const Reading r = read_sounding(builder.build());
+        EXPECT_FALSE(r.proposals[C::foF2]);
+        if (from > 3.2) {
+            ASSERT_TRUE(r.f_trace.guessed && r.f_trace.guessed->behind_lines);
+            EXPECT_LE(r.f_trace.guessed->behind_lines->first, 3.3);
+            EXPECT_GE(r.f_trace.guessed->behind_lines->second, 3.3);
+            EXPECT_NEAR(r.f_trace.guessed->fxI->value, 3.8, 0.1);
+        } else {
+            EXPECT_FALSE(r.f_trace.guessed) << "lines from " << from;
+        }
+    }
+}
+
 // A measured pair among a modest crowd of lines (8 cusps in all, none beyond the pair's traces
 // above them): alone it shows nothing, but it is offered to the day, whose field may confirm it.
 TEST(CrowdedPair, AModestCrowdsPairIsOfferedToTheDay) {

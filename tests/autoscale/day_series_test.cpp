@@ -301,6 +301,52 @@ INSTANTIATE_TEST_SUITE_P(
                       GuessCase{"too few pairs to tell the field", 6, 0.60, false}),
     scalvo::testing::param_name);
 
+// The ordinary cusp lost behind lines: the extraordinary cusp (at 4.0 MHz's twin, for 1.1 MHz)
+// with the day's field places it, where that lies within the lines.
+struct LinesCase {
+    std::string name;
+    double from = 0, to = 0; // the lines, MHz
+    bool confirmed = false;
+};
+
+class DayLines : public ::testing::TestWithParam<LinesCase> {};
+
+TEST_P(DayLines, TheDaysFieldPlacesTheCuspBehindLines) {
+    const LinesCase& c = GetParam();
+    const double fx = 4.0 + twin_separation(4.0, 1.1);
+    std::vector<TimedProposals> day;
+    TimedProposals guessed;
+    GuessedPair pair;
+    pair.foF2 = Proposal{fx - 0.5, 0.3, 0, 0, 0, 0};
+    pair.fxI = Proposal{fx, 0.3, 0, 0, 0, 0};
+    pair.separation = 0.5;
+    pair.behind_lines = std::make_pair(c.from, c.to);
+    guessed.f_trace.guessed = pair;
+    day.push_back(guessed);
+    for (int k = 1; k <= 10; ++k) {
+        TimedProposals t;
+        t.minute = 15 * k;
+        const double fo = 3.5 + 0.1 * k;
+        t.proposals[C::foF2] = read(fo);
+        t.proposals.separation = twin_separation(fo, 1.1);
+        day.push_back(t);
+    }
+    fill_hidden_from_neighbours(day);
+    const Proposals& p = day[0].proposals;
+    ASSERT_EQ(p[C::foF2].has_value(), c.confirmed);
+    if (c.confirmed) {
+        EXPECT_NEAR(p[C::foF2]->value, 4.0, 1e-6);
+        EXPECT_NEAR(p[C::fxI]->value, fx, 1e-9);
+        EXPECT_NEAR(*p.separation, fx - 4.0, 1e-6);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Days, DayLines,
+                         ::testing::Values(LinesCase{"lines over the twin", 3.9, 4.1, true},
+                                           LinesCase{"lines below it", 3.6, 3.95, false},
+                                           LinesCase{"lines above it", 4.05, 4.3, false}),
+                         scalvo::testing::param_name);
+
 // A sounder without the extraordinary wave: a day of soundings read with no extraordinary trace,
 // and one whose top cusp found no twin. It is the ordinary cusp too where most of the day's
 // soundings are so read, eight at least; not where too few are, or where pairs are many.

@@ -554,20 +554,32 @@ void confirm_guessed_pairs(std::vector<TimedProposals>& day) {
         const auto& guess = t.f_trace.guessed;
         if (!guess || t.proposals[Characteristic::foF2])
             continue;
-        const double fo = guess->foF2.value;
+        double fo = guess->foF2.value;
         const double fx = fo + guess->separation;
-        if (std::fabs((fx * fx - fo * fo) / fx - *field) > guess_spread)
+        if (guess->behind_lines) {
+            // The twin of the extraordinary cusp at the day's field, where it lies within the
+            // lines.
+            if (fx <= *field)
+                continue;
+            fo = std::sqrt(fx * fx - *field * fx);
+            if (fo < guess->behind_lines->first - 1e-9 || fo > guess->behind_lines->second + 1e-9)
+                continue;
+        } else if (std::fabs((fx * fx - fo * fo) / fx - *field) > guess_spread) {
             continue;
+        }
         const auto confirmed = [](std::optional<Proposal> p) {
             if (p)
                 p->confidence = std::max(p->confidence, confirmed_guess);
             return p;
         };
-        t.proposals[Characteristic::foF2] = confirmed(guess->foF2);
+        Proposal foF2 = guess->foF2;
+        foF2.value = fo;
+        foF2.x = x_at_frequency(fo);
+        t.proposals[Characteristic::foF2] = confirmed(foF2);
         t.proposals[Characteristic::fxI] = confirmed(guess->fxI);
         t.proposals[Characteristic::muf3000F2] = confirmed(guess->muf);
         t.proposals[Characteristic::m3000F2] = confirmed(guess->m3000);
-        t.proposals.separation = guess->separation;
+        t.proposals.separation = fx - fo;
     }
 }
 

@@ -21,6 +21,8 @@ constexpr int twin_cells = 2;
 constexpr double twin_score = 0.5;
 constexpr double single_score = 0.1;
 constexpr double cusp_bonus = 0.25;
+// The ordinary trace rising into lines stands this far (km) above its twin before them.
+constexpr double rising_into_lines = 40;
 // A trace leads into a cusp over 0.1 MHz at least, from 3 cells or more below it.
 constexpr double lead_in_window = 0.1;
 constexpr int lead_in_rise = 3;
@@ -785,6 +787,45 @@ SeparationMatch match_separation(const Scene& scene, const Cusp& top,
     return best;
 }
 
+// The run of lines (first and last column) where the station's separation below the top cusp puts
+// its twin, with the ordinary trace seen rising into it: in the column just before, an echo
+// standing that far above the lowest.
+std::optional<std::pair<int, int>> lines_behind_twin(const Scene& scene, const Cusp& top) {
+    const auto& columns = scene.image.columns;
+    const int wanted = scene.column_of(scene.frequency(top.column) - station_separation);
+    int first = -1;
+    for (int c = std::max(0, wanted - 1); c <= std::min(top.column - 1, wanted + 1); ++c)
+        if (columns[static_cast<std::size_t>(c)].interference) {
+            first = c;
+            break;
+        }
+    if (first < 0)
+        return std::nullopt;
+    int last = first;
+    const auto line = [&](int c) {
+        return c >= 0 && c < top.column && columns[static_cast<std::size_t>(c)].interference;
+    };
+    while (line(first - 1))
+        --first;
+    while (line(last + 1))
+        ++last;
+    const int before = first - 1;
+    if (before < 0)
+        return std::nullopt;
+    int lowest = -1;
+    int highest = -1;
+    for (const Segment& segment : columns[static_cast<std::size_t>(before)].segments) {
+        if (segment.multiple || segment.low < f_region_lowest)
+            continue;
+        if (lowest < 0 || segment.low < lowest)
+            lowest = segment.low;
+        highest = std::max(highest, segment.low);
+    }
+    if (lowest < 0 || height_of(highest) - height_of(lowest) < rising_into_lines)
+        return std::nullopt;
+    return std::make_pair(first, last);
+}
+
 std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cusps) {
     if (cusps.empty())
         return std::nullopt;
@@ -860,6 +901,12 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
                               station_separation))
                 pair.ordinary = cusp;
         }
+        if (!pair.ordinary && pair.lead_in)
+            if (const auto lines = lines_behind_twin(scene, pair.extraordinary)) {
+                pair.ordinary = Cusp{lines->first, pair.extraordinary.index, 0, nullptr};
+                pair.behind_lines =
+                    std::make_pair(scene.frequency(lines->first), scene.frequency(lines->second));
+            }
         if (pair.ordinary) {
             pair.match.separation = top_frequency - scene.frequency(pair.ordinary->column);
             // A lower pair of which the guessed one may be an oblique copy makes it no guess.

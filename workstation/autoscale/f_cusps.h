@@ -6,6 +6,7 @@
 #include "autoscale/scene.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace scalvo::autoscale {
@@ -63,6 +64,9 @@ struct F2Cusps {
     // column.
     bool coarse = false;
     bool hidden_extraordinary = false; // and the extraordinary cusp perhaps behind a line
+    // The ordinary cusp lost behind a run of lines (MHz, first and last line) that the
+    // ordinary trace is seen rising into: the pair is then told by the extraordinary cusp.
+    std::optional<std::pair<double, double>> behind_lines;
 };
 // None without cusps.
 std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cusps);

@@ -305,10 +305,15 @@ FLayers read_f_layers(const Scene& scene) {
     if ((!f2->measured && f2->ordinary && shape == 1 && !f2->oblique && !f2->copy_below &&
          top_sure > 0 && !f2->coarse &&
          ((f2->match.tested >= guess_tested && f2->match.score >= guess_score) || untested ||
-          standing_plain_pair(scene, cusps, *f2))) ||
-        modest_crowd)
-        result.guessed =
-            GuessedPair{*result.foF2, result.fxI, result.muf, result.m3000, result.separation};
+          standing_plain_pair(scene, cusps, *f2) || f2->behind_lines)) ||
+        modest_crowd) {
+        result.guessed = GuessedPair{*result.foF2, result.fxI,        result.muf,
+                                     result.m3000, result.separation, std::nullopt};
+        if (f2->behind_lines)
+            result.guessed->behind_lines =
+                std::make_pair(f2->behind_lines->first - scene.image.step,
+                               f2->behind_lines->second + scene.image.step);
+    }
     // The MUF is read off the ordinary trace that foF2 and the separation tell.
     if (result.muf)
         result.muf->confidence = std::min(result.muf->confidence, result.foF2->confidence);

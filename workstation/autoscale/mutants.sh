@@ -41,6 +41,8 @@ f_layers.cpp|constexpr double measured_pair = 0.9;|constexpr double measured_pai
 f_layers.cpp|constexpr double guessed_pair = 0.35;|constexpr double guessed_pair = 0.95;
 f_layers.cpp|constexpr double single_trace = 0.8;|constexpr double single_trace = 0.3;
 f_layers.cpp|constexpr double standing_ordinary = 100;|constexpr double standing_ordinary = 400;
+f_cusps.cpp|constexpr double rising_into_lines = 40;|constexpr double rising_into_lines = 0;
+day_series.cpp|fo > guess->behind_lines->second + 1e-9)|fo > guess->behind_lines->second + 9)
 f_layers.cpp|constexpr std::size_t plain_top_cusps = 3;|constexpr std::size_t plain_top_cusps = 1;
 f_layers.cpp|standing_plain_pair(scene, cusps, *f2)))|(standing_plain_pair(scene, cusps, *f2) && false)))
 f_layers.cpp|constexpr int f2_above_f1 = 4;|constexpr int f2_above_f1 = 40;

@@ -88,6 +88,8 @@ struct GuessedPair {
     Proposal foF2;
     std::optional<Proposal> fxI, muf, m3000;
     double separation = 0; // MHz
+    // Where the ordinary cusp is lost behind lines (MHz): the day's field places it from fxI.
+    std::optional<std::pair<double, double>> behind_lines;
 };
 
 // What a sounding shows of its F trace beyond the proposals: what the day read together needs to
