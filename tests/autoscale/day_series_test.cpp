@@ -336,6 +336,7 @@ TEST_P(DayLines, TheDaysFieldPlacesTheCuspBehindLines) {
     ASSERT_EQ(p[C::foF2].has_value(), c.confirmed);
     if (c.confirmed) {
         EXPECT_NEAR(p[C::foF2]->value, 4.0, 1e-6);
+        EXPECT_EQ(p[C::foF2]->qualifying_letter, 'J');
         EXPECT_NEAR(p[C::fxI]->value, fx, 1e-9);
         EXPECT_NEAR(*p.separation, fx - 4.0, 1e-6);
     }
