@@ -1105,6 +1105,27 @@ TEST(MergedTwins, ATallOrdinaryCuspAmongFewIsAGuess) {
     EXPECT_NEAR(r.f_trace.guessed->separation, 0.5, 0.06);
 }
 
+// A thicker band still (120 km, over a thicker layer): the ordinary echoes all lie inside the
+// extraordinary trace's band and none matches. That is no sounder without the extraordinary wave:
+// its top cusp, the extraordinary one, is not shown as foF2.
+TEST(MergedTwins, TwinsInsideTheBandAreNoSingleTrace) {
+    const Curve height = layer_curve(240, 3.3, 60);
+    SoundingBuilder builder(0.05);
+    builder.noise(20).trace(1.3, 3.3, height, 220);
+    for (double f = 1.3; f < 3.8 + 1e-9; f += 0.05)
+        for (const double separation : {0.0, 0.5}) {
+            const double g = f - separation;
+            if (g < 1.3 - 1e-9 || g > 3.3 + 1e-9)
+                continue;
+            for (double above = 4.5; above <= 120 && height(g) + above < 700; above += 4.5)
+                builder.cell(f, height(g) + above, separation > 0 ? 150 : 200);
+        }
+    const Reading r = read_sounding(builder.build());
+    if (r.proposals[C::foF2]) {
+        EXPECT_NEAR(r.proposals[C::foF2]->value, 3.3, 0.1);
+    }
+}
+
 // The same thick trace with lines over its ordinary cusp: the top cusp finds no twin, but where
 // the ordinary trace is seen rising into the lines the station's separation puts the twin in,
 // the pair is a guess the day may place. Lines from 3.1 MHz leave only the flat part of the

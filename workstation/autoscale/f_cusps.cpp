@@ -751,6 +751,7 @@ SeparationMatch match_separation(const Scene& scene, const Cusp& top,
     for (int k = first; k <= last; ++k) {
         int tested = 0;
         int matched = 0;
+        int covered = 0;
         for (const TracePoint* point : steep) {
             const int c = point->column - k;
             if (c < 0 || scene.image.columns[static_cast<std::size_t>(c)].interference)
@@ -760,12 +761,21 @@ SeparationMatch match_separation(const Scene& scene, const Cusp& top,
             if (own <= point->low && own > point->low - scene.pulse - twin_cells)
                 continue;
             ++tested;
-            for (const Segment& segment : scene.image.columns[static_cast<std::size_t>(c)].segments)
-                if (!segment.multiple && std::abs(segment.low - point->low) <= twin_cells &&
+            bool inside = false;
+            for (const Segment& segment :
+                 scene.image.columns[static_cast<std::size_t>(c)].segments) {
+                if (segment.multiple)
+                    continue;
+                if (std::abs(segment.low - point->low) <= twin_cells &&
                     std::abs(segment.low - own) > twin_cells) {
                     ++matched;
+                    inside = false;
                     break;
                 }
+                inside =
+                    inside || (segment.low < point->low - twin_cells && segment.high >= point->low);
+            }
+            covered += inside ? 1 : 0;
         }
         if (tested < 3)
             continue;
@@ -782,7 +792,7 @@ SeparationMatch match_separation(const Scene& scene, const Cusp& top,
         if (score > best.score + 1e-9 ||
             (score > best.score - 1e-9 && std::fabs(separation - station_separation) <
                                               std::fabs(best.separation - station_separation)))
-            best = SeparationMatch{separation, score, tested};
+            best = SeparationMatch{separation, score, tested, covered};
     }
     return best;
 }
@@ -877,7 +887,8 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
             pair.crowded = around >= crowded_cusps + (pair.oblique ? 2 : 0);
         }
     } else if (pair.lead_in && runs_through_window(scene, pair.extraordinary) &&
-               ((pair.match.tested >= 6 && pair.match.score <= single_score) ||
+               ((pair.match.tested >= 6 && pair.match.score <= single_score &&
+                 2 * pair.match.covered < pair.match.tested) ||
                 single_trace(scene, cusps, pair.extraordinary))) {
         pair.ordinary_only = true;
     } else if (const auto coarse = coarse_pair(scene, pair.extraordinary)) {

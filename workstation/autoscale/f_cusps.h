@@ -39,6 +39,8 @@ struct SeparationMatch {
     double separation = station_separation; // MHz
     double score = 0;                       // share of the tested echoes with an ordinary twin
     int tested = 0;                         // echoes of the steep part tested
+    // Of those unmatched, the ones inside a taller echo, where the twin may merge.
+    int covered = 0;
 };
 // A cusp at the twin's place counts too.
 SeparationMatch match_separation(const Scene& scene, const Cusp& top,
