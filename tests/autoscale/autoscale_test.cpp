@@ -1083,6 +1083,31 @@ TEST(UntestedPair, APlainSoundingsPairIsAGuess) {
 
 namespace {
 
+// The day's F trace drawn weaker from 3.6 to 5.5 MHz, both waves, over its lowest stretch:
+// 80 levels under the rest is the trace still, and h'F is read there; 130 under is what
+// deviative absorption leaves of it, and the lowest echo seen no longer tells h'F.
+TEST(FaintMinimum, AFaintStretchOverTheMinimumTellsNoHF) {
+    const Curve twin = [](double f) { return day_f2(f - 0.5); };
+    for (const int amplitude : {150, 100}) {
+        SoundingBuilder builder(0.025);
+        builder.noise(15).trace(2.0, 3.3, day_e, 230);
+        builder.trace(3.32, 3.6, day_f2, 230, 0)
+            .trace(3.625, 5.5, day_f2, amplitude, 0)
+            .trace(5.525, 8.0, day_f2, 230, 0)
+            .trace(3.82, 5.5, twin, amplitude, 0)
+            .trace(5.525, 8.5, twin, 230, 0);
+        const Proposals p = propose(builder.build());
+        if (amplitude > 120) {
+            ASSERT_TRUE(p[C::hF]);
+            EXPECT_NEAR(p[C::hF]->value, lowest_height(day_f2, 3.32, 8.0), 5);
+        } else {
+            EXPECT_FALSE(p[C::hF]);
+        }
+        ASSERT_TRUE(p[C::foF2]);
+        EXPECT_NEAR(p[C::foF2]->value, 8.0, 0.1) << amplitude;
+    }
+}
+
 // A night trace 80 km thick: the ordinary echo near its cusp lies inside the extraordinary
 // trace's band, so few of the tested echoes match and the pair is not measured. Its ordinary cusp
 // stands 300 km over its trace among no other cusps: the pair is a guess the day may confirm.

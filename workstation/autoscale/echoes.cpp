@@ -193,7 +193,7 @@ std::vector<Segment> segments_of(const unsigned char* kept) {
             ++j;
             continue;
         }
-        Segment segment{j + 1, j + 1, false};
+        Segment segment{j + 1, j + 1, false, 0};
         int last = j;
         while (j < height_count && (kept[j] || (j + 1 < height_count && kept[j + 1]))) {
             if (kept[j])
@@ -242,7 +242,7 @@ void mark_multiples(const Ionogram& ionogram, int i, std::vector<Segment>& segme
                 }
             reach = cut - 1;
             if (segments[b].high > reach + 1) {
-                const Segment rest{reach + 1, segments[b].high, false};
+                const Segment rest{reach + 1, segments[b].high, false, 0};
                 segments[b].high = reach;
                 segments.insert(segments.begin() + static_cast<std::ptrdiff_t>(b) + 1, rest);
             }
@@ -295,6 +295,9 @@ EchoImage find_echoes(const Ionogram& ionogram) {
         column.interference = thresholds.interference[static_cast<std::size_t>(i)];
         column.segments = segments_of(&kept[static_cast<std::size_t>(i) * height_count]);
         mark_multiples(ionogram, i, column.segments);
+        for (Segment& segment : column.segments)
+            for (int j = segment.low; j <= segment.high; ++j)
+                segment.peak = std::max(segment.peak, static_cast<int>(ionogram.cell(i + 1, j)));
     }
     return image;
 }

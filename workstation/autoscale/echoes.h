@@ -18,6 +18,7 @@ struct Segment {
     // A second or third hop: it lies at twice or three times the height of a stronger echo
     // below it in the same column.
     bool multiple = false;
+    int peak = 0; // the strongest cell of the run
 };
 
 struct EchoColumn {

@@ -39,6 +39,10 @@ constexpr std::size_t plain_top_cusps = 3;
 constexpr double plain_top_window = 1.2;
 // A measured pair among a crowd, where the whole sounding holds no more than 10.
 constexpr std::size_t crowd_cusps = 10;
+// An echo this many levels of the receiver's logarithmic scale under the F trace's median is
+// faint: what deviative absorption leaves of a trace lies far further under it than the trace's
+// own fading reaches.
+constexpr int faint_below = 110;
 // h'F is read below the top cusp and this far (MHz) beyond it at most.
 constexpr double beyond_top_cusp = 1.0;
 // A top cusp this near the end of the sweep (MHz) may be only where the sweep cuts its trace off:
@@ -176,6 +180,27 @@ void read_f1(const Scene& scene, const std::vector<const Trace*>& traces,
     result.hF2 = height_proposal(scene, f2_lowest->column, f2_lowest->index, 0.7);
 }
 
+// Whether the echo of an envelope point is faint against the envelope's: its strongest cell
+// `faint_below` levels or more under the median of theirs.
+bool faint_against(const Scene& scene, const std::vector<EnvelopePoint>& envelope,
+                   const EnvelopePoint& at) {
+    const auto peak_at = [&](const EnvelopePoint& point) {
+        for (const Segment& segment :
+             scene.image.columns[static_cast<std::size_t>(point.column)].segments)
+            if (segment.low == point.index)
+                return segment.peak;
+        return 0;
+    };
+    std::vector<int> peaks;
+    for (const EnvelopePoint& point : envelope)
+        peaks.push_back(peak_at(point));
+    if (peaks.empty())
+        return false;
+    const auto middle = peaks.begin() + static_cast<std::ptrdiff_t>(peaks.size() / 2);
+    std::nth_element(peaks.begin(), middle, peaks.end());
+    return peak_at(at) + faint_below <= *middle;
+}
+
 // A guessed pair whose ordinary cusp stands tall among few cusps about the top.
 bool standing_plain_pair(const Scene& scene, const std::vector<Cusp>& cusps, const F2Cusps& f2) {
     if (!f2.ordinary || f2.ordinary->rise <= standing_ordinary || scene.coarse())
@@ -234,6 +259,10 @@ FLayers read_f_layers(const Scene& scene) {
         result.start_hidden = scene.frequency(lowest->column) >
                               result.fmin + std::max(0.1, 2 * scene.image.step) + 1e-9;
     }
+    // A minimum read on echoes far weaker than the trace lies where deviative absorption took
+    // the trace: the height seen there tells no h'F.
+    if (lowest != nullptr && faint_against(scene, long_traces, *lowest))
+        result.hF.reset();
 
     if (!f2)
         return result;

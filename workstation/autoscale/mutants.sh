@@ -43,6 +43,7 @@ f_layers.cpp|constexpr double single_trace = 0.8;|constexpr double single_trace 
 f_layers.cpp|constexpr double standing_ordinary = 100;|constexpr double standing_ordinary = 400;
 f_cusps.cpp|constexpr double rising_into_lines = 40;|constexpr double rising_into_lines = 0;
 f_cusps.cpp|2 * pair.match.covered < pair.match.tested)|0 * pair.match.covered < pair.match.tested)
+f_layers.cpp|constexpr int faint_below = 110;|constexpr int faint_below = 250;
 day_series.cpp|fo > guess->behind_lines->second + 1e-9)|fo > guess->behind_lines->second + 9)
 f_layers.cpp|constexpr std::size_t plain_top_cusps = 3;|constexpr std::size_t plain_top_cusps = 1;
 f_layers.cpp|standing_plain_pair(scene, cusps, *f2)))|(standing_plain_pair(scene, cusps, *f2) && false)))
