@@ -1108,26 +1108,34 @@ TEST(FaintMinimum, AFaintStretchOverTheMinimumTellsNoHF) {
     }
 }
 
-// A night trace 80 km thick: the ordinary echo near its cusp lies inside the extraordinary
+// A night trace 70 km thick: the ordinary echo near its cusp lies inside the extraordinary
 // trace's band, so few of the tested echoes match and the pair is not measured. Its ordinary cusp
-// stands 300 km over its trace among no other cusps: the pair is a guess the day may confirm.
+// stands 300 km over the trace leading into it, among no other cusps: the pair is a guess the day
+// may confirm. At 80 km only the cusp's last two columns stand out of the band: no trace leads
+// into it (as with a burst standing alone), and there is no guess.
 TEST(MergedTwins, ATallOrdinaryCuspAmongFewIsAGuess) {
-    const Curve height = layer_curve(240, 3.3, 40);
-    SoundingBuilder builder(0.05);
-    builder.noise(20).trace(1.3, 3.3, height, 220);
-    for (double f = 1.3; f < 3.8 + 1e-9; f += 0.05)
-        for (const double separation : {0.0, 0.5}) {
-            const double g = f - separation;
-            if (g < 1.3 - 1e-9 || g > 3.3 + 1e-9)
-                continue;
-            for (double above = 4.5; above <= 80 && height(g) + above < 700; above += 4.5)
-                builder.cell(f, height(g) + above, separation > 0 ? 150 : 200);
+    for (const double thick : {70.0, 80.0}) {
+        const Curve height = layer_curve(240, 3.3, 40);
+        SoundingBuilder builder(0.05);
+        builder.noise(20).trace(1.3, 3.3, height, 220);
+        for (double f = 1.3; f < 3.8 + 1e-9; f += 0.05)
+            for (const double separation : {0.0, 0.5}) {
+                const double g = f - separation;
+                if (g < 1.3 - 1e-9 || g > 3.3 + 1e-9)
+                    continue;
+                for (double above = 4.5; above <= thick && height(g) + above < 700; above += 4.5)
+                    builder.cell(f, height(g) + above, separation > 0 ? 150 : 200);
+            }
+        const Reading r = read_sounding(builder.build());
+        EXPECT_FALSE(r.proposals[C::foF2]);
+        if (thick > 75) {
+            EXPECT_FALSE(r.f_trace.guessed);
+            continue;
         }
-    const Reading r = read_sounding(builder.build());
-    EXPECT_FALSE(r.proposals[C::foF2]);
-    ASSERT_TRUE(r.f_trace.guessed);
-    EXPECT_NEAR(r.f_trace.guessed->foF2.value, 3.3, 0.1);
-    EXPECT_NEAR(r.f_trace.guessed->separation, 0.5, 0.06);
+        ASSERT_TRUE(r.f_trace.guessed);
+        EXPECT_NEAR(r.f_trace.guessed->foF2.value, 3.3, 0.1);
+        EXPECT_NEAR(r.f_trace.guessed->separation, 0.5, 0.06);
+    }
 }
 
 // A thicker band still (120 km, over a thicker layer): the ordinary echoes all lie inside the

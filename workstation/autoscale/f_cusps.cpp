@@ -192,6 +192,8 @@ std::optional<Cusp> twin_at(const Scene& scene, const std::vector<Cusp>& cusps, 
     return found;
 }
 
+} // namespace
+
 // A trace leads into the cusp: it rises to it from below, over a few columns. A narrow-band
 // transmitter lifting part of a column or two stands alone, flat at its foot.
 bool leads_in(const Scene& scene, const Cusp& cusp) {
@@ -207,6 +209,8 @@ bool leads_in(const Scene& scene, const Cusp& cusp) {
     return before >= std::max(2, scene.columns_in(lead_in_window)) &&
            lowest <= cusp.index - lead_in_rise;
 }
+
+namespace {
 
 // The trace of a cusp lies above another F trace over its steep part: an oblique copy, whose
 // vertical twin runs lower. The extraordinary trace near its cusp is the lowest of all.

@@ -73,6 +73,9 @@ struct F2Cusps {
 // None without cusps.
 std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cusps);
 
+// A trace rises to the cusp from below, over a few columns.
+bool leads_in(const Scene& scene, const Cusp& cusp);
+
 // The F1 cusp and its twin (columns), where the F2 trace comes down from it: above the start of
 // the F trace `f_start` and well below foF2.
 struct F1Cusps {

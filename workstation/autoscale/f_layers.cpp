@@ -201,9 +201,11 @@ bool faint_against(const Scene& scene, const std::vector<EnvelopePoint>& envelop
     return peak_at(at) + faint_below <= *middle;
 }
 
-// A guessed pair whose ordinary cusp stands tall among few cusps about the top.
+// A guessed pair whose ordinary cusp stands tall, a trace leading into it, among few cusps about
+// the top.
 bool standing_plain_pair(const Scene& scene, const std::vector<Cusp>& cusps, const F2Cusps& f2) {
-    if (!f2.ordinary || f2.ordinary->rise <= standing_ordinary || scene.coarse())
+    if (!f2.ordinary || f2.ordinary->rise <= standing_ordinary || scene.coarse() ||
+        !leads_in(scene, *f2.ordinary))
         return false;
     const double top = scene.frequency(f2.extraordinary.column);
     const auto near = std::count_if(cusps.begin(), cusps.end(), [&](const Cusp& cusp) {

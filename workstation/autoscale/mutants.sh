@@ -46,7 +46,8 @@ f_cusps.cpp|2 * pair.match.covered < pair.match.tested)|0 * pair.match.covered <
 f_layers.cpp|constexpr int faint_below = 110;|constexpr int faint_below = 250;
 day_series.cpp|fo > guess->behind_lines->second + 1e-9)|fo > guess->behind_lines->second + 9)
 f_layers.cpp|constexpr std::size_t plain_top_cusps = 3;|constexpr std::size_t plain_top_cusps = 1;
-f_layers.cpp|standing_plain_pair(scene, cusps, *f2)))|(standing_plain_pair(scene, cusps, *f2) && false)))
+f_layers.cpp|return static_cast<std::size_t>(near) <= plain_top_cusps;|return static_cast<std::size_t>(near) > 1000;
+f_layers.cpp|        !leads_in(scene, *f2.ordinary))|        (!leads_in(scene, *f2.ordinary) && false))
 f_layers.cpp|constexpr int f2_above_f1 = 4;|constexpr int f2_above_f1 = 40;
 f_layers.cpp|const double f = scene.frequency(point.column) - result.separation - half_step;|const double f = scene.frequency(point.column) - half_step;
 low_layers.cpp|constexpr double e_cusp_rise = 20;|constexpr double e_cusp_rise = 80;
