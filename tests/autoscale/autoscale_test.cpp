@@ -1108,6 +1108,23 @@ TEST(FaintMinimum, AFaintStretchOverTheMinimumTellsNoHF) {
     }
 }
 
+// A night layer's trace (its thickness in the curve, km) and its twin 0.5 MHz higher, each echo
+// drawn `band` km tall above its leading edge, as a thick night trace shows.
+SoundingBuilder thick_night(double thickness, double band) {
+    const Curve height = layer_curve(240, 3.3, thickness);
+    SoundingBuilder builder(0.05);
+    builder.noise(20).trace(1.3, 3.3, height, 220);
+    for (double f = 1.3; f < 3.8 + 1e-9; f += 0.05)
+        for (const double separation : {0.0, 0.5}) {
+            const double g = f - separation;
+            if (g < 1.3 - 1e-9 || g > 3.3 + 1e-9)
+                continue;
+            for (double above = 4.5; above <= band && height(g) + above < 700; above += 4.5)
+                builder.cell(f, height(g) + above, separation > 0 ? 150 : 200);
+        }
+    return builder;
+}
+
 // A night trace 70 km thick: the ordinary echo near its cusp lies inside the extraordinary
 // trace's band, so few of the tested echoes match and the pair is not measured. Its ordinary cusp
 // stands 300 km over the trace leading into it, among no other cusps: the pair is a guess the day
@@ -1115,18 +1132,7 @@ TEST(FaintMinimum, AFaintStretchOverTheMinimumTellsNoHF) {
 // into it (as with a burst standing alone), and there is no guess.
 TEST(MergedTwins, ATallOrdinaryCuspAmongFewIsAGuess) {
     for (const double thick : {70.0, 80.0}) {
-        const Curve height = layer_curve(240, 3.3, 40);
-        SoundingBuilder builder(0.05);
-        builder.noise(20).trace(1.3, 3.3, height, 220);
-        for (double f = 1.3; f < 3.8 + 1e-9; f += 0.05)
-            for (const double separation : {0.0, 0.5}) {
-                const double g = f - separation;
-                if (g < 1.3 - 1e-9 || g > 3.3 + 1e-9)
-                    continue;
-                for (double above = 4.5; above <= thick && height(g) + above < 700; above += 4.5)
-                    builder.cell(f, height(g) + above, separation > 0 ? 150 : 200);
-            }
-        const Reading r = read_sounding(builder.build());
+        const Reading r = read_sounding(thick_night(40, thick).build());
         EXPECT_FALSE(r.proposals[C::foF2]);
         if (thick > 75) {
             EXPECT_FALSE(r.f_trace.guessed);
@@ -1142,18 +1148,7 @@ TEST(MergedTwins, ATallOrdinaryCuspAmongFewIsAGuess) {
 // extraordinary trace's band and none matches. That is no sounder without the extraordinary wave:
 // its top cusp, the extraordinary one, is not shown as foF2.
 TEST(MergedTwins, TwinsInsideTheBandAreNoSingleTrace) {
-    const Curve height = layer_curve(240, 3.3, 60);
-    SoundingBuilder builder(0.05);
-    builder.noise(20).trace(1.3, 3.3, height, 220);
-    for (double f = 1.3; f < 3.8 + 1e-9; f += 0.05)
-        for (const double separation : {0.0, 0.5}) {
-            const double g = f - separation;
-            if (g < 1.3 - 1e-9 || g > 3.3 + 1e-9)
-                continue;
-            for (double above = 4.5; above <= 120 && height(g) + above < 700; above += 4.5)
-                builder.cell(f, height(g) + above, separation > 0 ? 150 : 200);
-        }
-    const Reading r = read_sounding(builder.build());
+    const Reading r = read_sounding(thick_night(60, 120).build());
     if (r.proposals[C::foF2]) {
         EXPECT_NEAR(r.proposals[C::foF2]->value, 3.3, 0.1);
     }
@@ -1165,17 +1160,7 @@ TEST(MergedTwins, TwinsInsideTheBandAreNoSingleTrace) {
 // trace before them: nothing tells that the cusp lies behind.
 TEST(MergedTwins, AnOrdinaryCuspBehindLinesIsAGuess) {
     for (const double from : {3.25, 3.1}) {
-        const Curve height = layer_curve(240, 3.3, 40);
-        SoundingBuilder builder(0.05);
-        builder.noise(20).trace(1.3, 3.3, height, 220);
-        for (double f = 1.3; f < 3.8 + 1e-9; f += 0.05)
-            for (const double separation : {0.0, 0.5}) {
-                const double g = f - separation;
-                if (g < 1.3 - 1e-9 || g > 3.3 + 1e-9)
-                    continue;
-                for (double above = 4.5; above <= 80 && height(g) + above < 700; above += 4.5)
-                    builder.cell(f, height(g) + above, separation > 0 ? 150 : 200);
-            }
+        SoundingBuilder builder = thick_night(40, 80);
         for (double f = from; f < 3.35 + 1e-9; f += 0.05)
             builder.line(f, 120);
         const Reading r = read_sounding(builder.build());
