@@ -573,10 +573,11 @@ void confirm_guessed_pairs(std::vector<TimedProposals>& day) {
             return p;
         };
         Proposal foF2 = guess->foF2;
-        foF2.value = fo;
-        foF2.x = x_at_frequency(fo);
-        if (guess->behind_lines)
+        if (guess->behind_lines) {
+            foF2.value = fo;
+            foF2.x = x_at_frequency(fo);
             foF2.qualifying_letter = 'J'; // deduced from the extraordinary cusp
+        }
         t.proposals[Characteristic::foF2] = confirmed(foF2);
         t.proposals[Characteristic::fxI] = confirmed(guess->fxI);
         t.proposals[Characteristic::muf3000F2] = confirmed(guess->muf);
