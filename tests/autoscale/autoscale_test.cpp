@@ -1194,3 +1194,68 @@ TEST(CrowdedPair, AModestCrowdsPairIsOfferedToTheDay) {
 }
 
 } // namespace
+
+namespace {
+
+// A sounder that records each echo in its nearest cell, as three thin cells at the column's own
+// frequency: near the cusps the traces climb several cells a column with empty rows between,
+// and the extraordinary trace runs above the ordinary one moved by the separation (0.45 MHz at
+// the cusps, 0.25-0.3 at equal heights below them), as on a real sounding. The extraordinary
+// trace fades at 9.05 and 9.2 MHz; its last echo, at 9.25 MHz, stands `last_up` cells higher.
+void thin_echo(SoundingBuilder& builder, double f, double height) {
+    for (int k = 0; k < 3; ++k)
+        builder.cell(f, height + 4.5 * k, 200 - 50 * k);
+}
+const Curve thin_ordinary = [](double f) {
+    return height_of(static_cast<int>(std::lround(76 + 8.4 / (9.0 - f))));
+};
+SoundingBuilder thin_climbing_pair(int last_up = 0) {
+    SoundingBuilder builder(0.05, 12.0);
+    builder.noise(20);
+    for (double f = 6.0; f < 8.8 + 1e-9; f += 0.05)
+        thin_echo(builder, f, thin_ordinary(f));
+    for (double f = 6.45; f < 9.25 + 1e-9; f += 0.05) {
+        const int row = static_cast<int>(std::lround(50.6 + 51.2 / (9.88 - f)));
+        if (std::fabs(f - 9.05) > 0.01 && std::fabs(f - 9.2) > 0.01)
+            thin_echo(builder, f, height_of(f > 9.24 ? row + last_up : row));
+    }
+    return builder;
+}
+
+TEST(ThinSteepTraces, CuspsFollowedAlongTheirClimb) {
+    struct Sounding {
+        std::string name;
+        int last_up;
+        bool stack_beyond; // two echoes above the last, the next column on
+    };
+    for (const Sounding& s :
+         {Sounding{"plain", 0, false}, Sounding{"steepening into its cusp", 6, false},
+          Sounding{"a stack of echoes beyond", 0, true}}) {
+        SoundingBuilder builder = thin_climbing_pair(s.last_up);
+        if (s.stack_beyond)
+            for (const int row : {140, 147})
+                thin_echo(builder, 9.3, height_of(row));
+        const Proposals p = read_sounding(builder.build()).proposals;
+        ASSERT_TRUE(p[C::foF2] && p[C::fxI] && p[C::muf3000F2] && p.separation) << s.name;
+        EXPECT_NEAR(p[C::foF2]->value, 8.8, 0.05) << s.name;
+        EXPECT_NEAR(p[C::fxI]->value, 9.25, 0.01) << s.name;
+        EXPECT_NEAR(*p.separation, 0.45, 0.06) << s.name;
+        // The MUF off the extraordinary echoes moved by the separation they show at equal
+        // heights.
+        EXPECT_NEAR(p[C::muf3000F2]->value, largest_muf(thin_ordinary, 6.0, 8.8), 0.3) << s.name;
+    }
+}
+
+// A trace drawn in full stands tall in its columns as it turns up into its cusp: a thin echo of
+// noise beyond its end, where a climb would lead, is no part of it.
+TEST(ThinSteepTraces, ATraceDrawnInFullIsNotFollowedOn) {
+    SoundingBuilder builder(0.025);
+    const Curve x = [](double f) { return night_f2(f - 0.5); };
+    builder.noise(20).trace(1.3, 3.3, night_f2, 220, 0).trace(1.8, 3.76, x, 110, 0, false);
+    thin_echo(builder, 3.8, height_of(95));
+    const Reading r = read_sounding(builder.build());
+    ASSERT_TRUE(r.proposals[C::fxI]);
+    EXPECT_NEAR(r.proposals[C::fxI]->value, 3.75, 0.01);
+}
+
+} // namespace

@@ -713,12 +713,66 @@ std::vector<const Trace*> f_region_traces(const Scene& scene) {
     return traces;
 }
 
+// A sounder that records each echo in its nearest cell draws a steep trace as thin echoes
+// climbing several cells a column, empty rows between them: the tracing ends it below its cusp.
+// Where its thin echoes climb `climb_least` cells a column or more to its end, it is followed on
+// along its climb: the next echo above, thin, where the climb so far puts it (within
+// `climb_slack` cells, or up to twice as high), across a column without echo at most.
+constexpr int climb_least = 2;
+constexpr int climb_slack = 3;
+TracePoint climb_on(const Scene& scene, const Trace& trace) {
+    const auto& points = trace.points;
+    TracePoint end = points.back();
+    if (points.size() < 3)
+        return end;
+    const TracePoint& from = points[points.size() - 3];
+    double rise = static_cast<double>(end.low - from.low) / (end.column - from.column);
+    // Thin echoes to its end: a trace drawn in full stands tall in its columns as it turns up.
+    if (rise < climb_least ||
+        std::any_of(points.end() - 3, points.end(),
+                    [](const TracePoint& point) { return point.high - point.low > pulse_tail; }))
+        return end;
+    const auto count = static_cast<int>(scene.image.columns.size());
+    for (bool moved = true; moved;) {
+        moved = false;
+        int passed = 0;
+        for (int c = end.column + 1; c < count && passed < 2; ++c) {
+            const EchoColumn& column = scene.image.columns[static_cast<std::size_t>(c)];
+            if (column.interference)
+                continue;
+            ++passed;
+            // Turning up into its cusp, the trace may climb up to twice as steeply.
+            const double least = end.low + rise * (c - end.column) - climb_slack;
+            const double most = end.low + 2 * rise * (c - end.column) + climb_slack;
+            // The one echo above the end: a stack of echoes is the cusp itself standing there.
+            const Segment* next = nullptr;
+            int above = 0;
+            for (const Segment& segment : column.segments)
+                if (!segment.multiple && segment.low > end.high) {
+                    ++above;
+                    if (segment.low >= least - 1e-9 && segment.low <= most + 1e-9 &&
+                        segment.high - segment.low <= pulse_tail)
+                        next = &segment;
+                }
+            if (above > 1)
+                break;
+            if (next == nullptr)
+                continue;
+            rise = std::max(rise, static_cast<double>(next->low - end.low) / (c - end.column));
+            end = TracePoint{c, next->low, next->high};
+            moved = true;
+            break;
+        }
+    }
+    return end;
+}
+
 std::vector<Cusp> cusps_of(const Scene& scene, const std::vector<const Trace*>& traces) {
     std::vector<Cusp> cusps;
     for (const Trace* trace : traces) {
         const double rise = end_rise(scene, *trace, cusp_window);
         if (rise >= cusp_rise) {
-            const TracePoint& end = trace->points.back();
+            const TracePoint end = climb_on(scene, *trace);
             cusps.push_back({vertical_after(scene, end.column, end.low), end.low, rise, trace});
         }
         for (const TracePoint& point : hidden_cusps(scene, *trace, cusp_rise))
@@ -840,6 +894,48 @@ std::optional<std::pair<int, int>> lines_behind_twin(const Scene& scene, const C
     return std::make_pair(first, last);
 }
 
+// On a real sounding the extraordinary trace runs higher than the ordinary trace moved by the
+// separation (more retarded), so the separation measured at equal heights below the cusps falls
+// short of the cusps' own. Where no cusp stands there, the ordinary cusp is the end of the trace
+// the measured twins lie on: a cusp up to `short_separation` MHz further below, standing above
+// those twins.
+constexpr double short_separation = 0.25;
+std::optional<Cusp> twin_on_matched_trace(const Scene& scene, const std::vector<Cusp>& cusps,
+                                          const Cusp& top, double separation) {
+    // Only a top cusp followed on along its climb: the twins were matched low on its trace.
+    if (top.trace == nullptr || top.column <= top.trace->last_column() ||
+        top.index <= top.trace->points.back().low)
+        return std::nullopt;
+    const int k = scene.columns_in(separation);
+    const double fx = scene.frequency(top.column);
+    const Cusp* best = nullptr;
+    int best_count = 0;
+    for (const Cusp& cusp : cusps) {
+        const double f = scene.frequency(cusp.column);
+        if (cusp.trace == nullptr || cusp.trace == top.trace ||
+            f < fx - separation - short_separation - 1e-9 ||
+            f > fx - separation - scene.image.step + 1e-9)
+            continue;
+        int count = 0;
+        int highest = -1;
+        for (const TracePoint& point : top.trace->points) {
+            if (point.column > top.column || point.column - k < 0)
+                continue;
+            for (const TracePoint& twin : cusp.trace->points)
+                if (twin.column == point.column - k &&
+                    std::abs(twin.low - point.low) <= twin_cells) {
+                    ++count;
+                    highest = std::max(highest, twin.low);
+                }
+        }
+        if (count >= 3 && cusp.index > highest && count > best_count) {
+            best = &cusp;
+            best_count = count;
+        }
+    }
+    return best != nullptr ? std::optional<Cusp>(*best) : std::nullopt;
+}
+
 std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cusps) {
     if (cusps.empty())
         return std::nullopt;
@@ -865,6 +961,13 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
     if (pair.match.score >= twin_score) {
         pair.measured = true;
         pair.ordinary = twin_at(scene, cusps, pair.extraordinary, pair.match.separation);
+        if (!pair.ordinary)
+            if ((pair.ordinary = twin_on_matched_trace(scene, cusps, pair.extraordinary,
+                                                       pair.match.separation))) {
+                pair.trace_separation = pair.match.separation;
+                pair.match.separation = scene.frequency(pair.extraordinary.column) -
+                                        scene.frequency(pair.ordinary->column);
+            }
         if (pair.ordinary)
             if (const auto below = vertical_pair_below(scene, cusps, pair)) {
                 pair.extraordinary = below->first;

@@ -69,6 +69,9 @@ struct F2Cusps {
     // The ordinary cusp lost behind a run of lines (MHz, first and last line) that the
     // ordinary trace is seen rising into: the pair is then told by the extraordinary cusp.
     std::optional<std::pair<double, double>> behind_lines;
+    // Where the ordinary cusp is the end of the trace the twins were matched on, beyond the
+    // measured separation: that separation, which the traces show at equal heights.
+    std::optional<double> trace_separation;
 };
 // None without cusps.
 std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cusps);

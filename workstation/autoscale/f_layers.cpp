@@ -107,9 +107,10 @@ bool stands_below_trace(const std::vector<EnvelopePoint>& envelope, const Envelo
 // `from` (foF1 where an F1 layer shows). On the rising part of the trace the extraordinary twin
 // lies below the ordinary trace, so the lowest echo of a column is the twin's, standing for the
 // ordinary trace the separation lower. A column stands for the frequencies half a step either
-// side of it: on a rising trace its lowest echo is that of its lower edge.
+// side of it: on a rising trace its lowest echo is that of its lower edge. `separation` is the
+// one the traces show at equal heights.
 void read_muf(const Scene& scene, const std::vector<EnvelopePoint>& envelope, double from,
-              FLayers& result) {
+              double separation, FLayers& result) {
     const double foF2 = result.foF2->value;
     double best = 0;
     int best_x = 0;
@@ -117,7 +118,7 @@ void read_muf(const Scene& scene, const std::vector<EnvelopePoint>& envelope, do
     const double half_step = scene.image.step / 2;
     std::vector<std::pair<double, const EnvelopePoint*>> trace;
     for (const EnvelopePoint& point : envelope) {
-        const double f = scene.frequency(point.column) - result.separation - half_step;
+        const double f = scene.frequency(point.column) - separation - half_step;
         if (point.obscured || f > foF2 + 1e-9 || f <= from + 1e-9 ||
             stands_below_trace(envelope, point))
             continue;
@@ -322,7 +323,11 @@ FLayers read_f_layers(const Scene& scene) {
     }
     if (lowest != nullptr)
         read_f1(scene, traces, envelope, *lowest, result);
-    read_muf(scene, envelope, result.foF1 ? result.foF1->value : 0.0, result);
+    // Where the ordinary cusp was found beyond the separation measured on the traces, the
+    // traces lie that measured separation apart at equal heights.
+    const double along =
+        f2->trace_separation && !result.ordinary_only ? *f2->trace_separation : result.separation;
+    read_muf(scene, envelope, result.foF1 ? result.foF1->value : 0.0, along, result);
     // Where no echo of the steep part could be tested (the twins merged under a long pulse),
     // only a plain sounding's pair is a guess: a few cusps. On a coarse sweep the cusps' columns
     // tell the pair no better than the echoes.
@@ -352,14 +357,14 @@ FLayers read_f_layers(const Scene& scene) {
         result.m3000->confidence = std::min(result.m3000->confidence, result.foF2->confidence);
 
     const double foF2 = result.foF2->value;
-    result.ordinary = ordinary_samples(scene, envelope, result.separation, foF2);
+    result.ordinary = ordinary_samples(scene, envelope, along, foF2);
     for (const EnvelopePoint& point : envelope)
         if (!point.obscured)
             result.envelope.emplace_back(scene.frequency(point.column), height_of(point.index));
     auto fit = fit_f_trace(result.ordinary, foF2);
     if (!fit && result.start_hidden) {
         // The trace's start hidden, its twin may be the lowest echo from the first column on.
-        auto from_fmin = ordinary_samples(scene, envelope, result.separation, foF2, result.fmin);
+        auto from_fmin = ordinary_samples(scene, envelope, along, foF2, result.fmin);
         if ((fit = fit_f_trace(from_fmin, foF2)))
             result.ordinary = std::move(from_fmin);
     }

@@ -162,6 +162,14 @@ f_cusps.cpp|own_edge <= other_edge - copy_above;|own_edge <= other_edge - 300;
 f_cusps.cpp|(twin->trace == nullptr && !line_beside(scene, twin->column)))|(false))
 f_cusps.cpp|constexpr int join_slack = 1;|constexpr int join_slack = 0;
 f_cusps.cpp|if (!stands_at_cusp(scene, *it) && !line_beside(scene, it->column))|if (false)
+f_cusps.cpp|constexpr int climb_least = 2;|constexpr int climb_least = 20;
+f_cusps.cpp|constexpr int climb_slack = 3;|constexpr int climb_slack = 0;
+f_cusps.cpp|return point.high - point.low > pulse_tail; }|return point.high - point.low > 100; }
+f_cusps.cpp|            if (above > 1)|            if (above > 9)
+f_cusps.cpp|const double most = end.low + 2 * rise|const double most = end.low + 1 * rise
+f_cusps.cpp|constexpr double short_separation = 0.25;|constexpr double short_separation = 0.0;
+f_cusps.cpp|if (count >= 3 && cusp.index > highest && count > best_count) {|if (count >= 3 && count > best_count) {
+f_layers.cpp|f2->trace_separation && !result.ordinary_only ? *f2->trace_separation|false ? *f2->trace_separation
 LIST
 )
 total=0
