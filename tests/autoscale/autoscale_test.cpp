@@ -366,6 +366,20 @@ void add_guard_cases(std::vector<Case>& all) {
                        return builder.build();
                    },
                    night_answers()});
+    // A narrow-band transmitter heard over part of five columns far beyond the traces, lower
+    // than the F trace and rising from its first columns to its last: no cusp, nor h'F.
+    all.push_back({"a transmitter over part of a few columns far beyond the traces",
+                   [] {
+                       SoundingBuilder builder = night(0.05);
+                       for (const double f : {13.05, 13.1, 13.15})
+                           for (int row = 25; row <= 40; ++row)
+                               builder.cell(f, height_of(row), 200);
+                       for (const double f : {13.25, 13.3})
+                           for (int row = 36; row <= 60; ++row)
+                               builder.cell(f, height_of(row), 200);
+                       return builder.build();
+                   },
+                   night_answers()});
     all.push_back({"night in strong noise",
                    [] {
                        SoundingBuilder builder(0.025);

@@ -936,6 +936,25 @@ std::optional<Cusp> twin_on_matched_trace(const Scene& scene, const std::vector<
     return best != nullptr ? std::optional<Cusp>(*best) : std::nullopt;
 }
 
+// A short piece of trace far beyond every other F trace (a narrow-band transmitter heard over
+// part of a few columns, rising from one column to the next) is no trace leading into a cusp:
+// its trace spans less than `apart_span` MHz, and no other trace reaches within `apart_gap` MHz
+// below its start.
+constexpr double apart_span = 0.5;
+constexpr double apart_gap = 1.0;
+bool stands_apart(const Scene& scene, const Cusp& cusp) {
+    if (cusp.trace == nullptr)
+        return false;
+    const double first = scene.frequency(cusp.trace->first_column());
+    if (scene.frequency(cusp.trace->last_column()) - first >= apart_span - 1e-9)
+        return false;
+    return std::none_of(scene.traces.begin(), scene.traces.end(), [&](const Trace& trace) {
+        return &trace != cusp.trace && !trace.multiple &&
+               scene.frequency(trace.last_column()) >= first - apart_gap - 1e-9 &&
+               scene.frequency(trace.first_column()) < first - 1e-9;
+    });
+}
+
 std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cusps) {
     if (cusps.empty())
         return std::nullopt;
@@ -943,7 +962,7 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
     const Cusp* top = nullptr;
     bool oblique = false;
     for (auto it = cusps.rbegin(); it != cusps.rend(); ++it) {
-        if (!leads_in(scene, *it))
+        if (!leads_in(scene, *it) || stands_apart(scene, *it))
             continue;
         if (above_lower_trace(scene, *it)) {
             oblique = true;
