@@ -49,7 +49,7 @@ f_layers.cpp|constexpr std::size_t plain_top_cusps = 3;|constexpr std::size_t pl
 f_layers.cpp|return static_cast<std::size_t>(near) <= plain_top_cusps;|return static_cast<std::size_t>(near) > 1000;
 f_layers.cpp|        !leads_in(scene, *f2.ordinary))|        (!leads_in(scene, *f2.ordinary) && false))
 f_layers.cpp|constexpr int f2_above_f1 = 4;|constexpr int f2_above_f1 = 40;
-f_layers.cpp|const double f = scene.frequency(point.column) - result.separation - half_step;|const double f = scene.frequency(point.column) - half_step;
+f_layers.cpp|const double f = scene.frequency(point.column) - separation - half_step;|const double f = scene.frequency(point.column) - 0 * separation - half_step;
 low_layers.cpp|constexpr double e_cusp_rise = 20;|constexpr double e_cusp_rise = 80;
 low_layers.cpp|constexpr int highest_upturn = 3;|constexpr int highest_upturn = 12;
 low_layers.cpp|constexpr double shortest_sporadic = 0.25;|constexpr double shortest_sporadic = 2.5;
