@@ -325,8 +325,7 @@ FLayers read_f_layers(const Scene& scene) {
         read_f1(scene, traces, envelope, *lowest, result);
     // Where the ordinary cusp was found beyond the separation measured on the traces, the
     // traces lie that measured separation apart at equal heights.
-    const double along =
-        f2->trace_separation && !result.ordinary_only ? *f2->trace_separation : result.separation;
+    const double along = f2->trace_separation.value_or(result.separation);
     read_muf(scene, envelope, result.foF1 ? result.foF1->value : 0.0, along, result);
     // Where no echo of the steep part could be tested (the twins merged under a long pulse),
     // only a plain sounding's pair is a guess: a few cusps. On a coarse sweep the cusps' columns

@@ -169,7 +169,7 @@ f_cusps.cpp|            if (above > 1)|            if (above > 9)
 f_cusps.cpp|const double most = end.low + 2 * rise|const double most = end.low + 1 * rise
 f_cusps.cpp|constexpr double short_separation = 0.25;|constexpr double short_separation = 0.0;
 f_cusps.cpp|if (count >= 3 && cusp.index > highest && count > best_count) {|if (count >= 3 && count > best_count) {
-f_layers.cpp|f2->trace_separation && !result.ordinary_only ? *f2->trace_separation|false ? *f2->trace_separation
+f_layers.cpp|f2->trace_separation.value_or(result.separation)|result.separation
 f_cusps.cpp|constexpr double apart_span = 0.5;|constexpr double apart_span = 0.0;
 f_cusps.cpp|constexpr double apart_gap = 1.0;|constexpr double apart_gap = 20.0;
 LIST
