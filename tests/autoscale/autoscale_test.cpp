@@ -380,6 +380,17 @@ void add_guard_cases(std::vector<Case>& all) {
                        return builder.build();
                    },
                    night_answers()});
+    // A transmitter heard over part of three columns where the F trace begins, from 175 to
+    // 265 km, across the trace: its foot is no h'F, though the trace is joined onto it.
+    all.push_back({"a transmitter over part of the columns where the F trace begins",
+                   [] {
+                       SoundingBuilder builder = day(0.05);
+                       for (const double f : {3.35, 3.4, 3.45})
+                           for (int row = 20; row <= 40; ++row)
+                               builder.cell(f, height_of(row), 200);
+                       return builder.build();
+                   },
+                   {want(C::hF, lowest_height(day_f2, 3.32, 8.0), 5), want(C::foF2, 8.0, 0.1)}});
     all.push_back({"night in strong noise",
                    [] {
                        SoundingBuilder builder(0.025);

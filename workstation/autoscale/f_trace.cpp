@@ -71,6 +71,25 @@ constexpr double spike_window = 0.15;
 constexpr int spike_rise = 4;
 constexpr int coarse_spike_rise = 6;
 
+// A piece of a line heard over part of a column or a few: in each of its columns a run taller than
+// a pulse (the dip's echoes begin within a cell of each other; where a trace crosses the line the
+// run ends at the trace's echo). Where it stands at the start of the envelope, below the trace
+// beyond it, the trace overlapping it was joined onto it: a trace's first echoes are one pulse
+// tall, and lie lowest or come down.
+bool line_piece(const Scene& scene, const std::vector<EnvelopePoint>& envelope, std::size_t first,
+                std::size_t last) {
+    for (std::size_t k = first; k <= last; ++k) {
+        const auto& segments =
+            scene.image.columns[static_cast<std::size_t>(envelope[k].column)].segments;
+        const auto run = std::find_if(segments.begin(), segments.end(), [&](const Segment& s) {
+            return !s.multiple && s.low == envelope[k].index;
+        });
+        if (run == segments.end() || run->high - run->low <= scene.pulse)
+            return false;
+    }
+    return true;
+}
+
 bool dips_alone(const Scene& scene, const std::vector<EnvelopePoint>& envelope, std::size_t k) {
     const int level = envelope[k].index;
     const int near = std::max(2, scene.columns_in(0.05));
@@ -82,7 +101,7 @@ bool dips_alone(const Scene& scene, const std::vector<EnvelopePoint>& envelope, 
     while (last + 1 < envelope.size() && envelope[last + 1].index <= level + 1 &&
            envelope[last + 1].column - envelope[last].column <= near)
         ++last;
-    if (first == 0 || last + 1 == envelope.size() ||
+    if (last + 1 == envelope.size() ||
         scene.frequency(envelope[last].column) - scene.frequency(envelope[first].column) >
             spike_window + 1e-9)
         return false;
@@ -92,6 +111,8 @@ bool dips_alone(const Scene& scene, const std::vector<EnvelopePoint>& envelope, 
                          scene.frequency(envelope[edge].column)) <= spike_window + 1e-9 &&
                envelope[j].index >= level + rise;
     };
+    if (first == 0)
+        return line_piece(scene, envelope, first, last) && higher_beside(last + 1, last);
     return higher_beside(first - 1, first) && higher_beside(last + 1, last);
 }
 
