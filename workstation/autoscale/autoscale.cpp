@@ -35,6 +35,8 @@ Reading read_sounding(const Ionogram& ionogram) {
     proposals[Characteristic::fbEs] = low.fbEs;
     proposals.no_sporadic_e = low.no_sporadic_e;
     proposals[Characteristic::hF] = f.hF;
+    if (low.f_start_hidden)
+        proposals[Characteristic::hF].reset();
     // Without an E layer below, the F trace is lowest at fmin; where a sporadic E's second hop
     // lies on its start, or the start is hidden otherwise, the Chapman layer its trace follows
     // tells that height. A blanketing sporadic E is left to the day read together: the sounding

@@ -244,6 +244,8 @@ FLayers read_f_layers(const Scene& scene) {
 
     const std::vector<EnvelopePoint> envelope = f_envelope(scene);
     std::vector<EnvelopePoint> long_traces = f_envelope(scene, shortest_telling_trace);
+    if (!long_traces.empty())
+        result.seen_from = long_traces.front().column;
     const std::vector<Cusp> cusps = cusps_of(scene, traces);
     const auto f2 = f2_cusps(scene, cusps);
     if (f2 && f2->lead_in) {

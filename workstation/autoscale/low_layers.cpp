@@ -22,6 +22,9 @@ constexpr double shortest_sporadic = 0.25;
 constexpr double e_beyond_f_start = 0.25;
 // An E trace shown over less than this (MHz) up to its cusp tells no foE.
 constexpr double shortest_e_trace = 0.3;
+// The F trace shows from just beyond foE: first seen this far (MHz) beyond it, its start was
+// hidden.
+constexpr double hidden_f_start = 0.5;
 
 std::vector<const Trace*> low_traces(const Scene& scene) {
     std::vector<const Trace*> traces;
@@ -370,6 +373,13 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
     const EsRun run = sporadic_run(scene, lowest_by_column, base);
     if (run.start >= 0)
         read_sporadic(scene, run, x_end, first, result);
+    // The F trace shows from just beyond foE. First seen far beyond it with a sporadic E read,
+    // its lower part was hidden (the sporadic E blanketing it, or its multiples lying on the
+    // trace): the lowest height seen is no h'F. The E trace showing beside the sporadic E does not
+    // tell which, so fbEs is left as read.
+    if (result.foE && result.foEs && f_layers.seen_from)
+        result.f_start_hidden =
+            scene.frequency(*f_layers.seen_from) > result.foE->value + hidden_f_start + 1e-9;
     // A lone cusp where the sporadic E ends is its own end, not an E layer's twin.
     if (e.guessed && result.foE && result.foEs && !scene.too_coarse() &&
         std::fabs(scene.frequency(e.extraordinary) - result.foEs->value) <=

@@ -90,12 +90,15 @@ struct FLayers {
     std::optional<TraceFit> layer;
     double fmin = 0;
     bool start_hidden = false; // h'F was read well above fmin
+    // The first column of the F traces long enough to tell h'F.
+    std::optional<int> seen_from;
 };
 FLayers read_f_layers(const Scene& scene);
 
 struct LowLayers {
     std::optional<Proposal> fmin, foE, hE, foEs, hEs, fbEs;
-    bool no_sporadic_e = false; // see Proposals
+    bool no_sporadic_e = false;  // see Proposals
+    bool f_start_hidden = false; // the F trace's lower part lies behind a sporadic E
 };
 LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers);
 
