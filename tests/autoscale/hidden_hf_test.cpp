@@ -102,8 +102,8 @@ TEST_P(HiddenHF, IsToldByTheDay) {
 
 // By night a travelling disturbance lifts the layer at 21:00 between two lower ones: the line
 // between the neighbours' h'F falls short, the layer its own trace follows does not. Only the
-// upper part of the trace shows, from `fbEs`: the neighbours tell the scale height.
-std::vector<Shown> night_day(double fbEs) {
+// trace near the cusp shows: the neighbours tell the scale height.
+std::vector<Shown> night_day() {
     const auto layer = [](double peak) {
         return Shown{0,
                      chapman_curve(peak, 44, 3.8),
@@ -118,8 +118,8 @@ std::vector<Shown> night_day(double fbEs) {
         Shown s = layer(peak);
         s.minute = minute;
         if (minute == 1260) {
-            s.fbEs = fbEs;
-            s.hF = s.trace(fbEs);
+            s.fbEs = 3.0;
+            s.hF = s.trace(3.0);
         }
         day.push_back(s);
     }
@@ -182,11 +182,8 @@ std::vector<Shown> day_off_the_sun() {
 INSTANTIATE_TEST_SUITE_P(
     Days, HiddenHF,
     ::testing::Values(
-        Case{"by night the layer the trace follows", night_day(2.4),
-             chapman_height(315, 44, 3.8, 1.3), 1},
-        // Seen only from 0.8 foF2 up, it tells the layer near its peak, not how far down its
-        // base lies (a disturbance bends the lower part off the layer's curve): nothing.
-        Case{"by night the trace seen only near its cusp", night_day(3.0), std::nullopt, 0},
+        Case{"by night the layer the trace follows", night_day(), chapman_height(315, 44, 3.8, 1.3),
+             1},
         // Within the F1 season h'F is the F1 trace's, which moves slowly.
         Case{"by day within the F1 season", sunlit_day(720, 20), 199, 0.01},
         // Beyond it, the F2 trace moves: by as much as its visible part.
@@ -205,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"between F1 cusps read, off the sun's curve", day_off_the_sun(), 235, 0.01}),
     scalvo::testing::param_name);
 
-// The whole engine by night: a sporadic E blankets the F trace up to 2.6 MHz, where its
+// The whole engine by night: a sporadic E blankets the F trace up to 3.2 MHz, where its
 // extraordinary twin already runs below it. The twin stands for the ordinary trace the
 // separation lower from the first column on, so the layer the trace follows tells h'F.
 TEST(HiddenHFEngine, TheTwinBelowTheFirstColumnsShown) {
@@ -213,7 +210,7 @@ TEST(HiddenHFEngine, TheTwinBelowTheFirstColumnsShown) {
         SoundingBuilder builder;
         builder.noise(20).trace(1.3, 3.8, chapman_curve(peak, 44, 3.8), 200);
         if (blanketed)
-            builder.sporadic_e(1.3, 2.65, 108, 240, 2.6, true);
+            builder.sporadic_e(1.3, 3.25, 108, 240, 3.2, true);
         return builder.build();
     };
     std::vector<TimedProposals> day;

@@ -26,8 +26,6 @@ constexpr double matched_band = 0.9;
 constexpr double highest_matched = 0.7;
 // A Chapman layer fitted to readings from this share of foF2 up tells its own scale height.
 constexpr double spread_enough = 0.6;
-// Read only above this share of foF2, the F trace tells no h'F below a blanketing sporadic E.
-constexpr double deepest_layer_reach = 0.65;
 // Neighbours whose h'F differs by more than this (km) leave the one between them untold: by
 // dusk a travelling disturbance moves h'F by tens of km within the hour.
 constexpr double steadiest_hF = 20;
@@ -401,20 +399,9 @@ std::optional<double> hidden_hF(const std::vector<TimedProposals>& day, std::siz
         e_below = sun->seen_at(day[k].minute, fmin->value);
     else if (has_e(before) != has_e(after))
         e_below = e_still_seen(day, k, has_e(before) ? -1 : +1);
-    if (!e_below) {
-        // Seen only near its peak, the trace tells the layer's shape there, not how far down its
-        // base lies: a travelling disturbance bends the lower part off the Chapman curve by 20 km.
-        const auto& foF2 = day[k].proposals[Characteristic::foF2];
-        const auto& ordinary = day[k].f_trace.ordinary;
-        if (foF2 && !ordinary.empty() &&
-            std::min_element(ordinary.begin(), ordinary.end())->first >
-                deepest_layer_reach * foF2->value) {
-            untold = true;
-            return std::nullopt;
-        }
+    if (!e_below)
         if (const auto hF = layer_hF(day, k, before, after))
             return hF;
-    }
     // With an E layer below, h'F is read off the F1 trace while the F1 layer shows, and off the
     // F2 trace otherwise: only soundings alike in that tell it.
     const bool with_f1 = f1.at(day[k]) || day[k].proposals[Characteristic::foF1].has_value();

@@ -177,8 +177,6 @@ f_trace.cpp|return line_piece(scene, envelope, first, last) && higher_beside(las
 low_layers.cpp|constexpr double hidden_f_start = 0.5;|constexpr double hidden_f_start = 1.5;
 low_layers.cpp|constexpr double hidden_f_start = 0.5;|constexpr double hidden_f_start = 0.0;
 autoscale.cpp|    if (low.f_start_hidden)|    if (low.f_start_hidden && false)
-day_series.cpp|constexpr double deepest_layer_reach = 0.65;|constexpr double deepest_layer_reach = 0.9;
-day_series.cpp|constexpr double deepest_layer_reach = 0.65;|constexpr double deepest_layer_reach = 0.5;
 LIST
 )
 total=0
