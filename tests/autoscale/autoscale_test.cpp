@@ -71,7 +71,6 @@ std::vector<Expect> night_answers() {
 // Day: E up to 3.3 MHz, the F2 trace retarded above it up to 8.0 MHz.
 const Curve day_e = layer_curve(100, 3.3, 6);
 const Curve day_f2 = layer_curve(205, 8.0, 80, 3.3, 12);
-const Curve high_day_f2 = layer_curve(250, 8.0, 80, 3.3, 12);
 SoundingBuilder day(double step = 0.025) {
     SoundingBuilder builder(step);
     builder.noise(15).trace(2.0, 3.3, day_e, 230).trace(3.32, 8.0, day_f2, 230);
@@ -219,22 +218,32 @@ void add_layer_cases(std::vector<Case>& all) {
                    },
                    {want(C::foEs, 4.2, 0.2), want(C::fbEs, 2.0, 0.2), want(C::foE, 3.3, 0.1)}});
     // A sporadic E beside the E trace, the F trace (clear of its second hop) seen beyond it from
-    // just above foE, or only from 4.2 MHz: then its lower part was hidden, and the lowest height
-    // seen is no h'F.
-    for (const double seen : {3.32, 4.2})
+    // just above foE, or only from 4.2 MHz. There, rising where first seen, its lower part was
+    // hidden and the lowest height seen is no h'F; already flat there, it had come down to its
+    // base.
+    struct Seen {
+        const char* name;
+        double from;
+        double foF2;
+        bool hF;
+    };
+    for (const Seen seen : {Seen{"from just above foE", 3.32, 8.0, true},
+                            Seen{"from 4.2 MHz, rising", 4.2, 5.0, false},
+                            Seen{"from 4.2 MHz, flat", 4.2, 8.0, true}}) {
+        const Curve f2 = layer_curve(250, seen.foF2, seen.foF2 > 6 ? 80 : 60, 3.3, 12);
         all.push_back(
-            {"a sporadic E beside the E trace, the F trace seen from " + std::to_string(seen) +
-                 " MHz",
-             [seen] {
+            {std::string("a sporadic E beside the E trace, the F trace seen ") + seen.name,
+             [seen, f2] {
                  SoundingBuilder builder;
                  builder.noise(15)
                      .trace(2.0, 3.3, day_e, 230)
-                     .trace(seen, 8.0, high_day_f2, 230)
-                     .sporadic_e(2.0, 5.0, 110, 200);
+                     .trace(seen.from, seen.foF2, f2, 230)
+                     .sporadic_e(2.0, 4.8, 110, 200);
                  return builder.build();
              },
-             {want(C::foE, 3.3, 0.1), want(C::foEs, 5.0, 0.15), want(C::foF2, 8.0, 0.1),
-              seen < 4 ? want(C::hF, lowest_height(high_day_f2, 3.32, 8.0), 5) : nothing(C::hF)}});
+             {want(C::foE, 3.3, 0.1), want(C::foEs, 4.8, 0.15), want(C::foF2, seen.foF2, 0.1),
+              seen.hF ? want(C::hF, lowest_height(f2, seen.from, seen.foF2), 5) : nothing(C::hF)}});
+    }
     all.push_back({"a few specks at the E heights",
                    [] {
                        SoundingBuilder builder = night();

@@ -14,6 +14,9 @@ namespace scalvo::autoscale {
 
 namespace {
 
+// The F trace's first 0.3 MHz seen within a cell: flat there.
+constexpr double flat_start = 0.3;
+
 // h'F2 stands at least this many cells above h'F.
 constexpr int f2_above_f1 = 4;
 // How sure foF2 is (see the calibration in the README): the twin measured on the trace pairs, a
@@ -244,8 +247,21 @@ FLayers read_f_layers(const Scene& scene) {
 
     const std::vector<EnvelopePoint> envelope = f_envelope(scene);
     std::vector<EnvelopePoint> long_traces = f_envelope(scene, shortest_telling_trace);
-    if (!long_traces.empty())
+    if (!long_traces.empty()) {
         result.seen_from = long_traces.front().column;
+        // Flat where first seen, the trace had come down to its base there already.
+        const double start = scene.frequency(long_traces.front().column);
+        int low = long_traces.front().index;
+        int high = low;
+        double reach = start;
+        for (const EnvelopePoint& point : long_traces)
+            if (scene.frequency(point.column) <= start + flat_start + 1e-9) {
+                low = std::min(low, point.index);
+                high = std::max(high, point.index);
+                reach = scene.frequency(point.column);
+            }
+        result.seen_flat = high - low <= 1 && reach >= start + flat_start - 0.1 - 1e-9;
+    }
     const std::vector<Cusp> cusps = cusps_of(scene, traces);
     const auto f2 = f2_cusps(scene, cusps);
     if (f2 && f2->lead_in) {

@@ -377,7 +377,7 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
     // its lower part was hidden (the sporadic E blanketing it, or its multiples lying on the
     // trace): the lowest height seen is no h'F. The E trace showing beside the sporadic E does not
     // tell which, so fbEs is left as read.
-    if (result.foE && result.foEs && f_layers.seen_from)
+    if (result.foE && result.foEs && f_layers.seen_from && !f_layers.seen_flat)
         result.f_start_hidden =
             scene.frequency(*f_layers.seen_from) > result.foE->value + hidden_f_start + 1e-9;
     // A lone cusp where the sporadic E ends is its own end, not an E layer's twin.

@@ -177,6 +177,8 @@ f_trace.cpp|return line_piece(scene, envelope, first, last) && higher_beside(las
 low_layers.cpp|constexpr double hidden_f_start = 0.5;|constexpr double hidden_f_start = 1.5;
 low_layers.cpp|constexpr double hidden_f_start = 0.5;|constexpr double hidden_f_start = 0.0;
 autoscale.cpp|    if (low.f_start_hidden)|    if (low.f_start_hidden && false)
+f_layers.cpp|constexpr double flat_start = 0.3;|constexpr double flat_start = 0.0;
+f_layers.cpp|result.seen_flat = high - low <= 1 &&|result.seen_flat = high - low <= 100 &&
 LIST
 )
 total=0
