@@ -14,7 +14,7 @@ namespace scalvo::autoscale {
 
 namespace {
 
-// The F trace's first 0.3 MHz seen within a cell: flat there.
+// The F trace's first 0.3 MHz seen (0.2 MHz of echoes at least) within a cell: flat there.
 constexpr double flat_start = 0.3;
 
 // h'F2 stands at least this many cells above h'F.
