@@ -399,11 +399,9 @@ void add_guard_cases(std::vector<Case>& all) {
                    [] {
                        SoundingBuilder builder = night(0.05);
                        for (const double f : {13.05, 13.1, 13.15})
-                           for (int row = 25; row <= 40; ++row)
-                               builder.cell(f, height_of(row), 200);
+                           builder.partial_line(f, height_of(25), height_of(40), 200);
                        for (const double f : {13.25, 13.3})
-                           for (int row = 36; row <= 60; ++row)
-                               builder.cell(f, height_of(row), 200);
+                           builder.partial_line(f, height_of(36), height_of(60), 200);
                        return builder.build();
                    },
                    night_answers()});
@@ -413,8 +411,7 @@ void add_guard_cases(std::vector<Case>& all) {
                    [] {
                        SoundingBuilder builder = day(0.05);
                        for (const double f : {3.35, 3.4, 3.45})
-                           for (int row = 20; row <= 40; ++row)
-                               builder.cell(f, height_of(row), 200);
+                           builder.partial_line(f, height_of(20), height_of(40), 200);
                        return builder.build();
                    },
                    {want(C::hF, lowest_height(day_f2, 3.32, 8.0), 5), want(C::foF2, 8.0, 0.1)}});

@@ -173,6 +173,14 @@ class SoundingBuilder {
         return *this;
     }
 
+    // A narrow-band transmitter heard over part of a column: its cells from one height to
+    // another (km) at one amplitude.
+    SoundingBuilder& partial_line(double f, double from, double to, int amplitude) {
+        for (int j = index_of(from); j <= index_of(to); ++j)
+            at(column_of(f), j) = amplitude;
+        return *this;
+    }
+
     SoundingBuilder& cell(double f, double height, int amplitude) {
         at(column_of(f), index_of(height)) = amplitude;
         return *this;
