@@ -217,31 +217,41 @@ void add_layer_cases(std::vector<Case>& all) {
                        return builder.build();
                    },
                    {want(C::foEs, 4.2, 0.2), want(C::fbEs, 2.0, 0.2), want(C::foE, 3.3, 0.1)}});
-    // A sporadic E beside the E trace, the F trace (clear of its second hop) seen beyond it from
-    // just above foE, or only from 4.2 MHz. There, rising where first seen, its lower part was
-    // hidden and the lowest height seen is no h'F; already flat there, it had come down to its
-    // base.
+    // The F trace (clear of the sporadic E's second hop) seen beyond the E trace from just above
+    // foE, or only from 4.2 MHz. There, rising where first seen, its lower part was hidden (by a
+    // sporadic E beside the E trace, or absorption) and the lowest height seen is no h'F; already
+    // flat there, it had come down to its base. Without a sporadic E, a trace coming down where
+    // first seen shows its base too.
     struct Seen {
         const char* name;
         double from;
         double foF2;
+        double retardation;
+        bool sporadic_e;
         bool hF;
     };
-    for (const Seen seen : {Seen{"from just above foE", 3.32, 8.0, true},
-                            Seen{"from 4.2 MHz, rising", 4.2, 5.0, false},
-                            Seen{"from 4.2 MHz, flat", 4.2, 8.0, true}}) {
-        const Curve f2 = layer_curve(250, seen.foF2, seen.foF2 > 6 ? 80 : 60, 3.3, 12);
+    for (const Seen seen :
+         {Seen{"a sporadic E beside the E trace, the F trace seen from just above foE", 3.32, 8.0,
+               12, true, true},
+          Seen{"a sporadic E beside the E trace, the F trace seen from 4.2 MHz, rising", 4.2, 5.0,
+               12, true, false},
+          Seen{"a sporadic E beside the E trace, the F trace seen from 4.2 MHz, flat", 4.2, 8.0, 12,
+               true, true},
+          Seen{"the F trace seen from 4.2 MHz, rising", 4.2, 5.0, 12, false, false},
+          Seen{"the F trace seen from 3.85 MHz, coming down", 3.85, 8.0, 60, false, true}}) {
+        const Curve f2 =
+            layer_curve(250, seen.foF2, seen.foF2 > 6 ? 80 : 60, 3.3, seen.retardation);
         all.push_back(
-            {std::string("a sporadic E beside the E trace, the F trace seen ") + seen.name,
+            {seen.name,
              [seen, f2] {
                  SoundingBuilder builder;
-                 builder.noise(15)
-                     .trace(2.0, 3.3, day_e, 230)
-                     .trace(seen.from, seen.foF2, f2, 230)
-                     .sporadic_e(2.0, 4.8, 110, 200);
+                 builder.noise(15).trace(2.0, 3.3, day_e, 230).trace(seen.from, seen.foF2, f2, 230);
+                 if (seen.sporadic_e)
+                     builder.sporadic_e(2.0, 4.8, 110, 200);
                  return builder.build();
              },
-             {want(C::foE, 3.3, 0.1), want(C::foEs, 4.8, 0.15), want(C::foF2, seen.foF2, 0.1),
+             {want(C::foE, 3.3, 0.1), seen.sporadic_e ? want(C::foEs, 4.8, 0.15) : nothing(C::foEs),
+              want(C::foF2, seen.foF2, 0.1),
               seen.hF ? want(C::hF, lowest_height(f2, seen.from, seen.foF2), 5) : nothing(C::hF)}});
     }
     all.push_back({"a few specks at the E heights",

@@ -15,7 +15,9 @@ namespace scalvo::autoscale {
 namespace {
 
 // The F trace's first 0.3 MHz seen (0.2 MHz of echoes at least) within a cell: flat there.
+// Coming down by 2 cells at least over it, the trace was seen descending to its base.
 constexpr double flat_start = 0.3;
+constexpr int base_descent = 2;
 
 // h'F2 stands at least this many cells above h'F.
 constexpr int f2_above_f1 = 4;
@@ -249,9 +251,11 @@ FLayers read_f_layers(const Scene& scene) {
     std::vector<EnvelopePoint> long_traces = f_envelope(scene, shortest_telling_trace);
     if (!long_traces.empty()) {
         result.seen_from = long_traces.front().column;
-        // Flat where first seen, the trace had come down to its base there already.
+        // Flat where first seen, the trace had come down to its base there already; coming down
+        // where first seen, it shows that base unless something lies on it.
         const double start = scene.frequency(long_traces.front().column);
-        int low = long_traces.front().index;
+        const int first = long_traces.front().index;
+        int low = first;
         int high = low;
         double reach = start;
         for (const EnvelopePoint& point : long_traces)
@@ -261,6 +265,7 @@ FLayers read_f_layers(const Scene& scene) {
                 reach = scene.frequency(point.column);
             }
         result.seen_flat = high - low <= 1 && reach >= start + flat_start - 0.1 - 1e-9;
+        result.seen_descending = first - low >= base_descent;
     }
     const std::vector<Cusp> cusps = cusps_of(scene, traces);
     const auto f2 = f2_cusps(scene, cusps);

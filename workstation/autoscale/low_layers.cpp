@@ -373,11 +373,12 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
     const EsRun run = sporadic_run(scene, lowest_by_column, base);
     if (run.start >= 0)
         read_sporadic(scene, run, x_end, first, result);
-    // The F trace shows from just beyond foE. First seen far beyond it with a sporadic E read,
-    // its lower part was hidden (the sporadic E blanketing it, or its multiples lying on the
-    // trace): the lowest height seen is no h'F. The E trace showing beside the sporadic E does not
-    // tell which, so fbEs is left as read.
-    if (result.foE && result.foEs && f_layers.seen_from && !f_layers.seen_flat)
+    // The F trace shows from just beyond foE. First seen far beyond it, rising, its lower part was
+    // hidden (a sporadic E blanketing it or its multiples lying on the trace, absorption near the
+    // E layer's peak): the lowest height seen is no h'F. The E trace showing beside a sporadic E
+    // does not tell which hid it, so fbEs is left as read.
+    if (result.foE && f_layers.seen_from && !f_layers.seen_flat &&
+        (result.foEs || !f_layers.seen_descending))
         result.f_start_hidden =
             scene.frequency(*f_layers.seen_from) > result.foE->value + hidden_f_start + 1e-9;
     // A lone cusp where the sporadic E ends is its own end, not an E layer's twin.

@@ -92,7 +92,8 @@ struct FLayers {
     bool start_hidden = false; // h'F was read well above fmin
     // The first column of the F traces long enough to tell h'F.
     std::optional<int> seen_from;
-    bool seen_flat = false; // within a cell over its first 0.3 MHz
+    bool seen_flat = false;       // within a cell over its first 0.3 MHz
+    bool seen_descending = false; // coming down over it
 };
 FLayers read_f_layers(const Scene& scene);
 
