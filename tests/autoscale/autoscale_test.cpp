@@ -254,6 +254,22 @@ void add_layer_cases(std::vector<Case>& all) {
               want(C::foF2, seen.foF2, 0.1),
               seen.hF ? want(C::hF, lowest_height(f2, seen.from, seen.foF2), 5) : nothing(C::hF)}});
     }
+    // Absorption near the E layer's peak takes the F trace over 2 MHz: from 4.2 MHz, while it
+    // still comes down to its base (lower than seen, no h'F), or from 5.6 MHz, beyond its base.
+    for (const double lost : {4.2, 5.6}) {
+        const Curve f2 = layer_curve(250, 8.0, 80, 3.3, 60);
+        all.push_back({"the F trace lost from " + std::to_string(lost).substr(0, 3) + " MHz",
+                       [lost, f2] {
+                           SoundingBuilder builder;
+                           builder.noise(15)
+                               .trace(2.0, 3.3, day_e, 230)
+                               .trace(3.32, lost, f2, 230)
+                               .trace(lost + 2.0, 8.0, f2, 230);
+                           return builder.build();
+                       },
+                       {want(C::foE, 3.3, 0.1), want(C::foF2, 8.0, 0.1),
+                        lost < 5 ? nothing(C::hF) : want(C::hF, lowest_height(f2, 3.32, 8.0), 5)}});
+    }
     all.push_back({"a few specks at the E heights",
                    [] {
                        SoundingBuilder builder = night();
