@@ -224,18 +224,24 @@ bool lost_at_base(const Scene& scene, const std::vector<EnvelopePoint>& envelope
         const EchoColumn& column = scene.image.columns[static_cast<std::size_t>(c)];
         if (column.interference)
             continue;
+        // An echo beginning about the level carries the trace on; a taller one from below
+        // (a multiple, a cusp rising through) may hide it, and the column tells nothing.
         const auto carrying = std::find_if(
             column.segments.begin(), column.segments.end(), [&](const Segment& segment) {
-                return segment.low <= level + base_descent + 1 && segment.high >= level - 1;
+                return segment.low >= level - 1 && segment.low <= level + base_descent + 1;
             });
-        if (carrying == column.segments.end()) {
+        const bool covered = std::any_of(
+            column.segments.begin(), column.segments.end(), [&](const Segment& segment) {
+                return segment.low < level - 1 && segment.high >= level;
+            });
+        if (carrying != column.segments.end()) {
+            if (carrying->low >= at.index + base_descent)
+                return false; // rising from the base seen
+            level = std::max(level, carrying->low);
+            without = 0;
+        } else if (!covered) {
             ++without;
-            continue;
         }
-        if (carrying->low >= at.index + base_descent)
-            return false; // rising from the base seen
-        level = std::max(level, carrying->low);
-        without = 0;
     }
     if (without < within)
         return false; // carried on to the sweep's end
