@@ -207,20 +207,34 @@ bool faint_against(const Scene& scene, const std::vector<EnvelopePoint>& envelop
     return peak_at(at) + faint_below <= *middle;
 }
 
-// Whether the trace comes down into an envelope point and is lost there: no echo of the columns
-// beyond carries it on at its base, or rising from it, before 0.15 MHz without one (lines passed
-// over), while the trace over the 0.3 MHz before stood `base_descent` cells higher. Deviative
-// absorption near the E layer's peak took the trace's base beyond, lower than seen.
+// Whether the trace comes down into an envelope point: one of the envelope's echoes over the
+// 0.3 MHz before, joined column by column, stands `base_descent` cells higher.
+constexpr double came_down_over = 0.3;
+bool came_down_into(const Scene& scene, const std::vector<EnvelopePoint>& envelope,
+                    const EnvelopePoint& at) {
+    const auto k = static_cast<std::size_t>(&at - envelope.data());
+    const int near = std::max(2, scene.columns_in(0.05));
+    for (std::size_t j = k; j-- > 0;) {
+        if (envelope[j + 1].column - envelope[j].column > near ||
+            scene.frequency(envelope[j].column) <
+                scene.frequency(at.column) - came_down_over - 1e-9)
+            break;
+        if (envelope[j].index >= at.index + base_descent)
+            return true;
+    }
+    return false;
+}
+
+// Whether the trace is lost at an envelope point: no echo of the columns beyond carries it on at
+// its level, or rising from it, before 0.15 MHz without one (lines passed over). Coming down into
+// it, deviative absorption near the E layer's peak took its base beyond, lower than seen.
 constexpr double carried_within = 0.15;
-constexpr double lost_before = 0.3;
-bool lost_at_base(const Scene& scene, const std::vector<EnvelopePoint>& envelope,
-                  const EnvelopePoint& at) {
+bool lost_at(const Scene& scene, const EnvelopePoint& at) {
     const int within = scene.columns_in(carried_within);
     int level = at.index;
     int without = 0;
     const auto count = static_cast<int>(scene.image.columns.size());
-    int c = at.column + 1;
-    for (; c < count && without < within; ++c) {
+    for (int c = at.column + 1; c < count && without < within; ++c) {
         const EchoColumn& column = scene.image.columns[static_cast<std::size_t>(c)];
         if (column.interference)
             continue;
@@ -243,19 +257,7 @@ bool lost_at_base(const Scene& scene, const std::vector<EnvelopePoint>& envelope
             ++without;
         }
     }
-    if (without < within)
-        return false; // carried on to the sweep's end
-    // Coming down into it, the envelope's echoes joined column by column.
-    const auto k = static_cast<std::size_t>(&at - envelope.data());
-    const int near = std::max(2, scene.columns_in(0.05));
-    for (std::size_t j = k; j-- > 0;) {
-        if (envelope[j + 1].column - envelope[j].column > near ||
-            scene.frequency(envelope[j].column) < scene.frequency(at.column) - lost_before - 1e-9)
-            break;
-        if (envelope[j].index >= at.index + base_descent)
-            return true;
-    }
-    return false;
+    return without >= within; // else carried on to the sweep's end
 }
 
 // A guessed pair whose ordinary cusp stands tall, a trace leading into it, among few cusps about
@@ -340,7 +342,9 @@ FLayers read_f_layers(const Scene& scene) {
     // the trace: the height seen there tells no h'F.
     if (lowest != nullptr && faint_against(scene, long_traces, *lowest))
         result.hF.reset();
-    if (lowest != nullptr && lost_at_base(scene, long_traces, *lowest))
+    // Coming down into its lowest echo and lost there, the trace went on down: the lowest height
+    // seen is no h'F.
+    if (lowest != nullptr && lost_at(scene, *lowest) && came_down_into(scene, long_traces, *lowest))
         result.hF.reset();
 
     if (!f2)
