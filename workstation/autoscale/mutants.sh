@@ -179,6 +179,13 @@ low_layers.cpp|constexpr double hidden_f_start = 0.5;|constexpr double hidden_f_
 autoscale.cpp|    if (low.f_start_hidden)|    if (low.f_start_hidden && false)
 f_layers.cpp|constexpr double flat_start = 0.3;|constexpr double flat_start = 0.0;
 f_layers.cpp|result.seen_flat = high - low <= 1 &&|result.seen_flat = high - low <= 100 &&
+low_layers.cpp|!f_layers.seen_descending))|false))
+low_layers.cpp|!f_layers.seen_descending))|true))
+f_layers.cpp|constexpr int base_descent = 2;|constexpr int base_descent = 5;
+f_layers.cpp|constexpr double came_down_over = 0.3;|constexpr double came_down_over = 0.0;
+f_layers.cpp|constexpr double carried_within = 0.15;|constexpr double carried_within = 0.6;
+f_layers.cpp|                return false; // rising from the base seen|                continue; // rising from the base seen
+f_layers.cpp|return segment.low >= level - 1 && segment.low <= level + base_descent + 1;|return segment.low <= level + base_descent + 1 && segment.high >= level - 1;
 LIST
 )
 total=0
