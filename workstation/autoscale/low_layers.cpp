@@ -373,10 +373,11 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
     const EsRun run = sporadic_run(scene, lowest_by_column, base);
     if (run.start >= 0)
         read_sporadic(scene, run, x_end, first, result);
-    // The F trace shows from just beyond foE. First seen far beyond it, rising, its lower part was
-    // hidden (a sporadic E blanketing it or its multiples lying on the trace, absorption near the
-    // E layer's peak): the lowest height seen is no h'F. The E trace showing beside a sporadic E
-    // does not tell which hid it, so fbEs is left as read.
+    // The F trace shows from just beyond foE. First seen far beyond it and not flat there, its
+    // lower part was hidden (a sporadic E blanketing it or its multiples lying on the trace,
+    // absorption near the E layer's peak): the lowest height seen is no h'F. Without a sporadic
+    // E, a trace coming down where first seen shows its base. The E trace showing beside a
+    // sporadic E does not tell which hid it, so fbEs is left as read.
     if (result.foE && f_layers.seen_from && !f_layers.seen_flat &&
         (result.foEs || !f_layers.seen_descending))
         result.f_start_hidden =
