@@ -1333,4 +1333,37 @@ TEST(ThinSteepTraces, ATraceDrawnInFullIsNotFollowedOn) {
     EXPECT_NEAR(r.proposals[C::fxI]->value, 3.75, 0.01);
 }
 
+// The day's traces with their steep parts faded above 280 km: only a short broken piece of each
+// cusp stands high above, too short to test the twins on. Two pairs of cusps at one offset and
+// equal heights tell the separation; the ordinary piece 3 rows higher tells nothing.
+TEST(FadedSteepParts, TwinCuspsTellTheSeparation) {
+    struct Piece {
+        double beyond;
+        int low, high; // rows
+    };
+    for (const bool whole : {true, false}) {
+        SoundingBuilder builder;
+        builder.noise(15)
+            .trace(2.0, 3.3, day_e, 230)
+            .trace(3.32, 8.0, layer_curve(250, 8.0, 40, 3.3, 12), 230, 0.6)
+            .fade(6.0, 9.0, 280, 760);
+        for (const double fo : {7.9, 8.5})
+            for (const Piece& p : {Piece{0, 110, 112}, Piece{0.025, 90, 112}, Piece{0.05, 89, 93},
+                                   Piece{0.075, 89, 98}, Piece{0.1, 96, 116}}) {
+                const int up = whole || fo > 8 ? 0 : 3;
+                builder.partial_line(fo + p.beyond, height_of(p.low + up), height_of(p.high + up),
+                                     fo > 8 ? 120 : 220);
+            }
+        const Proposals p = read_sounding(builder.build()).proposals;
+        if (!whole) {
+            EXPECT_FALSE(p[C::foF2]);
+            continue;
+        }
+        ASSERT_TRUE(p[C::foF2] && p[C::fxI] && p.separation);
+        EXPECT_NEAR(p[C::foF2]->value, 8.0, 0.01);
+        EXPECT_NEAR(p[C::fxI]->value, 8.6, 0.01);
+        EXPECT_NEAR(*p.separation, 0.6, 1e-6);
+    }
+}
+
 } // namespace

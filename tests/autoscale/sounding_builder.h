@@ -173,6 +173,16 @@ class SoundingBuilder {
         return *this;
     }
 
+    // Takes out the echoes between two heights (km) over a band of frequencies: a trace's steep
+    // part fading where it climbs fastest.
+    SoundingBuilder& fade(double from, double to, double low, double high) {
+        for (int i = 0; i < count_; ++i)
+            if (frequency(i) >= from && frequency(i) <= to)
+                for (int j = index_of(low); j <= std::min(height_count, index_of(high)); ++j)
+                    at(i, j) = 0;
+        return *this;
+    }
+
     // A narrow-band transmitter heard over part of a column: its cells from one height to
     // another (km) at one amplitude.
     SoundingBuilder& partial_line(double f, double from, double to, int amplitude) {

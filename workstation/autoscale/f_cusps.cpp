@@ -955,6 +955,33 @@ bool stands_apart(const Scene& scene, const Cusp& cusp) {
     });
 }
 
+// Where the steep parts are too short to test, twin cusps tell the separation: two pairs of
+// cusps at one offset, each pair at equal heights, the extraordinary ones about the top cusp.
+constexpr double twins_about = 0.15;
+constexpr int twin_pairs = 2;
+std::optional<int> twin_cusps(const Scene& scene, const std::vector<Cusp>& cusps, const Cusp& top) {
+    const int reach = scene.columns_in(twins_about);
+    const int first = std::max(1, scene.columns_in(closest_separation));
+    const int last = std::max(first, scene.columns_in(farthest_separation));
+    std::optional<int> found;
+    for (int k = first; k <= last; ++k) {
+        int pairs = 0;
+        for (const Cusp& x : cusps) {
+            if (std::abs(x.column - top.column) > reach)
+                continue;
+            pairs += std::any_of(cusps.begin(), cusps.end(), [&](const Cusp& o) {
+                return o.column == x.column - k && std::abs(o.index - x.index) <= twin_cells;
+            });
+        }
+        if (pairs >= twin_pairs) {
+            if (found)
+                return std::nullopt; // two offsets: no telling
+            found = k;
+        }
+    }
+    return found;
+}
+
 std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cusps) {
     if (cusps.empty())
         return std::nullopt;
@@ -977,6 +1004,11 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
     pair.oblique = oblique;
     pair.spread = spread_beyond(scene, pair.extraordinary);
     pair.match = match_separation(scene, pair.extraordinary, cusps);
+    if (pair.lead_in && pair.match.tested < 3)
+        if (const auto k = twin_cusps(scene, cusps, pair.extraordinary)) {
+            pair.match.separation = *k * scene.image.step;
+            pair.match.score = twin_score;
+        }
     if (pair.match.score >= twin_score) {
         pair.measured = true;
         pair.ordinary = twin_at(scene, cusps, pair.extraordinary, pair.match.separation);
