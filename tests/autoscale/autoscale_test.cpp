@@ -1366,4 +1366,28 @@ TEST(FadedSteepParts, TwinCuspsTellTheSeparation) {
     }
 }
 
+// Lines over the ordinary trace of the day as it turns up, single clear columns between them, and
+// its top faded in the one just before the last line: the ordinary trace rises into the lines and
+// is not seen beyond, so its cusp lies behind them where the separation measured on the traces
+// puts it. An echo at its height 0.1 MHz beyond the lines (the trace going on) leaves the
+// ordinary cusp untold.
+TEST(LinesOverTheCusp, TheMeasuredSeparationPlacesTheOrdinaryCusp) {
+    for (const bool going_on : {false, true}) {
+        SoundingBuilder builder = day();
+        for (const double f : {7.8, 7.825, 7.875, 7.9, 7.95})
+            builder.line(f, 120);
+        builder.fade(7.92, 7.93, 300, 760);
+        if (going_on)
+            builder.partial_line(8.05, 470, 520, 150);
+        const Proposals p = read_sounding(builder.build()).proposals;
+        if (going_on) {
+            EXPECT_FALSE(p[C::foF2]);
+            continue;
+        }
+        ASSERT_TRUE(p[C::foF2] && p[C::fxI]);
+        EXPECT_NEAR(p[C::foF2]->value, 7.925, 0.01);
+        EXPECT_NEAR(p[C::fxI]->value, 8.425, 0.01);
+    }
+}
+
 } // namespace

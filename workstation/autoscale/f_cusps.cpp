@@ -23,6 +23,8 @@ constexpr double single_score = 0.1;
 constexpr double cusp_bonus = 0.25;
 // The ordinary trace rising into lines stands this far (km) above its twin before them.
 constexpr double rising_into_lines = 40;
+// How far beyond the lines the ordinary trace must not be seen going on (MHz).
+constexpr double seen_beyond = 0.1;
 // A trace leads into a cusp over 0.1 MHz at least, from 3 cells or more below it.
 constexpr double lead_in_window = 0.1;
 constexpr int lead_in_rise = 3;
@@ -855,12 +857,16 @@ SeparationMatch match_separation(const Scene& scene, const Cusp& top,
     return best;
 }
 
-// The run of lines (first and last column) where the station's separation below the top cusp puts
-// its twin, with the ordinary trace seen rising into it: in the column just before, an echo
-// standing that far above the lowest.
-std::optional<std::pair<int, int>> lines_behind_twin(const Scene& scene, const Cusp& top) {
+// The run of lines (first and last column) where a separation below the top cusp puts its twin,
+// with the ordinary trace seen rising into it: in the column just before, an echo standing that
+// far above the lowest. Where the separation was `measured` on the traces (it may fall between
+// lines), single columns between lines belong to the run, and the trace is not seen going on
+// beyond it.
+std::optional<std::pair<int, int>> lines_behind_twin(const Scene& scene, const Cusp& top,
+                                                     double separation = station_separation,
+                                                     bool measured = false) {
     const auto& columns = scene.image.columns;
-    const int wanted = scene.column_of(scene.frequency(top.column) - station_separation);
+    const int wanted = scene.column_of(scene.frequency(top.column) - separation);
     int first = -1;
     for (int c = std::max(0, wanted - 1); c <= std::min(top.column - 1, wanted + 1); ++c)
         if (columns[static_cast<std::size_t>(c)].interference) {
@@ -873,10 +879,10 @@ std::optional<std::pair<int, int>> lines_behind_twin(const Scene& scene, const C
     const auto line = [&](int c) {
         return c >= 0 && c < top.column && columns[static_cast<std::size_t>(c)].interference;
     };
-    while (line(first - 1))
-        --first;
-    while (line(last + 1))
-        ++last;
+    while (line(first - 1) || (measured && line(first - 2)))
+        first -= line(first - 1) ? 1 : 2;
+    while (line(last + 1) || (measured && line(last + 2)))
+        last += line(last + 1) ? 1 : 2;
     const int before = first - 1;
     if (before < 0)
         return std::nullopt;
@@ -891,6 +897,19 @@ std::optional<std::pair<int, int>> lines_behind_twin(const Scene& scene, const C
     }
     if (lowest < 0 || height_of(highest) - height_of(lowest) < rising_into_lines)
         return std::nullopt;
+    // Going on: `seen_beyond` MHz beyond the lines (its cusp's top may stand just beyond them),
+    // an echo above the lowest (its twin's) reaches that height.
+    const int beyond = last + scene.columns_in(seen_beyond);
+    if (measured && beyond < top.column) {
+        bool lowest_echo = true;
+        for (const Segment& segment : columns[static_cast<std::size_t>(beyond)].segments) {
+            if (segment.multiple || segment.low < f_region_lowest)
+                continue;
+            if (!lowest_echo && segment.high >= highest - twin_cells)
+                return std::nullopt;
+            lowest_echo = false;
+        }
+    }
     return std::make_pair(first, last);
 }
 
@@ -1018,6 +1037,17 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
                 pair.trace_separation = pair.match.separation;
                 pair.match.separation = scene.frequency(pair.extraordinary.column) -
                                         scene.frequency(pair.ordinary->column);
+            }
+        if (!pair.ordinary)
+            if (const auto lines =
+                    lines_behind_twin(scene, pair.extraordinary, pair.match.separation, true)) {
+                // The ordinary trace rising into lines: its cusp lies behind them, where the
+                // measured separation puts it.
+                const int twin =
+                    std::clamp(scene.column_of(scene.frequency(pair.extraordinary.column) -
+                                               pair.match.separation),
+                               lines->first, lines->second);
+                pair.ordinary = Cusp{twin, pair.extraordinary.index, 0, nullptr};
             }
         if (pair.ordinary)
             if (const auto below = vertical_pair_below(scene, cusps, pair)) {

@@ -174,6 +174,9 @@ f_cusps.cpp|constexpr double apart_span = 0.5;|constexpr double apart_span = 0.0
 f_cusps.cpp|constexpr double apart_gap = 1.0;|constexpr double apart_gap = 20.0;
 f_cusps.cpp|constexpr int twin_pairs = 2;|constexpr int twin_pairs = 9;
 f_cusps.cpp|if (pair.lead_in && pair.match.tested < 3)|if (pair.lead_in && pair.match.tested < 0)
+f_cusps.cpp|constexpr double seen_beyond = 0.1;|constexpr double seen_beyond = 0.3;
+f_cusps.cpp|(measured && line(last + 2))|(measured && line(last + 9))
+f_cusps.cpp|if (!lowest_echo && segment.high >= highest - twin_cells)|if (!lowest_echo && segment.high >= highest + 40)
 f_trace.cpp|run->high - run->low <= scene.pulse|run->high - run->low <= 6 * scene.pulse
 f_trace.cpp|return line_piece(scene, envelope, first, last) && higher_beside(last + 1, last);|return (line_piece(scene, envelope, first, last) or true) && higher_beside(last + 1, last);
 low_layers.cpp|constexpr double hidden_f_start = 0.5;|constexpr double hidden_f_start = 1.5;
