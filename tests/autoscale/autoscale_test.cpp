@@ -1334,35 +1334,58 @@ TEST(ThinSteepTraces, ATraceDrawnInFullIsNotFollowedOn) {
 }
 
 // The day's traces with their steep parts faded above 280 km: only a short broken piece of each
-// cusp stands high above, too short to test the twins on. Two pairs of cusps at one offset and
-// equal heights tell the separation; the ordinary piece 3 rows higher tells nothing.
-TEST(FadedSteepParts, TwinCuspsTellTheSeparation) {
-    struct Piece {
-        double beyond;
-        int low, high; // rows
+// cusp stands high above, too short to test the twins on (rows of its five columns). Two pairs of
+// cusps at one offset and equal heights tell the separation, though the pieces' echoes differ in
+// two columns; so does one piece laid onto the other, where only one pair of cusps stands at
+// equal heights. The ordinary piece 3 rows higher tells nothing, nor does a piece with a second
+// twin 0.3 MHz below it.
+TEST(FadedSteepParts, TwinPiecesTellTheSeparation) {
+    using Rows = std::vector<std::pair<int, int>>;
+    const Rows broken = {{110, 112}, {90, 112}, {89, 93}, {89, 98}, {96, 116}};
+    const Rows pieces = {{72, 85}, {71, 76}, {71, 76}, {72, 80}, {76, 85}};
+    struct Sounding {
+        std::string name;
+        Rows ordinary, extraordinary;
+        bool told;
     };
-    for (const bool whole : {true, false}) {
+    const auto higher = [](Rows rows) {
+        for (auto& [low, high] : rows)
+            low += 3, high += 3;
+        return rows;
+    };
+    for (const Sounding& s :
+         {Sounding{
+              "twin cusps", {{104, 112}, {90, 112}, {86, 93}, {89, 98}, {96, 116}}, broken, true},
+          Sounding{"twin pieces",
+                   {{72, 85}, {71, 76}, {71, 76}, {72, 80}, {76, 85}},
+                   {{75, 77}, {71, 78}, {71, 74}, {71, 78}, {74, 84}},
+                   true},
+          Sounding{"unequal heights", higher(broken), broken, false},
+          Sounding{"a second twin 0.3 MHz below", pieces, pieces, false}}) {
         SoundingBuilder builder;
         builder.noise(15)
             .trace(2.0, 3.3, day_e, 230)
             .trace(3.32, 8.0, layer_curve(250, 8.0, 40, 3.3, 12), 230, 0.6)
             .fade(6.0, 9.0, 280, 760);
-        for (const double fo : {7.9, 8.5})
-            for (const Piece& p : {Piece{0, 110, 112}, Piece{0.025, 90, 112}, Piece{0.05, 89, 93},
-                                   Piece{0.075, 89, 98}, Piece{0.1, 96, 116}}) {
-                const int up = whole || fo > 8 ? 0 : 3;
-                builder.partial_line(fo + p.beyond, height_of(p.low + up), height_of(p.high + up),
-                                     fo > 8 ? 120 : 220);
-            }
+        for (std::size_t k = 0; k < 5; ++k) {
+            const double beyond = 0.025 * static_cast<double>(k);
+            builder.partial_line(7.9 + beyond, height_of(s.ordinary[k].first),
+                                 height_of(s.ordinary[k].second), 220);
+            builder.partial_line(8.5 + beyond, height_of(s.extraordinary[k].first),
+                                 height_of(s.extraordinary[k].second), 120);
+            if (s.name.starts_with("a second"))
+                builder.partial_line(8.2 + beyond, height_of(s.ordinary[k].first),
+                                     height_of(s.ordinary[k].second), 220);
+        }
         const Proposals p = read_sounding(builder.build()).proposals;
-        if (!whole) {
-            EXPECT_FALSE(p[C::foF2]);
+        if (!s.told) {
+            EXPECT_FALSE(p[C::foF2]) << s.name;
             continue;
         }
-        ASSERT_TRUE(p[C::foF2] && p[C::fxI] && p.separation);
-        EXPECT_NEAR(p[C::foF2]->value, 8.0, 0.01);
-        EXPECT_NEAR(p[C::fxI]->value, 8.6, 0.01);
-        EXPECT_NEAR(*p.separation, 0.6, 1e-6);
+        ASSERT_TRUE(p[C::foF2] && p[C::fxI] && p.separation) << s.name;
+        EXPECT_NEAR(p[C::foF2]->value, 8.0, 0.01) << s.name;
+        EXPECT_NEAR(p[C::fxI]->value, 8.6, 0.01) << s.name;
+        EXPECT_NEAR(*p.separation, 0.6, 1e-6) << s.name;
     }
 }
 

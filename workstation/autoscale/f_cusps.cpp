@@ -1001,6 +1001,49 @@ std::optional<int> twin_cusps(const Scene& scene, const std::vector<Cusp>& cusps
     return found;
 }
 
+// Or the top cusp's piece (`piece_span` MHz at most) laid onto another at one offset: of its
+// echoes, `piece_echoes` at least find one at equal height there, at no offset but the best and
+// its neighbours.
+constexpr int piece_echoes = 4;
+constexpr double piece_span = 0.2;
+std::optional<int> twin_piece(const Scene& scene, const Cusp& top) {
+    if (top.trace == nullptr || top.trace->points.size() < piece_echoes ||
+        scene.frequency(top.trace->last_column()) - scene.frequency(top.trace->first_column()) >
+            piece_span + 1e-9)
+        return std::nullopt;
+    const auto& points = top.trace->points;
+    const int first = std::max(1, scene.columns_in(closest_separation));
+    const int last = std::max(first, scene.columns_in(farthest_separation));
+    std::vector<int> good;
+    int best = -1;
+    int best_matched = 0;
+    for (int k = first; k <= last; ++k) {
+        int matched = 0;
+        for (const TracePoint& point : points) {
+            const int c = point.column - k;
+            if (c < 0)
+                continue;
+            matched += std::any_of(
+                scene.image.columns[static_cast<std::size_t>(c)].segments.begin(),
+                scene.image.columns[static_cast<std::size_t>(c)].segments.end(),
+                [&](const Segment& segment) {
+                    return !segment.multiple && std::abs(segment.low - point.low) <= twin_cells;
+                });
+        }
+        if (matched >= piece_echoes) {
+            good.push_back(k);
+            if (matched > best_matched) {
+                best_matched = matched;
+                best = k;
+            }
+        }
+    }
+    if (best < 0 ||
+        std::any_of(good.begin(), good.end(), [&](int k) { return std::abs(k - best) > 1; }))
+        return std::nullopt;
+    return best;
+}
+
 std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cusps) {
     if (cusps.empty())
         return std::nullopt;
@@ -1024,7 +1067,8 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
     pair.spread = spread_beyond(scene, pair.extraordinary);
     pair.match = match_separation(scene, pair.extraordinary, cusps);
     if (pair.lead_in && pair.match.tested < 3)
-        if (const auto k = twin_cusps(scene, cusps, pair.extraordinary)) {
+        if (auto k = twin_cusps(scene, cusps, pair.extraordinary);
+            k || (k = twin_piece(scene, pair.extraordinary))) {
             pair.match.separation = *k * scene.image.step;
             pair.match.score = twin_score;
         }
