@@ -975,30 +975,39 @@ bool stands_apart(const Scene& scene, const Cusp& cusp) {
 }
 
 // Where the steep parts are too short to test, twin cusps tell the separation: two pairs of
-// cusps at one offset, each pair at equal heights, the extraordinary ones about the top cusp.
+// cusps at equal heights, the extraordinary ones about the top cusp, at one offset or at two
+// neighbouring ones (each cusp within a column of its own), at no other offset (MHz, the pairs'
+// mean).
 constexpr double twins_about = 0.15;
 constexpr int twin_pairs = 2;
-std::optional<int> twin_cusps(const Scene& scene, const std::vector<Cusp>& cusps, const Cusp& top) {
+std::optional<double> twin_cusps(const Scene& scene, const std::vector<Cusp>& cusps,
+                                 const Cusp& top) {
     const int reach = scene.columns_in(twins_about);
     const int first = std::max(1, scene.columns_in(closest_separation));
     const int last = std::max(first, scene.columns_in(farthest_separation));
+    std::vector<int> pairs(static_cast<std::size_t>(last + 2), 0);
+    for (int k = first; k <= last + 1; ++k)
+        for (const Cusp& x : cusps)
+            if (std::abs(x.column - top.column) <= reach)
+                pairs[static_cast<std::size_t>(k)] +=
+                    std::any_of(cusps.begin(), cusps.end(), [&](const Cusp& o) {
+                        return o.column == x.column - k &&
+                               std::abs(o.index - x.index) <= twin_cells;
+                    });
     std::optional<int> found;
-    for (int k = first; k <= last; ++k) {
-        int pairs = 0;
-        for (const Cusp& x : cusps) {
-            if (std::abs(x.column - top.column) > reach)
-                continue;
-            pairs += std::any_of(cusps.begin(), cusps.end(), [&](const Cusp& o) {
-                return o.column == x.column - k && std::abs(o.index - x.index) <= twin_cells;
-            });
-        }
-        if (pairs >= twin_pairs) {
-            if (found)
+    for (int k = first; k <= last; ++k)
+        if (pairs[static_cast<std::size_t>(k)] + pairs[static_cast<std::size_t>(k) + 1] >=
+            twin_pairs) {
+            if (found && k > *found + 1)
                 return std::nullopt; // two offsets: no telling
-            found = k;
+            if (!found)
+                found = k;
         }
-    }
-    return found;
+    if (!found)
+        return std::nullopt;
+    const auto k = static_cast<std::size_t>(*found);
+    const int n = pairs[k] + pairs[k + 1];
+    return (pairs[k] * *found + pairs[k + 1] * (*found + 1)) * scene.image.step / n;
 }
 
 // Or the top cusp's piece (`piece_span` MHz at most) laid onto another at one offset: of its
@@ -1006,7 +1015,7 @@ std::optional<int> twin_cusps(const Scene& scene, const std::vector<Cusp>& cusps
 // its neighbours.
 constexpr int piece_echoes = 4;
 constexpr double piece_span = 0.2;
-std::optional<int> twin_piece(const Scene& scene, const Cusp& top) {
+std::optional<double> twin_piece(const Scene& scene, const Cusp& top) {
     if (top.trace == nullptr || top.trace->points.size() < piece_echoes ||
         scene.frequency(top.trace->last_column()) - scene.frequency(top.trace->first_column()) >
             piece_span + 1e-9)
@@ -1041,7 +1050,7 @@ std::optional<int> twin_piece(const Scene& scene, const Cusp& top) {
     if (best < 0 ||
         std::any_of(good.begin(), good.end(), [&](int k) { return std::abs(k - best) > 1; }))
         return std::nullopt;
-    return best;
+    return best * scene.image.step;
 }
 
 std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cusps) {
@@ -1067,9 +1076,9 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
     pair.spread = spread_beyond(scene, pair.extraordinary);
     pair.match = match_separation(scene, pair.extraordinary, cusps);
     if (pair.lead_in && pair.match.tested < 3)
-        if (auto k = twin_cusps(scene, cusps, pair.extraordinary);
-            k || (k = twin_piece(scene, pair.extraordinary))) {
-            pair.match.separation = *k * scene.image.step;
+        if (auto separation = twin_cusps(scene, cusps, pair.extraordinary);
+            separation || (separation = twin_piece(scene, pair.extraordinary))) {
+            pair.match.separation = *separation;
             pair.match.score = twin_score;
         }
     if (pair.match.score >= twin_score) {

@@ -173,6 +173,8 @@ f_layers.cpp|f2->trace_separation.value_or(result.separation)|result.separation
 f_cusps.cpp|constexpr double apart_span = 0.5;|constexpr double apart_span = 0.0;
 f_cusps.cpp|constexpr double apart_gap = 1.0;|constexpr double apart_gap = 20.0;
 f_cusps.cpp|constexpr int twin_pairs = 2;|constexpr int twin_pairs = 9;
+f_cusps.cpp|pairs[static_cast<std::size_t>(k)] + pairs[static_cast<std::size_t>(k) + 1] >=|pairs[static_cast<std::size_t>(k)] + 0 >=
+f_cusps.cpp|if (found && k > *found + 1)|if (found && k > *found + 100)
 f_cusps.cpp|constexpr int piece_echoes = 4;|constexpr int piece_echoes = 40;
 f_cusps.cpp|constexpr double piece_span = 0.2;|constexpr double piece_span = 2.0;
 f_cusps.cpp|return std::abs(k - best) > 1;|return std::abs(k - best) > 100;
