@@ -986,7 +986,7 @@ std::optional<double> twin_cusps(const Scene& scene, const std::vector<Cusp>& cu
     const int first = std::max(1, scene.columns_in(closest_separation));
     const int last = std::max(first, scene.columns_in(farthest_separation));
     std::vector<int> pairs(static_cast<std::size_t>(last + 2), 0);
-    for (int k = first; k <= last + 1; ++k)
+    for (int k = first; k <= last; ++k)
         for (const Cusp& x : cusps)
             if (std::abs(x.column - top.column) <= reach)
                 pairs[static_cast<std::size_t>(k)] +=
@@ -1030,7 +1030,7 @@ std::optional<double> twin_piece(const Scene& scene, const Cusp& top) {
         int matched = 0;
         for (const TracePoint& point : points) {
             const int c = point.column - k;
-            if (c < 0)
+            if (c < 0 || c >= points.front().column) // not onto itself
                 continue;
             matched += std::any_of(
                 scene.image.columns[static_cast<std::size_t>(c)].segments.begin(),
