@@ -1333,6 +1333,23 @@ TEST(ThinSteepTraces, ATraceDrawnInFullIsNotFollowedOn) {
     EXPECT_NEAR(r.proposals[C::fxI]->value, 3.75, 0.01);
 }
 
+// The night's extraordinary trace runs 0.55 MHz beyond the ordinary one up to 3.6 MHz, then more
+// retarded, its cusp at 4.0 MHz (a real sounding's): the twins measured at equal heights fall
+// short of the cusps' separation, and no cusp stands where they put the ordinary one. The ordinary
+// cusp is the end of the trace the twins were matched on, as on a trace drawn in full.
+TEST(RetardedTwin, TheOrdinaryCuspEndsTheMatchedTrace) {
+    const Curve x = [](double f) {
+        return f <= 3.6 ? night_f2(f - 0.55) : night_f2(3.05 + (f - 3.6) * 0.25 / 0.4);
+    };
+    SoundingBuilder builder;
+    builder.noise(20).trace(1.3, 3.3, night_f2, 220, 0).trace(1.85, 4.0, x, 110, 0, false);
+    const Proposals p = read_sounding(builder.build()).proposals;
+    ASSERT_TRUE(p[C::foF2] && p[C::fxI] && p.separation);
+    EXPECT_NEAR(p[C::foF2]->value, 3.3, 0.01);
+    EXPECT_NEAR(p[C::fxI]->value, 3.975, 0.01);
+    EXPECT_NEAR(*p.separation, 0.675, 1e-6);
+}
+
 // The day's traces with their steep parts faded above 280 km: only a short broken piece of each
 // cusp stands high above, too short to test the twins on (rows of its five columns). Two pairs of
 // cusps at one offset (or at two a column apart) and equal heights tell the separation, though

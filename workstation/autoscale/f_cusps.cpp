@@ -921,9 +921,7 @@ std::optional<std::pair<int, int>> lines_behind_twin(const Scene& scene, const C
 constexpr double short_separation = 0.25;
 std::optional<Cusp> twin_on_matched_trace(const Scene& scene, const std::vector<Cusp>& cusps,
                                           const Cusp& top, double separation) {
-    // Only a top cusp followed on along its climb: the twins were matched low on its trace.
-    if (top.trace == nullptr || top.column <= top.trace->last_column() ||
-        top.index <= top.trace->points.back().low)
+    if (top.trace == nullptr)
         return std::nullopt;
     const int k = scene.columns_in(separation);
     const double fx = scene.frequency(top.column);
