@@ -786,6 +786,12 @@ std::vector<Cusp> cusps_of(const Scene& scene, const std::vector<const Trace*>& 
     return cusps;
 }
 
+// The column offsets the twins are looked for at: the closest separation to the farthest.
+std::pair<int, int> separation_offsets(const Scene& scene) {
+    const int first = std::max(1, scene.columns_in(closest_separation));
+    return {first, std::max(first, scene.columns_in(farthest_separation))};
+}
+
 SeparationMatch match_separation(const Scene& scene, const Cusp& top,
                                  const std::vector<Cusp>& cusps) {
     SeparationMatch best;
@@ -806,8 +812,7 @@ SeparationMatch match_separation(const Scene& scene, const Cusp& top,
                 return point.low;
         return -100;
     };
-    const int first = std::max(1, scene.columns_in(closest_separation));
-    const int last = std::max(first, scene.columns_in(farthest_separation));
+    const auto [first, last] = separation_offsets(scene);
     for (int k = first; k <= last; ++k) {
         int tested = 0;
         int matched = 0;
@@ -981,9 +986,8 @@ constexpr int twin_pairs = 2;
 std::optional<double> twin_cusps(const Scene& scene, const std::vector<Cusp>& cusps,
                                  const Cusp& top) {
     const int reach = scene.columns_in(twins_about);
-    const int first = std::max(1, scene.columns_in(closest_separation));
-    const int last = std::max(first, scene.columns_in(farthest_separation));
-    std::vector<int> pairs(static_cast<std::size_t>(last + 2), 0);
+    const auto [first, last] = separation_offsets(scene);
+    std::vector<int> pairs(static_cast<std::size_t>(last + 2), 0); // one past the last stays 0
     for (int k = first; k <= last; ++k)
         for (const Cusp& x : cusps)
             if (std::abs(x.column - top.column) <= reach)
@@ -1019,8 +1023,7 @@ std::optional<double> twin_piece(const Scene& scene, const Cusp& top) {
             piece_span + 1e-9)
         return std::nullopt;
     const auto& points = top.trace->points;
-    const int first = std::max(1, scene.columns_in(closest_separation));
-    const int last = std::max(first, scene.columns_in(farthest_separation));
+    const auto [first, last] = separation_offsets(scene);
     std::vector<int> good;
     int best = -1;
     int best_matched = 0;
