@@ -652,8 +652,10 @@ std::optional<CoarsePair> coarse_pair(const Scene& scene, const Cusp& top) {
         return std::nullopt;
     const auto& columns = scene.image.columns;
     const auto count = static_cast<int>(columns.size());
+    // A lone cell is no trace's last echo: at a cusp the trace stands tall.
+    const auto lone = [](const Segment* segment) { return segment->high == segment->low; };
     const Segment* end = lowest_f_segment(columns[static_cast<std::size_t>(top.column)]);
-    if (end == nullptr)
+    if (end == nullptr || lone(end))
         return std::nullopt;
     // The extraordinary trace carried on while it rises (lines passed over).
     int fx = top.column;
@@ -662,7 +664,8 @@ std::optional<CoarsePair> coarse_pair(const Scene& scene, const Cusp& top) {
         if (column.interference)
             continue;
         const Segment* next = lowest_f_segment(column);
-        if (next == nullptr || next->low < end->low || next->low > end->high + rising_on)
+        if (next == nullptr || next->low < end->low || next->low > end->high + rising_on ||
+            lone(next))
             break;
         fx = c;
         end = next;
@@ -695,8 +698,9 @@ std::optional<CoarsePair> coarse_pair(const Scene& scene, const Cusp& top) {
                 upper.high - upper.low >= coarse_standing) {
                 if (apart < coarse_closest - 1e-9 && !pair.hidden)
                     return std::nullopt;
-                // The ordinary trace may go on behind a line.
-                if (columns[static_cast<std::size_t>(c + 1)].interference)
+                // The ordinary trace may go on behind a line, unless it stands vertical here.
+                if (columns[static_cast<std::size_t>(c + 1)].interference &&
+                    upper.high - upper.low < vertical_cells)
                     return std::nullopt;
                 pair.ordinary = Cusp{c, upper.low, top.rise, nullptr};
                 return pair;

@@ -145,7 +145,10 @@ f_layers.cpp|constexpr std::size_t crowd_cusps = 10;|constexpr std::size_t crowd
 f_cusps.cpp|constexpr double coarse_closest = 0.3;|constexpr double coarse_closest = 0.1;
 f_cusps.cpp|constexpr int coarse_apart = 2;|constexpr int coarse_apart = 12;
 f_cusps.cpp|constexpr int coarse_standing = 6;|constexpr int coarse_standing = 14;
-f_cusps.cpp|next->low > end->high + rising_on)|next->low > end->high + 30)
+f_cusps.cpp|next->low > end->high + rising_on|next->low > end->high + 30
+f_cusps.cpp|                    upper.high - upper.low < vertical_cells)|                    upper.high - upper.low < 100)
+f_cusps.cpp|            lone(next))|            false)
+f_cusps.cpp|return segment->high == segment->low; };|return false; };
 f_cusps.cpp|    if (beyond >= 2)|    if (beyond >= 20)
 f_cusps.cpp|fx + 1 < count && columns[static_cast<std::size_t>(fx + 1)].interference;|false;
 f_cusps.cpp|if (columns[static_cast<std::size_t>(c + 1)].interference)|if (false)
