@@ -148,7 +148,7 @@ f_cusps.cpp|constexpr int coarse_standing = 6;|constexpr int coarse_standing = 1
 f_cusps.cpp|next->low > end->high + rising_on|next->low > end->high + 30
 f_cusps.cpp|                    upper.high - upper.low < vertical_cells)|                    upper.high - upper.low < 100)
 f_cusps.cpp|            lone(next))|            false)
-f_cusps.cpp|return segment->high == segment->low; };|return false; };
+f_cusps.cpp|return segment->high == segment->low; };|return segment->high < segment->low; };
 f_cusps.cpp|    if (beyond >= 2)|    if (beyond >= 20)
 f_cusps.cpp|fx + 1 < count && columns[static_cast<std::size_t>(fx + 1)].interference;|false;
 f_cusps.cpp|if (columns[static_cast<std::size_t>(c + 1)].interference)|if (false)
