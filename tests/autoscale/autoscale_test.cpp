@@ -1063,15 +1063,17 @@ namespace {
 // At 0.2 MHz the twins' echoes merge up to a step or two from their cusps, so no trace pairs
 // tell the separation: the pair is read column by column, each cusp within the step above the
 // last column of its trace. A sounder samples each column at its frequency; at a trace's last
-// column before its cusp the echo stands tall. A line just beyond the extraordinary trace may
-// hide its cusp, and one just beyond the ordinary trace's last column the ordinary cusp. F
-// echoes running on beyond the extraordinary trace (at `beyond` km) may be a higher layer's
-// trace, whose cusp the pair's is not. An extraordinary trace fading out (`x_end` MHz beyond
-// foF2) a step beyond the ordinary cusp ends before its own cusp. The ordinary trace's last echo
-// `standing` cells tall stands vertical at its cusp, even with a line just beyond; a lone faint
-// cell a step beyond the extraordinary trace (`lone`) is no echo of it.
-Ionogram sampled_pair(double foF2, double line, double beyond = 0, double x_end = 0.5,
-                      int standing = 12, bool lone = false) {
+// column before its cusp the echo stands tall (`standing` cells). A line just beyond the
+// extraordinary trace may hide its cusp, and one just beyond the ordinary trace's last column the
+// ordinary cusp: where the extraordinary trace shows on both sides of the line, the ordinary cusp
+// lies the station's separation below the extraordinary one, within a step of the line, unless
+// its echo before the line has risen as high as the extraordinary cusp. F echoes running on
+// beyond the extraordinary trace (at `beyond` km) may be a higher layer's trace, whose cusp the
+// pair's is not. An extraordinary trace fading out (`x_end` MHz beyond foF2) a step beyond the
+// ordinary cusp ends before its own cusp. A lone faint cell a step beyond the extraordinary trace
+// (`lone`) is no echo of it.
+Ionogram sampled_pair(double foF2, const std::vector<double>& lines, double beyond = 0,
+                      double x_end = 0.5, int standing = 12, bool lone = false) {
     SoundingBuilder builder(0.2);
     builder.noise(20);
     const Curve f2 = layer_curve(240, foF2, 40);
@@ -1089,7 +1091,7 @@ Ionogram sampled_pair(double foF2, double line, double beyond = 0, double x_end 
             if (lone && last && shift > 0)
                 builder.cell(f + 0.2, h + 4.5 * cells, 40);
         }
-    if (line > 0)
+    for (const double line : lines)
         builder.line(line, 90);
     for (double f = foF2 + 0.5; f < foF2 + 1.1 && beyond > 0; f += 0.2)
         for (int k = 0; k < 5; ++k)
@@ -1100,29 +1102,33 @@ Ionogram sampled_pair(double foF2, double line, double beyond = 0, double x_end 
 TEST(CoarseSweep, ThePairReadColumnByColumn) {
     struct Sounding {
         double foF2;
-        double line; // MHz, 0 for none
+        std::vector<double> lines; // MHz
         double beyond;
         bool foF2_read, fxI_read;
         double x_end = 0.5;
         int standing = 12;
         bool lone = false;
     };
-    for (const Sounding s :
-         {Sounding{3.25, 0, 0, true, true}, Sounding{3.3, 0, 0, true, true},
-          Sounding{3.35, 0, 0, true, true}, Sounding{3.65, 0, 0, true, true},
-          Sounding{3.3, 3.8, 0, true, false}, Sounding{3.3, 3.4, 0, false, false},
-          Sounding{3.38, 3.4, 0, true, true, 0.5, 16},
-          Sounding{3.25, 0, 0, true, true, 0.5, 12, true}, Sounding{3.3, 0, 400, false, false},
-          Sounding{3.3, 0, 0, false, false, 0.2}}) {
+    for (const Sounding& s :
+         {Sounding{3.25, {}, 0, true, true}, Sounding{3.3, {}, 0, true, true},
+          Sounding{3.35, {}, 0, true, true}, Sounding{3.65, {}, 0, true, true},
+          Sounding{3.3, {3.8}, 0, true, false}, Sounding{3.3, {3.4}, 0, false, false},
+          // The ordinary cusp behind a line, and two lines hiding the ordinary trace further.
+          Sounding{3.5, {3.4}, 0, true, true}, Sounding{3.7, {3.4, 3.6}, 0, false, false},
+          // Risen as high as the extraordinary cusp before the line: the ordinary cusp is here.
+          Sounding{3.38, {3.4}, 0, true, true, 0.5, 16},
+          Sounding{3.25, {}, 0, true, true, 0.5, 12, true}, Sounding{3.3, {}, 400, false, false},
+          Sounding{3.3, {}, 0, false, false, 0.2}}) {
         const Reading r =
-            read_sounding(sampled_pair(s.foF2, s.line, s.beyond, s.x_end, s.standing, s.lone));
+            read_sounding(sampled_pair(s.foF2, s.lines, s.beyond, s.x_end, s.standing, s.lone));
         const Proposals& p = r.proposals;
         // Nor a guess for the day: the cusps' columns tell the pair no better.
         EXPECT_EQ(r.f_trace.guessed.has_value(), false);
-        const std::string name = std::to_string(s.foF2) + " line " + std::to_string(s.line) +
-                                 " beyond " + std::to_string(s.beyond) + " X to " +
-                                 std::to_string(s.x_end) + " standing " +
-                                 std::to_string(s.standing) + (s.lone ? " lone" : "");
+        std::string name = std::to_string(s.foF2) + " lines";
+        for (const double line : s.lines)
+            name += " " + std::to_string(line);
+        name += " beyond " + std::to_string(s.beyond) + " X to " + std::to_string(s.x_end) +
+                " standing " + std::to_string(s.standing) + (s.lone ? " lone" : "");
         ASSERT_EQ(p[C::foF2].has_value(), s.foF2_read) << name;
         ASSERT_EQ(p[C::fxI].has_value(), s.fxI_read) << name;
         if (s.foF2_read) {

@@ -645,6 +645,7 @@ struct CoarsePair {
     Cusp extraordinary;
     Cusp ordinary;
     bool hidden = false; // the extraordinary cusp may lie behind a line beyond its column
+    bool ordinary_behind_line = false; // the ordinary cusp may lie behind the line beyond
 };
 
 std::optional<CoarsePair> coarse_pair(const Scene& scene, const Cusp& top) {
@@ -698,10 +699,17 @@ std::optional<CoarsePair> coarse_pair(const Scene& scene, const Cusp& top) {
                 upper.high - upper.low >= coarse_standing) {
                 if (apart < coarse_closest - 1e-9 && !pair.hidden)
                     return std::nullopt;
-                // The ordinary trace may go on behind a line, unless it stands vertical here.
-                if (columns[static_cast<std::size_t>(c + 1)].interference &&
-                    upper.high - upper.low < vertical_cells)
-                    return std::nullopt;
+                // The ordinary trace may go on behind a line. Where the line is one column, the
+                // column beyond it shows the extraordinary trace alone and its cusp stands clear,
+                // the ordinary cusp is here if its echo stands vertical or as high as the
+                // extraordinary cusp; otherwise the station's separation below that cusp, within
+                // the step either side of the line.
+                if (columns[static_cast<std::size_t>(c + 1)].interference) {
+                    if (pair.hidden || c + 2 > fx ||
+                        columns[static_cast<std::size_t>(c + 2)].interference)
+                        return std::nullopt;
+                    pair.ordinary_behind_line = upper.low < end->low;
+                }
                 pair.ordinary = Cusp{c, upper.low, top.rise, nullptr};
                 return pair;
             }
@@ -1142,6 +1150,7 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
         pair.ordinary = coarse->ordinary;
         pair.coarse = true;
         pair.hidden_extraordinary = coarse->hidden;
+        pair.ordinary_behind_line = coarse->ordinary_behind_line;
         pair.match.separation =
             scene.frequency(pair.extraordinary.column) - scene.frequency(pair.ordinary->column);
     } else {

@@ -66,6 +66,7 @@ struct F2Cusps {
     // column.
     bool coarse = false;
     bool hidden_extraordinary = false; // and the extraordinary cusp perhaps behind a line
+    bool ordinary_behind_line = false; // or the ordinary one, behind the line beyond its column
     // The ordinary cusp lost behind a run of lines (MHz, first and last line) that the
     // ordinary trace is seen rising into: the pair is then told by the extraordinary cusp.
     std::optional<std::pair<double, double>> behind_lines;

@@ -390,6 +390,12 @@ FLayers read_f_layers(const Scene& scene) {
             // The last column of each trace lies below its cusp by less than a step.
             result.foF2->value += scene.image.step / 2;
             result.fxI->value += scene.image.step / 2;
+            if (f2->ordinary_behind_line)
+                // Behind the line, the station's separation below the extraordinary cusp, within
+                // the step either side of the line.
+                result.foF2->value =
+                    std::clamp(result.fxI->value - station_separation, result.foF2->value,
+                               result.foF2->value + scene.image.step);
             if (f2->hidden_extraordinary)
                 result.fxI.reset();
         }

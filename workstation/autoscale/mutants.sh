@@ -146,7 +146,9 @@ f_cusps.cpp|constexpr double coarse_closest = 0.3;|constexpr double coarse_close
 f_cusps.cpp|constexpr int coarse_apart = 2;|constexpr int coarse_apart = 12;
 f_cusps.cpp|constexpr int coarse_standing = 6;|constexpr int coarse_standing = 14;
 f_cusps.cpp|next->low > end->high + rising_on|next->low > end->high + 30
-f_cusps.cpp|                    upper.high - upper.low < vertical_cells)|                    upper.high - upper.low < 100)
+f_cusps.cpp|pair.ordinary_behind_line = upper.low < end->low;|pair.ordinary_behind_line = true;
+f_cusps.cpp|                        columns[static_cast<std::size_t>(c + 2)].interference)|                        false)
+f_layers.cpp|            if (f2->ordinary_behind_line)|            if (false)
 f_cusps.cpp|            lone(next))|            false)
 f_cusps.cpp|return segment->high == segment->low; };|return segment->high < segment->low; };
 f_cusps.cpp|    if (beyond >= 2)|    if (beyond >= 20)
