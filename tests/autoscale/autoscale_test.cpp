@@ -1145,6 +1145,42 @@ TEST(CoarseSweep, ThePairReadColumnByColumn) {
 
 namespace {
 
+// The twins merged into one thick band up to a pair of lines, the ordinary trace rising out of
+// it beyond them, standing vertical at its cusp: with no pair measured, that echo is a guessed
+// pair's ordinary cusp, for the day to confirm. Standing between lines, it is a piece of anything.
+TEST(StandingBeyondLines, IsAGuessedPairsOrdinaryCusp) {
+    for (const bool line_after : {false, true}) {
+        const Curve o = layer_curve(240, 4.02, 60);
+        const Curve x = [&](double f) { return o(f - 0.63); };
+        SoundingBuilder builder(0.05);
+        builder.noise(20);
+        for (double f = 1.5; f < 3.9 - 1e-9; f += 0.05)
+            for (double h = x(f); h <= std::min(o(f), 700.0) + 25; h += 4.5)
+                builder.cell(f, h, 200);
+        for (double f = 3.9; f < 4.65 - 1e-9; f += 0.05)
+            for (int k = 0; k < 6; ++k)
+                builder.cell(f, x(f) + 4.5 * k, 180);
+        for (double h = 440; h <= 570; h += 4.5)
+            builder.cell(4.0, h, 180);
+        builder.line(3.9, 120).line(3.95, 120);
+        if (line_after)
+            builder.line(4.05, 120);
+        // Short pieces turning up far above the band: no plain sounding's few cusps.
+        for (int k = 0; k < 8; ++k) {
+            const double top = 1.8 + 0.2 * k;
+            builder.trace(top - 0.08, top, layer_curve(560, top, 20), 120, 0, false);
+        }
+        const Reading r = read_sounding(builder.build());
+        EXPECT_FALSE(r.proposals[C::foF2]) << line_after;
+        if (line_after) {
+            EXPECT_FALSE(r.f_trace.guessed);
+            continue;
+        }
+        ASSERT_TRUE(r.f_trace.guessed);
+        EXPECT_NEAR(r.f_trace.guessed->foF2.value, 4.0, 0.01);
+    }
+}
+
 // A thin night layer: its trace turns up only within a few columns of each cusp, so no echo of
 // the extraordinary trace's steep part can be tested against the ordinary one. A plain sounding's
 // pair is then a guess the day may confirm; not among many cusps, nor with its top cusp where the

@@ -1167,6 +1167,27 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
                               station_separation))
                 pair.ordinary = cusp;
         }
+        // Or an echo standing vertical just beyond lines, where the ordinary trace merged with
+        // the extraordinary one up to the lines rises out of it (not between lines: a piece of
+        // anything).
+        if (pair.lead_in)
+            for (const Standing& standing :
+                 standing_columns(scene, top_frequency - farthest_separation,
+                                  top_frequency - closest_separation)) {
+                const auto c = static_cast<std::size_t>(standing.cusp.column);
+                const auto& columns = scene.image.columns;
+                if (c == 0 || !columns[c - 1].interference ||
+                    (c + 1 < columns.size() && columns[c + 1].interference))
+                    continue;
+                const double apart = top_frequency - columns[c].frequency;
+                if (!pair.ordinary ||
+                    std::fabs(apart - station_separation) <
+                        std::fabs(top_frequency - scene.frequency(pair.ordinary->column) -
+                                  station_separation)) {
+                    pair.ordinary = standing.cusp;
+                    pair.standing_beyond_lines = true;
+                }
+            }
         if (!pair.ordinary && pair.lead_in)
             if (const auto lines = lines_behind_twin(scene, pair.extraordinary)) {
                 pair.ordinary = Cusp{lines->first, pair.extraordinary.index, 0, nullptr};

@@ -70,6 +70,8 @@ struct F2Cusps {
     // The ordinary cusp lost behind a run of lines (MHz, first and last line) that the
     // ordinary trace is seen rising into: the pair is then told by the extraordinary cusp.
     std::optional<std::pair<double, double>> behind_lines;
+    // A guessed pair's ordinary cusp standing vertical just beyond lines.
+    bool standing_beyond_lines = false;
     // Where the ordinary cusp is the end of the trace the twins were matched on, beyond the
     // measured separation: that separation, which the traces show at equal heights.
     std::optional<double> trace_separation;

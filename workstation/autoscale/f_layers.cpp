@@ -426,7 +426,8 @@ FLayers read_f_layers(const Scene& scene) {
     if ((!f2->measured && f2->ordinary && shape == 1 && !f2->oblique && !f2->copy_below &&
          top_sure > 0 && !f2->coarse &&
          ((f2->match.tested >= guess_tested && f2->match.score >= guess_score) || untested ||
-          standing_plain_pair(scene, cusps, *f2) || f2->behind_lines)) ||
+          standing_plain_pair(scene, cusps, *f2) || f2->behind_lines ||
+          f2->standing_beyond_lines)) ||
         modest_crowd) {
         result.guessed = GuessedPair{*result.foF2, result.fxI,        result.muf,
                                      result.m3000, result.separation, std::nullopt};

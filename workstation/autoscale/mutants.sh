@@ -150,6 +150,9 @@ f_cusps.cpp|pair.ordinary_behind_line = upper.low < end->low;|pair.ordinary_behi
 f_cusps.cpp|                        columns[static_cast<std::size_t>(c + 2)].interference)|                        false)
 f_layers.cpp|            if (f2->ordinary_behind_line)|            if (false)
 f_cusps.cpp|            lone(next))|            false)
+f_cusps.cpp|(c + 1 < columns.size() && columns[c + 1].interference))|(false))
+f_cusps.cpp|!columns[c - 1].interference|columns[c - 1].interference
+f_layers.cpp|f2->standing_beyond_lines))|false))
 f_cusps.cpp|return segment->high == segment->low; };|return segment->high < segment->low; };
 f_cusps.cpp|    if (beyond >= 2)|    if (beyond >= 20)
 f_cusps.cpp|fx + 1 < count && columns[static_cast<std::size_t>(fx + 1)].interference;|false;
