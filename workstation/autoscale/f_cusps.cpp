@@ -973,20 +973,23 @@ std::optional<Cusp> twin_on_matched_trace(const Scene& scene, const std::vector<
 // A short piece of trace far beyond every other F trace (a narrow-band transmitter heard over
 // part of a few columns, rising from one column to the next) is no trace leading into a cusp:
 // its trace spans less than `apart_span` MHz, and no other trace reaches within `apart_gap` MHz
-// below its start.
+// below its start, but other such short pieces themselves twice as far beyond the rest
+// (transmitters side by side).
 constexpr double apart_span = 0.5;
 constexpr double apart_gap = 1.0;
-bool stands_apart(const Scene& scene, const Cusp& cusp) {
-    if (cusp.trace == nullptr)
-        return false;
-    const double first = scene.frequency(cusp.trace->first_column());
-    if (scene.frequency(cusp.trace->last_column()) - first >= apart_span - 1e-9)
+bool stands_apart(const Scene& scene, const Trace& piece, double gap, bool among_pieces) {
+    const double first = scene.frequency(piece.first_column());
+    if (scene.frequency(piece.last_column()) - first >= apart_span - 1e-9)
         return false;
     return std::none_of(scene.traces.begin(), scene.traces.end(), [&](const Trace& trace) {
-        return &trace != cusp.trace && !trace.multiple &&
-               scene.frequency(trace.last_column()) >= first - apart_gap - 1e-9 &&
-               scene.frequency(trace.first_column()) < first - 1e-9;
+        return &trace != &piece && !trace.multiple &&
+               scene.frequency(trace.last_column()) >= first - gap - 1e-9 &&
+               scene.frequency(trace.first_column()) < first - 1e-9 &&
+               !(among_pieces && stands_apart(scene, trace, 2 * gap, false));
     });
+}
+bool stands_apart(const Scene& scene, const Cusp& cusp) {
+    return cusp.trace != nullptr && stands_apart(scene, *cusp.trace, apart_gap, true);
 }
 
 // Where the steep parts are too short to test, twin cusps tell the separation: two pairs of
