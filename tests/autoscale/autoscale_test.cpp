@@ -420,31 +420,25 @@ void add_guard_cases(std::vector<Case>& all) {
                    },
                    night_answers()});
     // A narrow-band transmitter heard over part of five columns far beyond the traces, lower
-    // than the F trace and rising from its first columns to its last: no cusp, nor h'F.
-    all.push_back({"a transmitter over part of a few columns far beyond the traces",
-                   [] {
-                       SoundingBuilder builder = night(0.05);
-                       for (const double f : {13.05, 13.1, 13.15})
-                           builder.partial_line(f, height_of(25), height_of(40), 200);
-                       for (const double f : {13.25, 13.3})
-                           builder.partial_line(f, height_of(36), height_of(60), 200);
-                       return builder.build();
-                   },
-                   night_answers()});
-    // Another such transmitter heard 0.3 MHz below them, as short and as far beyond the traces:
-    // no trace of the F layer leads there.
-    all.push_back({"transmitters side by side far beyond the traces",
-                   [] {
-                       SoundingBuilder builder = night(0.05);
-                       builder.partial_line(12.75, height_of(83), height_of(88), 200)
-                           .partial_line(12.8, height_of(88), height_of(94), 200);
-                       for (const double f : {13.05, 13.1, 13.15})
-                           builder.partial_line(f, height_of(25), height_of(40), 200);
-                       for (const double f : {13.25, 13.3})
-                           builder.partial_line(f, height_of(36), height_of(60), 200);
-                       return builder.build();
-                   },
-                   night_answers()});
+    // than the F trace and rising from its first columns to its last: no cusp, nor h'F. Nor with
+    // another such transmitter heard 0.3 MHz below it, as short and as far beyond the traces: no
+    // trace of the F layer leads there.
+    for (const bool side_by_side : {false, true})
+        all.push_back({side_by_side
+                           ? "transmitters side by side far beyond the traces"
+                           : "a transmitter over part of a few columns far beyond the traces",
+                       [side_by_side] {
+                           SoundingBuilder builder = night(0.05);
+                           if (side_by_side)
+                               builder.partial_line(12.75, height_of(83), height_of(88), 200)
+                                   .partial_line(12.8, height_of(88), height_of(94), 200);
+                           for (const double f : {13.05, 13.1, 13.15})
+                               builder.partial_line(f, height_of(25), height_of(40), 200);
+                           for (const double f : {13.25, 13.3})
+                               builder.partial_line(f, height_of(36), height_of(60), 200);
+                           return builder.build();
+                       },
+                       night_answers()});
     // A transmitter heard over part of three columns where the F trace begins, from 175 to
     // 265 km, across the trace: its foot is no h'F, though the trace is joined onto it.
     all.push_back({"a transmitter over part of the columns where the F trace begins",
