@@ -1107,6 +1107,28 @@ Ionogram sampled_pair(double foF2, const std::vector<double>& lines, double beyo
     return builder.build();
 }
 
+// The E trace sampled every 0.2 MHz, its twin 0.5 MHz beyond: as for the F pair, its cusp lies
+// within the step above the column where the trace turns up, and is read half a step above it.
+TEST(CoarseSweep, FoEWithinTheStepAboveTheETrace) {
+    for (const double foE : {3.1, 3.15, 3.35}) {
+        SoundingBuilder builder(0.2);
+        builder.noise(15);
+        const Curve e = layer_curve(100, foE, 10);
+        for (double f = 1.6; f < foE + 0.5; f += 0.2)
+            for (const double shift : {0.0, 0.5}) {
+                if (f - shift < 1.5 || f - shift >= foE)
+                    continue;
+                const int cells = f - shift + 0.2 >= foE ? 10 : 4;
+                for (int k = 0; k < cells; ++k)
+                    builder.cell(f, e(f - shift) + 4.5 * k, shift > 0 ? 120 : 220);
+            }
+        builder.trace(foE + 0.02, 8.0, layer_curve(205, 8.0, 80, foE, 12), 230);
+        const Proposals p = propose(builder.build());
+        ASSERT_TRUE(p[C::foE]) << foE;
+        EXPECT_NEAR(p[C::foE]->value, foE, 0.1 + 1e-6) << foE;
+    }
+}
+
 TEST(CoarseSweep, ThePairReadColumnByColumn) {
     struct Sounding {
         double foF2;

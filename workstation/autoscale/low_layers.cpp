@@ -364,6 +364,9 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
         const bool short_e = !scene.coarse() && scene.frequency(e.ordinary) <
                                                     result.fmin->value + shortest_e_trace - 1e-9;
         result.foE = frequency_proposal(scene, e.ordinary, base, short_e ? 0.2 : e.confidence);
+        // On a coarse sweep the cusp lies within the step above the E trace's last column.
+        if (scene.coarse())
+            result.foE->value += scene.image.step / 2;
         // h'E is the height of the E trace that foE ends: no surer than its cusp.
         result.hE = height_proposal(scene, lowest_by_column.begin()->first, base,
                                     std::min(0.7, result.foE->confidence));
