@@ -701,8 +701,8 @@ std::optional<CoarsePair> coarse_pair(const Scene& scene, const Cusp& top) {
                     return std::nullopt;
                 // The ordinary trace may go on behind a line. Where the line is one column, the
                 // column beyond it shows the extraordinary trace alone and its cusp stands clear,
-                // the ordinary cusp is here if its echo stands vertical or as high as the
-                // extraordinary cusp; otherwise the station's separation below that cusp, within
+                // the ordinary cusp is here if its echo has risen as high as the extraordinary
+                // trace's last one; otherwise the station's separation below that cusp, within
                 // the step either side of the line.
                 if (columns[static_cast<std::size_t>(c + 1)].interference) {
                     if (pair.hidden || c + 2 > fx ||
