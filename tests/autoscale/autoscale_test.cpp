@@ -776,6 +776,20 @@ void add_guard_cases(std::vector<Case>& all) {
                        },
                        {thickness > 100 ? nothing(C::hF)
                                         : want(C::hF, layer_curve(230, 2.5, thickness)(1.4), 5)}});
+    // At dawn the trace's lowest sample stands alone, the next one 3 cells higher and sustained
+    // by it: the lowest height lies about the lower one, unseen, and the sustained one is no h'F.
+    all.push_back({"an F trace sampled every 0.2 MHz, its lowest sample alone",
+                   [] {
+                       SoundingBuilder builder(0.2);
+                       builder.noise(15);
+                       const std::vector<std::pair<double, int>> rows = {
+                           {2.2, 62}, {2.4, 65}, {2.8, 66}, {3.0, 72}, {3.2, 80}};
+                       for (const auto& [f, row] : rows)
+                           for (int k = 0; k < 5; ++k)
+                               builder.cell(f, height_of(row + k), 200 - 30 * k);
+                       return builder.build();
+                   },
+                   {nothing(C::hF)}});
     // A range spread of lines, each with its twin, ending about the vertical pair: among so many
     // cusps the pair is only one choice, and foF2 is the vertical trace's or nothing.
     struct Line {

@@ -68,10 +68,15 @@ bool coarse_and_steep(const Scene& scene, const std::vector<EnvelopePoint>& enve
                       const EnvelopePoint& lowest) {
     if (!scene.coarse())
         return false;
-    for (const EnvelopePoint& point : envelope)
+    for (const EnvelopePoint& point : envelope) {
         if (std::abs(point.column - lowest.column) == 1 &&
             point.index >= lowest.index + coarse_climb)
             return true;
+        // A lower sample beside it, too short a dip to count as sustained: the trace's lowest
+        // height lies about it, unseen.
+        if (std::abs(point.column - lowest.column) <= 2 && point.index <= lowest.index - 2)
+            return true;
+    }
     return false;
 }
 

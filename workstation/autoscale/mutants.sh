@@ -150,6 +150,7 @@ f_cusps.cpp|pair.ordinary_behind_line = upper.low < end->low;|pair.ordinary_behi
 f_cusps.cpp|                        columns[static_cast<std::size_t>(c + 2)].interference)|                        false)
 f_layers.cpp|            if (f2->ordinary_behind_line)|            if (false)
 f_cusps.cpp|            lone(next))|            false)
+f_layers.cpp|point.index <= lowest.index - 2)|point.index <= lowest.index - 20)
 low_layers.cpp|result.foE->value += scene.image.step / 2;|result.foE->value += 0;
 f_cusps.cpp|!(among_pieces && stands_apart(scene, trace, 2 * gap, false));|!(among_pieces && false);
 f_cusps.cpp|stands_apart(scene, trace, 2 * gap, false)|stands_apart(scene, trace, gap, false)
