@@ -1121,6 +1121,45 @@ Ionogram sampled_pair(double foF2, const std::vector<double>& lines, double beyo
     return builder.build();
 }
 
+// A winter night at 0.2 MHz, the twins 0.6 MHz apart, a station's line at 4.0 MHz just beyond
+// the ordinary trace's last column (3.8 MHz). Its echo there standing as high as the
+// extraordinary cusp's, the ordinary trace stood vertical in that column: the cusp is there. Lower,
+// the trace rose on behind the line: the cusp is read the station's separation below the
+// extraordinary one, within the step. A second line beyond may hide it further: nothing.
+TEST(CoarseSweep, TheOrdinaryEchoBeforeALine) {
+    struct Echo {
+        double f;
+        int low, high;
+    };
+    struct Sounding {
+        int ordinary_low; // the ordinary echo at 3.8 MHz, 10 cells
+        bool second_line;
+        std::optional<double> foF2;
+    };
+    for (const Sounding& s :
+         {Sounding{98, false, 3.9}, Sounding{70, false, 4.0}, Sounding{98, true, std::nullopt}}) {
+        const std::vector<Echo> echoes = {
+            {1.2, 34, 36}, {1.2, 39, 41}, {1.4, 35, 45}, {1.6, 36, 46},
+            {1.8, 38, 49}, {2.0, 34, 49}, {2.2, 36, 51}, {2.4, 37, 52},
+            {2.8, 40, 55}, {3.0, 41, 59}, {3.2, 43, 62}, {3.4, 44, 69},
+            {3.6, 47, 56}, {3.6, 64, 80}, {3.8, 50, 60}, {3.8, s.ordinary_low, s.ordinary_low + 9},
+            {4.2, 63, 78}, {4.4, 82, 106}};
+        SoundingBuilder builder(0.2);
+        builder.noise(20);
+        for (const Echo& echo : echoes)
+            for (int row = echo.low; row <= echo.high; ++row)
+                builder.cell(echo.f, height_of(row), 200);
+        builder.line(2.6, 120).line(4.0, 120);
+        if (s.second_line)
+            builder.line(4.2, 120);
+        const Proposals p = read_sounding(builder.build()).proposals;
+        ASSERT_EQ(p[C::foF2].has_value(), s.foF2.has_value()) << s.ordinary_low;
+        if (s.foF2) {
+            EXPECT_NEAR(p[C::foF2]->value, *s.foF2, 0.01) << s.ordinary_low;
+        }
+    }
+}
+
 // The E trace sampled every 0.2 MHz, its twin 0.5 MHz beyond: as for the F pair, its cusp lies
 // within the step above the column where the trace turns up, and is read half a step above it.
 TEST(CoarseSweep, FoEWithinTheStepAboveTheETrace) {
