@@ -778,18 +778,23 @@ void add_guard_cases(std::vector<Case>& all) {
                                         : want(C::hF, layer_curve(230, 2.5, thickness)(1.4), 5)}});
     // At dawn the trace's lowest sample stands alone, the next one 3 cells higher and sustained
     // by it: the lowest height lies about the lower one, unseen, and the sustained one is no h'F.
-    all.push_back({"an F trace sampled every 0.2 MHz, its lowest sample alone",
-                   [] {
-                       SoundingBuilder builder(0.2);
-                       builder.noise(15);
-                       const std::vector<std::pair<double, int>> rows = {
-                           {2.2, 62}, {2.4, 65}, {2.8, 66}, {3.0, 72}, {3.2, 80}};
-                       for (const auto& [f, row] : rows)
-                           for (int k = 0; k < 5; ++k)
-                               builder.cell(f, height_of(row + k), 200 - 30 * k);
-                       return builder.build();
-                   },
-                   {nothing(C::hF)}});
+    // Nor where the sustained lowest sample's other neighbour lies 4 cells higher.
+    using Samples = std::vector<std::pair<double, int>>;
+    for (const auto& [name, rows] :
+         {std::pair<std::string, Samples>{"its lowest sample alone",
+                                          {{2.2, 62}, {2.4, 65}, {2.8, 66}, {3.0, 72}, {3.2, 80}}},
+          std::pair<std::string, Samples>{"climbing 4 cells from its lowest sample",
+                                          {{1.4, 51}, {1.6, 50}, {1.8, 54}, {2.0, 60}, {2.2, 68}}}})
+        all.push_back({"an F trace sampled every 0.2 MHz, " + name,
+                       [rows] {
+                           SoundingBuilder builder(0.2);
+                           builder.noise(15);
+                           for (const auto& [f, row] : rows)
+                               for (int k = 0; k < 5; ++k)
+                                   builder.cell(f, height_of(row + k), 200 - 30 * k);
+                           return builder.build();
+                       },
+                       {nothing(C::hF)}});
     // A range spread of lines, each with its twin, ending about the vertical pair: among so many
     // cusps the pair is only one choice, and foF2 is the vertical trace's or nothing.
     struct Line {
