@@ -780,12 +780,14 @@ void add_guard_cases(std::vector<Case>& all) {
     // by it: the lowest height lies about the lower one, unseen, and the sustained one is no h'F.
     // Nor where the sustained lowest sample's other neighbour lies 4 cells higher.
     using Samples = std::vector<std::pair<double, int>>;
-    for (const auto& [name, rows] :
+    for (const auto& sampled :
          {std::pair<std::string, Samples>{"its lowest sample alone",
                                           {{2.2, 62}, {2.4, 65}, {2.8, 66}, {3.0, 72}, {3.2, 80}}},
-          std::pair<std::string, Samples>{"climbing 4 cells from its lowest sample",
-                                          {{1.4, 51}, {1.6, 50}, {1.8, 54}, {2.0, 60}, {2.2, 68}}}})
-        all.push_back({"an F trace sampled every 0.2 MHz, " + name,
+          std::pair<std::string, Samples>{
+              "climbing 4 cells from its lowest sample",
+              {{1.4, 51}, {1.6, 50}, {1.8, 54}, {2.0, 60}, {2.2, 68}}}}) {
+        const Samples rows = sampled.second;
+        all.push_back({"an F trace sampled every 0.2 MHz, " + sampled.first,
                        [rows] {
                            SoundingBuilder builder(0.2);
                            builder.noise(15);
@@ -795,6 +797,7 @@ void add_guard_cases(std::vector<Case>& all) {
                            return builder.build();
                        },
                        {nothing(C::hF)}});
+    }
     // A range spread of lines, each with its twin, ending about the vertical pair: among so many
     // cusps the pair is only one choice, and foF2 is the vertical trace's or nothing.
     struct Line {
