@@ -1160,14 +1160,18 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
         // Not told by the traces: the cusp nearest the station's separation below, read only
         // as a guess.
         const double top_frequency = scene.frequency(pair.extraordinary.column);
+        // How far a column's cusp would put the pair off the station's separation.
+        const auto off_station = [&](int column) {
+            return std::fabs(top_frequency - scene.frequency(column) - station_separation);
+        };
+        const auto nearer = [&](int column) {
+            return !pair.ordinary || off_station(column) < off_station(pair.ordinary->column);
+        };
         for (const Cusp& cusp : cusps) {
             const double apart = top_frequency - scene.frequency(cusp.column);
             if (apart < closest_separation - 1e-9 || apart > farthest_separation + 1e-9)
                 continue;
-            if (!pair.ordinary ||
-                std::fabs(apart - station_separation) <
-                    std::fabs(top_frequency - scene.frequency(pair.ordinary->column) -
-                              station_separation))
+            if (nearer(cusp.column))
                 pair.ordinary = cusp;
         }
         // Or an echo standing vertical just beyond lines, where the ordinary trace merged with
@@ -1182,11 +1186,7 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
                 if (c == 0 || !columns[c - 1].interference ||
                     (c + 1 < columns.size() && columns[c + 1].interference))
                     continue;
-                const double apart = top_frequency - columns[c].frequency;
-                if (!pair.ordinary ||
-                    std::fabs(apart - station_separation) <
-                        std::fabs(top_frequency - scene.frequency(pair.ordinary->column) -
-                                  station_separation)) {
+                if (nearer(standing.cusp.column)) {
                     pair.ordinary = standing.cusp;
                     pair.standing_beyond_lines = true;
                 }
