@@ -56,10 +56,11 @@ Reading read_sounding(const Ionogram& ionogram) {
     proposals[Characteristic::muf3000F2] = f.muf;
     proposals[Characteristic::m3000F2] = f.m3000;
     // A sweep this coarse leaves a column's echo a quarter of a MHz either side, and the foot of
-    // the F trace and the E cusp fall between columns: fmin, foE and h'F are not told.
+    // the F trace and the E and F1 cusps fall between columns: fmin, foE, h'F and foF1 are not
+    // told.
     if (scene.too_coarse())
         for (const Characteristic c :
-             {Characteristic::fmin, Characteristic::foE, Characteristic::hF})
+             {Characteristic::fmin, Characteristic::foE, Characteristic::hF, Characteristic::foF1})
             if (auto& proposal = proposals[c])
                 proposal->confidence = std::min(proposal->confidence, coarse_sweep);
     withhold_unsure(proposals);
@@ -70,6 +71,7 @@ Reading read_sounding(const Ionogram& ionogram) {
         reading.f_trace.lone_top = f.lone_top;
     if (!proposals[Characteristic::foF2])
         reading.f_trace.guessed = f.guessed;
+    reading.f_trace.twins_a_column_apart = f.twins_a_column_apart;
     if (f.layer) {
         reading.f_trace.peak_height = f.layer->layer.peak_height;
         reading.f_trace.scale_height = f.layer->layer.scale_height;

@@ -552,7 +552,7 @@ void confirm_guessed_pairs(std::vector<TimedProposals>& day) {
         return;
     for (TimedProposals& t : day) {
         const auto& guess = t.f_trace.guessed;
-        if (!guess || t.proposals[Characteristic::foF2])
+        if (!guess || guess->coarse || t.proposals[Characteristic::foF2])
             continue;
         double fo = guess->foF2.value;
         const double fx = fo + guess->separation;
@@ -583,6 +583,36 @@ void confirm_guessed_pairs(std::vector<TimedProposals>& day) {
         t.proposals[Characteristic::muf3000F2] = confirmed(guess->muf);
         t.proposals[Characteristic::m3000F2] = confirmed(guess->m3000);
         t.proposals.separation = fx - fo;
+    }
+}
+
+// On a sweep coarser than 0.25 MHz the twins a column apart tell no separation closer than a
+// step; that they stand a column apart at the station's separation, the day tells: where eight
+// soundings show it at least, and four times as many as show otherwise, the guessed ordinary cusps
+// stand the station's separation below the extraordinary ones.
+constexpr std::size_t twins_shown = 8;
+constexpr std::size_t twins_over_other = 4;
+void confirm_coarse_guesses(std::vector<TimedProposals>& day) {
+    std::size_t apart = 0;
+    std::size_t other = 0;
+    for (const TimedProposals& t : day)
+        if (t.f_trace.twins_a_column_apart)
+            ++(*t.f_trace.twins_a_column_apart ? apart : other);
+    if (apart < twins_shown || apart < twins_over_other * other)
+        return;
+    for (TimedProposals& t : day) {
+        const auto& guess = t.f_trace.guessed;
+        if (!guess || !guess->coarse || t.proposals[Characteristic::foF2])
+            continue;
+        Proposal foF2 = guess->foF2;
+        foF2.confidence = std::max(foF2.confidence, confirmed_guess);
+        t.proposals[Characteristic::foF2] = foF2;
+        if (guess->fxI) {
+            Proposal fxI = *guess->fxI;
+            fxI.confidence = std::max(fxI.confidence, confirmed_guess);
+            t.proposals[Characteristic::fxI] = fxI;
+        }
+        t.proposals.separation = guess->separation;
     }
 }
 
@@ -644,6 +674,7 @@ void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
     read_lone_cusps(day);
     withhold_stray_pairs(day);
     confirm_guessed_pairs(day);
+    confirm_coarse_guesses(day);
     withhold_stray_foE(day);
     const auto sun = fit_solar_e(e_readings_of(day));
     const F1Season f1 = f1_season(day, sun);

@@ -2,8 +2,10 @@
 #include "autoscale/f_cusps.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -641,15 +643,170 @@ constexpr double coarse_closest = 0.3;
 constexpr int coarse_apart = 2;
 constexpr int coarse_standing = 6;
 
+// On a sweep coarser than 0.25 MHz (up to 0.5) a step says too little of where the cusp lies, but
+// a column's echo tells: it covers the sounder's band about the column's frequency, over which the
+// trace climbs the steeper the nearer its cusp. How far below its cusp (MHz) a last echo this
+// many cells tall lies; none for a pulse's own height.
+constexpr double coarsest_pair_step = 0.5;
+constexpr std::array<std::pair<int, double>, 5> below_cusp_by_height = {
+    {{15, 0.03}, {10, 0.08}, {8, 0.15}, {6, 0.33}, {5, 0.38}}};
+// The cells by which the thinnest echo of a trace may stand over a pulse's trail.
+constexpr int thin_excess = 4;
+constexpr int thin_measured = 4;
+// A cusp reached within the band of a column, just below its frequency, leaves a thin echo (this
+// many cells over its leading edge at least) high above the trace.
+constexpr int thinnest_cusp_echo = 2;
+constexpr double just_below_cusp = -0.04;
+// The ordinary cusp above its echo merged into the extraordinary one.
+constexpr double merged_below = 0.3;
+// An echo standing a pulse tall (this far below its cusp or more) holds one twin only.
+constexpr double thin_below = 0.33;
+// An extraordinary echo this near its cusp stands tall at it.
+constexpr double at_cusp = 0.1;
+std::optional<double> below_cusp(const Scene& scene, const Segment& echo) {
+    // A longer pulse makes every echo taller by as much.
+    const int height = echo.high - echo.low - (scene.pulse - pulse_tail);
+    for (const auto& [cells, below] : below_cusp_by_height)
+        if (height >= cells)
+            return below;
+    return std::nullopt;
+}
+
 struct CoarsePair {
     Cusp extraordinary;
     Cusp ordinary;
     bool hidden = false; // the extraordinary cusp may lie behind a line beyond its column
     bool ordinary_behind_line = false; // the ordinary cusp may lie behind the line beyond
+    // On a sweep coarser than 0.25 MHz: how far below its cusp each last echo lies (MHz).
+    std::optional<double> ordinary_below, extraordinary_below;
+    std::optional<bool> twins_a_column_apart; // where the sounding tells
 };
 
+// On a sweep coarser than 0.25 MHz the twins stand a column apart at the station's separation,
+// at the sounding's last F echoes: the ordinary trace's last echo, tall and apart above the
+// extraordinary trace in the column before the last, stands as high as the extraordinary trace's
+// last echo. With a line beyond the last column the extraordinary cusp may lie behind it, and the
+// ordinary echo may stand in the last column, above the extraordinary trace.
+std::optional<CoarsePair> too_coarse_pair(const Scene& scene) {
+    const auto& columns = scene.image.columns;
+    const auto count = static_cast<int>(columns.size());
+    const auto f_echo = [&](int c) {
+        return c < 0 || columns[static_cast<std::size_t>(c)].interference
+                   ? nullptr
+                   : lowest_f_segment(columns[static_cast<std::size_t>(c)]);
+    };
+    // The F trace runs on from its first column, over lines, to its last: nothing beyond it (a
+    // burst of noise or a row of it far beyond is no trace's end).
+    int first = 0;
+    while (first < count && f_echo(first) == nullptr)
+        ++first;
+    int last = first;
+    while (last + 1 < count && (f_echo(last + 1) != nullptr ||
+                                (columns[static_cast<std::size_t>(last + 1)].interference &&
+                                 last + 2 < count && f_echo(last + 2) != nullptr)))
+        last += f_echo(last + 1) != nullptr ? 1 : 2;
+    if (first >= count)
+        return std::nullopt;
+    for (int c = last + 1; c < count; ++c)
+        if (f_echo(c) != nullptr)
+            return std::nullopt;
+    const Segment* end = f_echo(last);
+    // Echoes read for their height against a pulse: the trace's thinnest echo before the pair's
+    // columns stands about a pulse tall. Far taller, a spread thickens the trace.
+    int thinnest = std::numeric_limits<int>::max();
+    int measured = 0;
+    for (int k = 0; k < last - 1; ++k)
+        if (const Segment* echo = f_echo(k)) {
+            thinnest = std::min(thinnest, echo->high - echo->low);
+            ++measured;
+        }
+    if (measured >= thin_measured && thinnest > scene.pulse + thin_excess)
+        return std::nullopt;
+    const auto ordinary_above = [&](int c, bool twin) -> const Segment* {
+        const Segment* lower = f_echo(c);
+        if (lower == nullptr)
+            return nullptr;
+        for (const Segment& upper : columns[static_cast<std::size_t>(c)].segments)
+            if (!upper.multiple && upper.low >= lower->high + coarse_apart &&
+                upper.high - upper.low >= thinnest_cusp_echo &&
+                (!twin || std::abs(upper.low - end->low) <= coarse_apart))
+                return &upper;
+        return nullptr;
+    };
+    // An echo in the next column at the heights of the last one, taken for a second hop, may
+    // be the trace's own.
+    const auto echo_beside = [&](int c, const Segment& echo) {
+        return c < count && std::ranges::any_of(columns[static_cast<std::size_t>(c)].segments,
+                                                [&](const Segment& other) {
+                                                    return other.high >= echo.low &&
+                                                           other.low <= echo.high;
+                                                });
+    };
+    CoarsePair pair;
+    pair.hidden = last + 1 < count && columns[static_cast<std::size_t>(last + 1)].interference;
+    const auto extraordinary_below = below_cusp(scene, *end);
+    // An ordinary echo in the last column is the ordinary trace's last only with a line beyond,
+    // and where the extraordinary echo below does not stand tall at its own cusp. Above one that
+    // does, with nothing beyond, it is that echo broken up.
+    int c = last;
+    const Segment* ordinary = ordinary_above(c, false);
+    const bool standing = extraordinary_below && *extraordinary_below < at_cusp;
+    if (ordinary != nullptr && !pair.hidden && standing)
+        ordinary = nullptr;
+    else if (ordinary != nullptr && (!pair.hidden || standing))
+        return std::nullopt;
+    if (ordinary == nullptr) {
+        ordinary = ordinary_above(c = last - 1, true);
+        // The twins a column apart stand as high: an ordinary echo apart there, but not as high
+        // as the extraordinary trace's last echo, says they do not.
+        if (ordinary != nullptr)
+            pair.twins_a_column_apart = true;
+        else if (ordinary_above(c, false) != nullptr)
+            pair.twins_a_column_apart = false;
+    }
+    // Merged twins: the last echo's twin, as high and a pulse tall, lies within the echo of the
+    // column before, above its leading edge.
+    const Segment* before = f_echo(last - 1);
+    const bool twin_before = before != nullptr && end->low >= before->low + coarse_apart &&
+                             before->high >= end->low + scene.pulse + 1;
+    if (ordinary == nullptr && pair.hidden && twin_before && extraordinary_below &&
+        *extraordinary_below < at_cusp && ordinary_above(last - 1, false) == nullptr) {
+        // With a line beyond, a last echo standing tall over a pulse-tall trace before it holds
+        // both twins: the ordinary one risen into the extraordinary echo, well short of its cusp
+        // (near it, it would stand apart above).
+        pair.ordinary_below = merged_below;
+        pair.extraordinary = Cusp{last, end->low, 0, nullptr};
+        pair.ordinary = Cusp{last, end->low, 0, nullptr};
+        return pair;
+    }
+    // Twins both a few cells tall, high above the trace: each cusp reached within the band of its
+    // column, just below its frequency.
+    if (ordinary != nullptr && c < last && !below_cusp(scene, *ordinary) && !extraordinary_below) {
+        pair.ordinary_below = pair.extraordinary_below = just_below_cusp;
+        pair.extraordinary = Cusp{last, end->low, 0, nullptr};
+        pair.ordinary = Cusp{c, ordinary->low, 0, nullptr};
+        return pair;
+    }
+    if (ordinary != nullptr && !(pair.ordinary_below = below_cusp(scene, *ordinary)))
+        return std::nullopt;
+    // The extraordinary cusp lies within the step above its last echo, its twin seen apart or
+    // merged in the column before. A line beyond may hide it: there the last echo must stand a
+    // pulse tall, with no ordinary echo merged into it.
+    const bool short_of_line = extraordinary_below && *extraordinary_below >= thin_below;
+    const bool before_line = last > 0 && columns[static_cast<std::size_t>(last - 1)].interference;
+    if (c < last && (ordinary != nullptr || twin_before || before_line) &&
+        (!pair.hidden || short_of_line) && !echo_beside(last + 1, *end))
+        pair.extraordinary_below = extraordinary_below;
+    if (!pair.ordinary_below && !pair.extraordinary_below)
+        return std::nullopt;
+    pair.extraordinary = Cusp{last, end->low, 0, nullptr};
+    pair.ordinary = ordinary != nullptr ? Cusp{c, ordinary->low, 0, nullptr}
+                                        : Cusp{std::max(last - 1, 0), end->low, 0, nullptr};
+    return pair;
+}
+
 std::optional<CoarsePair> coarse_pair(const Scene& scene, const Cusp& top) {
-    if (!scene.coarse() || scene.too_coarse())
+    if (!scene.coarse() || scene.image.step > coarsest_pair_step + 1e-6)
         return std::nullopt;
     const auto& columns = scene.image.columns;
     const auto count = static_cast<int>(columns.size());
@@ -718,6 +875,24 @@ std::optional<CoarsePair> coarse_pair(const Scene& scene, const Cusp& top) {
 }
 
 } // namespace
+
+std::optional<F2Cusps> too_coarse_cusps(const Scene& scene) {
+    const auto coarse = too_coarse_pair(scene);
+    if (!coarse)
+        return std::nullopt;
+    F2Cusps pair;
+    pair.extraordinary = coarse->extraordinary;
+    pair.ordinary = coarse->ordinary;
+    pair.lead_in = true;
+    pair.coarse = true;
+    pair.hidden_extraordinary = coarse->hidden;
+    pair.ordinary_below = coarse->ordinary_below;
+    pair.extraordinary_below = coarse->extraordinary_below;
+    pair.twins_a_column_apart = coarse->twins_a_column_apart;
+    pair.match.separation =
+        scene.frequency(pair.extraordinary.column) - scene.frequency(pair.ordinary->column);
+    return pair;
+}
 
 std::vector<const Trace*> f_region_traces(const Scene& scene) {
     std::vector<const Trace*> traces;

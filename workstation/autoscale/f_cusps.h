@@ -67,6 +67,12 @@ struct F2Cusps {
     bool coarse = false;
     bool hidden_extraordinary = false; // and the extraordinary cusp perhaps behind a line
     bool ordinary_behind_line = false; // or the ordinary one, behind the line beyond its column
+    // On a sweep coarser than 0.25 MHz, how far below its cusp each column lies (MHz), told by
+    // how tall its echo stands; none for the extraordinary cusp where it is not told.
+    std::optional<double> ordinary_below, extraordinary_below;
+    // Whether the ordinary trace's last echo stands as high as its twin's a column on: the
+    // station's separation a step.
+    std::optional<bool> twins_a_column_apart;
     // The ordinary cusp lost behind a run of lines (MHz, first and last line) that the
     // ordinary trace is seen rising into: the pair is then told by the extraordinary cusp.
     std::optional<std::pair<double, double>> behind_lines;
@@ -78,6 +84,9 @@ struct F2Cusps {
 };
 // None without cusps.
 std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cusps);
+// On a sweep coarser than 0.25 MHz (up to 0.5), the pair read off the last columns of F echoes
+// alone: none where they do not show it.
+std::optional<F2Cusps> too_coarse_cusps(const Scene& scene);
 
 // A trace rises to the cusp from below, over a few columns.
 bool leads_in(const Scene& scene, const Cusp& cusp);

@@ -326,7 +326,7 @@ FLayers read_f_layers(const Scene& scene) {
         result.seen_descending = first - low >= base_descent;
     }
     const std::vector<Cusp> cusps = cusps_of(scene, traces);
-    const auto f2 = f2_cusps(scene, cusps);
+    const auto f2 = scene.too_coarse() ? too_coarse_cusps(scene) : f2_cusps(scene, cusps);
     if (f2 && f2->lead_in) {
         // The F trace is lowest below its top cusp: echoes far beyond it are rows of noise or
         // pieces of lines, however long.
@@ -391,7 +391,26 @@ FLayers read_f_layers(const Scene& scene) {
         }
         result.foF2 = frequency_proposal(scene, f2->ordinary->column, f2->ordinary->index, sure);
         result.fxI = frequency_proposal(scene, top.column, top.index, sure * top_sure);
-        if (f2->coarse) {
+        if (f2->coarse && scene.too_coarse()) {
+            // Each cusp as far above its last echo as the echo's height tells; the ordinary one
+            // not seen apart, the station's separation below the extraordinary one.
+            result.twins_a_column_apart = f2->twins_a_column_apart;
+            if (f2->extraordinary_below)
+                result.fxI->value += *f2->extraordinary_below;
+            if (f2->ordinary_below) {
+                result.foF2->value += *f2->ordinary_below;
+            } else {
+                // Only a guess: the day's soundings must show the twins a column apart.
+                result.foF2->value = result.fxI->value - station_separation;
+                result.foF2->confidence = std::min(result.foF2->confidence, guessed_pair);
+                result.fxI->confidence = std::min(result.fxI->confidence, guessed_pair);
+                result.guessed = GuessedPair{*result.foF2, result.fxI,         std::nullopt,
+                                             std::nullopt, station_separation, std::nullopt};
+                result.guessed->coarse = true;
+            }
+            if (!f2->extraordinary_below)
+                result.fxI.reset();
+        } else if (f2->coarse) {
             // The last column of each trace lies below its cusp by less than a step.
             result.foF2->value += scene.image.step / 2;
             result.fxI->value += scene.image.step / 2;
@@ -417,7 +436,9 @@ FLayers read_f_layers(const Scene& scene) {
     // Where the ordinary cusp was found beyond the separation measured on the traces, the
     // traces lie that measured separation apart at equal heights.
     const double along = f2->trace_separation.value_or(result.separation);
-    read_muf(scene, envelope, result.foF1 ? result.foF1->value : 0.0, along, result);
+    // A sweep coarser than 0.25 MHz samples the trace too sparsely for the transmission curve.
+    if (!scene.too_coarse())
+        read_muf(scene, envelope, result.foF1 ? result.foF1->value : 0.0, along, result);
     // Where no echo of the steep part could be tested (the twins merged under a long pulse),
     // only a plain sounding's pair is a guess: a few cusps. On a coarse sweep the cusps' columns
     // tell the pair no better than the echoes.
@@ -429,7 +450,7 @@ FLayers read_f_layers(const Scene& scene) {
                               !f2->oblique && f2->lead_in && top_sure > 0 &&
                               cusps.size() <= crowd_cusps;
     if ((!f2->measured && f2->ordinary && shape == 1 && !f2->oblique && !f2->copy_below &&
-         top_sure > 0 && !f2->coarse &&
+         top_sure > 0 && !f2->coarse && !scene.too_coarse() &&
          ((f2->match.tested >= guess_tested && f2->match.score >= guess_score) || untested ||
           standing_plain_pair(scene, cusps, *f2) || f2->behind_lines ||
           f2->standing_beyond_lines)) ||

@@ -90,6 +90,9 @@ struct GuessedPair {
     double separation = 0; // MHz
     // Where the ordinary cusp is lost behind lines (MHz): the day's field places it from fxI.
     std::optional<std::pair<double, double>> behind_lines;
+    // On a sweep coarser than 0.25 MHz: the ordinary cusp put the station's separation below the
+    // extraordinary one, where the day's soundings show their twins a column apart.
+    bool coarse = false;
 };
 
 // What a sounding shows of its F trace beyond the proposals: what the day read together needs to
@@ -105,6 +108,8 @@ struct FTraceShape {
     // foF2 if the sounder records no extraordinary wave: the top cusp, where no twin was found.
     std::optional<Proposal> lone_top;
     std::optional<GuessedPair> guessed;
+    // On a sweep coarser than 0.25 MHz, whether the twins stood a column apart, as high.
+    std::optional<bool> twins_a_column_apart;
 };
 
 } // namespace scalvo::autoscale

@@ -32,6 +32,8 @@ namespace {
 // Echoes measured for the pulse at least, and the run (cells) from which a pulse is longer than
 // the station's.
 constexpr std::size_t shortest_pulse_sample = 20;
+// A sweep coarser than 0.25 MHz samples the E trace in a few columns only.
+constexpr std::size_t coarse_pulse_sample = 4;
 constexpr int long_pulse = 8;
 
 // A trace most of whose echoes lie about twice as high as a first-hop echo of the same column is
@@ -82,7 +84,7 @@ int measured_pulse(const Scene& scene) {
             if (trace.points[k].low <= e_region_highest &&
                 std::abs(trace.points[k].low - trace.points[k - 1].low) <= 1)
                 runs.push_back(trace.points[k].high - trace.points[k].low);
-    if (runs.size() < shortest_pulse_sample)
+    if (runs.size() < (scene.too_coarse() ? coarse_pulse_sample : shortest_pulse_sample))
         return pulse_tail;
     std::nth_element(runs.begin(), runs.begin() + static_cast<std::ptrdiff_t>(runs.size() / 4),
                      runs.end());

@@ -87,6 +87,7 @@ struct FLayers {
     std::optional<Proposal> lone_top;
     // The pair guessed where the trace pairs told nothing either way, led into cleanly.
     std::optional<GuessedPair> guessed;
+    std::optional<bool> twins_a_column_apart; // on a sweep coarser than 0.25 MHz
     std::optional<TraceFit> layer;
     double fmin = 0;
     bool start_hidden = false; // h'F was read well above fmin
