@@ -1168,6 +1168,124 @@ TEST(CoarseSweep, TheOrdinaryEchoBeforeALine) {
     }
 }
 
+// A night sampled every 0.5 MHz, the station's twins 0.5 MHz apart: a column apart at their
+// cusps. Each column covers a band of the sweep, over which a trace climbs the steeper the nearer
+// its cusp: the last echo of each trace stands taller the nearer its cusp lies above it. The
+// ordinary trace's last echo stands apart above the extraordinary trace, as high as the
+// extraordinary trace's last echo a column on; or, a line beyond hiding the extraordinary cusp,
+// in the last column (nothing for fxI). Both twins merged into a tall last echo with a line
+// beyond: the ordinary cusp well short of its own. The ordinary echo merged into the column
+// before the extraordinary trace's last echo: only a guess, the station's separation below the
+// extraordinary cusp, for the day to confirm. Neither the ordinary echo standing alone in
+// the last column, nor a trace thickened all along (a spread), nor echoes running on beyond a
+// gap are read.
+TEST(CoarsestSweep, EachCuspByHowTallItsLastEchoStands) {
+    struct Echo {
+        double f;
+        int low, high;
+    };
+    struct Sounding {
+        std::string name;
+        std::vector<Echo> last; // the last columns' echoes, beyond 3.0 MHz
+        std::vector<double> lines;
+        std::optional<double> foF2, fxI;
+        int thickness = 0; // cells added to each echo up to 3.0 MHz
+        std::optional<double> guess = std::nullopt;
+    };
+    const std::vector<Sounding> soundings = {
+        {"apart, a pulse tall", {{3.5, 49, 54}, {3.5, 58, 65}, {4.0, 58, 65}}, {}, 3.83, 4.33},
+        {"apart, standing tall", {{3.5, 49, 54}, {3.5, 58, 73}, {4.0, 58, 73}}, {}, 3.53, 4.03},
+        {"apart, twice a pulse", {{3.5, 49, 54}, {3.5, 58, 68}, {4.0, 58, 68}}, {}, 3.58, 4.08},
+        {"the extraordinary echo standing broken up",
+         {{3.5, 49, 54}, {3.5, 58, 80}, {4.0, 58, 76}, {4.0, 79, 84}},
+         {},
+         3.53,
+         4.03},
+        {"the same before a line",
+         {{3.5, 49, 54}, {3.5, 58, 80}, {4.0, 58, 76}, {4.0, 79, 84}},
+         {4.5},
+         std::nullopt,
+         std::nullopt},
+        {"apart, not as high as the last echo",
+         {{3.5, 49, 54}, {3.5, 58, 65}, {4.0, 66, 73}},
+         {},
+         std::nullopt,
+         std::nullopt},
+        {"apart in the last column before a line",
+         {{3.5, 49, 54}, {3.5, 60, 72}},
+         {4.0},
+         3.58,
+         std::nullopt},
+        {"apart in the last column, nothing beyond",
+         {{3.5, 49, 54}, {3.5, 60, 72}},
+         {},
+         std::nullopt,
+         std::nullopt},
+        {"merged before a line", {{3.5, 47, 59}}, {4.0}, 3.8, std::nullopt},
+        {"thin twins high above", {{3.5, 49, 54}, {3.5, 85, 88}, {4.0, 85, 88}}, {}, 3.46, 3.96},
+        {"merged in the column before",
+         {{3.5, 48, 57}, {4.0, 52, 58}},
+         {},
+         std::nullopt,
+         std::nullopt,
+         0,
+         3.83},
+        {"the same before a line", {{3.5, 48, 57}, {4.0, 52, 58}}, {4.5}, {}, {}, 0, 3.83},
+        {"the same, the last echo taller than a pulse before a line",
+         {{3.5, 48, 60}, {4.0, 52, 60}},
+         {4.5},
+         std::nullopt,
+         std::nullopt},
+        {"the echo before too low to hold the twin",
+         {{3.5, 48, 54}, {4.0, 52, 58}},
+         {},
+         std::nullopt,
+         std::nullopt},
+        {"merged, standing tall, no line beyond", {{3.5, 47, 59}}, {}, {}, {}, 0, 3.08},
+        {"a spread all along",
+         {{3.5, 49, 54}, {3.5, 58, 65}, {4.0, 58, 65}},
+         {},
+         std::nullopt,
+         std::nullopt,
+         9},
+        {"echoes beyond a gap",
+         {{3.5, 49, 54}, {3.5, 58, 65}, {4.0, 58, 65}, {5.0, 70, 76}},
+         {},
+         std::nullopt,
+         std::nullopt},
+    };
+    for (const Sounding& s : soundings) {
+        std::vector<Echo> echoes = {{1.5, 36, 41}, {2.0, 36, 44}, {2.5, 40, 49}, {3.0, 44, 54}};
+        for (Echo& echo : echoes)
+            echo.high += s.thickness;
+        echoes.insert(echoes.end(), s.last.begin(), s.last.end());
+        SoundingBuilder builder(0.5);
+        builder.noise(20);
+        for (const Echo& echo : echoes)
+            for (int row = echo.low; row <= echo.high; ++row)
+                builder.cell(echo.f, height_of(row), 200);
+        for (const double line : s.lines)
+            builder.line(line, 120);
+        const Reading r = read_sounding(builder.build());
+        const Proposals& p = r.proposals;
+        ASSERT_EQ(p[C::foF2].has_value(), s.foF2.has_value()) << s.name;
+        ASSERT_EQ(p[C::fxI].has_value(), s.fxI.has_value()) << s.name;
+        ASSERT_EQ(r.f_trace.guessed.has_value(), s.guess.has_value()) << s.name;
+        if (s.guess) {
+            EXPECT_TRUE(r.f_trace.guessed->coarse) << s.name;
+            EXPECT_NEAR(r.f_trace.guessed->foF2.value, *s.guess, 1e-6) << s.name;
+        }
+        if (s.foF2) {
+            EXPECT_NEAR(p[C::foF2]->value, *s.foF2, 1e-6) << s.name;
+        }
+        if (s.fxI) {
+            EXPECT_NEAR(p[C::fxI]->value, *s.fxI, 1e-6) << s.name;
+        }
+        // The transmission curve is not told by samples this sparse.
+        EXPECT_FALSE(p[C::muf3000F2].has_value()) << s.name;
+    }
+}
+
 // The E trace sampled every 0.2 MHz, its twin 0.5 MHz beyond: as for the F pair, its cusp lies
 // within the step above the column where the trace turns up, and is read half a step above it.
 TEST(CoarseSweep, FoEWithinTheStepAboveTheETrace) {

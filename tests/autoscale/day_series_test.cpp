@@ -301,6 +301,58 @@ INSTANTIATE_TEST_SUITE_P(
                       GuessCase{"too few pairs to tell the field", 6, 0.60, false}),
     scalvo::testing::param_name);
 
+// On a 0.5 MHz sweep the ordinary cusp guessed the station's separation below the extraordinary
+// one is shown where the day's soundings show their twins a column apart, as high (eight at
+// least, four times as many as show otherwise); a sounder without the extraordinary wave, or
+// with twins further apart, shows none.
+struct CoarseGuessCase {
+    std::string name;
+    int apart = 0;
+    int other = 0;
+    bool confirmed = false;
+};
+
+class DayCoarseGuess : public ::testing::TestWithParam<CoarseGuessCase> {};
+
+TEST_P(DayCoarseGuess, TheDaysTwinsConfirmAGuessOnACoarseSweep) {
+    const CoarseGuessCase& c = GetParam();
+    std::vector<TimedProposals> day;
+    TimedProposals guessed;
+    GuessedPair pair;
+    pair.foF2 = Proposal{3.83, 0.35, 0, 0, 0, 0};
+    pair.fxI = Proposal{4.33, 0.35, 0, 0, 0, 0};
+    pair.separation = 0.5;
+    pair.coarse = true;
+    guessed.f_trace.guessed = pair;
+    day.push_back(guessed);
+    for (int k = 1; k <= c.apart + c.other; ++k) {
+        TimedProposals t;
+        t.minute = 15 * k;
+        t.f_trace.twins_a_column_apart = k <= c.apart;
+        day.push_back(t);
+    }
+    fill_hidden_from_neighbours(day);
+    const Proposals& p = day[0].proposals;
+    for (const C characteristic : {C::foF2, C::fxI}) {
+        ASSERT_EQ(p[characteristic].has_value(), c.confirmed);
+        if (c.confirmed) {
+            EXPECT_GE(p[characteristic]->confidence, proposal_threshold);
+        }
+    }
+    if (c.confirmed) {
+        EXPECT_NEAR(p[C::foF2]->value, 3.83, 1e-9);
+        EXPECT_NEAR(*p.separation, 0.5, 1e-9);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Days, DayCoarseGuess,
+    ::testing::Values(CoarseGuessCase{"eight twins a column apart", 8, 0, true},
+                      CoarseGuessCase{"seven", 7, 0, false},
+                      CoarseGuessCase{"eight among three otherwise", 8, 3, false},
+                      CoarseGuessCase{"twelve among three otherwise", 12, 3, true}),
+    scalvo::testing::param_name);
+
 // The ordinary cusp lost behind lines: the extraordinary cusp (at 4.0 MHz's twin, for 1.1 MHz)
 // with the day's field places it, where that lies within the lines.
 struct LinesCase {

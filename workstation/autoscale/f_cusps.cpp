@@ -643,11 +643,12 @@ constexpr double coarse_closest = 0.3;
 constexpr int coarse_apart = 2;
 constexpr int coarse_standing = 6;
 
-// On a sweep coarser than 0.25 MHz (up to 0.5) a step says too little of where the cusp lies, but
-// a column's echo tells: it covers the sounder's band about the column's frequency, over which the
-// trace climbs the steeper the nearer its cusp. How far below its cusp (MHz) a last echo this
-// many cells tall lies; none for a pulse's own height.
-constexpr double coarsest_pair_step = 0.5;
+// On a sweep coarser than 0.25 MHz a step says too little of where the cusp lies, but a column's
+// echo tells: it covers the sounder's band about the column's frequency, over which the trace
+// climbs the steeper the nearer its cusp. How far below its cusp (MHz) a last echo this many
+// cells tall lies; none for a pulse's own height. Read where the station's twins stand a column
+// apart: a step within 0.1 MHz of their separation.
+constexpr double step_off_separation = 0.1;
 constexpr std::array<std::pair<int, double>, 5> below_cusp_by_height = {
     {{15, 0.03}, {10, 0.08}, {8, 0.15}, {6, 0.33}, {5, 0.38}}};
 // The cells by which the thinnest echo of a trace may stand over a pulse's trail.
@@ -806,7 +807,7 @@ std::optional<CoarsePair> too_coarse_pair(const Scene& scene) {
 }
 
 std::optional<CoarsePair> coarse_pair(const Scene& scene, const Cusp& top) {
-    if (!scene.coarse() || scene.image.step > coarsest_pair_step + 1e-6)
+    if (!scene.coarse() || scene.too_coarse())
         return std::nullopt;
     const auto& columns = scene.image.columns;
     const auto count = static_cast<int>(columns.size());
@@ -877,6 +878,8 @@ std::optional<CoarsePair> coarse_pair(const Scene& scene, const Cusp& top) {
 } // namespace
 
 std::optional<F2Cusps> too_coarse_cusps(const Scene& scene) {
+    if (std::fabs(scene.image.step - station_separation) > step_off_separation + 1e-6)
+        return std::nullopt;
     const auto coarse = too_coarse_pair(scene);
     if (!coarse)
         return std::nullopt;

@@ -84,8 +84,8 @@ struct F2Cusps {
 };
 // None without cusps.
 std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cusps);
-// On a sweep coarser than 0.25 MHz (up to 0.5), the pair read off the last columns of F echoes
-// alone: none where they do not show it.
+// On a sweep coarser than 0.25 MHz, a step within 0.1 MHz of the station's separation, the pair
+// read off the last columns of F echoes alone: none where they do not show it.
 std::optional<F2Cusps> too_coarse_cusps(const Scene& scene);
 
 // A trace rises to the cusp from below, over a few columns.

@@ -208,6 +208,29 @@ f_layers.cpp|constexpr double came_down_over = 0.3;|constexpr double came_down_o
 f_layers.cpp|constexpr double carried_within = 0.15;|constexpr double carried_within = 0.6;
 f_layers.cpp|                return false; // rising from the base seen|                continue; // rising from the base seen
 f_layers.cpp|return segment.low >= level - 1 && segment.low <= level + base_descent + 1;|return segment.low <= level + base_descent + 1 && segment.high >= level - 1;
+f_cusps.cpp|{{15, 0.03}, {10, 0.08}, {8, 0.15}, {6, 0.33}, {5, 0.38}}}|{{15, 0.03}, {10, 0.08}, {8, 0.15}, {6, 0.2}, {5, 0.38}}}
+f_cusps.cpp|{{15, 0.03}, {10, 0.08}, {8, 0.15}, {6, 0.33}, {5, 0.38}}}|{{15, 0.03}, {12, 0.08}, {8, 0.15}, {6, 0.33}, {5, 0.38}}}
+f_cusps.cpp|{{15, 0.03}, {10, 0.08}, {8, 0.15}, {6, 0.33}, {5, 0.38}}}|{{19, 0.03}, {10, 0.08}, {8, 0.15}, {6, 0.33}, {5, 0.38}}}
+f_cusps.cpp|constexpr double step_off_separation = 0.1;|constexpr double step_off_separation = -0.1;
+f_cusps.cpp|constexpr int thin_excess = 4;|constexpr int thin_excess = 40;
+f_cusps.cpp|constexpr int thin_measured = 4;|constexpr int thin_measured = 40;
+f_cusps.cpp|constexpr int thinnest_cusp_echo = 2;|constexpr int thinnest_cusp_echo = 5;
+f_cusps.cpp|constexpr double just_below_cusp = -0.04;|constexpr double just_below_cusp = 0.25;
+f_cusps.cpp|constexpr double merged_below = 0.3;|constexpr double merged_below = 0.1;
+f_cusps.cpp|constexpr double thin_below = 0.33;|constexpr double thin_below = 0.1;
+f_cusps.cpp|constexpr double at_cusp = 0.1;|constexpr double at_cusp = 0.01;
+f_cusps.cpp|    const int height = echo.high - echo.low - (scene.pulse - pulse_tail);|    const int height = echo.high - echo.low - scene.pulse;
+f_cusps.cpp|    for (int c = last + 1; c < count; ++c)|    for (int c = count; c < count; ++c)
+f_cusps.cpp|std::abs(upper.low - end->low) <= coarse_apart))|std::abs(upper.low - end->low) <= 20))
+f_cusps.cpp|    const bool standing = extraordinary_below && *extraordinary_below < at_cusp;|    const bool standing = false;
+f_cusps.cpp|before->high >= end->low + scene.pulse + 1;|before->high >= end->low;
+f_cusps.cpp|    if (ordinary == nullptr && pair.hidden && twin_before && extraordinary_below &&|    if (ordinary == nullptr && twin_before && extraordinary_below &&
+f_cusps.cpp|    const bool short_of_line = extraordinary_below && *extraordinary_below >= thin_below;|    const bool short_of_line = extraordinary_below.has_value();
+f_cusps.cpp|    const bool before_line = last > 0 && columns[static_cast<std::size_t>(last - 1)].interference;|    const bool before_line = last > 0;
+day_series.cpp|constexpr std::size_t twins_shown = 8;|constexpr std::size_t twins_shown = 6;
+day_series.cpp|constexpr std::size_t twins_over_other = 4;|constexpr std::size_t twins_over_other = 2;
+f_layers.cpp|                result.guessed->coarse = true;|                result.guessed->coarse = false;
+f_layers.cpp|                result.foF2->confidence = std::min(result.foF2->confidence, guessed_pair);|                ;
 LIST
 )
 total=0
