@@ -1222,6 +1222,7 @@ TEST(CoarsestSweep, EachCuspByHowTallItsLastEchoStands) {
          std::nullopt,
          std::nullopt},
         {"merged before a line", {{3.5, 47, 59}}, {4.0}, 3.8, std::nullopt},
+        {"the same, the echo before taller", {{3.5, 47, 57}}, {4.0}, std::nullopt, std::nullopt, 3},
         {"thin twins high above", {{3.5, 49, 54}, {3.5, 85, 88}, {4.0, 85, 88}}, {}, 3.46, 3.96},
         {"merged in the column before",
          {{3.5, 48, 57}, {4.0, 52, 58}},

@@ -771,10 +771,12 @@ std::optional<CoarsePair> too_coarse_pair(const Scene& scene) {
     const bool twin_before = before != nullptr && end->low >= before->low + coarse_apart &&
                              before->high >= end->low + scene.pulse + 1;
     if (ordinary == nullptr && pair.hidden && twin_before && extraordinary_below &&
-        *extraordinary_below < at_cusp && ordinary_above(last - 1, false) == nullptr) {
-        // With a line beyond, a last echo standing tall over a pulse-tall trace before it holds
+        *extraordinary_below < at_cusp && ordinary_above(last - 1, false) == nullptr &&
+        before->high - before->low <= end->high - end->low) {
+        // With a line beyond, a last echo standing tall over a trace no taller before it holds
         // both twins: the ordinary one risen into the extraordinary echo, well short of its cusp
-        // (near it, it would stand apart above).
+        // (near it, it would stand apart above). Taller before, the ordinary trace stood at its
+        // cusp there, and the last echo is the extraordinary one at its own.
         pair.ordinary_below = merged_below;
         pair.extraordinary = Cusp{last, end->low, 0, nullptr};
         pair.ordinary = Cusp{last, end->low, 0, nullptr};

@@ -219,6 +219,7 @@ f_cusps.cpp|constexpr double just_below_cusp = -0.04;|constexpr double just_belo
 f_cusps.cpp|constexpr double merged_below = 0.3;|constexpr double merged_below = 0.1;
 f_cusps.cpp|constexpr double thin_below = 0.33;|constexpr double thin_below = 0.1;
 f_cusps.cpp|constexpr double at_cusp = 0.1;|constexpr double at_cusp = 0.01;
+f_cusps.cpp|        before->high - before->low <= end->high - end->low) {|        before->high - before->low <= 100) {
 f_cusps.cpp|    const int height = echo.high - echo.low - (scene.pulse - pulse_tail);|    const int height = echo.high - echo.low - scene.pulse;
 f_cusps.cpp|    for (int c = last + 1; c < count; ++c)|    for (int c = count; c < count; ++c)
 f_cusps.cpp|std::abs(upper.low - end->low) <= coarse_apart))|std::abs(upper.low - end->low) <= 20))
