@@ -1178,7 +1178,7 @@ TEST(CoarseSweep, TheOrdinaryEchoBeforeALine) {
 // before the extraordinary trace's last echo: only a guess, the station's separation below the
 // extraordinary cusp, for the day to confirm. Neither the ordinary echo standing alone in
 // the last column, nor a trace thickened all along (a spread), nor echoes running on beyond a
-// gap are read.
+// gap are read, nor the last echoes of an oblique copy standing a little above the trace.
 TEST(CoarsestSweep, EachCuspByHowTallItsLastEchoStands) {
     struct Echo {
         double f;
@@ -1191,6 +1191,7 @@ TEST(CoarsestSweep, EachCuspByHowTallItsLastEchoStands) {
         std::optional<double> foF2, fxI;
         int thickness = 0; // cells added to each echo up to 3.0 MHz
         std::optional<double> guess = std::nullopt;
+        bool copy = false; // an oblique copy 5 cells above the trace up to 3.0 MHz
     };
     const std::vector<Sounding> soundings = {
         {"apart, a pulse tall", {{3.5, 49, 54}, {3.5, 58, 65}, {4.0, 58, 65}}, {}, 3.83, 4.33},
@@ -1249,6 +1250,14 @@ TEST(CoarsestSweep, EachCuspByHowTallItsLastEchoStands) {
          std::nullopt,
          std::nullopt,
          9},
+        {"an oblique copy above the trace",
+         {{3.5, 49, 54}, {3.5, 58, 65}, {4.0, 58, 65}},
+         {},
+         std::nullopt,
+         std::nullopt,
+         0,
+         std::nullopt,
+         true},
         {"echoes beyond a gap",
          {{3.5, 49, 54}, {3.5, 58, 65}, {4.0, 58, 65}, {5.0, 70, 76}},
          {},
@@ -1259,6 +1268,8 @@ TEST(CoarsestSweep, EachCuspByHowTallItsLastEchoStands) {
         std::vector<Echo> echoes = {{1.5, 36, 41}, {2.0, 36, 44}, {2.5, 40, 49}, {3.0, 44, 54}};
         for (Echo& echo : echoes)
             echo.high += s.thickness;
+        for (std::size_t k = 0; k < 4 && s.copy; ++k)
+            echoes.push_back({echoes[k].f, echoes[k].high + 5, echoes[k].high + 10});
         echoes.insert(echoes.end(), s.last.begin(), s.last.end());
         SoundingBuilder builder(0.5);
         builder.noise(20);

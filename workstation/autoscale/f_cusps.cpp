@@ -658,6 +658,9 @@ constexpr int thin_measured = 4;
 // many cells over its leading edge at least) high above the trace.
 constexpr int thinnest_cusp_echo = 2;
 constexpr double just_below_cusp = -0.04;
+// A copy of the trace stands a little above it (this many cells at most) in this many columns.
+constexpr int copy_cells_above = 20;
+constexpr int copied_columns = 3;
 // The ordinary cusp above its echo merged into the extraordinary one.
 constexpr double merged_below = 0.3;
 // An echo standing a pulse tall (this far below its cusp or more) holds one twin only.
@@ -722,6 +725,19 @@ std::optional<CoarsePair> too_coarse_pair(const Scene& scene) {
             ++measured;
         }
     if (measured >= thin_measured && thinnest > scene.pulse + thin_excess)
+        return std::nullopt;
+    // An oblique copy of the trace: an echo a little above it in column after column, whose last
+    // echoes these may be.
+    int copied = 0;
+    for (int k = 0; k < last - 1; ++k)
+        if (const Segment* lower = f_echo(k))
+            for (const Segment& other : columns[static_cast<std::size_t>(k)].segments)
+                if (!other.multiple && other.low > lower->high + 1 &&
+                    other.low <= lower->high + copy_cells_above) {
+                    ++copied;
+                    break;
+                }
+    if (copied >= copied_columns)
         return std::nullopt;
     const auto ordinary_above = [&](int c, bool twin) -> const Segment* {
         const Segment* lower = f_echo(c);

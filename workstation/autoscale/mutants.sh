@@ -232,6 +232,8 @@ day_series.cpp|constexpr std::size_t twins_shown = 8;|constexpr std::size_t twin
 day_series.cpp|constexpr std::size_t twins_over_other = 4;|constexpr std::size_t twins_over_other = 2;
 f_layers.cpp|                result.guessed->coarse = true;|                result.guessed->coarse = false;
 f_layers.cpp|                result.foF2->confidence = std::min(result.foF2->confidence, guessed_pair);|                ;
+f_cusps.cpp|constexpr int copied_columns = 3;|constexpr int copied_columns = 30;
+f_cusps.cpp|constexpr int copy_cells_above = 20;|constexpr int copy_cells_above = 2;
 LIST
 )
 total=0
