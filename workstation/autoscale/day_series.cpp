@@ -546,6 +546,11 @@ void read_lone_cusps(std::vector<TimedProposals>& day) {
 // day's field (eight measured pairs at least) gives its separation closely.
 constexpr double guess_spread = 0.15;
 constexpr double confirmed_guess = 0.6;
+std::optional<Proposal> confirmed(std::optional<Proposal> p) {
+    if (p)
+        p->confidence = std::max(p->confidence, confirmed_guess);
+    return p;
+}
 void confirm_guessed_pairs(std::vector<TimedProposals>& day) {
     const auto field = pairs_of(day).field();
     if (!field)
@@ -567,11 +572,6 @@ void confirm_guessed_pairs(std::vector<TimedProposals>& day) {
         } else if (std::fabs((fx * fx - fo * fo) / fx - *field) > guess_spread) {
             continue;
         }
-        const auto confirmed = [](std::optional<Proposal> p) {
-            if (p)
-                p->confidence = std::max(p->confidence, confirmed_guess);
-            return p;
-        };
         Proposal foF2 = guess->foF2;
         if (guess->behind_lines) {
             foF2.value = fo;
@@ -604,14 +604,8 @@ void confirm_coarse_guesses(std::vector<TimedProposals>& day) {
         const auto& guess = t.f_trace.guessed;
         if (!guess || !guess->coarse || t.proposals[Characteristic::foF2])
             continue;
-        Proposal foF2 = guess->foF2;
-        foF2.confidence = std::max(foF2.confidence, confirmed_guess);
-        t.proposals[Characteristic::foF2] = foF2;
-        if (guess->fxI) {
-            Proposal fxI = *guess->fxI;
-            fxI.confidence = std::max(fxI.confidence, confirmed_guess);
-            t.proposals[Characteristic::fxI] = fxI;
-        }
+        t.proposals[Characteristic::foF2] = confirmed(guess->foF2);
+        t.proposals[Characteristic::fxI] = confirmed(guess->fxI);
         t.proposals.separation = guess->separation;
     }
 }

@@ -704,40 +704,38 @@ std::optional<CoarsePair> too_coarse_pair(const Scene& scene) {
     int first = 0;
     while (first < count && f_echo(first) == nullptr)
         ++first;
+    if (first >= count)
+        return std::nullopt;
     int last = first;
     while (last + 1 < count && (f_echo(last + 1) != nullptr ||
                                 (columns[static_cast<std::size_t>(last + 1)].interference &&
                                  last + 2 < count && f_echo(last + 2) != nullptr)))
         last += f_echo(last + 1) != nullptr ? 1 : 2;
-    if (first >= count)
-        return std::nullopt;
     for (int c = last + 1; c < count; ++c)
         if (f_echo(c) != nullptr)
             return std::nullopt;
     const Segment* end = f_echo(last);
-    // Echoes read for their height against a pulse: the trace's thinnest echo before the pair's
-    // columns stands about a pulse tall. Far taller, a spread thickens the trace.
+    // The trace before the pair's columns. Echoes are read for their height against a pulse: its
+    // thinnest echo stands about a pulse tall; far taller, a spread thickens the trace. An echo a
+    // little above it in column after column is an oblique copy, whose last echoes these may be.
     int thinnest = std::numeric_limits<int>::max();
     int measured = 0;
-    for (int k = 0; k < last - 1; ++k)
-        if (const Segment* echo = f_echo(k)) {
-            thinnest = std::min(thinnest, echo->high - echo->low);
-            ++measured;
-        }
-    if (measured >= thin_measured && thinnest > scene.pulse + thin_excess)
-        return std::nullopt;
-    // An oblique copy of the trace: an echo a little above it in column after column, whose last
-    // echoes these may be.
     int copied = 0;
-    for (int k = 0; k < last - 1; ++k)
-        if (const Segment* lower = f_echo(k))
-            for (const Segment& other : columns[static_cast<std::size_t>(k)].segments)
-                if (!other.multiple && other.low > lower->high + 1 &&
-                    other.low <= lower->high + copy_cells_above) {
-                    ++copied;
-                    break;
-                }
-    if (copied >= copied_columns)
+    for (int k = 0; k < last - 1; ++k) {
+        const Segment* echo = f_echo(k);
+        if (echo == nullptr)
+            continue;
+        thinnest = std::min(thinnest, echo->high - echo->low);
+        ++measured;
+        if (std::ranges::any_of(columns[static_cast<std::size_t>(k)].segments,
+                                [&](const Segment& other) {
+                                    return !other.multiple && other.low > echo->high + 1 &&
+                                           other.low <= echo->high + copy_cells_above;
+                                }))
+            ++copied;
+    }
+    if ((measured >= thin_measured && thinnest > scene.pulse + thin_excess) ||
+        copied >= copied_columns)
         return std::nullopt;
     const auto ordinary_above = [&](int c, bool twin) -> const Segment* {
         const Segment* lower = f_echo(c);
@@ -760,6 +758,7 @@ std::optional<CoarsePair> too_coarse_pair(const Scene& scene) {
                                                 });
     };
     CoarsePair pair;
+    pair.extraordinary = Cusp{last, end->low, 0, nullptr};
     pair.hidden = last + 1 < count && columns[static_cast<std::size_t>(last + 1)].interference;
     const auto extraordinary_below = below_cusp(scene, *end);
     // An ordinary echo in the last column is the ordinary trace's last only with a line beyond,
@@ -794,7 +793,6 @@ std::optional<CoarsePair> too_coarse_pair(const Scene& scene) {
         // (near it, it would stand apart above). Taller before, the ordinary trace stood at its
         // cusp there, and the last echo is the extraordinary one at its own.
         pair.ordinary_below = merged_below;
-        pair.extraordinary = Cusp{last, end->low, 0, nullptr};
         pair.ordinary = Cusp{last, end->low, 0, nullptr};
         return pair;
     }
@@ -802,7 +800,6 @@ std::optional<CoarsePair> too_coarse_pair(const Scene& scene) {
     // column, just below its frequency.
     if (ordinary != nullptr && c < last && !below_cusp(scene, *ordinary) && !extraordinary_below) {
         pair.ordinary_below = pair.extraordinary_below = just_below_cusp;
-        pair.extraordinary = Cusp{last, end->low, 0, nullptr};
         pair.ordinary = Cusp{c, ordinary->low, 0, nullptr};
         return pair;
     }
@@ -818,7 +815,6 @@ std::optional<CoarsePair> too_coarse_pair(const Scene& scene) {
         pair.extraordinary_below = extraordinary_below;
     if (!pair.ordinary_below && !pair.extraordinary_below)
         return std::nullopt;
-    pair.extraordinary = Cusp{last, end->low, 0, nullptr};
     pair.ordinary = ordinary != nullptr ? Cusp{c, ordinary->low, 0, nullptr}
                                         : Cusp{std::max(last - 1, 0), end->low, 0, nullptr};
     return pair;
