@@ -1178,7 +1178,8 @@ TEST(CoarseSweep, TheOrdinaryEchoBeforeALine) {
 // before the extraordinary trace's last echo: only a guess, the station's separation below the
 // extraordinary cusp, for the day to confirm. Neither the ordinary echo standing alone in
 // the last column, nor a trace thickened all along (a spread), nor echoes running on beyond a
-// gap are read, nor the last echoes of an oblique copy standing a little above the trace.
+// gap are read, nor the last echoes of an oblique copy standing a little above the trace, nor
+// those of a copy apart above an extraordinary echo standing tall at a cusp of its own.
 TEST(CoarsestSweep, EachCuspByHowTallItsLastEchoStands) {
     struct Echo {
         double f;
@@ -1205,6 +1206,11 @@ TEST(CoarsestSweep, EachCuspByHowTallItsLastEchoStands) {
         {"the same before a line",
          {{3.5, 49, 54}, {3.5, 58, 80}, {4.0, 58, 76}, {4.0, 79, 84}},
          {4.5},
+         std::nullopt,
+         std::nullopt},
+        {"apart, the extraordinary echo below standing tall at a cusp of its own",
+         {{3.5, 49, 62}, {3.5, 66, 73}, {4.0, 66, 73}},
+         {},
          std::nullopt,
          std::nullopt},
         {"apart, not as high as the last echo",

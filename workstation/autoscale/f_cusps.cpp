@@ -771,8 +771,14 @@ std::optional<CoarsePair> too_coarse_pair(const Scene& scene) {
         ordinary = nullptr;
     else if (ordinary != nullptr && (!pair.hidden || standing))
         return std::nullopt;
+    const Segment* before = f_echo(last - 1);
     if (ordinary == nullptr) {
         ordinary = ordinary_above(c = last - 1, true);
+        // The extraordinary trace a column short of its twins' last echoes runs a pulse tall;
+        // standing tall at a cusp of its own below an echo apart, the last echoes are a copy's.
+        const auto before_below = before != nullptr ? below_cusp(scene, *before) : std::nullopt;
+        if (ordinary != nullptr && before_below && *before_below < thin_below)
+            return std::nullopt;
         // The twins a column apart stand as high: an ordinary echo apart there, but not as high
         // as the extraordinary trace's last echo, says they do not.
         if (ordinary != nullptr)
@@ -782,7 +788,6 @@ std::optional<CoarsePair> too_coarse_pair(const Scene& scene) {
     }
     // Merged twins: the last echo's twin, as high and a pulse tall, lies within the echo of the
     // column before, above its leading edge.
-    const Segment* before = f_echo(last - 1);
     const bool twin_before = before != nullptr && end->low >= before->low + coarse_apart &&
                              before->high >= end->low + scene.pulse + 1;
     if (ordinary == nullptr && pair.hidden && twin_before && extraordinary_below &&
