@@ -1179,11 +1179,13 @@ TEST(CoarseSweep, TheOrdinaryEchoBeforeALine) {
 // extraordinary cusp, for the day to confirm. Neither the ordinary echo standing alone in
 // the last column, nor a trace thickened all along (a spread), nor echoes running on beyond a
 // gap are read, nor the last echoes of an oblique copy standing a little above the trace, nor
-// those of a copy apart above an extraordinary echo standing tall at a cusp of its own.
+// those of a copy apart above an extraordinary echo standing tall at a cusp of its own, nor (a
+// guess) a lone extraordinary echo far fainter than the trace.
 TEST(CoarsestSweep, EachCuspByHowTallItsLastEchoStands) {
     struct Echo {
         double f;
         int low, high;
+        int amplitude = 200;
     };
     struct Sounding {
         std::string name;
@@ -1239,6 +1241,11 @@ TEST(CoarsestSweep, EachCuspByHowTallItsLastEchoStands) {
          0,
          3.83},
         {"the same before a line", {{3.5, 48, 57}, {4.0, 52, 58}}, {4.5}, {}, {}, 0, 3.83},
+        {"the same, the last echo far fainter than the trace",
+         {{3.5, 48, 57}, {4.0, 52, 58, 70}},
+         {},
+         std::nullopt,
+         std::nullopt},
         {"the same, the last echo taller than a pulse before a line",
          {{3.5, 48, 60}, {4.0, 52, 60}},
          {4.5},
@@ -1281,7 +1288,7 @@ TEST(CoarsestSweep, EachCuspByHowTallItsLastEchoStands) {
         builder.noise(20);
         for (const Echo& echo : echoes)
             for (int row = echo.low; row <= echo.high; ++row)
-                builder.cell(echo.f, height_of(row), 200);
+                builder.cell(echo.f, height_of(row), echo.amplitude);
         for (const double line : s.lines)
             builder.line(line, 120);
         const Reading r = read_sounding(builder.build());

@@ -667,6 +667,8 @@ constexpr double merged_below = 0.3;
 constexpr double thin_below = 0.33;
 // An extraordinary echo this near its cusp stands tall at it.
 constexpr double at_cusp = 0.1;
+// The share of the trace's strongest echo that a lone extraordinary last echo reaches at least.
+constexpr double faint_alone = 0.4;
 std::optional<double> below_cusp(const Scene& scene, const Segment& echo) {
     // A longer pulse makes every echo taller by as much.
     const int height = echo.high - echo.low - (scene.pulse - pulse_tail);
@@ -721,11 +723,13 @@ std::optional<CoarsePair> too_coarse_pair(const Scene& scene) {
     int thinnest = std::numeric_limits<int>::max();
     int measured = 0;
     int copied = 0;
+    int strongest = 0;
     for (int k = 0; k < last - 1; ++k) {
         const Segment* echo = f_echo(k);
         if (echo == nullptr)
             continue;
         thinnest = std::min(thinnest, echo->high - echo->low);
+        strongest = std::max(strongest, echo->peak);
         ++measured;
         if (std::ranges::any_of(columns[static_cast<std::size_t>(k)].segments,
                                 [&](const Segment& other) {
@@ -819,6 +823,10 @@ std::optional<CoarsePair> too_coarse_pair(const Scene& scene) {
         (!pair.hidden || short_of_line) && !echo_beside(last + 1, *end))
         pair.extraordinary_below = extraordinary_below;
     if (!pair.ordinary_below && !pair.extraordinary_below)
+        return std::nullopt;
+    // The extraordinary echo alone, its twin not seen, is only a guess; far fainter than the
+    // trace before it, it is more likely an oblique copy's end than the trace's.
+    if (ordinary == nullptr && end->peak < faint_alone * strongest)
         return std::nullopt;
     pair.ordinary = ordinary != nullptr ? Cusp{c, ordinary->low, 0, nullptr}
                                         : Cusp{std::max(last - 1, 0), end->low, 0, nullptr};
