@@ -1180,7 +1180,8 @@ TEST(CoarseSweep, TheOrdinaryEchoBeforeALine) {
 // the last column, nor a trace thickened all along (a spread), nor echoes running on beyond a
 // gap are read, nor the last echoes of an oblique copy standing a little above the trace, nor
 // those of a copy apart above an extraordinary echo standing tall at a cusp of its own, nor (a
-// guess) a lone extraordinary echo far fainter than the trace.
+// guess) a lone extraordinary echo far fainter than the trace. A night's short trace, two columns
+// before the pair, is read unless a spread thickens it further.
 TEST(CoarsestSweep, EachCuspByHowTallItsLastEchoStands) {
     struct Echo {
         double f;
@@ -1195,6 +1196,7 @@ TEST(CoarsestSweep, EachCuspByHowTallItsLastEchoStands) {
         int thickness = 0; // cells added to each echo up to 3.0 MHz
         std::optional<double> guess = std::nullopt;
         bool copy = false; // an oblique copy 5 cells above the trace up to 3.0 MHz
+        double from = 1.5; // the trace's first column (a night's short trace)
     };
     const std::vector<Sounding> soundings = {
         {"apart, a pulse tall", {{3.5, 49, 54}, {3.5, 58, 65}, {4.0, 58, 65}}, {}, 3.83, 4.33},
@@ -1263,6 +1265,24 @@ TEST(CoarsestSweep, EachCuspByHowTallItsLastEchoStands) {
          std::nullopt,
          std::nullopt,
          9},
+        {"a short trace, a pulse tall",
+         {{3.5, 49, 54}, {3.5, 58, 65}, {4.0, 58, 65}},
+         {},
+         3.83,
+         4.33,
+         0,
+         std::nullopt,
+         false,
+         2.5},
+        {"a short trace thickened (a spread)",
+         {{3.5, 49, 54}, {3.5, 58, 65}, {4.0, 58, 65}},
+         {},
+         std::nullopt,
+         std::nullopt,
+         4,
+         std::nullopt,
+         false,
+         2.5},
         {"an oblique copy above the trace",
          {{3.5, 49, 54}, {3.5, 58, 65}, {4.0, 58, 65}},
          {},
@@ -1279,9 +1299,11 @@ TEST(CoarsestSweep, EachCuspByHowTallItsLastEchoStands) {
     };
     for (const Sounding& s : soundings) {
         std::vector<Echo> echoes = {{1.5, 36, 41}, {2.0, 36, 44}, {2.5, 40, 49}, {3.0, 44, 54}};
+        std::erase_if(echoes, [&](const Echo& echo) { return echo.f < s.from - 1e-9; });
         for (Echo& echo : echoes)
             echo.high += s.thickness;
-        for (std::size_t k = 0; k < 4 && s.copy; ++k)
+        const std::size_t trace = echoes.size();
+        for (std::size_t k = 0; k < trace && s.copy; ++k)
             echoes.push_back({echoes[k].f, echoes[k].high + 5, echoes[k].high + 10});
         echoes.insert(echoes.end(), s.last.begin(), s.last.end());
         SoundingBuilder builder(0.5);

@@ -654,6 +654,9 @@ constexpr std::array<std::pair<int, double>, 5> below_cusp_by_height = {
 // The cells by which the thinnest echo of a trace may stand over a pulse's trail.
 constexpr int thin_excess = 4;
 constexpr int thin_measured = 4;
+// Over fewer columns (a night's short trace) a spread shows only where it thickens the trace more.
+constexpr int few_measured = 2;
+constexpr int few_thin_excess = 6;
 // A cusp reached within the band of a column, just below its frequency, leaves a thin echo (this
 // many cells over its leading edge at least) high above the trace.
 constexpr int thinnest_cusp_echo = 2;
@@ -739,6 +742,7 @@ std::optional<CoarsePair> too_coarse_pair(const Scene& scene) {
             ++copied;
     }
     if ((measured >= thin_measured && thinnest > scene.pulse + thin_excess) ||
+        (measured >= few_measured && thinnest > scene.pulse + few_thin_excess) ||
         copied >= copied_columns)
         return std::nullopt;
     const auto ordinary_above = [&](int c, bool twin) -> const Segment* {

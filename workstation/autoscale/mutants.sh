@@ -236,6 +236,8 @@ f_cusps.cpp|constexpr int copied_columns = 3;|constexpr int copied_columns = 30;
 f_cusps.cpp|constexpr int copy_cells_above = 20;|constexpr int copy_cells_above = 2;
 f_cusps.cpp|        if (ordinary != nullptr && before_below && *before_below < thin_below)|        if (ordinary != nullptr && before_below && *before_below < 0.0)
 f_cusps.cpp|constexpr double faint_alone = 0.4;|constexpr double faint_alone = 0.0;
+f_cusps.cpp|constexpr int few_thin_excess = 6;|constexpr int few_thin_excess = 60;
+f_cusps.cpp|constexpr int few_measured = 2;|constexpr int few_measured = 3;
 LIST
 )
 total=0
