@@ -1180,8 +1180,8 @@ TEST(CoarseSweep, TheOrdinaryEchoBeforeALine) {
 // the last column, nor a trace thickened all along (a spread), nor echoes running on beyond a
 // gap are read, nor the last echoes of an oblique copy standing a little above the trace, nor
 // those of a copy apart above an extraordinary echo standing tall at a cusp of its own, nor (a
-// guess) a lone extraordinary echo far fainter than the trace. A night's short trace, two columns
-// before the pair, is read unless a spread thickens it further.
+// guess) a lone extraordinary echo far fainter than the trace. A spread shows in a trace of four
+// columns thickened a little, in a night's short trace of two only where it thickens it further.
 TEST(CoarsestSweep, EachCuspByHowTallItsLastEchoStands) {
     struct Echo {
         double f;
@@ -1265,6 +1265,12 @@ TEST(CoarsestSweep, EachCuspByHowTallItsLastEchoStands) {
          std::nullopt,
          std::nullopt,
          9},
+        {"a modest spread all along",
+         {{3.5, 49, 54}, {3.5, 58, 65}, {4.0, 58, 65}},
+         {},
+         std::nullopt,
+         std::nullopt,
+         5},
         {"a short trace, a pulse tall",
          {{3.5, 49, 54}, {3.5, 58, 65}, {4.0, 58, 65}},
          {},
