@@ -257,19 +257,24 @@ struct GuessCase {
     bool confirmed = false;
 };
 
+// The day's first sounding, whose pair is only a guess (foF2 and its twin this far above).
+TimedProposals guessed_sounding(double foF2, double separation, double confidence, bool coarse) {
+    TimedProposals guessed;
+    GuessedPair pair;
+    pair.foF2 = Proposal{foF2, confidence, 0, 0, 0, 0};
+    pair.fxI = Proposal{foF2 + separation, confidence, 0, 0, 0, 0};
+    pair.separation = separation;
+    pair.coarse = coarse;
+    guessed.f_trace.guessed = pair;
+    return guessed;
+}
+
 class DayGuess : public ::testing::TestWithParam<GuessCase> {};
 
 TEST_P(DayGuess, TheDaysFieldConfirmsAGuessedPair) {
     const GuessCase& c = GetParam();
-    std::vector<TimedProposals> day;
-    TimedProposals guessed;
-    GuessedPair pair;
-    pair.foF2 = Proposal{4.0, 0.3, 0, 0, 0, 0};
-    pair.fxI = Proposal{4.0 + c.separation, 0.3, 0, 0, 0, 0};
-    pair.muf = Proposal{12.0, 0.3, 0, 0, 0, 0};
-    pair.separation = c.separation;
-    guessed.f_trace.guessed = pair;
-    day.push_back(guessed);
+    std::vector<TimedProposals> day = {guessed_sounding(4.0, c.separation, 0.3, false)};
+    day[0].f_trace.guessed->muf = Proposal{12.0, 0.3, 0, 0, 0, 0};
     for (int k = 1; k <= c.pairs; ++k) {
         TimedProposals t;
         t.minute = 15 * k;
@@ -316,15 +321,7 @@ class DayCoarseGuess : public ::testing::TestWithParam<CoarseGuessCase> {};
 
 TEST_P(DayCoarseGuess, TheDaysTwinsConfirmAGuessOnACoarseSweep) {
     const CoarseGuessCase& c = GetParam();
-    std::vector<TimedProposals> day;
-    TimedProposals guessed;
-    GuessedPair pair;
-    pair.foF2 = Proposal{3.83, 0.35, 0, 0, 0, 0};
-    pair.fxI = Proposal{4.33, 0.35, 0, 0, 0, 0};
-    pair.separation = 0.5;
-    pair.coarse = true;
-    guessed.f_trace.guessed = pair;
-    day.push_back(guessed);
+    std::vector<TimedProposals> day = {guessed_sounding(3.83, 0.5, 0.35, true)};
     for (int k = 1; k <= c.apart + c.other; ++k) {
         TimedProposals t;
         t.minute = 15 * k;
