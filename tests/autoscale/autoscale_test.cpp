@@ -1569,6 +1569,43 @@ TEST(MergedTwins, AnOrdinaryCuspBehindLinesIsAGuess) {
     }
 }
 
+// A night trace and its twin each drawn `band` km tall, the ordinary trace lost 0.05 MHz short of
+// its cusp (3.3 MHz): its last steep echoes merge into the band. At 50 km most of the
+// extraordinary trace's unmatched echoes lie inside taller ones, and the last ordinary cusp
+// standing out, a step low, is offered with the true one within 0.15 MHz beyond it; at 30 km,
+// lost 0.1 MHz short, the twin's echoes stand clear of the band and the guess is a plain one.
+TEST(MergedTwins, AnOrdinaryCuspMergedIntoAThickTraceIsPlacedByTheDay) {
+    struct Sounding {
+        double band, lost;
+        bool in_spread;
+    };
+    const Curve height = layer_curve(240, 3.3, 40);
+    const Curve twin = [&](double f) { return height(f - 0.5); };
+    for (const Sounding& s : {Sounding{50, 0.05, true}, Sounding{30, 0.1, false}}) {
+        const double end = 3.3 - s.lost;
+        SoundingBuilder builder(0.05);
+        builder.noise(20).trace(1.3, end, height, 220, 0).trace(1.8, 3.8, twin, 110, 0);
+        for (double f = 1.3; f < 3.8 + 1e-9; f += 0.05)
+            for (const double separation : {0.0, 0.5}) {
+                const double g = f - separation;
+                if (g < 1.3 - 1e-9 || g > (separation > 0 ? 3.3 : end) + 1e-9)
+                    continue;
+                for (double above = 4.5; above <= s.band && height(g) + above < 700; above += 4.5)
+                    builder.cell(f, height(g) + above, separation > 0 ? 150 : 200);
+            }
+        const Reading r = read_sounding(builder.build());
+        EXPECT_FALSE(r.proposals[C::foF2]) << s.band;
+        ASSERT_TRUE(r.f_trace.guessed) << s.band;
+        EXPECT_NEAR(r.f_trace.guessed->foF2.value, end, 0.06) << s.band;
+        ASSERT_EQ(r.f_trace.guessed->in_spread.has_value(), s.in_spread) << s.band;
+        if (s.in_spread) {
+            EXPECT_LE(r.f_trace.guessed->in_spread->first, 3.25 + 1e-9);
+            EXPECT_GE(r.f_trace.guessed->in_spread->second, 3.3);
+            EXPECT_NEAR(r.f_trace.guessed->fxI->value, 3.8, 0.06);
+        }
+    }
+}
+
 // A measured pair among a modest crowd of lines (8 cusps in all, none beyond the pair's traces
 // above them): alone it shows nothing, but it is offered to the day, whose field may confirm it.
 TEST(CrowdedPair, AModestCrowdsPairIsOfferedToTheDay) {

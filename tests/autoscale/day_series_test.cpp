@@ -350,12 +350,16 @@ INSTANTIATE_TEST_SUITE_P(
                       CoarseGuessCase{"twelve among three otherwise", 12, 3, true}),
     scalvo::testing::param_name);
 
-// The ordinary cusp lost behind lines: the extraordinary cusp (at 4.0 MHz's twin, for 1.1 MHz)
-// with the day's field places it, where that lies within the lines.
+// The ordinary cusp lost behind lines, or merged into a thick trace beyond the cusp found: the
+// extraordinary cusp (at 4.0 MHz's twin, for 1.1 MHz) with the day's field places it, where that
+// lies within the lines, or within the spread's reach beyond the cusp found, and M(3000)F2 follows
+// it. A cusp found where the field gives its separation is read as found.
 struct LinesCase {
     std::string name;
-    double from = 0, to = 0; // the lines, MHz
+    double from = 0, to = 0; // the lines, or the cusp found and the spread's reach, MHz
+    bool spread = false;
     bool confirmed = false;
+    double foF2 = 4.0;
 };
 
 class DayLines : public ::testing::TestWithParam<LinesCase> {};
@@ -366,10 +370,13 @@ TEST_P(DayLines, TheDaysFieldPlacesTheCuspBehindLines) {
     std::vector<TimedProposals> day;
     TimedProposals guessed;
     GuessedPair pair;
-    pair.foF2 = Proposal{fx - 0.5, 0.3, 0, 0, 0, 0};
+    const double found = c.spread ? c.from : fx - 0.5;
+    pair.foF2 = Proposal{found, 0.3, 0, 0, 0, 0};
     pair.fxI = Proposal{fx, 0.3, 0, 0, 0, 0};
-    pair.separation = 0.5;
-    pair.behind_lines = std::make_pair(c.from, c.to);
+    pair.separation = fx - found;
+    pair.muf = Proposal{12.0, 0.3, 0, 0, 0, 0};
+    pair.m3000 = Proposal{*m3000_of(12.0, found), 0.3, 0, 0, 0, 0};
+    (c.spread ? pair.in_spread : pair.behind_lines) = std::make_pair(c.from, c.to);
     guessed.f_trace.guessed = pair;
     day.push_back(guessed);
     for (int k = 1; k <= 10; ++k) {
@@ -384,18 +391,26 @@ TEST_P(DayLines, TheDaysFieldPlacesTheCuspBehindLines) {
     const Proposals& p = day[0].proposals;
     ASSERT_EQ(p[C::foF2].has_value(), c.confirmed);
     if (c.confirmed) {
-        EXPECT_NEAR(p[C::foF2]->value, 4.0, 1e-6);
-        EXPECT_EQ(p[C::foF2]->qualifying_letter, 'J');
+        EXPECT_NEAR(p[C::foF2]->value, c.foF2, 1e-6);
+        EXPECT_EQ(p[C::foF2]->qualifying_letter == 'J', c.foF2 != found);
         EXPECT_NEAR(p[C::fxI]->value, fx, 1e-9);
-        EXPECT_NEAR(*p.separation, fx - 4.0, 1e-6);
+        EXPECT_NEAR(*p.separation, fx - c.foF2, 1e-6);
+        // M(3000)F2 as the form computes it from the foF2 placed: 120 / 40 for 4.0 MHz.
+        ASSERT_TRUE(p[C::m3000F2]);
+        EXPECT_NEAR(p[C::m3000F2]->value, *m3000_of(12.0, c.foF2), 1e-9);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Days, DayLines,
-                         ::testing::Values(LinesCase{"lines over the twin", 3.9, 4.1, true},
-                                           LinesCase{"lines below it", 3.6, 3.95, false},
-                                           LinesCase{"lines above it", 4.05, 4.3, false}),
-                         scalvo::testing::param_name);
+INSTANTIATE_TEST_SUITE_P(
+    Days, DayLines,
+    ::testing::Values(LinesCase{"lines over the twin", 3.9, 4.1, false, true},
+                      LinesCase{"lines below it", 3.6, 3.95, false, false},
+                      LinesCase{"lines above it", 4.05, 4.3, false, false},
+                      LinesCase{"a spread over the twin", 3.88, 4.03, true, true},
+                      LinesCase{"a spread ending below it", 3.8, 3.95, true, false},
+                      LinesCase{"a cusp found the field's separation below", 4.02, 4.17, true, true,
+                                4.02}),
+    scalvo::testing::param_name);
 
 // A sounder without the extraordinary wave: a day of soundings read with no extraordinary trace,
 // and one whose top cusp found no twin. It is the ordinary cusp too where most of the day's

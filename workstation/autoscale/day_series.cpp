@@ -559,30 +559,47 @@ void confirm_guessed_pairs(std::vector<TimedProposals>& day) {
         const auto& guess = t.f_trace.guessed;
         if (!guess || guess->coarse || t.proposals[Characteristic::foF2])
             continue;
-        double fo = guess->foF2.value;
-        const double fx = fo + guess->separation;
-        if (guess->behind_lines) {
-            // The twin of the extraordinary cusp at the day's field, where it lies within the
-            // lines.
+        const double fx = guess->foF2.value + guess->separation;
+        const auto placed = [&](const std::pair<double, double>& within) -> std::optional<double> {
             if (fx <= *field)
-                continue;
-            fo = std::sqrt(fx * fx - *field * fx);
-            if (fo < guess->behind_lines->first - 1e-9 || fo > guess->behind_lines->second + 1e-9)
-                continue;
-        } else if (std::fabs((fx * fx - fo * fo) / fx - *field) > guess_spread) {
-            continue;
-        }
-        Proposal foF2 = guess->foF2;
+                return std::nullopt;
+            const double fo = std::sqrt(fx * fx - *field * fx);
+            if (fo < within.first - 1e-9 || fo > within.second + 1e-9)
+                return std::nullopt;
+            return fo;
+        };
+        std::optional<double> fo;
+        bool deduced = true;
         if (guess->behind_lines) {
-            foF2.value = fo;
-            foF2.x = x_at_frequency(fo);
+            fo = placed(*guess->behind_lines);
+        } else if (std::fabs((fx * fx - guess->foF2.value * guess->foF2.value) / fx - *field) <=
+                   guess_spread) {
+            fo = guess->foF2.value;
+            deduced = false;
+        } else if (guess->in_spread) {
+            fo = placed(*guess->in_spread);
+        }
+        if (!fo)
+            continue;
+        Proposal foF2 = guess->foF2;
+        if (deduced) {
+            foF2.value = *fo;
+            foF2.x = x_at_frequency(*fo);
             foF2.qualifying_letter = 'J'; // deduced from the extraordinary cusp
         }
         t.proposals[Characteristic::foF2] = confirmed(foF2);
         t.proposals[Characteristic::fxI] = confirmed(guess->fxI);
         t.proposals[Characteristic::muf3000F2] = confirmed(guess->muf);
         t.proposals[Characteristic::m3000F2] = confirmed(guess->m3000);
-        t.proposals.separation = fx - fo;
+        // Read off the MUF with the cusp found, M(3000)F2 follows the cusp placed.
+        auto& m3000 = t.proposals[Characteristic::m3000F2];
+        if (deduced && m3000 && guess->muf) {
+            if (const auto m = m3000_of(guess->muf->value, *fo))
+                m3000->value = *m;
+            else
+                m3000.reset();
+        }
+        t.proposals.separation = fx - *fo;
     }
 }
 

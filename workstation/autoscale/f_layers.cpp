@@ -42,6 +42,8 @@ constexpr std::size_t plain_cusps = 6;
 constexpr double standing_ordinary = 100;
 constexpr std::size_t plain_top_cusps = 3;
 constexpr double plain_top_window = 1.2;
+// How far (MHz) beyond the last ordinary cusp standing out of a thick trace the true one may lie.
+constexpr double merged_in_spread = 0.15;
 // A measured pair among a crowd, where the whole sounding holds no more than 10.
 constexpr std::size_t crowd_cusps = 10;
 // An echo this many levels of the receiver's logarithmic scale under the F trace's median is
@@ -85,13 +87,6 @@ bool coarse_and_steep(const Scene& scene, const std::vector<EnvelopePoint>& enve
 double tool_muf(double muf) {
     const auto value = static_cast<float>(std::nearbyint(muf * 10) / 10.0);
     return static_cast<double>(std::min(std::max(value, 3.0f), 70.0f));
-}
-
-// The 0.1 MHz code of a frequency picked on the plot: nearest, judged on the hundredths digit,
-// halves going up.
-long long tenths_code(double frequency) {
-    const auto hundredths = static_cast<long long>(std::floor(frequency * 100 + 1e-6));
-    return (hundredths + 5) / 10;
 }
 
 // The envelope's leading edge this many cells below the median of the columns within
@@ -159,13 +154,8 @@ void read_muf(const Scene& scene, const std::vector<EnvelopePoint>& envelope, do
         return;
     const double muf = tool_muf(best);
     result.muf = Proposal{muf, 0.7, best_x, plot_row_of(best_index), 0, 0};
-    const long long muf_code = std::llround(muf * 10);
-    const long long foF2_code = tenths_code(foF2);
-    if (foF2_code > 0) {
-        const double m =
-            std::nearbyint(static_cast<double>(muf_code * 100) / static_cast<double>(foF2_code));
-        result.m3000 = Proposal{m / 100, 0.7, best_x, plot_row_of(best_index), 0, 0};
-    }
+    if (const auto m = m3000_of(muf, foF2))
+        result.m3000 = Proposal{*m, 0.7, best_x, plot_row_of(best_index), 0, 0};
 }
 
 // foF1, and h'F2 as the lowest F echo from beyond the extraordinary F1 cusp up to foF2, well
@@ -404,8 +394,9 @@ FLayers read_f_layers(const Scene& scene) {
                 result.foF2->value = result.fxI->value - station_separation;
                 result.foF2->confidence = std::min(result.foF2->confidence, guessed_pair);
                 result.fxI->confidence = std::min(result.fxI->confidence, guessed_pair);
-                result.guessed = GuessedPair{*result.foF2, result.fxI,         std::nullopt,
-                                             std::nullopt, station_separation, std::nullopt};
+                result.guessed =
+                    GuessedPair{*result.foF2,       result.fxI,   std::nullopt, std::nullopt,
+                                station_separation, std::nullopt, std::nullopt};
                 result.guessed->coarse = true;
             }
             if (!f2->extraordinary_below)
@@ -449,18 +440,29 @@ FLayers read_f_layers(const Scene& scene) {
     const bool modest_crowd = f2->measured && f2->ordinary && f2->crowded && !f2->spread &&
                               !f2->oblique && f2->lead_in && top_sure > 0 &&
                               cusps.size() <= crowd_cusps;
+    // A pair found wider than the station's separation, whose twin finds few of the
+    // extraordinary trace's echoes, most unmatched ones lying inside taller echoes: a thick trace
+    // (a range spread) where the ordinary trace's last steep echoes merge, so the cusp found is
+    // the last one standing out of it, short of the true one. The day's field may place it.
+    const bool in_spread = !f2->measured && f2->ordinary && f2->match.score < guess_score &&
+                           f2->match.tested >= untested_pair &&
+                           2 * f2->match.covered >= f2->match.tested &&
+                           result.separation > station_separation + scene.image.step / 2 + 1e-9;
     if ((!f2->measured && f2->ordinary && shape == 1 && !f2->oblique && !f2->copy_below &&
          top_sure > 0 && !f2->coarse && !scene.too_coarse() &&
          ((f2->match.tested >= guess_tested && f2->match.score >= guess_score) || untested ||
-          standing_plain_pair(scene, cusps, *f2) || f2->behind_lines ||
-          f2->standing_beyond_lines)) ||
+          standing_plain_pair(scene, cusps, *f2) || f2->behind_lines || f2->standing_beyond_lines ||
+          in_spread)) ||
         modest_crowd) {
-        result.guessed = GuessedPair{*result.foF2, result.fxI,        result.muf,
-                                     result.m3000, result.separation, std::nullopt};
+        result.guessed = GuessedPair{*result.foF2,      result.fxI,   result.muf,  result.m3000,
+                                     result.separation, std::nullopt, std::nullopt};
         if (f2->behind_lines)
             result.guessed->behind_lines =
                 std::make_pair(f2->behind_lines->first - scene.image.step,
                                f2->behind_lines->second + scene.image.step);
+        if (in_spread)
+            result.guessed->in_spread =
+                std::make_pair(result.foF2->value, result.foF2->value + merged_in_spread);
     }
     // The MUF is read off the ordinary trace that foF2 and the separation tell.
     if (result.muf)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "autoscale/proposals.h"
 
+#include <cmath>
+
 namespace scalvo::autoscale {
 
 std::string_view name_of(Characteristic characteristic) {
@@ -61,6 +63,24 @@ bool blanketed(const Proposals& p) {
     const auto& fbEs = p[Characteristic::fbEs];
     const auto& fmin = p[Characteristic::fmin];
     return fbEs && fmin && fbEs->value > fmin->value + blanketing_margin;
+}
+
+// The 0.1 MHz code of a frequency picked on the plot: nearest, judged on the hundredths digit,
+// halves going up.
+namespace {
+long long tenths_code(double frequency) {
+    const auto hundredths = static_cast<long long>(std::floor(frequency * 100 + 1e-6));
+    return (hundredths + 5) / 10;
+}
+} // namespace
+
+std::optional<double> m3000_of(double muf, double foF2) {
+    const long long muf_code = std::llround(muf * 10);
+    const long long foF2_code = tenths_code(foF2);
+    if (foF2_code <= 0)
+        return std::nullopt;
+    return std::nearbyint(static_cast<double>(muf_code * 100) / static_cast<double>(foF2_code)) /
+           100;
 }
 
 } // namespace scalvo::autoscale

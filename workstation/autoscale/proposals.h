@@ -82,6 +82,9 @@ void withhold_unsure(Proposals& proposals);
 // above fmin. The lowest F echo read there is then an upper bound of h'F, not h'F itself.
 bool blanketed(const Proposals& proposals);
 
+// M(3000)F2 as the form computes it from the MUF(3000)F2 and foF2 codes; none without foF2.
+std::optional<double> m3000_of(double muf, double foF2);
+
 // A cusp pair whose twin the trace pairs did not tell, read at the separation of the nearest
 // cusp: the day's field may confirm it.
 struct GuessedPair {
@@ -90,6 +93,9 @@ struct GuessedPair {
     double separation = 0; // MHz
     // Where the ordinary cusp is lost behind lines (MHz): the day's field places it from fxI.
     std::optional<std::pair<double, double>> behind_lines;
+    // Where the ordinary trace's last steep echoes merge into a thick trace (MHz, from the cusp
+    // found): the day's field, where its own separation does not hold, places it from fxI.
+    std::optional<std::pair<double, double>> in_spread;
     // On a sweep coarser than 0.25 MHz: the ordinary cusp put the station's separation below the
     // extraordinary one, where the day's soundings show their twins a column apart.
     bool coarse = false;
