@@ -44,7 +44,7 @@ f_layers.cpp|constexpr double standing_ordinary = 100;|constexpr double standing
 f_cusps.cpp|constexpr double rising_into_lines = 40;|constexpr double rising_into_lines = 0;
 f_cusps.cpp|2 * pair.match.covered < pair.match.tested)|0 * pair.match.covered < pair.match.tested)
 f_layers.cpp|constexpr int faint_below = 110;|constexpr int faint_below = 250;
-day_series.cpp|fo > guess->behind_lines->second + 1e-9)|fo > guess->behind_lines->second + 9)
+day_series.cpp|fo > within.second + 1e-9)|fo > within.second + 9)
 f_layers.cpp|constexpr std::size_t plain_top_cusps = 3;|constexpr std::size_t plain_top_cusps = 1;
 f_layers.cpp|return static_cast<std::size_t>(near) <= plain_top_cusps;|return static_cast<std::size_t>(near) > 1000;
 f_layers.cpp|        !leads_in(scene, *f2.ordinary))|        (!leads_in(scene, *f2.ordinary) && false))
@@ -156,7 +156,7 @@ f_cusps.cpp|!(among_pieces && stands_apart(scene, trace, 2 * gap, false));|!(amo
 f_cusps.cpp|stands_apart(scene, trace, 2 * gap, false)|stands_apart(scene, trace, gap, false)
 f_cusps.cpp|(c + 1 < columns.size() && columns[c + 1].interference))|(false))
 f_cusps.cpp|!columns[c - 1].interference|columns[c - 1].interference
-f_layers.cpp|f2->standing_beyond_lines))|false))
+f_layers.cpp|f2->standing_beyond_lines|false
 f_cusps.cpp|return segment->high == segment->low; };|return segment->high < segment->low; };
 f_cusps.cpp|    if (beyond >= 2)|    if (beyond >= 20)
 f_cusps.cpp|fx + 1 < count && columns[static_cast<std::size_t>(fx + 1)].interference;|false;
@@ -238,6 +238,10 @@ f_cusps.cpp|        if (ordinary != nullptr && before_below && *before_below < t
 f_cusps.cpp|constexpr double faint_alone = 0.4;|constexpr double faint_alone = 0.0;
 f_cusps.cpp|constexpr int few_thin_excess = 6;|constexpr int few_thin_excess = 60;
 f_cusps.cpp|constexpr int few_measured = 2;|constexpr int few_measured = 3;
+f_layers.cpp|constexpr double merged_in_spread = 0.15;|constexpr double merged_in_spread = 0.0;
+f_layers.cpp|2 * f2->match.covered >= f2->match.tested &&|f2->match.covered >= 0 &&
+f_layers.cpp|result.separation > station_separation + scene.image.step / 2 + 1e-9;|result.separation > 0;
+day_series.cpp|        } else if (guess->in_spread) {|        } else if (false) {
 LIST
 )
 total=0
