@@ -591,10 +591,15 @@ void confirm_guessed_pairs(std::vector<TimedProposals>& day) {
         t.proposals[Characteristic::fxI] = confirmed(guess->fxI);
         t.proposals[Characteristic::muf3000F2] = confirmed(guess->muf);
         t.proposals[Characteristic::m3000F2] = confirmed(guess->m3000);
-        // Read off the MUF with the cusp found, M(3000)F2 follows the cusp placed.
+        // The MUF was read off the ordinary trace the found separation below the extraordinary
+        // one: it moves with the cusp placed, its M(3000)F2 kept.
+        auto& muf = t.proposals[Characteristic::muf3000F2];
         auto& m3000 = t.proposals[Characteristic::m3000F2];
-        if (deduced && m3000 && guess->muf) {
-            if (const auto m = m3000_of(guess->muf->value, *fo))
+        if (deduced && muf) {
+            const double moved = *fo / guess->foF2.value;
+            muf->value = tool_muf(muf->value * moved);
+            muf->x = x_at_frequency(frequency_at(muf->x) * moved);
+            if (const auto m = m3000 ? m3000_of(muf->value, *fo) : std::nullopt)
                 m3000->value = *m;
             else
                 m3000.reset();

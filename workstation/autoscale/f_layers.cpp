@@ -82,13 +82,6 @@ bool coarse_and_steep(const Scene& scene, const std::vector<EnvelopePoint>& enve
     return false;
 }
 
-// The tool's MUF for the curve through a point: one decimal, halves to even, held within its
-// limits, kept single.
-double tool_muf(double muf) {
-    const auto value = static_cast<float>(std::nearbyint(muf * 10) / 10.0);
-    return static_cast<double>(std::min(std::max(value, 3.0f), 70.0f));
-}
-
 // The envelope's leading edge this many cells below the median of the columns within
 // trace_window either side is no echo of the trace: a narrow-band transmitter heard over one to
 // three columns, joined to the trace where it touches it. A rising trace keeps its own height

@@ -242,6 +242,7 @@ f_layers.cpp|constexpr double merged_in_spread = 0.15;|constexpr double merged_i
 f_layers.cpp|2 * f2->match.covered >= f2->match.tested &&|f2->match.covered >= 0 &&
 f_layers.cpp|result.separation > station_separation + scene.image.step / 2 + 1e-9;|result.separation > 0;
 day_series.cpp|        } else if (guess->in_spread) {|        } else if (false) {
+day_series.cpp|            muf->value = tool_muf(muf->value * moved);|            muf->value = tool_muf(muf->value);
 LIST
 )
 total=0

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "autoscale/proposals.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace scalvo::autoscale {
@@ -73,6 +74,13 @@ long long tenths_code(double frequency) {
     return (hundredths + 5) / 10;
 }
 } // namespace
+
+// The tool's MUF for the curve through a point: one decimal, halves to even, held within its
+// limits, kept single.
+double tool_muf(double muf) {
+    const auto value = static_cast<float>(std::nearbyint(muf * 10) / 10.0);
+    return static_cast<double>(std::min(std::max(value, 3.0f), 70.0f));
+}
 
 std::optional<double> m3000_of(double muf, double foF2) {
     const long long muf_code = std::llround(muf * 10);

@@ -82,6 +82,10 @@ void withhold_unsure(Proposals& proposals);
 // above fmin. The lowest F echo read there is then an upper bound of h'F, not h'F itself.
 bool blanketed(const Proposals& proposals);
 
+// The tool's MUF for the curve through a point: one decimal, halves to even, held within its
+// limits, kept single.
+double tool_muf(double muf);
+
 // M(3000)F2 as the form computes it from the MUF(3000)F2 and foF2 codes; none without foF2.
 std::optional<double> m3000_of(double muf, double foF2);
 
