@@ -122,7 +122,7 @@ low_layers.cpp|std::min(0.7, result.foE->confidence)|std::max(0.7, result.foE->c
 day_series.cpp|foF1 && sun->foE_at(t.minute) > 0) {|foF1) {
 low_layers.cpp|constexpr int beside_run_top = 3;|constexpr int beside_run_top = -20;
 f_cusps.cpp|own > point->low - scene.pulse - twin_cells|own > point->low - pulse_tail - twin_cells
-day_series.cpp|if (single < gyro_pairs || single < lone_over_pairs * pairs)|if (single < 100 * gyro_pairs)
+day_series.cpp|read.single < lone_over_pairs * read.told.size())|read.single < 0 * read.told.size())
 day_series.cpp|t.f_trace.peak_height.reset();|t.proposals.separation = 0.0;
 scene.cpp|constexpr double noise_row_span = 2.0;|constexpr double noise_row_span = 20.0;
 scene.cpp|gap = covered_at(end, j) ? 0 : gap + 1;|gap = covered_at(end, j) ? 0 : gap_columns + 1;
