@@ -1539,11 +1539,28 @@ TEST(MergedTwins, ATallOrdinaryCuspAmongFewIsAGuess) {
 
 // A thicker band still (120 km, over a thicker layer): the ordinary echoes all lie inside the
 // extraordinary trace's band and none matches. That is no sounder without the extraordinary wave:
-// its top cusp, the extraordinary one, is not shown as foF2.
+// its top cusp, the extraordinary one, is not shown as foF2. One column 0.5 MHz below it stands
+// vertical out of the band, where the ordinary cusp turns up: the pair is offered to the day,
+// which may place the cusp from fxI about that column. Over a thinner layer (40 km) nothing
+// stands there, and nothing is offered.
 TEST(MergedTwins, TwinsInsideTheBandAreNoSingleTrace) {
-    const Reading r = read_sounding(thick_night(60, 120).build());
-    if (r.proposals[C::foF2]) {
-        EXPECT_NEAR(r.proposals[C::foF2]->value, 3.3, 0.1);
+    for (const double thickness : {60.0, 40.0}) {
+        const Reading r = read_sounding(thick_night(thickness, 120).build());
+        if (r.proposals[C::foF2]) {
+            EXPECT_NEAR(r.proposals[C::foF2]->value, 3.3, 0.1);
+        }
+        ASSERT_EQ(r.f_trace.guessed.has_value(), thickness > 50) << thickness;
+        if (!r.f_trace.guessed)
+            continue;
+        ASSERT_TRUE(r.f_trace.guessed->placed_within);
+        EXPECT_LE(r.f_trace.guessed->placed_within->first, 3.3);
+        EXPECT_GE(r.f_trace.guessed->placed_within->second, 3.3);
+        EXPECT_LE(r.f_trace.guessed->placed_within->second -
+                      r.f_trace.guessed->placed_within->first,
+                  0.21);
+        ASSERT_TRUE(r.f_trace.guessed->fxI);
+        EXPECT_NEAR(r.f_trace.guessed->fxI->value, 3.8, 0.06);
+        EXPECT_FALSE(r.f_trace.guessed->muf);
     }
 }
 
@@ -1559,9 +1576,9 @@ TEST(MergedTwins, AnOrdinaryCuspBehindLinesIsAGuess) {
         const Reading r = read_sounding(builder.build());
         EXPECT_FALSE(r.proposals[C::foF2]);
         if (from > 3.2) {
-            ASSERT_TRUE(r.f_trace.guessed && r.f_trace.guessed->behind_lines);
-            EXPECT_LE(r.f_trace.guessed->behind_lines->first, 3.3);
-            EXPECT_GE(r.f_trace.guessed->behind_lines->second, 3.3);
+            ASSERT_TRUE(r.f_trace.guessed && r.f_trace.guessed->placed_within);
+            EXPECT_LE(r.f_trace.guessed->placed_within->first, 3.3);
+            EXPECT_GE(r.f_trace.guessed->placed_within->second, 3.3);
             EXPECT_NEAR(r.f_trace.guessed->fxI->value, 3.8, 0.1);
         } else {
             EXPECT_FALSE(r.f_trace.guessed) << "lines from " << from;

@@ -376,7 +376,7 @@ TEST_P(DayLines, TheDaysFieldPlacesTheCuspBehindLines) {
     pair.separation = fx - found;
     pair.muf = Proposal{12.0, 0.3, 0, 0, 0, 0};
     pair.m3000 = Proposal{*m3000_of(12.0, found), 0.3, 0, 0, 0, 0};
-    (c.spread ? pair.in_spread : pair.behind_lines) = std::make_pair(c.from, c.to);
+    (c.spread ? pair.in_spread : pair.placed_within) = std::make_pair(c.from, c.to);
     guessed.f_trace.guessed = pair;
     day.push_back(guessed);
     for (int k = 1; k <= 10; ++k) {

@@ -570,8 +570,8 @@ void confirm_guessed_pairs(std::vector<TimedProposals>& day) {
         };
         std::optional<double> fo;
         bool deduced = true;
-        if (guess->behind_lines) {
-            fo = placed(*guess->behind_lines);
+        if (guess->placed_within) {
+            fo = placed(*guess->placed_within);
         } else if (std::fabs((fx * fx - guess->foF2.value * guess->foF2.value) / fx - *field) <=
                    guess_spread) {
             fo = guess->foF2.value;

@@ -1278,6 +1278,24 @@ std::optional<double> twin_piece(const Scene& scene, const Cusp& top) {
     return best * scene.image.step;
 }
 
+std::vector<double> standing_twins(const Scene& scene, const Cusp& top) {
+    const double fx = scene.frequency(top.column);
+    const auto& columns = scene.image.columns;
+    const auto line_at = [&](int c) {
+        return c >= 0 && c < static_cast<int>(columns.size()) &&
+               columns[static_cast<std::size_t>(c)].interference;
+    };
+    std::vector<double> found;
+    for (const Standing& standing :
+         standing_columns(scene, fx - farthest_separation, fx - closest_separation)) {
+        // Beside a line, it may be where the line cuts a band off: a piece of anything.
+        const int c = standing.cusp.column;
+        if (standing.cusp.index < top.index && !line_at(c - 1) && !line_at(c + 1))
+            found.push_back(scene.frequency(c));
+    }
+    return found;
+}
+
 std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cusps) {
     if (cusps.empty())
         return std::nullopt;

@@ -82,6 +82,9 @@ struct F2Cusps {
     // measured separation: that separation, which the traces show at equal heights.
     std::optional<double> trace_separation;
 };
+// The columns where an F trace stands vertical, lower than the top cusp, a separation below it.
+std::vector<double> standing_twins(const Scene& scene, const Cusp& top);
+
 // None without cusps.
 std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cusps);
 // On a sweep coarser than 0.25 MHz, a step within 0.1 MHz of the station's separation, the pair

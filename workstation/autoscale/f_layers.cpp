@@ -450,13 +450,32 @@ FLayers read_f_layers(const Scene& scene) {
         result.guessed = GuessedPair{*result.foF2,      result.fxI,   result.muf,  result.m3000,
                                      result.separation, std::nullopt, std::nullopt};
         if (f2->behind_lines)
-            result.guessed->behind_lines =
+            result.guessed->placed_within =
                 std::make_pair(f2->behind_lines->first - scene.image.step,
                                f2->behind_lines->second + scene.image.step);
         if (in_spread)
             result.guessed->in_spread =
                 std::make_pair(result.foF2->value, result.foF2->value + merged_in_spread);
     }
+    // A top cusp that found no twin, a trace leading into it and nothing beyond: where a single
+    // column a separation below stands vertical under it, the ordinary trace may turn up there
+    // (faded or merged into a band, no cusp read). The day's field may place its cusp from fxI,
+    // within a step below that column and 0.15 MHz above it; the MUF is not read.
+    if (!f2->ordinary && !f2->ordinary_only && f2->lead_in && shape == 1 && !f2->oblique &&
+        top_sure > 0 && !f2->coarse && !scene.too_coarse())
+        if (const auto twins = standing_twins(scene, top); twins.size() == 1) {
+            Proposal foF2 = *result.foF2;
+            foF2.value = scene.frequency(top.column) - station_separation;
+            foF2.confidence = std::min(foF2.confidence, guessed_pair);
+            result.guessed = GuessedPair{
+                foF2,
+                frequency_proposal(scene, top.column, top.index, guessed_pair),
+                std::nullopt,
+                std::nullopt,
+                station_separation,
+                std::make_pair(twins.front() - scene.image.step, twins.front() + merged_in_spread),
+                std::nullopt};
+        }
     // The MUF is read off the ordinary trace that foF2 and the separation tell.
     if (result.muf)
         result.muf->confidence = std::min(result.muf->confidence, result.foF2->confidence);

@@ -243,6 +243,8 @@ f_layers.cpp|2 * f2->match.covered >= f2->match.tested &&|f2->match.covered >= 0
 f_layers.cpp|result.separation > station_separation + scene.image.step / 2 + 1e-9;|result.separation > 0;
 day_series.cpp|        } else if (guess->in_spread) {|        } else if (false) {
 day_series.cpp|            muf->value = tool_muf(muf->value * moved);|            muf->value = tool_muf(muf->value);
+f_cusps.cpp|!line_at(c - 1) && !line_at(c + 1)|!line_at(c - 1000) && !line_at(c + 1000)
+f_layers.cpp|twins.size() == 1|twins.size() > 1
 LIST
 )
 total=0

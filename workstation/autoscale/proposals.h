@@ -95,8 +95,9 @@ struct GuessedPair {
     Proposal foF2;
     std::optional<Proposal> fxI, muf, m3000;
     double separation = 0; // MHz
-    // Where the ordinary cusp is lost behind lines (MHz): the day's field places it from fxI.
-    std::optional<std::pair<double, double>> behind_lines;
+    // Where the ordinary cusp is not read, lost behind lines or shown only by a column standing
+    // vertical (MHz): the day's field places it from fxI within this range.
+    std::optional<std::pair<double, double>> placed_within;
     // Where the ordinary trace's last steep echoes merge into a thick trace (MHz, from the cusp
     // found): the day's field, where its own separation does not hold, places it from fxI.
     std::optional<std::pair<double, double>> in_spread;
