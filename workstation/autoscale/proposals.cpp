@@ -66,9 +66,9 @@ bool blanketed(const Proposals& p) {
     return fbEs && fmin && fbEs->value > fmin->value + blanketing_margin;
 }
 
+namespace {
 // The 0.1 MHz code of a frequency picked on the plot: nearest, judged on the hundredths digit,
 // halves going up.
-namespace {
 long long tenths_code(double frequency) {
     const auto hundredths = static_cast<long long>(std::floor(frequency * 100 + 1e-6));
     return (hundredths + 5) / 10;
