@@ -71,6 +71,7 @@ std::vector<Expect> night_answers() {
 // Day: E up to 3.3 MHz, the F2 trace retarded above it up to 8.0 MHz.
 const Curve day_e = layer_curve(100, 3.3, 6);
 const Curve day_f2 = layer_curve(205, 8.0, 80, 3.3, 12);
+const Curve raised_day_f2 = layer_curve(235, 8.0, 80, 3.3, 12);
 SoundingBuilder day(double step = 0.025) {
     SoundingBuilder builder(step);
     builder.noise(15).trace(2.0, 3.3, day_e, 230).trace(3.32, 8.0, day_f2, 230);
@@ -674,6 +675,20 @@ void add_guard_cases(std::vector<Case>& all) {
          },
          {want(C::foE, 3.3, 0.1), want(C::foEs, 5.0, 0.15),
           right_or_nothing(C::hF, lowest_height(day_f2, 3.32, 8.0), 10), want(C::foF2, 8.0, 0.1)}});
+    // A sporadic E's second hop under a long pulse is a band from 224 to 269 km, over the F
+    // trace's base (252 km): the trace is seen first where it rises out of the band, and that
+    // height is no h'F. Under a short pulse the band ends below the base, which shows.
+    for (const int pulse : {10, 4})
+        all.push_back(
+            {"an F trace's base inside a sporadic E's second hop, pulse " + std::to_string(pulse),
+             [pulse] {
+                 SoundingBuilder builder(0.05);
+                 builder.pulse_length(pulse).noise(15).trace(2.0, 3.3, day_e, 230);
+                 builder.trace(3.32, 8.0, raised_day_f2, 230).sporadic_e(1.5, 7.0, 112, 200);
+                 return builder.build();
+             },
+             {pulse > 4 ? nothing(C::hF) : want(C::hF, lowest_height(raised_day_f2, 3.32, 8.0), 10),
+              want(C::foF2, 8.0, 0.1)}});
     // Under a long pulse the ordinary trace's echo trails over its twin's near the cusps: where
     // the trace itself runs within that pulse below, the twin is not looked for.
     for (const double foF2 : {3.3, 5.0, 8.0})

@@ -41,11 +41,14 @@ Reading read_sounding(const Ionogram& ionogram) {
     // lies on its start, or the start is hidden otherwise, the Chapman layer its trace follows
     // tells that height. A blanketing sporadic E is left to the day read together: the sounding
     // alone does not tell whether an E layer lies under it.
-    if (!low.foE && !blanketed(proposals) && (f.start_hidden || low.foEs) && f.layer_hF && f.hF) {
+    if (!low.foE && !blanketed(proposals) && (f.start_hidden || low.foEs) && f.layer_hF &&
+        proposals[Characteristic::hF]) {
         Proposal& hF = *proposals[Characteristic::hF];
         hF.value = *f.layer_hF;
         hF.y = y_at_height(*f.layer_hF);
         hF.confidence = 0.6;
+    } else if (f.base_in_multiple) {
+        proposals[Characteristic::hF].reset();
     }
     if (f.foF2)
         proposals.separation = f.separation;

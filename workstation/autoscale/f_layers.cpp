@@ -30,6 +30,14 @@ constexpr double guessed_pair = 0.35;
 constexpr double coarse_pair = 0.7;
 constexpr double no_lead_in = 0.4;
 constexpr double spread_beyond_cusp = 0.3;
+// A pulse trailing this many cells behind its leading edge or more is a long one (45 km), whose
+// multiples cover a band of F heights.
+constexpr int long_pulse = pulse_tail + 3;
+// A multiple's band hides the base of the trace above it where its top lies within `band_gap`
+// cells under the lowest echo and its leading edge `band_beneath` cells or more below it
+// (farther than h'F may be off).
+constexpr int band_gap = 7;
+constexpr int band_beneath = 3;
 // A guessed pair the day's field may confirm: its traces tested at this many echoes at least,
 // this share of them matched (a cusp at the twin's place counts a quarter).
 constexpr int guess_tested = 6;
@@ -325,6 +333,18 @@ FLayers read_f_layers(const Scene& scene) {
         // Without a layer below, the F trace is lowest where it starts, at fmin.
         result.start_hidden = scene.frequency(lowest->column) >
                               result.fmin + std::max(0.1, 2 * scene.image.step) + 1e-9;
+    }
+    // Under a long pulse a multiple's echo trails far above its leading edge: where such a band
+    // lies just under the lowest echo, the trace's base may lie inside it, lower than seen.
+    if (lowest != nullptr && scene.pulse >= long_pulse) {
+        const auto& segments =
+            scene.image.columns[static_cast<std::size_t>(lowest->column)].segments;
+        result.base_in_multiple =
+            std::any_of(segments.begin(), segments.end(), [&](const Segment& segment) {
+                return segment.multiple && segment.low >= f_region_lowest &&
+                       segment.low <= lowest->index - band_beneath &&
+                       segment.high >= lowest->index - band_gap;
+            });
     }
     // A minimum read on echoes far weaker than the trace lies where deviative absorption took
     // the trace: the height seen there tells no h'F.

@@ -91,6 +91,8 @@ struct FLayers {
     std::optional<TraceFit> layer;
     double fmin = 0;
     bool start_hidden = false; // h'F was read well above fmin
+    // The lowest echo lies over a long pulse's multiple band, which may hide the base.
+    bool base_in_multiple = false;
     // The first column of the F traces long enough to tell h'F.
     std::optional<int> seen_from;
     bool seen_flat = false;       // within a cell over its first 0.3 MHz
