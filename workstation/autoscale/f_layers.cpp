@@ -30,9 +30,6 @@ constexpr double guessed_pair = 0.35;
 constexpr double coarse_pair = 0.7;
 constexpr double no_lead_in = 0.4;
 constexpr double spread_beyond_cusp = 0.3;
-// A pulse trailing this many cells behind its leading edge or more is a long one (45 km), whose
-// multiples cover a band of F heights.
-constexpr int long_pulse = pulse_tail + 3;
 // A multiple's band hides the base of the trace above it where its top lies within `band_gap`
 // cells under the lowest echo and its leading edge `band_beneath` cells or more below it
 // (farther than h'F may be off).
@@ -334,9 +331,10 @@ FLayers read_f_layers(const Scene& scene) {
         result.start_hidden = scene.frequency(lowest->column) >
                               result.fmin + std::max(0.1, 2 * scene.image.step) + 1e-9;
     }
-    // Under a long pulse a multiple's echo trails far above its leading edge: where such a band
-    // lies just under the lowest echo, the trace's base may lie inside it, lower than seen.
-    if (lowest != nullptr && scene.pulse >= long_pulse) {
+    // Under a pulse longer than the station's (45 km) a multiple's echo trails far above its
+    // leading edge: where such a band lies just under the lowest echo, the trace's base may lie
+    // inside it, lower than seen.
+    if (lowest != nullptr && scene.pulse > pulse_tail) {
         const auto& segments =
             scene.image.columns[static_cast<std::size_t>(lowest->column)].segments;
         result.base_in_multiple =

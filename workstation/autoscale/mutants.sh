@@ -245,8 +245,8 @@ day_series.cpp|        } else if (guess->in_spread) {|        } else if (false) 
 day_series.cpp|            muf->value = tool_muf(muf->value * moved);|            muf->value = tool_muf(muf->value);
 f_cusps.cpp|!line_at(c - 1) && !line_at(c + 1)|!line_at(c - 1000) && !line_at(c + 1000)
 f_layers.cpp|twins.size() == 1|twins.size() > 1
-f_layers.cpp|constexpr int long_pulse = pulse_tail + 3;|constexpr int long_pulse = pulse_tail + 30;
-f_layers.cpp|constexpr int long_pulse = pulse_tail + 3;|constexpr int long_pulse = 0;
+f_layers.cpp|if (lowest != nullptr && scene.pulse > pulse_tail) {|if (lowest != nullptr && scene.pulse > 100) {
+f_layers.cpp|if (lowest != nullptr && scene.pulse > pulse_tail) {|if (lowest != nullptr) {
 f_layers.cpp|constexpr int band_gap = 7;|constexpr int band_gap = 0;
 f_layers.cpp|constexpr int band_beneath = 3;|constexpr int band_beneath = 30;
 LIST
