@@ -1460,29 +1460,34 @@ TEST(StandingBeyondLines, IsAGuessedPairsOrdinaryCusp) {
 
 // A thin night layer: its trace turns up only within a few columns of each cusp, so no echo of
 // the extraordinary trace's steep part can be tested against the ordinary one. A plain sounding's
-// pair is then a guess the day may confirm; not among many cusps, nor with its top cusp where the
-// sweep ends.
+// pair is then a guess the day may confirm; among more cusps, only where the day's readings
+// around lie near it; not among a crowd, nor with its top cusp where the sweep ends.
 TEST(UntestedPair, APlainSoundingsPairIsAGuess) {
     struct Sounding {
         std::string name;
         double end; // of the sweep, MHz
         int strays; // short traces turning up high at low frequencies, most with a cusp
         bool guessed;
+        bool near_readings;
     };
     for (const Sounding& s :
-         {Sounding{"plain", 20.0, 0, true}, Sounding{"among many cusps", 20.0, 6, false},
-          Sounding{"its top cusp where the sweep ends", 3.775, 0, false}}) {
+         {Sounding{"plain", 20.0, 0, true, false},
+          Sounding{"among many cusps", 20.0, 6, true, true},
+          Sounding{"among a crowd of cusps", 20.0, 14, false, false},
+          Sounding{"its top cusp where the sweep ends", 3.775, 0, false, false}}) {
         SoundingBuilder builder(0.05, s.end);
         builder.noise(20).trace(1.3, 3.3, layer_curve(240, 3.3, 15), 220);
         for (int k = 0; k < s.strays; ++k) {
             const double top = 1.4 + 0.1 * k;
-            builder.trace(top - 0.08, top, layer_curve(350 + 60 * k, top, 60), 120, 0, false);
+            builder.trace(top - 0.08, top, layer_curve(350 + 60 * (k % 6) + 30 * (k / 6), top, 60),
+                          120, 0, false);
         }
         const Reading r = read_sounding(builder.build());
         ASSERT_EQ(r.f_trace.guessed.has_value(), s.guessed) << s.name;
         if (s.guessed) {
             EXPECT_NEAR(r.f_trace.guessed->foF2.value, 3.3, 0.1);
             EXPECT_NEAR(r.f_trace.guessed->separation, 0.5, 0.06);
+            EXPECT_EQ(r.f_trace.guessed->near_readings, s.near_readings) << s.name;
         }
     }
 }

@@ -249,12 +249,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A pair whose twin the trace pairs did not tell, guessed at the cusp nearest the separation: the
 // day's field (ten pairs telling 1.1 MHz) confirms it where it gives that separation within
-// 0.15 MHz of gyrofrequency, and then its foF2, fxI and MUF are shown.
+// 0.15 MHz of gyrofrequency, and then its foF2, fxI and MUF are shown. Guessed among many cusps,
+// it also needs the nearest foF2 read (3.6 MHz) within 0.3 MHz.
 struct GuessCase {
     std::string name;
     int pairs = 0;
-    double separation = 0; // of the guess, at foF2 4.0 MHz
+    double separation = 0; // of the guess
     bool confirmed = false;
+    bool near_readings = false;
+    double foF2 = 4.0; // of the guess
 };
 
 // The day's first sounding, whose pair is only a guess (foF2 and its twin this far above).
@@ -273,8 +276,9 @@ class DayGuess : public ::testing::TestWithParam<GuessCase> {};
 
 TEST_P(DayGuess, TheDaysFieldConfirmsAGuessedPair) {
     const GuessCase& c = GetParam();
-    std::vector<TimedProposals> day = {guessed_sounding(4.0, c.separation, 0.3, false)};
+    std::vector<TimedProposals> day = {guessed_sounding(c.foF2, c.separation, 0.3, false)};
     day[0].f_trace.guessed->muf = Proposal{12.0, 0.3, 0, 0, 0, 0};
+    day[0].f_trace.guessed->near_readings = c.near_readings;
     for (int k = 1; k <= c.pairs; ++k) {
         TimedProposals t;
         t.minute = 15 * k;
@@ -293,7 +297,7 @@ TEST_P(DayGuess, TheDaysFieldConfirmsAGuessedPair) {
         }
     }
     if (c.confirmed) {
-        EXPECT_NEAR(p[C::foF2]->value, 4.0, 1e-9);
+        EXPECT_NEAR(p[C::foF2]->value, c.foF2, 1e-9);
         EXPECT_NEAR(*p.separation, c.separation, 1e-9);
     }
 }
@@ -303,7 +307,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(GuessCase{"the field's separation", 10, 0.60, true},
                       GuessCase{"a step off it", 10, 0.65, true},
                       GuessCase{"the station's separation off the field", 10, 0.45, false},
-                      GuessCase{"too few pairs to tell the field", 6, 0.60, false}),
+                      GuessCase{"too few pairs to tell the field", 6, 0.60, false},
+                      GuessCase{"among many cusps, near the readings", 10, 0.60, true, true, 3.8},
+                      GuessCase{"among many cusps, off the readings", 10, 0.60, false, true}),
     scalvo::testing::param_name);
 
 // On a 0.5 MHz sweep the ordinary cusp guessed the station's separation below the extraordinary

@@ -546,6 +546,9 @@ void read_lone_cusps(std::vector<TimedProposals>& day) {
 // day's field (eight measured pairs at least) gives its separation closely.
 constexpr double guess_spread = 0.15;
 constexpr double confirmed_guess = 0.6;
+// A pair guessed among many cusps is the sounding's only where the nearest foF2 read lies within
+// this much (MHz): a pair of bursts or lines stands far off the day's foF2.
+constexpr double near_reading = 0.3;
 std::optional<Proposal> confirmed(std::optional<Proposal> p) {
     if (p)
         p->confidence = std::max(p->confidence, confirmed_guess);
@@ -555,10 +558,17 @@ void confirm_guessed_pairs(std::vector<TimedProposals>& day) {
     const auto field = pairs_of(day).field();
     if (!field)
         return;
-    for (TimedProposals& t : day) {
+    const std::vector<TimedProposals> read = day;
+    for (std::size_t k = 0; k < day.size(); ++k) {
+        TimedProposals& t = day[k];
         const auto& guess = t.f_trace.guessed;
         if (!guess || guess->coarse || t.proposals[Characteristic::foF2])
             continue;
+        if (guess->near_readings) {
+            const auto nearest = nearest_value(read, k, Characteristic::foF2);
+            if (!nearest || std::fabs(*nearest - guess->foF2.value) > near_reading)
+                continue;
+        }
         const double fx = guess->foF2.value + guess->separation;
         const auto placed = [&](const std::pair<double, double>& within) -> std::optional<double> {
             if (fx <= *field)

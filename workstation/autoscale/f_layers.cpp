@@ -42,6 +42,8 @@ constexpr double guess_score = 0.35;
 // Or, where fewer than 3 echoes were tested, among no more than 6 cusps.
 constexpr int untested_pair = 3;
 constexpr std::size_t plain_cusps = 6;
+// Nor among more than this many, whatever the day's readings around say.
+constexpr std::size_t many_cusps = 10;
 // Or where its ordinary cusp stands this high (km) over its trace, with no more than this many
 // cusps within this far (MHz) of the top: a plain night or storm sounding whose twins run merged.
 constexpr double standing_ordinary = 100;
@@ -443,9 +445,11 @@ FLayers read_f_layers(const Scene& scene) {
         read_muf(scene, envelope, result.foF1 ? result.foF1->value : 0.0, along, result);
     // Where no echo of the steep part could be tested (the twins merged under a long pulse),
     // only a plain sounding's pair is a guess: a few cusps. On a coarse sweep the cusps' columns
-    // tell the pair no better than the echoes.
-    const bool untested =
-        f2->match.tested < untested_pair && cusps.size() <= plain_cusps && !scene.coarse();
+    // tell the pair no better than the echoes. Among more cusps (lines and bursts about the
+    // trace) the day's readings around must run near it too.
+    const bool untested_cusps = f2->match.tested < untested_pair && !scene.coarse();
+    const bool untested = untested_cusps && cusps.size() <= plain_cusps;
+    const bool untested_among_many = untested_cusps && !untested && cusps.size() <= many_cusps;
     // A measured pair among a modest crowd of cusps (a spread's lines about it, 10 cusps at most
     // on the whole sounding) is only one choice there: the day's field may confirm it too.
     const bool modest_crowd = f2->measured && f2->ordinary && f2->crowded && !f2->spread &&
@@ -463,10 +467,13 @@ FLayers read_f_layers(const Scene& scene) {
          top_sure > 0 && !f2->coarse && !scene.too_coarse() &&
          ((f2->match.tested >= guess_tested && f2->match.score >= guess_score) || untested ||
           standing_plain_pair(scene, cusps, *f2) || f2->behind_lines || f2->standing_beyond_lines ||
-          in_spread)) ||
+          in_spread || untested_among_many)) ||
         modest_crowd) {
         result.guessed = GuessedPair{*result.foF2,      result.fxI,   result.muf,  result.m3000,
                                      result.separation, std::nullopt, std::nullopt};
+        result.guessed->near_readings =
+            untested_among_many && !standing_plain_pair(scene, cusps, *f2) && !f2->behind_lines &&
+            !f2->standing_beyond_lines && !in_spread && !modest_crowd;
         if (f2->behind_lines)
             result.guessed->placed_within =
                 std::make_pair(f2->behind_lines->first - scene.image.step,

@@ -249,6 +249,10 @@ f_layers.cpp|if (lowest != nullptr && scene.pulse > pulse_tail) {|if (lowest != 
 f_layers.cpp|if (lowest != nullptr && scene.pulse > pulse_tail) {|if (lowest != nullptr) {
 f_layers.cpp|constexpr int band_gap = 7;|constexpr int band_gap = 0;
 f_layers.cpp|constexpr int band_beneath = 3;|constexpr int band_beneath = 30;
+f_layers.cpp|constexpr std::size_t many_cusps = 10;|constexpr std::size_t many_cusps = 6;
+f_layers.cpp|constexpr std::size_t many_cusps = 10;|constexpr std::size_t many_cusps = 100;
+f_layers.cpp|untested_among_many && !standing_plain_pair(scene, cusps, *f2) && !f2->behind_lines &&|false && !standing_plain_pair(scene, cusps, *f2) && !f2->behind_lines &&
+day_series.cpp|constexpr double near_reading = 0.3;|constexpr double near_reading = 3.0;
 LIST
 )
 total=0

@@ -104,6 +104,8 @@ struct GuessedPair {
     // On a sweep coarser than 0.25 MHz: the ordinary cusp put the station's separation below the
     // extraordinary one, where the day's soundings show their twins a column apart.
     bool coarse = false;
+    // Guessed among many cusps: the day's nearest foF2 read must lie near it.
+    bool near_readings = false;
 };
 
 // What a sounding shows of its F trace beyond the proposals: what the day read together needs to
