@@ -140,7 +140,7 @@ echoes.cpp|static_cast<int>(r50 + 3.3 * 3.0 * (r50 - r30));|static_cast<int>(r50
 f_layers.cpp|constexpr int untested_pair = 3;|constexpr int untested_pair = 0;
 f_layers.cpp|constexpr std::size_t plain_cusps = 6;|constexpr std::size_t plain_cusps = 60;
 f_layers.cpp|        top_sure > 0 && !f2->coarse &&|        !f2->coarse &&
-f_layers.cpp|cusps.size() <= plain_cusps && !scene.coarse();|cusps.size() <= plain_cusps;
+f_layers.cpp|f2->match.tested < untested_pair && !scene.coarse();|f2->match.tested < untested_pair;
 f_layers.cpp|constexpr std::size_t crowd_cusps = 10;|constexpr std::size_t crowd_cusps = 0;
 f_cusps.cpp|constexpr double coarse_closest = 0.3;|constexpr double coarse_closest = 0.1;
 f_cusps.cpp|constexpr int coarse_apart = 2;|constexpr int coarse_apart = 12;
