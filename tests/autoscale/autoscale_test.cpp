@@ -1442,9 +1442,9 @@ TEST(StandingBeyondLines, IsAGuessedPairsOrdinaryCusp) {
         builder.line(3.9, 120).line(3.95, 120);
         if (line_after)
             builder.line(4.05, 120);
-        // Short pieces turning up far above the band: no plain sounding's few cusps.
-        for (int k = 0; k < 8; ++k) {
-            const double top = 1.8 + 0.2 * k;
+        // Short pieces turning up far above the band: a crowd of cusps, no plain sounding's few.
+        for (int k = 0; k < 12; ++k) {
+            const double top = 1.8 + 0.15 * k;
             builder.trace(top - 0.08, top, layer_curve(560, top, 20), 120, 0, false);
         }
         const Reading r = read_sounding(builder.build());
@@ -1455,6 +1455,8 @@ TEST(StandingBeyondLines, IsAGuessedPairsOrdinaryCusp) {
         }
         ASSERT_TRUE(r.f_trace.guessed);
         EXPECT_NEAR(r.f_trace.guessed->foF2.value, 4.0, 0.01);
+        // A guess by the standing echo, not only for its few cusps untested.
+        EXPECT_FALSE(r.f_trace.guessed->near_readings);
     }
 }
 
