@@ -558,17 +558,19 @@ void confirm_guessed_pairs(std::vector<TimedProposals>& day) {
     const auto field = pairs_of(day).field();
     if (!field)
         return;
-    const std::vector<TimedProposals> read = day;
+    // The readings near each guess among many cusps, before any guess is confirmed.
+    std::vector<std::optional<double>> nearest(day.size());
+    for (std::size_t k = 0; k < day.size(); ++k)
+        if (day[k].f_trace.guessed && day[k].f_trace.guessed->near_readings)
+            nearest[k] = nearest_value(day, k, Characteristic::foF2);
     for (std::size_t k = 0; k < day.size(); ++k) {
         TimedProposals& t = day[k];
         const auto& guess = t.f_trace.guessed;
         if (!guess || guess->coarse || t.proposals[Characteristic::foF2])
             continue;
-        if (guess->near_readings) {
-            const auto nearest = nearest_value(read, k, Characteristic::foF2);
-            if (!nearest || std::fabs(*nearest - guess->foF2.value) > near_reading)
-                continue;
-        }
+        if (guess->near_readings &&
+            (!nearest[k] || std::fabs(*nearest[k] - guess->foF2.value) > near_reading))
+            continue;
         const double fx = guess->foF2.value + guess->separation;
         const auto placed = [&](const std::pair<double, double>& within) -> std::optional<double> {
             if (fx <= *field)

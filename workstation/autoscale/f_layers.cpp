@@ -450,6 +450,7 @@ FLayers read_f_layers(const Scene& scene) {
     const bool untested_cusps = f2->match.tested < untested_pair && !scene.coarse();
     const bool untested = untested_cusps && cusps.size() <= plain_cusps;
     const bool untested_among_many = untested_cusps && !untested && cusps.size() <= many_cusps;
+    const bool standing_plain = standing_plain_pair(scene, cusps, *f2);
     // A measured pair among a modest crowd of cusps (a spread's lines about it, 10 cusps at most
     // on the whole sounding) is only one choice there: the day's field may confirm it too.
     const bool modest_crowd = f2->measured && f2->ordinary && f2->crowded && !f2->spread &&
@@ -466,14 +467,14 @@ FLayers read_f_layers(const Scene& scene) {
     if ((!f2->measured && f2->ordinary && shape == 1 && !f2->oblique && !f2->copy_below &&
          top_sure > 0 && !f2->coarse && !scene.too_coarse() &&
          ((f2->match.tested >= guess_tested && f2->match.score >= guess_score) || untested ||
-          standing_plain_pair(scene, cusps, *f2) || f2->behind_lines || f2->standing_beyond_lines ||
-          in_spread || untested_among_many)) ||
+          standing_plain || f2->behind_lines || f2->standing_beyond_lines || in_spread ||
+          untested_among_many)) ||
         modest_crowd) {
         result.guessed = GuessedPair{*result.foF2,      result.fxI,   result.muf,  result.m3000,
                                      result.separation, std::nullopt, std::nullopt};
-        result.guessed->near_readings =
-            untested_among_many && !standing_plain_pair(scene, cusps, *f2) && !f2->behind_lines &&
-            !f2->standing_beyond_lines && !in_spread && !modest_crowd;
+        result.guessed->near_readings = untested_among_many && !standing_plain &&
+                                        !f2->behind_lines && !f2->standing_beyond_lines &&
+                                        !in_spread && !modest_crowd;
         if (f2->behind_lines)
             result.guessed->placed_within =
                 std::make_pair(f2->behind_lines->first - scene.image.step,

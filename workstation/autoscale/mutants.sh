@@ -251,7 +251,7 @@ f_layers.cpp|constexpr int band_gap = 7;|constexpr int band_gap = 0;
 f_layers.cpp|constexpr int band_beneath = 3;|constexpr int band_beneath = 30;
 f_layers.cpp|constexpr std::size_t many_cusps = 10;|constexpr std::size_t many_cusps = 6;
 f_layers.cpp|constexpr std::size_t many_cusps = 10;|constexpr std::size_t many_cusps = 100;
-f_layers.cpp|untested_among_many && !standing_plain_pair(scene, cusps, *f2) && !f2->behind_lines &&|false && !standing_plain_pair(scene, cusps, *f2) && !f2->behind_lines &&
+f_layers.cpp|result.guessed->near_readings = untested_among_many && !standing_plain &&|result.guessed->near_readings = false && !standing_plain &&
 day_series.cpp|constexpr double near_reading = 0.3;|constexpr double near_reading = 3.0;
 LIST
 )
