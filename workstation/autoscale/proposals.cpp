@@ -75,8 +75,6 @@ long long tenths_code(double frequency) {
 }
 } // namespace
 
-// The tool's MUF for the curve through a point: one decimal, halves to even, held within its
-// limits, kept single.
 double tool_muf(double muf) {
     const auto value = static_cast<float>(std::nearbyint(muf * 10) / 10.0);
     return static_cast<double>(std::min(std::max(value, 3.0f), 70.0f));
