@@ -643,6 +643,24 @@ void add_guard_cases(std::vector<Case>& all) {
                        return builder.build();
                    },
                    {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1)}});
+    // The same copy 4-6 km higher, its ordinary trace broken off just short of 0.15 MHz below its
+    // cusp (lost where it crosses the vertical extraordinary trace): the copy's extraordinary
+    // trace is what the vertical ones rise under.
+    for (const auto& [extra, broken_to] : {std::pair{4.0, 3.55}, std::pair{6.0, 3.57}}) {
+        all.push_back({"a copy's ordinary trace broken off below its cusp, " +
+                           std::to_string(static_cast<int>(extra)) + " km",
+                       [extra, broken_to] {
+                           const double above = night_f2(3.175) - night_f2(2.825) + extra;
+                           const Curve shifted = [above](double f) {
+                               return night_f2(f - 0.35) + above;
+                           };
+                           SoundingBuilder builder = night(0.025);
+                           builder.trace(1.65, 3.65, shifted, 160, 0.5, false)
+                               .fade(3.46, broken_to, shifted(3.46) - 3, shifted(broken_to) + 3);
+                           return builder.build();
+                       },
+                       {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1)}});
+    }
     // A range spread: a line of the same echo 10 km below the trace ends 0.3 MHz before it, with
     // its twin. The cusp pair of the lower line is no vertical pair under an oblique copy: its
     // own trace runs alongside the upper one's.

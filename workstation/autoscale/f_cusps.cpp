@@ -552,9 +552,10 @@ shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2C
         // The vertical extraordinary cusp may stand where the copy's ordinary one does (a copy
         // shifted by about the separation): the trace followed below the copy's ordinary cusp
         // is then the vertical extraordinary one, and the copy's extraordinary trace is compared.
-        const int ordinary_copy_edge = std::fabs(f - copy_ordinary) <= near ? top_edge : copy_edge;
-        if (ordinary_copy_edge < 0)
-            continue;
+        // So it is where the copy's ordinary trace breaks off short of the height compared (lost
+        // where it crosses the vertical extraordinary trace).
+        const int ordinary_copy_edge =
+            std::fabs(f - copy_ordinary) <= near || copy_edge < 0 ? top_edge : copy_edge;
         for (const Standing& ordinary : ordinaries)
             if (std::fabs(scene.frequency(ordinary.cusp.column) - (f - separation)) <=
                     near + copy_separation_slack &&

@@ -85,11 +85,11 @@ f_cusps.cpp|constexpr int standing_cells = 6;|constexpr int standing_cells = 12;
 f_cusps.cpp|if (near_top && 2 * (segment.high - segment.low) >= height)|if (near_top || 2 * (segment.high - segment.low) >= height)
 f_cusps.cpp|const int foot = std::max(segment.low, on);|const int foot = segment.low;
 f_cusps.cpp|height_of(foot) - height_of(edge) < cusp_rise)|height_of(foot) - height_of(edge) < 0)
-f_cusps.cpp|std::fabs(f - copy_ordinary) <= near ? top_edge : copy_edge;|copy_edge;
+f_cusps.cpp|            std::fabs(f - copy_ordinary) <= near|            false
 f_cusps.cpp|        if (!rises_below(*it, top_edge))|        if (std::fabs(f - copy_ordinary) <= near || !rises_below(*it, top_edge))
+f_cusps.cpp|copy_edge < 0 ? top_edge : copy_edge|copy_edge < -1 ? top_edge : copy_edge
 f_cusps.cpp|constexpr int rising_on = 3;|constexpr int rising_on = -1;
 f_cusps.cpp|constexpr int line_slack = 2;|constexpr int line_slack = 0;
-f_cusps.cpp|        if (ordinary_copy_edge < 0)|        if (copy_edge < 0)
 f_layers.cpp|constexpr double layer_jump = 100;|constexpr double layer_jump = 1000;
 f_layers.cpp|constexpr double layer_jump_window = 0.35;|constexpr double layer_jump_window = 0.15;
 day_series.cpp|constexpr double e_spread = 0.35;|constexpr double e_spread = 0.6;
