@@ -661,6 +661,18 @@ void add_guard_cases(std::vector<Case>& all) {
                        },
                        {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1)}});
     }
+    // A copy 0.25 MHz beyond and 30 km higher, the vertical extraordinary cusp behind a pair of
+    // lines: the vertical ordinary cusp, rising under the copy's and past it, is the pair's, its
+    // twin behind the lines.
+    all.push_back(
+        {"the vertical extraordinary cusp behind lines under a copy",
+         [] {
+             const Curve shifted = [](double f) { return night_f2(f - 0.25) + 30; };
+             SoundingBuilder builder = night(0.05);
+             builder.trace(1.55, 3.55, shifted, 160, 0.5, false).line(3.75, 90).line(3.8, 90);
+             return builder.build();
+         },
+         {want(C::foF2, 3.3, 0.1), want(C::fxI, 3.8, 0.1)}});
     // A range spread: a line of the same echo 10 km below the trace ends 0.3 MHz before it, with
     // its twin. The cusp pair of the lower line is no vertical pair under an oblique copy: its
     // own trace runs alongside the upper one's.

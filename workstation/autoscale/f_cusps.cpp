@@ -562,6 +562,20 @@ shifted_pair_below(const Scene& scene, const std::vector<Cusp>& cusps, const F2C
                 rises_below(ordinary, ordinary_copy_edge))
                 return std::make_pair(it->cusp, ordinary.cusp);
     }
+    // The vertical extraordinary cusp behind a line shows no column standing: the vertical
+    // ordinary cusp rising well under the copy's ordinary trace and up past it, away from the
+    // copy's cusp, tells the pair where a line stands a separation above it, away from the copy's
+    // ordinary cusp too. Only where the copy's ordinary trace is seen to compare with, and the
+    // copy's traces lie about as high below their cusps (a spread's lines need not).
+    if (copy_edge >= 0 && top_edge >= copy_edge - 2 * standing_below)
+        for (auto it = ordinaries.rbegin(); it != ordinaries.rend(); ++it) {
+            const double fo = scene.frequency(it->cusp.column);
+            const int twin = scene.column_of(fo + separation);
+            if (rises_below(*it, copy_edge) && it->cusp.index >= copy_edge &&
+                std::fabs(fo - copy_ordinary) >= shift_least - 1e-9 && line_beside(scene, twin) &&
+                std::fabs(scene.frequency(twin) - copy_ordinary) >= shift_least + 1e-9)
+                return std::make_pair(Cusp{twin, it->cusp.index, 0, nullptr}, it->cusp);
+        }
     return std::nullopt;
 }
 

@@ -88,6 +88,11 @@ f_cusps.cpp|height_of(foot) - height_of(edge) < cusp_rise)|height_of(foot) - hei
 f_cusps.cpp|            std::fabs(f - copy_ordinary) <= near|            false
 f_cusps.cpp|        if (!rises_below(*it, top_edge))|        if (std::fabs(f - copy_ordinary) <= near || !rises_below(*it, top_edge))
 f_cusps.cpp|copy_edge < 0 ? top_edge : copy_edge|copy_edge < -1 ? top_edge : copy_edge
+f_cusps.cpp|top_edge >= copy_edge - 2 * standing_below)|top_edge >= copy_edge - 200 * standing_below)
+f_cusps.cpp|rises_below(*it, copy_edge) && it->cusp.index >= copy_edge &&|rises_below(*it, copy_edge) && it->cusp.index >= 0 &&
+f_cusps.cpp|std::fabs(fo - copy_ordinary) >= shift_least - 1e-9 && line_beside(scene, twin) &&|std::fabs(fo - copy_ordinary) >= shift_least - 1e-9 && true &&
+f_cusps.cpp|return std::make_pair(Cusp{twin, it->cusp.index, 0, nullptr}, it->cusp);|return std::nullopt;
+f_cusps.cpp|std::fabs(scene.frequency(twin) - copy_ordinary) >= shift_least + 1e-9)|std::fabs(scene.frequency(twin) - copy_ordinary) >= 0.0)
 f_cusps.cpp|constexpr int rising_on = 3;|constexpr int rising_on = -1;
 f_cusps.cpp|constexpr int line_slack = 2;|constexpr int line_slack = 0;
 f_layers.cpp|constexpr double layer_jump = 100;|constexpr double layer_jump = 1000;
