@@ -1041,6 +1041,18 @@ std::vector<Case> cases() {
                    },
                    {want(C::fmin, 1.3, 0.1), right_or_nothing(C::foF2, 3.3, 0.2), nothing(C::foE),
                     nothing(C::foEs), nothing(C::foF1)}});
+    // Spread F speckled over the extraordinary trace's last 0.8 MHz, up to 150 km above it, and a
+    // little beyond its cusp: the speckle lies about the twins, not beyond them, and no cusp read
+    // there is sure.
+    all.push_back(
+        {"spread F speckled about the twins",
+         [] {
+             const Curve x_trace = [](double f) { return night_f2(f - 0.5); };
+             SoundingBuilder builder = night(0.05);
+             builder.spread(3.0, 3.8, x_trace, 150, 0.1, 150);
+             return builder.build();
+         },
+         {want(C::fmin, 1.3, 0.1), nothing(C::foF2), nothing(C::fxI), nothing(C::muf3000F2)}});
     {
         std::vector<Expect> answers = night_answers();
         all.push_back({"interference lines and a noise band",

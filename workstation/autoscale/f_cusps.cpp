@@ -264,6 +264,31 @@ bool spread_beyond(const Scene& scene, const Cusp& top) {
     return with_echo >= 2 && 10 * with_echo >= 3 * columns;
 }
 
+// Echoes of the F heights broken into this many pieces or more in a column, in a share of the
+// columns from 0.5 MHz below the top cusp to 0.25 MHz beyond it: a spread's speckle about the
+// twins. A pair shows one or two pieces there (the extraordinary trace, an oblique copy's).
+constexpr double speckle_below = 0.5;
+constexpr double speckle_beyond = 0.25;
+constexpr int speckle_pieces = 3;
+bool speckled_about(const Scene& scene, const Cusp& top) {
+    const double fx = scene.frequency(top.column);
+    int columns = 0;
+    int speckled = 0;
+    for (const EchoColumn& column : scene.image.columns) {
+        if (column.interference || column.frequency < fx - speckle_below - 1e-9 ||
+            column.frequency > fx + speckle_beyond + 1e-9)
+            continue;
+        ++columns;
+        const auto pieces =
+            std::count_if(column.segments.begin(), column.segments.end(), [&](const Segment& s) {
+                return !s.multiple && s.low >= f_region_lowest && s.low <= top.index + spread_above;
+            });
+        if (pieces >= speckle_pieces)
+            ++speckled;
+    }
+    return columns > 0 && 10 * speckled >= 3 * columns;
+}
+
 // The leading edge of a cusp's trace this far (MHz) below the cusp: where the steep part of a
 // trace and of its oblique copy can be compared in height (lines passed over). -1 where the
 // trace does not reach.
@@ -1331,7 +1356,8 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
     pair.extraordinary = top != nullptr ? *top : cusps.back();
     pair.lead_in = top != nullptr;
     pair.oblique = oblique;
-    pair.spread = spread_beyond(scene, pair.extraordinary);
+    pair.spread =
+        spread_beyond(scene, pair.extraordinary) || speckled_about(scene, pair.extraordinary);
     pair.match = match_separation(scene, pair.extraordinary, cusps);
     if (pair.lead_in && pair.match.tested < 3)
         if (auto separation = twin_cusps(scene, cusps, pair.extraordinary);

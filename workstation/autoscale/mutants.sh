@@ -33,6 +33,10 @@ f_cusps.cpp|constexpr double oblique_window = 0.5;|constexpr double oblique_wind
 f_cusps.cpp|constexpr int oblique_below = 3;|constexpr int oblique_below = -3;
 f_cusps.cpp|constexpr double spread_window = 0.5;|constexpr double spread_window = 3.0;
 f_cusps.cpp|return with_echo >= 2 && 10 * with_echo >= 3 * columns;|return with_echo >= 0;
+f_cusps.cpp|constexpr int speckle_pieces = 3;|constexpr int speckle_pieces = 30;
+f_cusps.cpp|constexpr int speckle_pieces = 3;|constexpr int speckle_pieces = 2;
+f_cusps.cpp|return columns > 0 && 10 * speckled >= 3 * columns;|return columns > 0 && 10 * speckled >= 1 * columns;
+f_cusps.cpp|constexpr double speckle_below = 0.5;|constexpr double speckle_below = 0.05;
 f_cusps.cpp|constexpr double cusp_rise = 40;|constexpr double cusp_rise = 140;
 f_cusps.cpp|constexpr int vertical_cells = 12;|constexpr int vertical_cells = 30;
 f_cusps.cpp|return tested >= 3 && 2 * lower >= tested;|return tested >= 3 && 2 * lower >= 0;
