@@ -646,7 +646,9 @@ void add_guard_cases(std::vector<Case>& all) {
     // The same copy 4-6 km higher, its ordinary trace broken off just short of 0.15 MHz below its
     // cusp (lost where it crosses the vertical extraordinary trace): the copy's extraordinary
     // trace is what the vertical ones rise under.
-    for (const auto& [extra, broken_to] : {std::pair{4.0, 3.55}, std::pair{6.0, 3.57}}) {
+    for (const std::pair<double, double>& broken : {std::pair{4.0, 3.55}, std::pair{6.0, 3.57}}) {
+        const double extra = broken.first;
+        const double broken_to = broken.second;
         all.push_back({"a copy's ordinary trace broken off below its cusp, " +
                            std::to_string(static_cast<int>(extra)) + " km",
                        [extra, broken_to] {
