@@ -312,6 +312,56 @@ INSTANTIATE_TEST_SUITE_P(
                       GuessCase{"among many cusps, off the readings", 10, 0.60, false, true}),
     scalvo::testing::param_name);
 
+// A guessed pair that may be the oblique copy of a lower pair (its foF2 `copy_of`), amid a day
+// whose field (nine pairs or more telling 1.1 MHz) gives its separation: shown only where the foF2
+// read on both sides, on a line within 0.3 MHz, passes within 0.08 MHz of it and more than 0.2 MHz
+// from the lower pair. A sporadic E blanketing the soundings around hides nothing of their foF2.
+struct CopyGuessCase {
+    std::string name;
+    std::optional<double> before, after; // foF2 read on each side
+    double copy_of = 0;
+    bool confirmed = false;
+    bool blanketed = false;
+};
+
+class DayCopyGuess : public ::testing::TestWithParam<CopyGuessCase> {};
+
+TEST_P(DayCopyGuess, TheReadingsAroundChooseBetweenACopyAndTheLowerPair) {
+    const CopyGuessCase& c = GetParam();
+    std::vector<TimedProposals> day;
+    for (int k = 0; k <= 14; ++k) {
+        TimedProposals t;
+        if (k == 5) {
+            t = guessed_sounding(4.0, twin_separation(4.0, 1.1), 0.3, false);
+            t.f_trace.guessed->copy_of = c.copy_of;
+        } else if (const auto fo = k < 5 ? c.before : c.after) {
+            t.proposals[C::foF2] = read(*fo);
+            t.proposals[C::fxI] = read(*fo + twin_separation(*fo, 1.1));
+            t.proposals.separation = twin_separation(*fo, 1.1);
+            if (c.blanketed) {
+                t.proposals[C::fmin] = read(1.5);
+                t.proposals[C::fbEs] = read(2.5);
+            }
+        }
+        t.minute = 15 * k;
+        day.push_back(t);
+    }
+    fill_hidden_from_neighbours(day);
+    EXPECT_EQ(day[5].proposals[C::foF2].has_value(), c.confirmed);
+    EXPECT_EQ(day[5].proposals[C::fxI].has_value(), c.confirmed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Days, DayCopyGuess,
+    ::testing::Values(CopyGuessCase{"near the readings around", 3.95, 4.05, 3.6, true},
+                      CopyGuessCase{"near them under a blanketing sporadic E", 3.95, 4.05, 3.6,
+                                    true, true},
+                      CopyGuessCase{"off them", 3.85, 3.9, 3.6, false},
+                      CopyGuessCase{"the lower pair near them too", 3.95, 3.95, 3.8, false},
+                      CopyGuessCase{"unsteady around it", 3.8, 4.2, 3.6, false},
+                      CopyGuessCase{"read on one side only", std::nullopt, 4.0, 3.6, false}),
+    scalvo::testing::param_name);
+
 // On a 0.5 MHz sweep the ordinary cusp guessed the station's separation below the extraordinary
 // one is shown where the day's soundings show their twins a column apart, as high (eight at
 // least, four times as many as show otherwise); a sounder without the extraordinary wave, or

@@ -549,27 +549,64 @@ constexpr double confirmed_guess = 0.6;
 // A pair guessed among many cusps is the sounding's only where the nearest foF2 read lies within
 // this much (MHz): a pair of bursts or lines stands far off the day's foF2.
 constexpr double near_reading = 0.3;
+// A guessed pair that may be the oblique copy of a lower pair is the sounding's only where the
+// day's foF2 on both sides (within reach, the two within this much, MHz) lies on a line passing
+// near the guess and away from the lower pair. Asked after the other guesses are confirmed: they
+// are among the readings around.
+constexpr double copy_steadiest = 0.3;
+constexpr double copy_near = 0.08;
+constexpr double copy_apart = 0.2;
+// foF2 read (not deduced) on both sides of sounding k, on the line between the nearest two; a
+// blanketing sporadic E hides nothing of it.
+std::optional<double> foF2_around(const std::vector<TimedProposals>& day, std::size_t k) {
+    std::array<std::optional<Neighbour>, 2> around;
+    for (const int direction : {-1, +1})
+        for (auto n = static_cast<long>(k) + direction; n >= 0 && n < static_cast<long>(day.size());
+             n += direction) {
+            const TimedProposals& t = day[static_cast<std::size_t>(n)];
+            if (std::abs(t.minute - day[k].minute) > reach_minutes)
+                break;
+            const auto& p = t.proposals[Characteristic::foF2];
+            if (p && p->qualifying_letter == 0) {
+                around[direction > 0 ? 1 : 0] = Neighbour{t.minute, p->value};
+                break;
+            }
+        }
+    if (!around[0] || !around[1])
+        return std::nullopt;
+    return on_line(*around[0], *around[1], day[k].minute, copy_steadiest, nullptr);
+}
+
 std::optional<Proposal> confirmed(std::optional<Proposal> p) {
     if (p)
         p->confidence = std::max(p->confidence, confirmed_guess);
     return p;
 }
-void confirm_guessed_pairs(std::vector<TimedProposals>& day) {
+void confirm_guessed_pairs(std::vector<TimedProposals>& day, bool copies) {
     const auto field = pairs_of(day).field();
     if (!field)
         return;
-    // The readings near each guess among many cusps, before any guess is confirmed.
+    // The readings near each guess among many cusps, or around each possible copy, before any
+    // guess of the pass is confirmed.
     std::vector<std::optional<double>> nearest(day.size());
     for (std::size_t k = 0; k < day.size(); ++k)
-        if (day[k].f_trace.guessed && day[k].f_trace.guessed->near_readings)
-            nearest[k] = nearest_value(day, k, Characteristic::foF2);
+        if (const auto& guess = day[k].f_trace.guessed;
+            guess && guess->copy_of.has_value() == copies)
+            nearest[k] = copies                 ? foF2_around(day, k)
+                         : guess->near_readings ? nearest_value(day, k, Characteristic::foF2)
+                                                : std::nullopt;
     for (std::size_t k = 0; k < day.size(); ++k) {
         TimedProposals& t = day[k];
         const auto& guess = t.f_trace.guessed;
-        if (!guess || guess->coarse || t.proposals[Characteristic::foF2])
+        if (!guess || guess->coarse || t.proposals[Characteristic::foF2] ||
+            guess->copy_of.has_value() != copies)
             continue;
         if (guess->near_readings &&
             (!nearest[k] || std::fabs(*nearest[k] - guess->foF2.value) > near_reading))
+            continue;
+        if (guess->copy_of &&
+            (!nearest[k] || std::fabs(*nearest[k] - guess->foF2.value) > copy_near ||
+             std::fabs(*nearest[k] - *guess->copy_of) <= copy_apart))
             continue;
         const double fx = guess->foF2.value + guess->separation;
         const auto placed = [&](const std::pair<double, double>& within) -> std::optional<double> {
@@ -701,7 +738,8 @@ void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
     });
     read_lone_cusps(day);
     withhold_stray_pairs(day);
-    confirm_guessed_pairs(day);
+    confirm_guessed_pairs(day, false);
+    confirm_guessed_pairs(day, true);
     confirm_coarse_guesses(day);
     withhold_stray_foE(day);
     const auto sun = fit_solar_e(e_readings_of(day));

@@ -1467,9 +1467,13 @@ std::optional<F2Cusps> f2_cusps(const Scene& scene, const std::vector<Cusp>& cus
             }
         if (pair.ordinary) {
             pair.match.separation = top_frequency - scene.frequency(pair.ordinary->column);
-            // A lower pair of which the guessed one may be an oblique copy makes it no guess.
-            pair.copy_below = vertical_pair_below(scene, cusps, pair).has_value() ||
-                              shifted_pair_below(scene, cusps, pair).has_value();
+            // A lower pair of which the guessed one may be an oblique copy: only the day may
+            // choose between them.
+            auto below = vertical_pair_below(scene, cusps, pair);
+            if (!below)
+                below = shifted_pair_below(scene, cusps, pair);
+            if (below)
+                pair.copy_below = scene.frequency(below->second.column);
         }
     }
     return pair;

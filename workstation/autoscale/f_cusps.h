@@ -57,8 +57,8 @@ struct F2Cusps {
     bool lead_in = false; // a trace leads into the cusps from below
     bool spread = false;  // echoes of the F heights beyond the top cusp
     bool oblique = false; // a higher cusp was left aside as an oblique copy
-    // A guessed pair that may be an oblique copy of a lower one.
-    bool copy_below = false;
+    // A guessed pair that may be an oblique copy of a lower one: that pair's ordinary cusp (MHz).
+    std::optional<double> copy_below;
     // More cusps about the pair than a pair, its copy and a stray one make: the traces of a
     // range spread, among which the pair was only one choice.
     bool crowded = false;

@@ -464,8 +464,8 @@ FLayers read_f_layers(const Scene& scene) {
                            f2->match.tested >= untested_pair &&
                            2 * f2->match.covered >= f2->match.tested &&
                            result.separation > station_separation + scene.image.step / 2 + 1e-9;
-    if ((!f2->measured && f2->ordinary && shape == 1 && !f2->oblique && !f2->copy_below &&
-         top_sure > 0 && !f2->coarse && !scene.too_coarse() &&
+    if ((!f2->measured && f2->ordinary && shape == 1 && !f2->oblique && top_sure > 0 &&
+         !f2->coarse && !scene.too_coarse() &&
          ((f2->match.tested >= guess_tested && f2->match.score >= guess_score) || untested ||
           standing_plain || f2->behind_lines || f2->standing_beyond_lines || in_spread ||
           untested_among_many)) ||
@@ -475,6 +475,7 @@ FLayers read_f_layers(const Scene& scene) {
         result.guessed->near_readings = untested_among_many && !standing_plain &&
                                         !f2->behind_lines && !f2->standing_beyond_lines &&
                                         !in_spread && !modest_crowd;
+        result.guessed->copy_of = f2->copy_below;
         if (f2->behind_lines)
             result.guessed->placed_within =
                 std::make_pair(f2->behind_lines->first - scene.image.step,

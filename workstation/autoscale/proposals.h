@@ -106,6 +106,9 @@ struct GuessedPair {
     bool coarse = false;
     // Guessed among many cusps: the day's nearest foF2 read must lie near it.
     bool near_readings = false;
+    // Where the pair may be an oblique copy of a lower one: that pair's foF2 (MHz). The day's
+    // readings on both sides must lie near the guess and away from it.
+    std::optional<double> copy_of = std::nullopt;
 };
 
 // What a sounding shows of its F trace beyond the proposals: what the day read together needs to
