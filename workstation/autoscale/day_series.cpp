@@ -549,6 +549,10 @@ constexpr double confirmed_guess = 0.6;
 // A pair guessed among many cusps is the sounding's only where the nearest foF2 read lies within
 // this much (MHz): a pair of bursts or lines stands far off the day's foF2.
 constexpr double near_reading = 0.3;
+// Guessed a separation the day's field does not give (its cusps the station's separation apart,
+// where nothing told the pair's), a pair's foF2 is placed by the field from fxI, within this much
+// (MHz) of the cusp guessed: further off, the extraordinary cusp guessed is not the pair's.
+constexpr double field_placed = 0.1;
 // A guessed pair that may be the oblique copy of a lower pair is the sounding's only where the
 // day's foF2 on both sides (within reach, the two within this much, MHz) lies on a line passing
 // near the guess and away from the lower pair. Asked after the other guesses are confirmed: they
@@ -627,6 +631,8 @@ void confirm_guessed_pairs(std::vector<TimedProposals>& day, bool copies) {
             deduced = false;
         } else if (guess->in_spread) {
             fo = placed(*guess->in_spread);
+        } else if (!guess->near_readings) {
+            fo = placed({guess->foF2.value - field_placed, guess->foF2.value + field_placed});
         }
         if (!fo)
             continue;

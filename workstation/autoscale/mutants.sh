@@ -262,6 +262,9 @@ f_layers.cpp|constexpr std::size_t many_cusps = 10;|constexpr std::size_t many_c
 f_layers.cpp|constexpr std::size_t many_cusps = 10;|constexpr std::size_t many_cusps = 100;
 f_layers.cpp|result.guessed->near_readings = untested_among_many && !standing_plain &&|result.guessed->near_readings = false && !standing_plain &&
 day_series.cpp|constexpr double near_reading = 0.3;|constexpr double near_reading = 3.0;
+day_series.cpp|constexpr double field_placed = 0.1;|constexpr double field_placed = 0.2;
+day_series.cpp|constexpr double field_placed = 0.1;|constexpr double field_placed = 0.0;
+day_series.cpp|        } else if (!guess->near_readings) {|        } else if (true) {
 day_series.cpp|constexpr double copy_steadiest = 0.3;|constexpr double copy_steadiest = 3.0;
 day_series.cpp|constexpr double copy_near = 0.08;|constexpr double copy_near = 0.3;
 day_series.cpp|constexpr double copy_apart = 0.2;|constexpr double copy_apart = 0.05;
