@@ -250,8 +250,9 @@ INSTANTIATE_TEST_SUITE_P(
 // A pair whose twin the trace pairs did not tell, guessed at the cusp nearest the separation: the
 // day's field (ten pairs telling 1.1 MHz) confirms it where it gives that separation within
 // 0.15 MHz of gyrofrequency, and then its foF2, fxI and MUF are shown. Otherwise the field places
-// foF2 from fxI where that lies within 0.1 MHz of the cusp guessed. Guessed among many cusps, it
-// also needs the nearest foF2 read (3.6 MHz) within 0.3 MHz.
+// foF2 from fxI where that lies within 0.1 MHz of the cusp guessed, or within 0.15 MHz and 0.2
+// MHz of the nearest foF2 read (3.6 MHz). Guessed among many cusps, it also needs that reading
+// within 0.3 MHz.
 struct GuessCase {
     std::string name;
     int pairs = 0;
@@ -313,6 +314,8 @@ INSTANTIATE_TEST_SUITE_P(
         GuessCase{"a step off it", 10, 0.65, true},
         GuessCase{"the station's separation off the field", 10, 0.45, false},
         GuessCase{"the station's separation placed by the field", 10, 0.49, true, false, 4.0, 3.90},
+        GuessCase{"placed further off, near the readings", 10, 0.47, true, false, 3.8, 3.68},
+        GuessCase{"placed further off, away from them", 10, 0.47, false},
         GuessCase{"too few pairs to tell the field", 6, 0.60, false},
         GuessCase{"among many cusps, near the readings", 10, 0.60, true, true, 3.8},
         GuessCase{"among many cusps, off the readings", 10, 0.60, false, true},

@@ -551,8 +551,11 @@ constexpr double confirmed_guess = 0.6;
 constexpr double near_reading = 0.3;
 // Guessed a separation the day's field does not give (its cusps the station's separation apart,
 // where nothing told the pair's), a pair's foF2 is placed by the field from fxI, within this much
-// (MHz) of the cusp guessed: further off, the extraordinary cusp guessed is not the pair's.
+// (MHz) of the cusp guessed: further off, the extraordinary cusp guessed is not the pair's. A
+// little further off, the day's nearest foF2 read must lie near the value placed.
 constexpr double field_placed = 0.1;
+constexpr double field_placed_near = 0.15;
+constexpr double placed_near_reading = 0.2;
 // A guessed pair that may be the oblique copy of a lower pair is the sounding's only where the
 // day's foF2 on both sides (within reach, the two within this much, MHz) lies on a line passing
 // near the guess and away from the lower pair. Asked after the other guesses are confirmed: they
@@ -633,6 +636,12 @@ void confirm_guessed_pairs(std::vector<TimedProposals>& day, bool copies) {
             fo = placed(*guess->in_spread);
         } else if (!guess->near_readings) {
             fo = placed({guess->foF2.value - field_placed, guess->foF2.value + field_placed});
+            if (!fo)
+                if ((fo = placed({guess->foF2.value - field_placed_near,
+                                  guess->foF2.value + field_placed_near})))
+                    if (const auto near = nearest_value(day, k, Characteristic::foF2);
+                        !near || std::fabs(*near - *fo) > placed_near_reading)
+                        fo.reset();
         }
         if (!fo)
             continue;

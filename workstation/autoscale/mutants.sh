@@ -265,6 +265,8 @@ day_series.cpp|constexpr double near_reading = 0.3;|constexpr double near_readin
 day_series.cpp|constexpr double field_placed = 0.1;|constexpr double field_placed = 0.2;
 day_series.cpp|constexpr double field_placed = 0.1;|constexpr double field_placed = 0.0;
 day_series.cpp|        } else if (!guess->near_readings) {|        } else if (true) {
+day_series.cpp|constexpr double field_placed_near = 0.15;|constexpr double field_placed_near = 0.1;
+day_series.cpp|constexpr double placed_near_reading = 0.2;|constexpr double placed_near_reading = 2.0;
 day_series.cpp|constexpr double copy_steadiest = 0.3;|constexpr double copy_steadiest = 3.0;
 day_series.cpp|constexpr double copy_near = 0.08;|constexpr double copy_near = 0.3;
 day_series.cpp|constexpr double copy_apart = 0.2;|constexpr double copy_apart = 0.05;
