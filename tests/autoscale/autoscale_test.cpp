@@ -1656,7 +1656,9 @@ TEST(MergedTwins, AnOrdinaryCuspBehindLinesIsAGuess) {
 // (3.3 MHz). At 50 km, lost 0.05 MHz short, its last steep echoes merge into the band: most of
 // the extraordinary trace's unmatched echoes lie inside taller ones, and the last ordinary cusp
 // standing out, a step low, is offered with the true one within 0.15 MHz beyond it. At 30 km,
-// lost 0.15 MHz short, the twin's echoes stand clear of the band: that cusp is no twin at all.
+// lost 0.15 MHz short, the twin's echoes stand clear of the band: that cusp is no twin merged
+// into it, only a pair matched too weakly to tell, which the day's readings close around must
+// confirm (or its field place from fxI).
 TEST(MergedTwins, AnOrdinaryCuspMergedIntoAThickTraceIsPlacedByTheDay) {
     struct Sounding {
         double band, lost;
@@ -1678,7 +1680,10 @@ TEST(MergedTwins, AnOrdinaryCuspMergedIntoAThickTraceIsPlacedByTheDay) {
             }
         const Reading r = read_sounding(builder.build());
         EXPECT_FALSE(r.proposals[C::foF2]) << s.band;
-        ASSERT_EQ(r.f_trace.guessed.has_value(), s.in_spread) << s.band;
+        ASSERT_TRUE(r.f_trace.guessed) << s.band;
+        EXPECT_EQ(r.f_trace.guessed->in_spread.has_value(), s.in_spread) << s.band;
+        EXPECT_EQ(r.f_trace.guessed->weakly_matched, !s.in_spread) << s.band;
+        EXPECT_EQ(r.f_trace.guessed->near_readings, !s.in_spread) << s.band;
         if (s.in_spread) {
             ASSERT_TRUE(r.f_trace.guessed->in_spread);
             EXPECT_NEAR(r.f_trace.guessed->foF2.value, 3.25, 0.01);

@@ -252,7 +252,7 @@ INSTANTIATE_TEST_SUITE_P(
 // 0.15 MHz of gyrofrequency, and then its foF2, fxI and MUF are shown. Otherwise the field places
 // foF2 from fxI where that lies within 0.1 MHz of the cusp guessed, or within 0.15 MHz and 0.2
 // MHz of the nearest foF2 read (3.6 MHz). Guessed among many cusps, it also needs that reading
-// within 0.3 MHz.
+// within 0.3 MHz; within 0.2 MHz where its traces matched too weakly to tell it.
 struct GuessCase {
     std::string name;
     int pairs = 0;
@@ -261,6 +261,7 @@ struct GuessCase {
     bool near_readings = false;
     double foF2 = 4.0;                   // of the guess
     std::optional<double> placed_foF2{}; // placed by the field from fxI (deduced)
+    bool weakly_matched = false;
 };
 
 // The day's first sounding, whose pair is only a guess (foF2 and its twin this far above).
@@ -282,6 +283,7 @@ TEST_P(DayGuess, TheDaysFieldConfirmsAGuessedPair) {
     std::vector<TimedProposals> day = {guessed_sounding(c.foF2, c.separation, 0.3, false)};
     day[0].f_trace.guessed->muf = Proposal{12.0, 0.3, 0, 0, 0, 0};
     day[0].f_trace.guessed->near_readings = c.near_readings;
+    day[0].f_trace.guessed->weakly_matched = c.weakly_matched;
     for (int k = 1; k <= c.pairs; ++k) {
         TimedProposals t;
         t.minute = 15 * k;
@@ -319,7 +321,11 @@ INSTANTIATE_TEST_SUITE_P(
         GuessCase{"too few pairs to tell the field", 6, 0.60, false},
         GuessCase{"among many cusps, near the readings", 10, 0.60, true, true, 3.8},
         GuessCase{"among many cusps, off the readings", 10, 0.60, false, true},
-        GuessCase{"among many cusps, the station's separation", 10, 0.50, false, true, 3.8}),
+        GuessCase{"among many cusps, the station's separation", 10, 0.50, false, true, 3.8},
+        GuessCase{"matched too weakly, near the readings", 10, 0.60, true, true, 3.75, std::nullopt,
+                  true},
+        GuessCase{"matched too weakly, 0.25 MHz off the readings", 10, 0.60, false, true, 3.85,
+                  std::nullopt, true}),
     scalvo::testing::param_name);
 
 // A guessed pair that may be the oblique copy of a lower pair (its foF2 `copy_of`), amid a day

@@ -549,6 +549,7 @@ constexpr double confirmed_guess = 0.6;
 // A pair guessed among many cusps is the sounding's only where the nearest foF2 read lies within
 // this much (MHz): a pair of bursts or lines stands far off the day's foF2.
 constexpr double near_reading = 0.3;
+constexpr double weakly_matched_near = 0.2;
 // Guessed a separation the day's field does not give (its cusps the station's separation apart,
 // where nothing told the pair's), a pair's foF2 is placed by the field from fxI, within this much
 // (MHz) of the cusp guessed: further off, the extraordinary cusp guessed is not the pair's. A
@@ -609,7 +610,8 @@ void confirm_guessed_pairs(std::vector<TimedProposals>& day, bool copies) {
             guess->copy_of.has_value() != copies)
             continue;
         if (guess->near_readings &&
-            (!nearest[k] || std::fabs(*nearest[k] - guess->foF2.value) > near_reading))
+            (!nearest[k] || std::fabs(*nearest[k] - guess->foF2.value) >
+                                (guess->weakly_matched ? weakly_matched_near : near_reading)))
             continue;
         if (guess->copy_of &&
             (!nearest[k] || std::fabs(*nearest[k] - guess->foF2.value) > copy_near ||

@@ -464,17 +464,22 @@ FLayers read_f_layers(const Scene& scene) {
                            f2->match.tested >= untested_pair &&
                            2 * f2->match.covered >= f2->match.tested &&
                            result.separation > station_separation + scene.image.step / 2 + 1e-9;
+    const bool told = (f2->match.tested >= guess_tested && f2->match.score >= guess_score) ||
+                      untested || standing_plain || f2->behind_lines || f2->standing_beyond_lines ||
+                      in_spread;
+    // A pair its traces matched too weakly to tell (the noisy world's extraordinary traces broken
+    // into pieces), among few cusps on a fine sweep: only the day's readings close around may
+    // confirm it.
+    const bool weakly_matched = !told && !untested_among_many && cusps.size() <= many_cusps &&
+                                !scene.coarse() && f2->ordinary && leads_in(scene, *f2->ordinary);
     if ((!f2->measured && f2->ordinary && shape == 1 && !f2->oblique && top_sure > 0 &&
-         !f2->coarse && !scene.too_coarse() &&
-         ((f2->match.tested >= guess_tested && f2->match.score >= guess_score) || untested ||
-          standing_plain || f2->behind_lines || f2->standing_beyond_lines || in_spread ||
-          untested_among_many)) ||
+         !f2->coarse && !scene.too_coarse() && (told || untested_among_many || weakly_matched)) ||
         modest_crowd) {
         result.guessed = GuessedPair{*result.foF2,      result.fxI,   result.muf,  result.m3000,
                                      result.separation, std::nullopt, std::nullopt};
-        result.guessed->near_readings = untested_among_many && !standing_plain &&
-                                        !f2->behind_lines && !f2->standing_beyond_lines &&
-                                        !in_spread && !modest_crowd;
+        result.guessed->near_readings =
+            ((untested_among_many && !told) || weakly_matched) && !modest_crowd;
+        result.guessed->weakly_matched = weakly_matched && !modest_crowd;
         result.guessed->copy_of = f2->copy_below;
         if (f2->behind_lines)
             result.guessed->placed_within =

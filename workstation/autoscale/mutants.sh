@@ -260,7 +260,11 @@ f_layers.cpp|constexpr int band_gap = 7;|constexpr int band_gap = 0;
 f_layers.cpp|constexpr int band_beneath = 3;|constexpr int band_beneath = 30;
 f_layers.cpp|constexpr std::size_t many_cusps = 10;|constexpr std::size_t many_cusps = 6;
 f_layers.cpp|constexpr std::size_t many_cusps = 10;|constexpr std::size_t many_cusps = 100;
-f_layers.cpp|result.guessed->near_readings = untested_among_many && !standing_plain &&|result.guessed->near_readings = false && !standing_plain &&
+f_layers.cpp|(untested_among_many && !told)|(untested_among_many && told)
+f_layers.cpp|!untested_among_many && cusps.size() <= many_cusps &&|!untested_among_many &&
+f_layers.cpp|!scene.coarse() && f2->ordinary && leads_in(scene, *f2->ordinary);|f2->ordinary && leads_in(scene, *f2->ordinary);
+f_layers.cpp|!scene.coarse() && f2->ordinary && leads_in(scene, *f2->ordinary);|!scene.coarse() && f2->ordinary;
+day_series.cpp|constexpr double weakly_matched_near = 0.2;|constexpr double weakly_matched_near = 0.3;
 day_series.cpp|constexpr double near_reading = 0.3;|constexpr double near_reading = 3.0;
 day_series.cpp|constexpr double field_placed = 0.1;|constexpr double field_placed = 0.2;
 day_series.cpp|constexpr double field_placed = 0.1;|constexpr double field_placed = 0.0;

@@ -104,8 +104,10 @@ struct GuessedPair {
     // On a sweep coarser than 0.25 MHz: the ordinary cusp put the station's separation below the
     // extraordinary one, where the day's soundings show their twins a column apart.
     bool coarse = false;
-    // Guessed among many cusps: the day's nearest foF2 read must lie near it.
+    // Guessed among many cusps: the day's nearest foF2 read must lie near it; closer where the
+    // traces matched too weakly to tell the pair.
     bool near_readings = false;
+    bool weakly_matched = false;
     // Where the pair may be an oblique copy of a lower one: that pair's foF2 (MHz). The day's
     // readings on both sides must lie near the guess and away from it.
     std::optional<double> copy_of = std::nullopt;
