@@ -468,10 +468,12 @@ FLayers read_f_layers(const Scene& scene) {
                       untested || standing_plain || f2->behind_lines || f2->standing_beyond_lines ||
                       in_spread;
     // A pair its traces matched too weakly to tell (the noisy world's extraordinary traces broken
-    // into pieces), among few cusps on a fine sweep: only the day's readings close around may
-    // confirm it.
+    // into pieces), among few cusps on a fine sweep, a trace leading into its ordinary cusp: only
+    // the day's readings close around may confirm it. Not where most unmatched echoes lie inside
+    // taller ones: in a thick trace the cusps found may both fall short of the true ones.
     const bool weakly_matched = !told && !untested_among_many && cusps.size() <= many_cusps &&
-                                !scene.coarse() && f2->ordinary && leads_in(scene, *f2->ordinary);
+                                !scene.coarse() && f2->ordinary && leads_in(scene, *f2->ordinary) &&
+                                2 * f2->match.covered < f2->match.tested;
     if ((!f2->measured && f2->ordinary && shape == 1 && !f2->oblique && top_sure > 0 &&
          !f2->coarse && !scene.too_coarse() && (told || untested_among_many || weakly_matched)) ||
         modest_crowd) {
