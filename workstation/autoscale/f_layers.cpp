@@ -452,10 +452,10 @@ FLayers read_f_layers(const Scene& scene) {
     const bool untested_among_many = untested_cusps && !untested && cusps.size() <= many_cusps;
     const bool standing_plain = standing_plain_pair(scene, cusps, *f2);
     // A measured pair among a modest crowd of cusps (a spread's lines about it, 10 cusps at most
-    // on the whole sounding) is only one choice there: the day's field may confirm it too.
+    // on the whole sounding) is only one choice there: the day's field may confirm it too. Told
+    // as the vertical pair under a copy, only with the day's nearest reading near it as well.
     const bool modest_crowd = f2->measured && f2->ordinary && f2->crowded && !f2->spread &&
-                              !f2->oblique && f2->lead_in && top_sure > 0 &&
-                              cusps.size() <= crowd_cusps;
+                              f2->lead_in && top_sure > 0 && cusps.size() <= crowd_cusps;
     // A pair found wider than the station's separation, whose twin finds few of the
     // extraordinary trace's echoes, most unmatched ones lying inside taller echoes: a thick trace
     // (a range spread) where the ordinary trace's last steep echoes merge, so the cusp found is
@@ -480,7 +480,7 @@ FLayers read_f_layers(const Scene& scene) {
         result.guessed = GuessedPair{*result.foF2,      result.fxI,   result.muf,  result.m3000,
                                      result.separation, std::nullopt, std::nullopt};
         result.guessed->near_readings =
-            ((untested_among_many && !told) || weakly_matched) && !modest_crowd;
+            modest_crowd ? f2->oblique : (untested_among_many && !told) || weakly_matched;
         result.guessed->weakly_matched = weakly_matched && !modest_crowd;
         result.guessed->copy_of = f2->copy_below;
         if (f2->behind_lines)

@@ -263,6 +263,8 @@ f_layers.cpp|constexpr std::size_t many_cusps = 10;|constexpr std::size_t many_c
 f_layers.cpp|(untested_among_many && !told)|(untested_among_many && told)
 f_layers.cpp|!untested_among_many && cusps.size() <= many_cusps &&|!untested_among_many &&
 f_layers.cpp|2 * f2->match.covered < f2->match.tested;|true;
+f_layers.cpp|modest_crowd ? f2->oblique : (untested_among_many && !told)|modest_crowd ? false : (untested_among_many && !told)
+f_layers.cpp|f2->lead_in && top_sure > 0 && cusps.size() <= crowd_cusps;|!f2->oblique && f2->lead_in && top_sure > 0 && cusps.size() <= crowd_cusps;
 f_layers.cpp|!scene.coarse() && f2->ordinary && leads_in(scene, *f2->ordinary);|f2->ordinary && leads_in(scene, *f2->ordinary);
 f_layers.cpp|!scene.coarse() && f2->ordinary && leads_in(scene, *f2->ordinary);|!scene.coarse() && f2->ordinary;
 day_series.cpp|constexpr double weakly_matched_near = 0.2;|constexpr double weakly_matched_near = 0.3;
