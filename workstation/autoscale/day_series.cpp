@@ -549,6 +549,7 @@ constexpr double confirmed_guess = 0.6;
 // A pair guessed among many cusps is the sounding's only where the nearest foF2 read lies within
 // this much (MHz): a pair of bursts or lines stands far off the day's foF2.
 constexpr double near_reading = 0.3;
+// Closer for a pair its traces matched too weakly to tell: it is any one of few cusps.
 constexpr double weakly_matched_near = 0.2;
 // Guessed a separation the day's field does not give (its cusps the station's separation apart,
 // where nothing told the pair's), a pair's foF2 is placed by the field from fxI, within this much
