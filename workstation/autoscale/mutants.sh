@@ -148,7 +148,7 @@ echoes.cpp|r50 >= level)|r50 >= level + 1000)
 echoes.cpp|static_cast<int>(r50 + 3.3 * 3.0 * (r50 - r30));|static_cast<int>(r50 + 1.0 * (r50 - r30));
 f_layers.cpp|constexpr int untested_pair = 3;|constexpr int untested_pair = 0;
 f_layers.cpp|constexpr std::size_t plain_cusps = 6;|constexpr std::size_t plain_cusps = 60;
-f_layers.cpp|        top_sure > 0 && !f2->coarse &&|        !f2->coarse &&
+f_layers.cpp|shape == 1 && !f2->oblique && top_sure > 0 &&|shape == 1 && !f2->oblique &&
 f_layers.cpp|f2->match.tested < untested_pair && !scene.coarse();|f2->match.tested < untested_pair;
 f_layers.cpp|constexpr std::size_t crowd_cusps = 10;|constexpr std::size_t crowd_cusps = 0;
 f_cusps.cpp|constexpr double coarse_closest = 0.3;|constexpr double coarse_closest = 0.1;
@@ -265,8 +265,8 @@ f_layers.cpp|!untested_among_many && cusps.size() <= many_cusps &&|!untested_amo
 f_layers.cpp|2 * f2->match.covered < f2->match.tested;|true;
 f_layers.cpp|modest_crowd ? f2->oblique : (untested_among_many && !told)|modest_crowd ? false : (untested_among_many && !told)
 f_layers.cpp|f2->lead_in && top_sure > 0 && cusps.size() <= crowd_cusps;|!f2->oblique && f2->lead_in && top_sure > 0 && cusps.size() <= crowd_cusps;
-f_layers.cpp|!scene.coarse() && f2->ordinary && leads_in(scene, *f2->ordinary);|f2->ordinary && leads_in(scene, *f2->ordinary);
-f_layers.cpp|!scene.coarse() && f2->ordinary && leads_in(scene, *f2->ordinary);|!scene.coarse() && f2->ordinary;
+f_layers.cpp|!scene.coarse() && f2->ordinary && leads_in(scene, *f2->ordinary) &&|f2->ordinary && leads_in(scene, *f2->ordinary) &&
+f_layers.cpp|!scene.coarse() && f2->ordinary && leads_in(scene, *f2->ordinary) &&|!scene.coarse() && f2->ordinary &&
 day_series.cpp|constexpr double weakly_matched_near = 0.2;|constexpr double weakly_matched_near = 0.3;
 day_series.cpp|constexpr double near_reading = 0.3;|constexpr double near_reading = 3.0;
 day_series.cpp|constexpr double field_placed = 0.1;|constexpr double field_placed = 0.2;
