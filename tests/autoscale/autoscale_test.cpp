@@ -1694,21 +1694,38 @@ TEST(MergedTwins, AnOrdinaryCuspMergedIntoAThickTraceIsPlacedByTheDay) {
     }
 }
 
-// A measured pair among a modest crowd of lines (8 cusps in all, none beyond the pair's traces
-// above them): alone it shows nothing, but it is offered to the day, whose field may confirm it.
-TEST(CrowdedPair, AModestCrowdsPairIsOfferedToTheDay) {
+// A measured pair among a crowd of lines (none beyond the pair's traces above them): alone it shows
+// nothing, but it is offered to the day, whose field may confirm it. Among a modest crowd (8 cusps
+// in all) the field alone; among a large one (12), only with the day's readings on both sides
+// running close by.
+TEST(CrowdedPair, ACrowdsPairIsOfferedToTheDay) {
     struct Line {
         double beyond, above;
     };
-    SoundingBuilder builder = night(0.05);
-    for (const Line& line : {Line{0.15, 10}, Line{-0.2, 20}, Line{0.3, -15}}) {
-        const Curve height = [line](double f) { return night_f2(f - line.beyond) + line.above; };
-        builder.trace(1.3 + line.beyond, 3.3 + line.beyond, height, 150, 0.5, false);
+    struct Sounding {
+        std::string name;
+        std::vector<Line> lines;
+        bool between_readings;
+    };
+    const std::vector<Line> modest = {{0.15, 10}, {-0.2, 20}, {0.3, -15}};
+    std::vector<Line> large = modest;
+    large.insert(large.end(), {{-0.7, 20}, {-0.9, 25}, {-1.1, 30}});
+    for (const Sounding& s :
+         {Sounding{"a modest crowd", modest, false}, Sounding{"a large crowd", large, true}}) {
+        SoundingBuilder builder = night(0.05);
+        for (const Line& line : s.lines) {
+            const Curve height = [line](double f) {
+                return night_f2(f - line.beyond) + line.above;
+            };
+            builder.trace(1.3 + line.beyond, 3.3 + line.beyond, height, 150, 0.5, false);
+        }
+        const Reading r = read_sounding(builder.build());
+        EXPECT_FALSE(r.proposals[C::foF2]) << s.name;
+        ASSERT_TRUE(r.f_trace.guessed) << s.name;
+        EXPECT_NEAR(r.f_trace.guessed->separation, 0.5, 1e-6) << s.name;
+        EXPECT_EQ(r.f_trace.guessed->between_readings, s.between_readings) << s.name;
+        EXPECT_EQ(r.f_trace.guessed->near_readings, s.between_readings) << s.name;
     }
-    const Reading r = read_sounding(builder.build());
-    EXPECT_FALSE(r.proposals[C::foF2]);
-    ASSERT_TRUE(r.f_trace.guessed);
-    EXPECT_NEAR(r.f_trace.guessed->separation, 0.5, 1e-6);
 }
 
 } // namespace

@@ -332,10 +332,11 @@ INSTANTIATE_TEST_SUITE_P(
 // whose field (nine pairs or more telling 1.1 MHz) gives its separation: shown only where the foF2
 // read on both sides, on a line within 0.3 MHz, passes within 0.08 MHz of it and more than 0.2 MHz
 // from the lower pair. A sporadic E blanketing the soundings around hides nothing of their foF2.
+// A measured pair among a large crowd (no copy below) needs that line within 0.1 MHz of it.
 struct CopyGuessCase {
     std::string name;
     std::optional<double> before, after; // foF2 read on each side
-    double copy_of = 0;
+    std::optional<double> copy_of;
     bool confirmed = false;
     bool blanketed = false;
 };
@@ -350,6 +351,8 @@ TEST_P(DayCopyGuess, TheReadingsAroundChooseBetweenACopyAndTheLowerPair) {
         if (k == 5) {
             t = guessed_sounding(4.0, twin_separation(4.0, 1.1), 0.3, false);
             t.f_trace.guessed->copy_of = c.copy_of;
+            t.f_trace.guessed->near_readings = !c.copy_of;
+            t.f_trace.guessed->between_readings = !c.copy_of;
         } else if (const auto fo = k < 5 ? c.before : c.after) {
             t.proposals[C::foF2] = read(*fo);
             t.proposals[C::fxI] = read(*fo + twin_separation(*fo, 1.1));
@@ -369,13 +372,17 @@ TEST_P(DayCopyGuess, TheReadingsAroundChooseBetweenACopyAndTheLowerPair) {
 
 INSTANTIATE_TEST_SUITE_P(
     Days, DayCopyGuess,
-    ::testing::Values(CopyGuessCase{"near the readings around", 3.95, 4.05, 3.6, true},
-                      CopyGuessCase{"near them under a blanketing sporadic E", 3.95, 4.05, 3.6,
-                                    true, true},
-                      CopyGuessCase{"off them", 3.85, 3.9, 3.6, false},
-                      CopyGuessCase{"the lower pair near them too", 3.95, 3.95, 3.8, false},
-                      CopyGuessCase{"unsteady around it", 3.8, 4.2, 3.6, false},
-                      CopyGuessCase{"read on one side only", std::nullopt, 4.0, 3.6, false}),
+    ::testing::Values(
+        CopyGuessCase{"near the readings around", 3.95, 4.05, 3.6, true},
+        CopyGuessCase{"near them under a blanketing sporadic E", 3.95, 4.05, 3.6, true, true},
+        CopyGuessCase{"off them", 3.85, 3.9, 3.6, false},
+        CopyGuessCase{"the lower pair near them too", 3.95, 3.95, 3.8, false},
+        CopyGuessCase{"unsteady around it", 3.8, 4.2, 3.6, false},
+        CopyGuessCase{"read on one side only", std::nullopt, 4.0, 3.6, false},
+        CopyGuessCase{"a crowd's pair near the readings around", 3.95, 4.05, std::nullopt, true},
+        CopyGuessCase{"a crowd's pair 0.15 MHz off them", 3.85, 3.85, std::nullopt, false},
+        CopyGuessCase{"a crowd's pair read on one side only", std::nullopt, 4.0, std::nullopt,
+                      false}),
     scalvo::testing::param_name);
 
 // On a 0.5 MHz sweep the ordinary cusp guessed the station's separation below the extraordinary

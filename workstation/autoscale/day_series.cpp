@@ -551,6 +551,9 @@ constexpr double confirmed_guess = 0.6;
 constexpr double near_reading = 0.3;
 // Closer for a pair its traces matched too weakly to tell: it is any one of few cusps.
 constexpr double weakly_matched_near = 0.2;
+// A measured pair among a large crowd: the line through the day's foF2 on both sides passes this
+// near it (MHz). A crowd holds pairs of lines at the day's field, but seldom along the day's foF2.
+constexpr double crowd_between = 0.1;
 // Guessed a separation the day's field does not give (its cusps the station's separation apart,
 // where nothing told the pair's), a pair's foF2 is placed by the field from fxI, within this much
 // (MHz) of the cusp guessed: further off, the extraordinary cusp guessed is not the pair's. A
@@ -601,7 +604,7 @@ void confirm_guessed_pairs(std::vector<TimedProposals>& day, bool copies) {
     for (std::size_t k = 0; k < day.size(); ++k)
         if (const auto& guess = day[k].f_trace.guessed;
             guess && guess->copy_of.has_value() == copies)
-            nearest[k] = copies                 ? foF2_around(day, k)
+            nearest[k] = copies || guess->between_readings ? foF2_around(day, k)
                          : guess->near_readings ? nearest_value(day, k, Characteristic::foF2)
                                                 : std::nullopt;
     for (std::size_t k = 0; k < day.size(); ++k) {
@@ -612,7 +615,9 @@ void confirm_guessed_pairs(std::vector<TimedProposals>& day, bool copies) {
             continue;
         if (guess->near_readings &&
             (!nearest[k] || std::fabs(*nearest[k] - guess->foF2.value) >
-                                (guess->weakly_matched ? weakly_matched_near : near_reading)))
+                                (guess->between_readings ? crowd_between
+                                 : guess->weakly_matched ? weakly_matched_near
+                                                         : near_reading)))
             continue;
         if (guess->copy_of &&
             (!nearest[k] || std::fabs(*nearest[k] - guess->foF2.value) > copy_near ||

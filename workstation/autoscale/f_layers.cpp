@@ -53,6 +53,8 @@ constexpr double plain_top_window = 1.2;
 constexpr double merged_in_spread = 0.15;
 // A measured pair among a crowd, where the whole sounding holds no more than 10.
 constexpr std::size_t crowd_cusps = 10;
+// Among more, not where a cusp stands lower within this far (MHz) beyond the extraordinary one.
+constexpr double lower_beyond_window = 0.3;
 // An echo this many levels of the receiver's logarithmic scale under the F trace's median is
 // faint: what deviative absorption leaves of a trace lies far further under it than the trace's
 // own fading reaches.
@@ -268,6 +270,17 @@ bool standing_plain_pair(const Scene& scene, const std::vector<Cusp>& cusps, con
     return static_cast<std::size_t>(near) <= plain_top_cusps;
 }
 
+// A cusp lower than the top one, more than a column's rounding and at most `lower_beyond_window`
+// beyond it: a frequency spread beyond the extraordinary trace, or its true cusp.
+bool lower_cusp_beyond(const Scene& scene, const std::vector<Cusp>& cusps, const Cusp& top) {
+    const double fx = scene.frequency(top.column);
+    return std::any_of(cusps.begin(), cusps.end(), [&](const Cusp& cusp) {
+        const double beyond = scene.frequency(cusp.column) - fx;
+        return beyond > 1.5 * scene.image.step - 1e-9 && beyond <= lower_beyond_window + 1e-9 &&
+               cusp.index < top.index;
+    });
+}
+
 } // namespace
 
 double FLayers::separation_at(double fo) const {
@@ -456,6 +469,12 @@ FLayers read_f_layers(const Scene& scene) {
     // as the vertical pair under a copy, only with the day's nearest reading near it as well.
     const bool modest_crowd = f2->measured && f2->ordinary && f2->crowded && !f2->spread &&
                               f2->lead_in && top_sure > 0 && cusps.size() <= crowd_cusps;
+    // Among a larger crowd (a night's range spread, lines about the trace), only where the day's
+    // readings on both sides run close by, and no lower cusp beyond tells the extraordinary
+    // trace spread or its cusp further on.
+    const bool large_crowd = f2->measured && f2->ordinary && f2->crowded && !f2->spread &&
+                             f2->lead_in && top_sure > 0 && cusps.size() > crowd_cusps &&
+                             !lower_cusp_beyond(scene, cusps, top);
     // A pair found wider than the station's separation, whose twin finds few of the
     // extraordinary trace's echoes, most unmatched ones lying inside taller echoes: a thick trace
     // (a range spread) where the ordinary trace's last steep echoes merge, so the cusp found is
@@ -476,12 +495,14 @@ FLayers read_f_layers(const Scene& scene) {
                                 2 * f2->match.covered < f2->match.tested;
     if ((!f2->measured && f2->ordinary && shape == 1 && !f2->oblique && top_sure > 0 &&
          !f2->coarse && !scene.too_coarse() && (told || untested_among_many || weakly_matched)) ||
-        modest_crowd) {
+        modest_crowd || large_crowd) {
         result.guessed = GuessedPair{*result.foF2,      result.fxI,   result.muf,  result.m3000,
                                      result.separation, std::nullopt, std::nullopt};
         result.guessed->near_readings =
-            modest_crowd ? f2->oblique : (untested_among_many && !told) || weakly_matched;
-        result.guessed->weakly_matched = weakly_matched && !modest_crowd;
+            modest_crowd ? f2->oblique
+                         : (untested_among_many && !told) || weakly_matched || large_crowd;
+        result.guessed->weakly_matched = weakly_matched && !modest_crowd && !large_crowd;
+        result.guessed->between_readings = large_crowd;
         result.guessed->copy_of = f2->copy_below;
         if (f2->behind_lines)
             result.guessed->placed_within =

@@ -105,9 +105,11 @@ struct GuessedPair {
     // extraordinary one, where the day's soundings show their twins a column apart.
     bool coarse = false;
     // Guessed among many cusps: the day's nearest foF2 read must lie near it; closer where the
-    // traces matched too weakly to tell the pair.
+    // traces matched too weakly to tell the pair. Among a large crowd, the day's foF2 on both
+    // sides must run close by.
     bool near_readings = false;
     bool weakly_matched = false;
+    bool between_readings = false;
     // Where the pair may be an oblique copy of a lower one: that pair's foF2 (MHz). The day's
     // readings on both sides must lie near the guess and away from it.
     std::optional<double> copy_of = std::nullopt;
