@@ -263,7 +263,7 @@ f_layers.cpp|constexpr std::size_t many_cusps = 10;|constexpr std::size_t many_c
 f_layers.cpp|(untested_among_many && !told)|(untested_among_many && told)
 f_layers.cpp|!untested_among_many && cusps.size() <= many_cusps &&|!untested_among_many &&
 f_layers.cpp|2 * f2->match.covered < f2->match.tested;|true;
-f_layers.cpp|modest_crowd ? f2->oblique : (untested_among_many && !told)|modest_crowd ? false : (untested_among_many && !told)
+f_layers.cpp|modest_crowd ? f2->oblique|modest_crowd ? false
 f_layers.cpp|f2->lead_in && top_sure > 0 && cusps.size() <= crowd_cusps;|!f2->oblique && f2->lead_in && top_sure > 0 && cusps.size() <= crowd_cusps;
 f_layers.cpp|!scene.coarse() && f2->ordinary && leads_in(scene, *f2->ordinary) &&|f2->ordinary && leads_in(scene, *f2->ordinary) &&
 f_layers.cpp|!scene.coarse() && f2->ordinary && leads_in(scene, *f2->ordinary) &&|!scene.coarse() && f2->ordinary &&
@@ -280,6 +280,13 @@ day_series.cpp|constexpr double copy_apart = 0.2;|constexpr double copy_apart = 
 day_series.cpp|            if (p && p->qualifying_letter == 0) {|            if (p && !blanketed(t.proposals)) {
 day_series.cpp|    confirm_guessed_pairs(day, true);|    confirm_guessed_pairs(day, false);
 f_layers.cpp|result.guessed->copy_of = f2->copy_below;|result.guessed->copy_of = std::nullopt;
+f_layers.cpp|constexpr double lower_beyond_window = 0.3;|constexpr double lower_beyond_window = 0.0;
+f_layers.cpp|cusps.size() > crowd_cusps &&|cusps.size() > 2 * crowd_cusps &&
+f_layers.cpp|!lower_cusp_beyond(scene, cusps, top)|!lower_cusp_beyond(scene, {}, top)
+f_layers.cpp|cusp.index < top.index;|cusp.index > top.index;
+f_layers.cpp|result.guessed->between_readings = large_crowd;|result.guessed->between_readings = false;
+day_series.cpp|constexpr double crowd_between = 0.1;|constexpr double crowd_between = 0.3;
+day_series.cpp|guess->between_readings ? foF2_around|false ? foF2_around
 LIST
 )
 total=0
