@@ -43,12 +43,17 @@ constexpr std::size_t gyro_pairs = 8;
 constexpr double e_spread = 0.35;
 constexpr double most_stray_e = 0.25;
 
-// A value read off a sounding that no sporadic E blanketed.
-std::optional<double> read_value(const TimedProposals& t, Characteristic c) {
+// A value read off a sounding, not deduced (no qualifying letter).
+std::optional<double> read_plainly(const TimedProposals& t, Characteristic c) {
     const auto& p = t.proposals[c];
-    if (!p || p->qualifying_letter != 0 || blanketed(t.proposals))
+    if (!p || p->qualifying_letter != 0)
         return std::nullopt;
     return p->value;
+}
+
+// A value read off a sounding that no sporadic E blanketed.
+std::optional<double> read_value(const TimedProposals& t, Characteristic c) {
+    return blanketed(t.proposals) ? std::nullopt : read_plainly(t, c);
 }
 
 struct Neighbour {
@@ -71,18 +76,19 @@ std::optional<double> on_line(const Neighbour& before, const Neighbour& after, i
 }
 
 // The nearest readings before and after position k, within reach, and the line between them;
-// none, `unsteady` saying so, where they lie more than `longest_span` minutes apart.
-std::optional<double> interpolated(const std::vector<TimedProposals>& day, std::size_t k,
-                                   Characteristic c,
-                                   double steadiest = std::numeric_limits<double>::infinity(),
-                                   bool* unsteady = nullptr,
-                                   int longest_span = std::numeric_limits<int>::max()) {
+// none, `unsteady` saying so, where they lie more than `longest_span` minutes apart. `read` tells
+// what counts as a reading.
+using Reader = std::optional<double> (*)(const TimedProposals&, Characteristic);
+std::optional<double>
+interpolated(const std::vector<TimedProposals>& day, std::size_t k, Characteristic c,
+             double steadiest = std::numeric_limits<double>::infinity(), bool* unsteady = nullptr,
+             int longest_span = std::numeric_limits<int>::max(), Reader read = read_value) {
     std::optional<Neighbour> before;
     std::optional<Neighbour> after;
     for (std::size_t n = k; n-- > 0;) {
         if (day[k].minute - day[n].minute > reach_minutes)
             break;
-        if (const auto v = read_value(day[n], c)) {
+        if (const auto v = read(day[n], c)) {
             before = Neighbour{day[n].minute, *v};
             break;
         }
@@ -90,7 +96,7 @@ std::optional<double> interpolated(const std::vector<TimedProposals>& day, std::
     for (std::size_t n = k + 1; n < day.size(); ++n) {
         if (day[n].minute - day[k].minute > reach_minutes)
             break;
-        if (const auto v = read_value(day[n], c)) {
+        if (const auto v = read(day[n], c)) {
             after = Neighbour{day[n].minute, *v};
             break;
         }
@@ -571,22 +577,8 @@ constexpr double copy_apart = 0.2;
 // foF2 read (not deduced) on both sides of sounding k, on the line between the nearest two; a
 // blanketing sporadic E hides nothing of it.
 std::optional<double> foF2_around(const std::vector<TimedProposals>& day, std::size_t k) {
-    std::array<std::optional<Neighbour>, 2> around;
-    for (const int direction : {-1, +1})
-        for (auto n = static_cast<long>(k) + direction; n >= 0 && n < static_cast<long>(day.size());
-             n += direction) {
-            const TimedProposals& t = day[static_cast<std::size_t>(n)];
-            if (std::abs(t.minute - day[k].minute) > reach_minutes)
-                break;
-            const auto& p = t.proposals[Characteristic::foF2];
-            if (p && p->qualifying_letter == 0) {
-                around[direction > 0 ? 1 : 0] = Neighbour{t.minute, p->value};
-                break;
-            }
-        }
-    if (!around[0] || !around[1])
-        return std::nullopt;
-    return on_line(*around[0], *around[1], day[k].minute, copy_steadiest, nullptr);
+    return interpolated(day, k, Characteristic::foF2, copy_steadiest, nullptr,
+                        std::numeric_limits<int>::max(), read_plainly);
 }
 
 std::optional<Proposal> confirmed(std::optional<Proposal> p) {

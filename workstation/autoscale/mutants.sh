@@ -277,7 +277,7 @@ day_series.cpp|constexpr double placed_near_reading = 0.2;|constexpr double plac
 day_series.cpp|constexpr double copy_steadiest = 0.3;|constexpr double copy_steadiest = 3.0;
 day_series.cpp|constexpr double copy_near = 0.08;|constexpr double copy_near = 0.3;
 day_series.cpp|constexpr double copy_apart = 0.2;|constexpr double copy_apart = 0.05;
-day_series.cpp|            if (p && p->qualifying_letter == 0) {|            if (p && !blanketed(t.proposals)) {
+day_series.cpp|std::numeric_limits<int>::max(), read_plainly);|std::numeric_limits<int>::max(), read_value);
 day_series.cpp|    confirm_guessed_pairs(day, true);|    confirm_guessed_pairs(day, false);
 f_layers.cpp|result.guessed->copy_of = f2->copy_below;|result.guessed->copy_of = std::nullopt;
 f_layers.cpp|constexpr double lower_beyond_window = 0.3;|constexpr double lower_beyond_window = 0.0;
