@@ -19,10 +19,10 @@ Proposals propose(const Ionogram& ionogram) {
     return read_sounding(ionogram).proposals;
 }
 
-Reading read_sounding(const Ionogram& ionogram) {
+Reading read_sounding(const Ionogram& ionogram, const std::vector<double>& lines) {
     Reading reading;
     Proposals& proposals = reading.proposals;
-    const Scene scene = make_scene(find_echoes(ionogram));
+    const Scene scene = make_scene(find_echoes(ionogram, lines));
     if (scene.traces.empty())
         return reading;
     const FLayers f = read_f_layers(scene);
@@ -75,6 +75,7 @@ Reading read_sounding(const Ionogram& ionogram) {
     if (!proposals[Characteristic::foF2])
         reading.f_trace.guessed = f.guessed;
     reading.f_trace.twins_a_column_apart = f.twins_a_column_apart;
+    reading.f_trace.cusps = f.cusps;
     if (f.layer) {
         reading.f_trace.peak_height = f.layer->layer.peak_height;
         reading.f_trace.scale_height = f.layer->layer.scale_height;

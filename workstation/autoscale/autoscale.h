@@ -14,6 +14,7 @@ struct Reading {
     Proposals proposals;
     FTraceShape f_trace;
 };
-Reading read_sounding(const Ionogram& ionogram);
+// `lines`: the frequencies of the transmitters the day shows (see recurring_lines).
+Reading read_sounding(const Ionogram& ionogram, const std::vector<double>& lines = {});
 
 } // namespace scalvo::autoscale

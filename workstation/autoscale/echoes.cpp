@@ -261,7 +261,7 @@ int plot_row_of(int index) {
     return 4 * index;
 }
 
-EchoImage find_echoes(const Ionogram& ionogram) {
+EchoImage find_echoes(const Ionogram& ionogram, const std::vector<double>& lines) {
     EchoImage image;
     const int count = ionogram.frequency_count;
     if (count <= 0 ||
@@ -269,7 +269,13 @@ EchoImage find_echoes(const Ionogram& ionogram) {
         !(ionogram.frequency_step > 0))
         return image;
     image.step = static_cast<double>(ionogram.frequency_step);
-    const Thresholds thresholds = thresholds_of(ionogram, count, image.step);
+    Thresholds thresholds = thresholds_of(ionogram, count, image.step);
+    for (const double line : lines) {
+        const double at = (line - static_cast<double>(ionogram.start_frequency)) / image.step;
+        if (const long i = std::lround(at);
+            i >= 0 && i < count && std::fabs(at - static_cast<double>(i)) < 0.25)
+            thresholds.interference[static_cast<std::size_t>(i)] = true;
+    }
 
     std::vector<unsigned char> mask(static_cast<std::size_t>(count) * height_count, 0);
     for (int i = 0; i < count; ++i) {

@@ -35,7 +35,9 @@ struct EchoImage {
     std::vector<EchoColumn> columns;
 };
 
-EchoImage find_echoes(const Ionogram& ionogram);
+// `lines`: frequencies (MHz) the day shows a transmitter on, whose columns are read as lines
+// whatever they hold.
+EchoImage find_echoes(const Ionogram& ionogram, const std::vector<double>& lines = {});
 
 // Virtual height (km) of the leading edge of height index j: the reader's own mapping,
 // 85.5 + 4.5 j km, on which an operator's click on the cell's row lands too.

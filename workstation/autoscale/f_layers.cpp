@@ -329,6 +329,8 @@ FLayers read_f_layers(const Scene& scene) {
         result.seen_descending = first - low >= base_descent;
     }
     const std::vector<Cusp> cusps = cusps_of(scene, traces);
+    for (const Cusp& cusp : cusps)
+        result.cusps.push_back(scene.frequency(cusp.column));
     const auto f2 = scene.too_coarse() ? too_coarse_cusps(scene) : f2_cusps(scene, cusps);
     if (f2 && f2->lead_in) {
         // The F trace is lowest below its top cusp: echoes far beyond it are rows of noise or

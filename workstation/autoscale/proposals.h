@@ -130,6 +130,9 @@ struct FTraceShape {
     std::optional<GuessedPair> guessed;
     // On a sweep coarser than 0.25 MHz, whether the twins stood a column apart, as high.
     std::optional<bool> twins_a_column_apart;
+    // The frequencies of every cusp found (MHz): a transmitter's line stands at the same one
+    // all day.
+    std::vector<double> cusps;
 };
 
 } // namespace scalvo::autoscale

@@ -89,6 +89,7 @@ struct FLayers {
     std::optional<GuessedPair> guessed;
     std::optional<bool> twins_a_column_apart; // on a sweep coarser than 0.25 MHz
     std::optional<TraceFit> layer;
+    std::vector<double> cusps; // every cusp found (MHz)
     double fmin = 0;
     bool start_hidden = false; // h'F was read well above fmin
     // The lowest echo lies over a long pulse's multiple band, which may hide the base.

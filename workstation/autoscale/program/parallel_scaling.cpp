@@ -4,6 +4,7 @@
 #include "autoscale/autoscale.h"
 #include "autoscale/day_series.h"
 #include "autoscale/report.h"
+#include "autoscale/transmitter_lines.h"
 #include "ionogram/ionogram_file.h"
 
 #include <algorithm>
@@ -125,6 +126,12 @@ class Run {
         for (const std::size_t k : members)
             series.push_back(
                 {*sounding_minute_of(files_[k]), results_[k].proposals, std::move(shapes_[k])});
+        read_again_without_lines(series, [&](std::size_t n, const std::vector<double>& lines) {
+            Ionogram ionogram;
+            if (load_ionogram_file(files_[members[n]], ionogram).outcome != IonogramOutcome::usable)
+                return std::optional<Reading>();
+            return std::optional<Reading>(read_sounding(ionogram, lines));
+        });
         fill_hidden_from_neighbours(series);
         for (std::size_t n = 0; n < members.size(); ++n)
             results_[members[n]].proposals = series[n].proposals;
