@@ -287,6 +287,19 @@ f_layers.cpp|cusp.index < top.index;|cusp.index > top.index;
 f_layers.cpp|result.guessed->between_readings = large_crowd;|result.guessed->between_readings = false;
 day_series.cpp|constexpr double crowd_between = 0.1;|constexpr double crowd_between = 0.3;
 day_series.cpp|guess->between_readings ? foF2_around|false ? foF2_around
+transmitter_lines.cpp|constexpr int parts_missed = 2;|constexpr int parts_missed = 4;
+transmitter_lines.cpp|constexpr double line_share = 0.15;|constexpr double line_share = 0.1;
+transmitter_lines.cpp|constexpr int fewest_parts = 8;|constexpr int fewest_parts = 4;
+transmitter_lines.cpp|constexpr double beside_share = 0.08;|constexpr double beside_share = 0.04;
+transmitter_lines.cpp|constexpr double beside_line = 0.06;|constexpr double beside_line = 0.11;
+transmitter_lines.cpp|constexpr double separation_near = 0.15;|constexpr double separation_near = 0.25;
+transmitter_lines.cpp|constexpr std::size_t separations_told = 8;|constexpr std::size_t separations_told = 6;
+transmitter_lines.cpp|constexpr double clear_of_line = 0.06;|constexpr double clear_of_line = 0.0;
+transmitter_lines.cpp|constexpr double guess_clear_of_line = 0.21;|constexpr double guess_clear_of_line = 0.06;
+transmitter_lines.cpp|return guess && !before.f_trace.guessed &&|return guess && (before.f_trace.guessed || true) &&
+transmitter_lines.cpp|t.f_trace = again->f_trace;|
+transmitter_lines.cpp|t.proposals.separation = again->proposals.separation;|
+echoes.cpp|std::fabs(at - static_cast<double>(i)) < 0.25)|std::fabs(at - static_cast<double>(i)) < 0.0)
 LIST
 )
 total=0
