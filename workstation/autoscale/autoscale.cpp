@@ -72,8 +72,10 @@ Reading read_sounding(const Ionogram& ionogram, const std::vector<double>& lines
     if (f.lone_top && f.lone_top->confidence >= proposal_threshold &&
         !proposals[Characteristic::foF2])
         reading.f_trace.lone_top = f.lone_top;
-    if (!proposals[Characteristic::foF2])
+    if (!proposals[Characteristic::foF2]) {
         reading.f_trace.guessed = f.guessed;
+        reading.f_trace.untwinned_top = f.untwinned_top;
+    }
     reading.f_trace.twins_a_column_apart = f.twins_a_column_apart;
     reading.f_trace.cusps = f.cusps;
     if (f.layer) {

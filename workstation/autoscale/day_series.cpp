@@ -672,6 +672,49 @@ void confirm_guessed_pairs(std::vector<TimedProposals>& day, bool copies) {
     }
 }
 
+// A top cusp without twin, led into, where nothing else was guessed: the extraordinary cusp of a
+// pair whose ordinary one was not found, where the ordinary cusp the day's field places below it
+// lies on the line through the foF2 read on both sides, within this much (MHz), those two no more
+// than this many minutes apart. A cusp between the two is the pair's own: the top is a copy's or
+// a spread's.
+constexpr double lone_extraordinary_near = 0.08;
+constexpr int lone_extraordinary_span = 60;
+constexpr double cusp_between = 0.06;
+void place_below_lone_extraordinary(std::vector<TimedProposals>& day) {
+    const auto field = pairs_of(day).field();
+    if (!field)
+        return;
+    // The readings around each, before any is placed.
+    std::vector<std::optional<double>> around(day.size());
+    for (std::size_t k = 0; k < day.size(); ++k)
+        if (const TimedProposals& t = day[k];
+            !t.proposals[Characteristic::foF2] && t.f_trace.untwinned_top && !t.f_trace.guessed)
+            around[k] = interpolated(day, k, Characteristic::foF2, copy_steadiest, nullptr,
+                                     lone_extraordinary_span, read_plainly);
+    for (std::size_t k = 0; k < day.size(); ++k) {
+        TimedProposals& t = day[k];
+        if (!around[k])
+            continue;
+        const Proposal& top = *t.f_trace.untwinned_top;
+        const double fx = top.value;
+        if (fx <= *field)
+            continue;
+        const double fo = std::sqrt(fx * fx - *field * fx);
+        if (std::fabs(fo - *around[k]) > lone_extraordinary_near + 1e-9 ||
+            std::ranges::any_of(t.f_trace.cusps, [&](double cusp) {
+                return cusp > fo + cusp_between && cusp < fx - cusp_between;
+            }))
+            continue;
+        Proposal foF2 = top;
+        foF2.value = fo;
+        foF2.x = x_at_frequency(fo);
+        foF2.qualifying_letter = 'J'; // deduced from the extraordinary cusp
+        t.proposals[Characteristic::foF2] = confirmed(foF2);
+        t.proposals[Characteristic::fxI] = confirmed(top);
+        t.proposals.separation = fx - fo;
+    }
+}
+
 // On a sweep coarser than 0.25 MHz the twins a column apart tell no separation closer than a
 // step; that they stand a column apart at the station's separation, the day tells: where eight
 // soundings show it at least, and four times as many as show otherwise, the guessed ordinary cusps
@@ -756,6 +799,7 @@ void fill_hidden_from_neighbours(std::vector<TimedProposals>& day) {
     confirm_guessed_pairs(day, false);
     confirm_guessed_pairs(day, true);
     confirm_coarse_guesses(day);
+    place_below_lone_extraordinary(day);
     withhold_stray_foE(day);
     const auto sun = fit_solar_e(e_readings_of(day));
     const F1Season f1 = f1_season(day, sun);

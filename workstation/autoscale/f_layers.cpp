@@ -64,6 +64,9 @@ constexpr double beyond_top_cusp = 1.0;
 // A top cusp this near the end of the sweep (MHz) may be only where the sweep cuts its trace off:
 // it tells nothing.
 constexpr double sweep_end = 0.1;
+// A top cusp without twin this near it (MHz) is no extraordinary cusp for the day to pair: the
+// sweep may cut the pair's trace off beyond it.
+constexpr double sweep_end_beyond = 0.5;
 // A rise of this much (km) within this much (MHz), this far below foF2 at least (MHz), is the
 // step from a lower layer's trace to the F2 trace. The columns about the step may show no
 // usable echo (a spread over the lower layer's cusp, lines).
@@ -449,6 +452,11 @@ FLayers read_f_layers(const Scene& scene) {
         if (!f2->measured)
             result.lone_top =
                 frequency_proposal(scene, top.column, top.index, single_trace * shape * top_sure);
+        // Led into, it may be the extraordinary cusp of a pair whose ordinary one was not found:
+        // the day's field and readings around tell.
+        if (f2->lead_in && top.column + scene.columns_in(sweep_end_beyond) <
+                               static_cast<int>(scene.image.columns.size()))
+            result.untwinned_top = frequency_proposal(scene, top.column, top.index, 0);
     }
     if (lowest != nullptr)
         read_f1(scene, traces, envelope, *lowest, result);

@@ -127,6 +127,9 @@ struct FTraceShape {
     double lowest_ratio = 1; // how far down the fitted readings reach, in units of foF2
     // foF2 if the sounder records no extraordinary wave: the top cusp, where no twin was found.
     std::optional<Proposal> lone_top;
+    // The top cusp where no twin was found, led into, where no foF2 is shown: the extraordinary
+    // cusp of a pair, where the day's field places foF2 along its readings around.
+    std::optional<Proposal> untwinned_top;
     std::optional<GuessedPair> guessed;
     // On a sweep coarser than 0.25 MHz, whether the twins stood a column apart, as high.
     std::optional<bool> twins_a_column_apart;

@@ -85,6 +85,7 @@ struct FLayers {
     // The top cusp where no twin was found, as read on an instrument without the extraordinary
     // wave: the day read together tells whether the sounder is one.
     std::optional<Proposal> lone_top;
+    std::optional<Proposal> untwinned_top; // a top cusp without twin, led into
     // The pair guessed where the trace pairs told nothing either way, led into cleanly.
     std::optional<GuessedPair> guessed;
     std::optional<bool> twins_a_column_apart; // on a sweep coarser than 0.25 MHz
