@@ -1898,3 +1898,35 @@ TEST(LinesOverTheCusp, TheMeasuredSeparationPlacesTheOrdinaryCusp) {
 }
 
 } // namespace
+
+namespace {
+
+// A night trace without twin, its sweep ending 0.4 or 0.6 MHz beyond its cusp: with no foF2
+// shown, the cusp is offered to the day as a lone extraordinary one only where the sweep goes on
+// half a MHz beyond it at least; nearer the end the trace may go on past the sweep.
+struct UntwinnedCase {
+    std::string name;
+    double sweep_end = 0; // MHz
+    bool offered = false;
+};
+
+class UntwinnedTop : public ::testing::TestWithParam<UntwinnedCase> {};
+
+TEST_P(UntwinnedTop, IsOfferedWhereTheSweepGoesOnBeyondIt) {
+    const UntwinnedCase& c = GetParam();
+    SoundingBuilder builder(0.025, c.sweep_end);
+    builder.noise(20).trace(1.3, 3.3, night_f2, 220, 0);
+    const Reading reading = read_sounding(builder.build());
+    ASSERT_FALSE(reading.proposals[C::foF2]);
+    ASSERT_EQ(reading.f_trace.untwinned_top.has_value(), c.offered);
+    if (c.offered) {
+        EXPECT_NEAR(reading.f_trace.untwinned_top->value, 3.3, 0.05);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Soundings, UntwinnedTop,
+                         ::testing::Values(UntwinnedCase{"0.6 MHz before the end", 3.9, true},
+                                           UntwinnedCase{"0.4 MHz before it", 3.7, false}),
+                         scalvo::testing::param_name);
+
+} // namespace

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <optional>
@@ -635,6 +636,69 @@ INSTANTIATE_TEST_SUITE_P(
                       SeasonCase{"a cusp read at night", true, true, 210},
                       SeasonCase{"a cusp read at night and no clear sounding", false, true,
                                  std::nullopt}),
+    scalvo::testing::param_name);
+
+// A top cusp without twin, led into, at 01:15 amid a day of pairs (ten or more telling a field of
+// 1.1 MHz, foF2 3.5 MHz at midnight and 0.05 MHz more every quarter hour): the extraordinary cusp
+// of a pair where the ordinary cusp the field places below it lies within 0.08 MHz of the line
+// through the foF2 read on both sides (3.75 MHz), those no more than an hour apart, and no other
+// cusp stands between the two. That foF2 is deduced (J).
+struct LoneExtraordinaryCase {
+    std::string name;
+    double placed = 3.75; // the ordinary cusp the field places below the top cusp
+    bool shown = false;
+    std::vector<int> unread{}; // quarter hours without a reading
+    std::vector<double> cusps{};
+    int pairs = 14;
+};
+
+class DayLoneExtraordinary : public ::testing::TestWithParam<LoneExtraordinaryCase> {};
+
+TEST_P(DayLoneExtraordinary, IsPairedWhereTheFieldPlacesFoF2AlongTheReadingsAround) {
+    const LoneExtraordinaryCase& c = GetParam();
+    const double fx = c.placed + twin_separation(c.placed, 1.1);
+    std::vector<TimedProposals> day;
+    for (int k = 0; k <= c.pairs; ++k) {
+        TimedProposals t;
+        t.minute = 15 * k;
+        if (k == 5) {
+            t.f_trace.untwinned_top = Proposal{fx, 0, 100, 200, 0, 0};
+            t.f_trace.cusps = c.cusps;
+            t.f_trace.cusps.push_back(fx);
+        } else if (std::ranges::find(c.unread, k) == c.unread.end()) {
+            const double fo = 3.5 + 0.05 * k;
+            t.proposals[C::foF2] = read(fo);
+            t.proposals[C::fxI] = read(fo + twin_separation(fo, 1.1));
+            t.proposals.separation = twin_separation(fo, 1.1);
+        }
+        day.push_back(t);
+    }
+    fill_hidden_from_neighbours(day);
+    const Proposals& p = day[5].proposals;
+    ASSERT_EQ(p[C::foF2].has_value(), c.shown);
+    ASSERT_EQ(p[C::fxI].has_value(), c.shown);
+    if (!c.shown)
+        return;
+    EXPECT_NEAR(p[C::foF2]->value, c.placed, 1e-6);
+    EXPECT_EQ(p[C::foF2]->qualifying_letter, 'J');
+    EXPECT_GE(p[C::foF2]->confidence, proposal_threshold);
+    EXPECT_NEAR(p[C::fxI]->value, fx, 1e-9);
+    EXPECT_NEAR(*p.separation, fx - c.placed, 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Days, DayLoneExtraordinary,
+    ::testing::Values(
+        LoneExtraordinaryCase{"on the line", 3.75, true},
+        LoneExtraordinaryCase{"0.07 MHz above it", 3.82, true},
+        LoneExtraordinaryCase{"0.1 MHz above it", 3.85, false},
+        LoneExtraordinaryCase{"0.1 MHz below it", 3.65, false},
+        LoneExtraordinaryCase{"the readings an hour apart", 3.75, true, {4, 6}},
+        LoneExtraordinaryCase{"75 minutes apart", 3.75, false, {4, 6, 7}},
+        LoneExtraordinaryCase{"a reading on one side only", 3.75, false, {0, 1, 2, 3, 4}},
+        LoneExtraordinaryCase{"a cusp between the two", 3.75, false, {}, {4.0}},
+        LoneExtraordinaryCase{"a cusp just above the ordinary one", 3.75, true, {}, {3.8}},
+        LoneExtraordinaryCase{"too few pairs to tell the field", 3.75, false, {}, {}, 6}),
     scalvo::testing::param_name);
 
 INSTANTIATE_TEST_SUITE_P(Days, DaySun,
