@@ -300,6 +300,11 @@ transmitter_lines.cpp|return guess && !before.f_trace.guessed &&|return guess &&
 transmitter_lines.cpp|t.f_trace = again->f_trace;|
 transmitter_lines.cpp|t.proposals.separation = again->proposals.separation;|
 echoes.cpp|std::fabs(at - static_cast<double>(i)) < 0.25)|std::fabs(at - static_cast<double>(i)) < 0.0)
+day_series.cpp|constexpr double lone_extraordinary_near = 0.08;|constexpr double lone_extraordinary_near = 0.12;
+day_series.cpp|constexpr int lone_extraordinary_span = 60;|constexpr int lone_extraordinary_span = 90;
+day_series.cpp|constexpr double cusp_between = 0.06;|constexpr double cusp_between = 0.3;
+f_layers.cpp|constexpr double sweep_end_beyond = 0.5;|constexpr double sweep_end_beyond = 0.2;
+autoscale.cpp|reading.f_trace.untwinned_top = f.untwinned_top;|
 LIST
 )
 total=0
