@@ -650,6 +650,10 @@ struct LoneExtraordinaryCase {
     std::vector<int> unread{}; // quarter hours without a reading
     std::vector<double> cusps{};
     int pairs = 14;
+    // Instead, a guess the day does not confirm (its ordinary cusp 0.4 MHz below the one placed),
+    // perhaps an oblique copy's.
+    bool guess = false;
+    bool copy = false;
 };
 
 class DayLoneExtraordinary : public ::testing::TestWithParam<LoneExtraordinaryCase> {};
@@ -662,8 +666,17 @@ TEST_P(DayLoneExtraordinary, IsPairedWhereTheFieldPlacesFoF2AlongTheReadingsArou
         TimedProposals t;
         t.minute = 15 * k;
         if (k == 5) {
-            t.f_trace.untwinned_top = Proposal{fx, 0, 100, 200, 0, 0};
-            t.f_trace.cusps = c.cusps;
+            if (c.guess) {
+                t = guessed_sounding(c.placed - 0.4, fx - c.placed + 0.4, 0.3, false);
+                t.f_trace.guessed->near_readings = true;
+                if (c.copy)
+                    t.f_trace.guessed->copy_of = 3.0;
+                t.f_trace.cusps = {c.placed - 0.4};
+            } else {
+                t.f_trace.untwinned_top = Proposal{fx, 0, 100, 200, 0, 0};
+            }
+            t.minute = 15 * k;
+            t.f_trace.cusps.insert(t.f_trace.cusps.end(), c.cusps.begin(), c.cusps.end());
             t.f_trace.cusps.push_back(fx);
         } else if (std::ranges::find(c.unread, k) == c.unread.end()) {
             const double fo = 3.5 + 0.05 * k;
@@ -698,7 +711,9 @@ INSTANTIATE_TEST_SUITE_P(
         LoneExtraordinaryCase{"a reading on one side only", 3.75, false, {0, 1, 2, 3, 4}},
         LoneExtraordinaryCase{"a cusp between the two", 3.75, false, {}, {4.0}},
         LoneExtraordinaryCase{"a cusp just above the ordinary one", 3.75, true, {}, {3.8}},
-        LoneExtraordinaryCase{"too few pairs to tell the field", 3.75, false, {}, {}, 6}),
+        LoneExtraordinaryCase{"too few pairs to tell the field", 3.75, false, {}, {}, 6},
+        LoneExtraordinaryCase{"a guess's", 3.75, true, {}, {}, 14, true},
+        LoneExtraordinaryCase{"a possible copy's guess", 3.75, false, {}, {}, 14, true, true}),
     scalvo::testing::param_name);
 
 INSTANTIATE_TEST_SUITE_P(Days, DaySun,

@@ -672,14 +672,21 @@ void confirm_guessed_pairs(std::vector<TimedProposals>& day, bool copies) {
     }
 }
 
-// A top cusp without twin, led into, where nothing else was guessed: the extraordinary cusp of a
-// pair whose ordinary one was not found, where the ordinary cusp the day's field places below it
-// lies on the line through the foF2 read on both sides, within this much (MHz), those two no more
-// than this many minutes apart. A cusp between the two is the pair's own: the top is a copy's or
-// a spread's.
+// A top cusp without twin, led into: the extraordinary cusp of a pair whose ordinary one was not
+// found, where the ordinary cusp the day's field places below it lies on the line through the
+// foF2 read on both sides, within this much (MHz), those two no more than this many minutes
+// apart. A cusp between the two is the pair's own: the top is a copy's or a spread's.
 constexpr double lone_extraordinary_near = 0.08;
 constexpr int lone_extraordinary_span = 60;
 constexpr double cusp_between = 0.06;
+// The top cusp without twin, or the extraordinary cusp of a guess the day did not confirm (its
+// ordinary cusp was not the pair's), unless the guess may be a copy's or was made on a coarse
+// sweep.
+const Proposal* lone_extraordinary(const TimedProposals& t) {
+    if (const auto& guess = t.f_trace.guessed)
+        return guess->fxI && !guess->coarse && !guess->copy_of ? &*guess->fxI : nullptr;
+    return t.f_trace.untwinned_top ? &*t.f_trace.untwinned_top : nullptr;
+}
 void place_below_lone_extraordinary(std::vector<TimedProposals>& day) {
     const auto field = pairs_of(day).field();
     if (!field)
@@ -687,15 +694,14 @@ void place_below_lone_extraordinary(std::vector<TimedProposals>& day) {
     // The readings around each, before any is placed.
     std::vector<std::optional<double>> around(day.size());
     for (std::size_t k = 0; k < day.size(); ++k)
-        if (const TimedProposals& t = day[k];
-            !t.proposals[Characteristic::foF2] && t.f_trace.untwinned_top && !t.f_trace.guessed)
+        if (!day[k].proposals[Characteristic::foF2] && lone_extraordinary(day[k]))
             around[k] = interpolated(day, k, Characteristic::foF2, copy_steadiest, nullptr,
                                      lone_extraordinary_span, read_plainly);
     for (std::size_t k = 0; k < day.size(); ++k) {
         TimedProposals& t = day[k];
         if (!around[k])
             continue;
-        const Proposal& top = *t.f_trace.untwinned_top;
+        const Proposal& top = *lone_extraordinary(t);
         const double fx = top.value;
         if (fx <= *field)
             continue;
