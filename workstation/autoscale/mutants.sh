@@ -305,6 +305,8 @@ day_series.cpp|constexpr int lone_extraordinary_span = 60;|constexpr int lone_ex
 day_series.cpp|constexpr double cusp_between = 0.06;|constexpr double cusp_between = 0.3;
 f_layers.cpp|constexpr double sweep_end_beyond = 0.5;|constexpr double sweep_end_beyond = 0.2;
 autoscale.cpp|reading.f_trace.untwinned_top = f.untwinned_top;|
+day_series.cpp|return guess->fxI && !guess->coarse && !guess->copy_of ? &*guess->fxI : nullptr;|return guess->fxI && !guess->coarse ? &*guess->fxI : nullptr;
+day_series.cpp|return guess->fxI && !guess->coarse && !guess->copy_of ? &*guess->fxI : nullptr;|return nullptr;
 LIST
 )
 total=0
