@@ -306,7 +306,7 @@ day_series.cpp|constexpr double cusp_between = 0.06;|constexpr double cusp_betwe
 f_layers.cpp|constexpr double sweep_end_beyond = 0.5;|constexpr double sweep_end_beyond = 0.2;
 autoscale.cpp|reading.f_trace.untwinned_top = f.untwinned_top;|
 day_series.cpp|return guess->fxI && !guess->coarse && !guess->copy_of ? &*guess->fxI : nullptr;|return guess->fxI && !guess->coarse ? &*guess->fxI : nullptr;
-day_series.cpp|return guess->fxI && !guess->coarse && !guess->copy_of ? &*guess->fxI : nullptr;|return nullptr;
+day_series.cpp|return guess->fxI && !guess->coarse && !guess->copy_of ? &*guess->fxI : nullptr;|return guess->fxI ? nullptr : nullptr;
 LIST
 )
 total=0
