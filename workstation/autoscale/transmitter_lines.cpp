@@ -13,8 +13,8 @@ namespace scalvo::autoscale {
 namespace {
 
 // The day is counted in parts of this many minutes: a line shows in all of them but two, on at
-// least this share of the soundings. The ionosphere's cusps stand that long on one column only
-// where foF2 hardly moves, night and day, and then on fewer soundings.
+// least this share of the soundings. The ionosphere's cusps seldom stay on one column that long;
+// a long quiet night's may, and what is read again there must pass the guards below.
 constexpr int part_minutes = 120;
 constexpr int parts_missed = 2;
 constexpr double line_share = 0.15;
