@@ -44,6 +44,13 @@ double twin_separation(double fo, double fb) {
     return 0.5 * (fb + std::sqrt(fb * fb + 4 * fo * fo)) - fo;
 }
 
+// A pair read with the ordinary cusp at fo under a gyrofrequency of 1.1 MHz.
+void read_pair(TimedProposals& t, double fo) {
+    t.proposals[Characteristic::foF2] = read(fo);
+    t.proposals[Characteristic::fxI] = read(fo + twin_separation(fo, 1.1));
+    t.proposals.separation = twin_separation(fo, 1.1);
+}
+
 struct Case {
     std::string name;
     std::vector<TimedProposals> day; // the middle one is looked at
@@ -288,10 +295,7 @@ TEST_P(DayGuess, TheDaysFieldConfirmsAGuessedPair) {
     for (int k = 1; k <= c.pairs; ++k) {
         TimedProposals t;
         t.minute = 15 * k;
-        const double fo = 3.5 + 0.1 * k;
-        t.proposals[C::foF2] = read(fo);
-        t.proposals[C::fxI] = read(fo + twin_separation(fo, 1.1));
-        t.proposals.separation = twin_separation(fo, 1.1);
+        read_pair(t, 3.5 + 0.1 * k);
         day.push_back(t);
     }
     fill_hidden_from_neighbours(day);
@@ -355,9 +359,7 @@ TEST_P(DayCopyGuess, TheReadingsAroundChooseBetweenACopyAndTheLowerPair) {
             t.f_trace.guessed->near_readings = !c.copy_of;
             t.f_trace.guessed->between_readings = !c.copy_of;
         } else if (const auto fo = k < 5 ? c.before : c.after) {
-            t.proposals[C::foF2] = read(*fo);
-            t.proposals[C::fxI] = read(*fo + twin_separation(*fo, 1.1));
-            t.proposals.separation = twin_separation(*fo, 1.1);
+            read_pair(t, *fo);
             if (c.blanketed) {
                 t.proposals[C::fmin] = read(1.5);
                 t.proposals[C::fbEs] = read(2.5);
@@ -679,10 +681,7 @@ TEST_P(DayLoneExtraordinary, IsPairedWhereTheFieldPlacesFoF2AlongTheReadingsArou
             t.f_trace.cusps.insert(t.f_trace.cusps.end(), c.cusps.begin(), c.cusps.end());
             t.f_trace.cusps.push_back(fx);
         } else if (std::ranges::find(c.unread, k) == c.unread.end()) {
-            const double fo = 3.5 + 0.05 * k;
-            t.proposals[C::foF2] = read(fo);
-            t.proposals[C::fxI] = read(fo + twin_separation(fo, 1.1));
-            t.proposals.separation = twin_separation(fo, 1.1);
+            read_pair(t, 3.5 + 0.05 * k);
         }
         day.push_back(t);
     }

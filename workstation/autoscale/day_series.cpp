@@ -691,22 +691,22 @@ void place_below_lone_extraordinary(std::vector<TimedProposals>& day) {
     const auto field = pairs_of(day).field();
     if (!field)
         return;
-    // The readings around each, before any is placed.
-    std::vector<std::optional<double>> around(day.size());
-    for (std::size_t k = 0; k < day.size(); ++k)
-        if (!day[k].proposals[Characteristic::foF2] && lone_extraordinary(day[k]))
-            around[k] = interpolated(day, k, Characteristic::foF2, copy_steadiest, nullptr,
-                                     lone_extraordinary_span, read_plainly);
+    // A foF2 placed here is deduced, so no later one is placed along it.
     for (std::size_t k = 0; k < day.size(); ++k) {
         TimedProposals& t = day[k];
-        if (!around[k])
+        const Proposal* lone = lone_extraordinary(t);
+        if (t.proposals[Characteristic::foF2] || lone == nullptr)
             continue;
-        const Proposal& top = *lone_extraordinary(t);
+        const auto around = interpolated(day, k, Characteristic::foF2, copy_steadiest, nullptr,
+                                         lone_extraordinary_span, read_plainly);
+        if (!around)
+            continue;
+        const Proposal& top = *lone;
         const double fx = top.value;
         if (fx <= *field)
             continue;
         const double fo = std::sqrt(fx * fx - *field * fx);
-        if (std::fabs(fo - *around[k]) > lone_extraordinary_near + 1e-9 ||
+        if (std::fabs(fo - *around) > lone_extraordinary_near + 1e-9 ||
             std::ranges::any_of(t.f_trace.cusps, [&](double cusp) {
                 return cusp > fo + cusp_between && cusp < fx - cusp_between;
             }))
