@@ -57,7 +57,7 @@ GuessedPair guessed_pair(double foF2, double fxI) {
     return pair;
 }
 
-// Which soundings a transmitter's line shows on: one in `every`, from `from` to `to` (minutes).
+// A day from `first` to `last` (minutes), the cusps each sounding adds, and the lines it shows.
 struct LinesCase {
     std::string name;
     std::function<std::vector<double>(int, int)> cusps;
