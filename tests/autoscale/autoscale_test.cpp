@@ -1929,4 +1929,48 @@ INSTANTIATE_TEST_SUITE_P(Soundings, UntwinnedTop,
                                            UntwinnedCase{"0.4 MHz before it", 3.7, false}),
                          scalvo::testing::param_name);
 
+// A sporadic E blanketing the F trace up to `fbEs`, under a pair at 4.0 / 4.6 MHz: no trace leads
+// into the cusps. Blanketed up to just under them, the pair is left to the day as a guess, its
+// MUF not read off the hidden trace; with the trace's steep part seen, it is read as usual.
+struct UnderEsCase {
+    std::string name;
+    double fbEs = 0; // MHz
+    bool shown = false;
+    bool guessed = false;
+};
+
+class UnderSporadicE : public ::testing::TestWithParam<UnderEsCase> {};
+
+TEST_P(UnderSporadicE, APairWhoseTraceTheSporadicEHidesIsLeftToTheDay) {
+    const UnderEsCase& c = GetParam();
+    // The extraordinary wave is blanketed up to the frequency whose reflection lies as high
+    // as the ordinary wave's at fbEs: a separation further on.
+    const Curve f2 = layer_curve(250, 4.0, 90);
+    SoundingBuilder builder;
+    builder.noise(20)
+        .trace(c.fbEs, 4.0, f2, 220, 0)
+        .trace(
+            c.fbEs + 0.6, 4.6, [&](double f) { return f2(f - 0.6); }, 110, 0)
+        .sporadic_e(1.3, 4.5, 105, 230, c.fbEs);
+    const Reading reading = read_sounding(builder.build());
+    ASSERT_EQ(reading.proposals[C::foF2].has_value(), c.shown);
+    ASSERT_EQ(reading.f_trace.guessed.has_value(), c.guessed);
+    if (c.shown) {
+        EXPECT_NEAR(reading.proposals[C::foF2]->value, 4.0, 0.05);
+    }
+    if (c.guessed) {
+        EXPECT_TRUE(reading.f_trace.guessed->under_sporadic_e);
+        EXPECT_TRUE(reading.f_trace.guessed->near_readings);
+        EXPECT_NEAR(reading.f_trace.guessed->foF2.value, 4.0, 0.05);
+        EXPECT_NEAR(reading.f_trace.guessed->separation, 0.6, 0.05);
+        EXPECT_FALSE(reading.f_trace.guessed->muf);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Soundings, UnderSporadicE,
+                         ::testing::Values(UnderEsCase{"blanketed to just under", 3.88, false,
+                                                       true},
+                                           UnderEsCase{"blanketed to 3 MHz", 3.0, true, false}),
+                         scalvo::testing::param_name);
+
 } // namespace

@@ -333,6 +333,57 @@ INSTANTIATE_TEST_SUITE_P(
                   std::nullopt, true}),
     scalvo::testing::param_name);
 
+// A measured pair that no trace leads into, on a sounding whose sporadic E blankets up to
+// `fbEs`: where that lies within 0.3 MHz under its foF2 (4.0 MHz), the trace's lead-in may lie
+// hidden under it, and the day's field (ten pairs telling 1.1 MHz) with the nearest foF2 read
+// within 0.3 MHz confirms the pair. The nearest soundings, blanketed too, still read foF2. No MUF
+// is shown: the trace it is read off lies hidden.
+struct UnderEsCase {
+    std::string name;
+    std::optional<double> fbEs;
+    double nearest = 0;      // foF2 of the sounding 15 minutes on, a sporadic E blanketing it
+    double separation = 0.6; // of the pair
+    bool confirmed = false;
+};
+
+class DayUnderSporadicE : public ::testing::TestWithParam<UnderEsCase> {};
+
+TEST_P(DayUnderSporadicE, APairWithoutLeadInIsConfirmedWhereTheSporadicEHidTheTrace) {
+    const UnderEsCase& c = GetParam();
+    std::vector<TimedProposals> day = {guessed_sounding(4.0, c.separation, 0.36, false)};
+    day[0].proposals[C::fmin] = read(1.5);
+    if (c.fbEs)
+        day[0].proposals[C::fbEs] = read(*c.fbEs);
+    day[0].f_trace.guessed->near_readings = true;
+    day[0].f_trace.guessed->under_sporadic_e = true;
+    for (int k = 1; k <= 10; ++k) {
+        TimedProposals t = sounding(15 * k, std::nullopt, std::nullopt,
+                                    k == 1 ? std::optional<double>(3.0) : std::nullopt);
+        // Further on, unblanketed readings far off the pair.
+        read_pair(t, k == 1 ? c.nearest : 5.0 + 0.05 * k);
+        day.push_back(t);
+    }
+    fill_hidden_from_neighbours(day);
+    const Proposals& p = day[0].proposals;
+    ASSERT_EQ(p[C::foF2].has_value(), c.confirmed);
+    ASSERT_EQ(p[C::fxI].has_value(), c.confirmed);
+    EXPECT_FALSE(p[C::muf3000F2]);
+    if (c.confirmed) {
+        EXPECT_NEAR(p[C::foF2]->value, 4.0, 1e-9);
+        EXPECT_GE(p[C::foF2]->confidence, proposal_threshold);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Days, DayUnderSporadicE,
+    ::testing::Values(UnderEsCase{"blanketed just under", 3.85, 4.25, 0.6, true},
+                      UnderEsCase{"blanketed 0.3 MHz under", 3.70, 3.75, 0.6, true},
+                      UnderEsCase{"blanketed 0.4 MHz under", 3.60, 4.0, 0.6, false},
+                      UnderEsCase{"no sporadic E", std::nullopt, 4.0, 0.6, false},
+                      UnderEsCase{"the nearest reading 0.35 MHz off", 3.9, 4.35, 0.6, false},
+                      UnderEsCase{"a separation the field does not give", 3.9, 4.0, 0.45, false}),
+    scalvo::testing::param_name);
+
 // A guessed pair that may be the oblique copy of a lower pair (its foF2 `copy_of`), amid a day
 // whose field (nine pairs or more telling 1.1 MHz) gives its separation: shown only where the foF2
 // read on both sides, on a line within 0.3 MHz, passes within 0.08 MHz of it and more than 0.2 MHz

@@ -113,14 +113,14 @@ interpolated(const std::vector<TimedProposals>& day, std::size_t k, Characterist
 
 // The reading nearest in time within reach, on either side.
 std::optional<double> nearest_value(const std::vector<TimedProposals>& day, std::size_t k,
-                                    Characteristic c) {
+                                    Characteristic c, Reader read = read_value) {
     std::optional<double> best;
     int nearest = reach_minutes + 1;
     for (std::size_t n = 0; n < day.size(); ++n) {
         const int apart = std::abs(day[n].minute - day[k].minute);
         if (n == k || apart >= nearest)
             continue;
-        if (const auto v = read_value(day[n], c)) {
+        if (const auto v = read(day[n], c)) {
             best = v;
             nearest = apart;
         }
@@ -581,6 +581,14 @@ std::optional<double> foF2_around(const std::vector<TimedProposals>& day, std::s
                         std::numeric_limits<int>::max(), read_plainly);
 }
 
+// A sporadic E blanketing the F trace up to this far (MHz) under the ordinary cusp leaves too
+// little of the trace to lead into it.
+constexpr double blanketed_lead_in = 0.3;
+bool sporadic_e_just_under(const TimedProposals& t, double foF2) {
+    const auto& fbEs = t.proposals[Characteristic::fbEs];
+    return fbEs && fbEs->value >= foF2 - blanketed_lead_in - 1e-9;
+}
+
 std::optional<Proposal> confirmed(std::optional<Proposal> p) {
     if (p)
         p->confidence = std::max(p->confidence, confirmed_guess);
@@ -597,8 +605,12 @@ void confirm_guessed_pairs(std::vector<TimedProposals>& day, bool copies) {
         if (const auto& guess = day[k].f_trace.guessed;
             guess && guess->copy_of.has_value() == copies)
             nearest[k] = copies || guess->between_readings ? foF2_around(day, k)
-                         : guess->near_readings ? nearest_value(day, k, Characteristic::foF2)
-                                                : std::nullopt;
+                         : guess->near_readings
+                             ? nearest_value(day, k, Characteristic::foF2,
+                                             // Around a sporadic E the nearest soundings are
+                                             // often blanketed too.
+                                             guess->under_sporadic_e ? read_plainly : read_value)
+                             : std::nullopt;
     for (std::size_t k = 0; k < day.size(); ++k) {
         TimedProposals& t = day[k];
         const auto& guess = t.f_trace.guessed;
@@ -610,6 +622,8 @@ void confirm_guessed_pairs(std::vector<TimedProposals>& day, bool copies) {
                                 (guess->between_readings ? crowd_between
                                  : guess->weakly_matched ? weakly_matched_near
                                                          : near_reading)))
+            continue;
+        if (guess->under_sporadic_e && !sporadic_e_just_under(t, guess->foF2.value))
             continue;
         if (guess->copy_of &&
             (!nearest[k] || std::fabs(*nearest[k] - guess->foF2.value) > copy_near ||

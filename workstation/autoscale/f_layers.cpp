@@ -503,16 +503,29 @@ FLayers read_f_layers(const Scene& scene) {
     const bool weakly_matched = !told && !untested_among_many && cusps.size() <= many_cusps &&
                                 !scene.coarse() && f2->ordinary && leads_in(scene, *f2->ordinary) &&
                                 2 * f2->match.covered < f2->match.tested;
+    // A measured pair, alone on a fine sweep, that no trace leads into: its lead-in may lie
+    // under a blanketing sporadic E, which the day's rules ask about.
+    const bool under_sporadic_e = f2->measured && f2->ordinary && !f2->lead_in && !f2->spread &&
+                                  !f2->crowded && !f2->oblique && top_sure > 0 && !scene.coarse() &&
+                                  cusps.size() <= plain_cusps;
     if ((!f2->measured && f2->ordinary && shape == 1 && !f2->oblique && top_sure > 0 &&
          !f2->coarse && !scene.too_coarse() && (told || untested_among_many || weakly_matched)) ||
-        modest_crowd || large_crowd) {
-        result.guessed = GuessedPair{*result.foF2,      result.fxI,   result.muf,  result.m3000,
-                                     result.separation, std::nullopt, std::nullopt};
+        modest_crowd || large_crowd || under_sporadic_e) {
+        result.guessed = GuessedPair{*result.foF2,
+                                     result.fxI,
+                                     under_sporadic_e ? std::nullopt : result.muf,
+                                     under_sporadic_e ? std::nullopt : result.m3000,
+                                     result.separation,
+                                     std::nullopt,
+                                     std::nullopt};
         result.guessed->near_readings =
             modest_crowd ? f2->oblique
                          : (untested_among_many && !told) || weakly_matched || large_crowd;
         result.guessed->weakly_matched = weakly_matched && !modest_crowd && !large_crowd;
         result.guessed->between_readings = large_crowd;
+        result.guessed->under_sporadic_e = under_sporadic_e;
+        if (under_sporadic_e)
+            result.guessed->near_readings = true;
         result.guessed->copy_of = f2->copy_below;
         if (f2->behind_lines)
             result.guessed->placed_within =

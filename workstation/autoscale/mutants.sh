@@ -307,6 +307,12 @@ f_layers.cpp|constexpr double sweep_end_beyond = 0.5;|constexpr double sweep_end
 autoscale.cpp|reading.f_trace.untwinned_top = f.untwinned_top;|
 day_series.cpp|return guess->fxI && !guess->coarse && !guess->copy_of ? &*guess->fxI : nullptr;|return guess->fxI && !guess->coarse ? &*guess->fxI : nullptr;
 day_series.cpp|return guess->fxI && !guess->coarse && !guess->copy_of ? &*guess->fxI : nullptr;|return guess->fxI ? nullptr : nullptr;
+day_series.cpp|constexpr double blanketed_lead_in = 0.3;|constexpr double blanketed_lead_in = 0.2;
+day_series.cpp|guess->under_sporadic_e ? read_plainly : read_value)|read_value)
+day_series.cpp|if (guess->under_sporadic_e && !sporadic_e_just_under(t, guess->foF2.value))|if (false && !sporadic_e_just_under(t, guess->foF2.value))
+f_layers.cpp|under_sporadic_e ? std::nullopt : result.muf,|result.muf,
+f_layers.cpp|!f2->crowded && !f2->oblique && top_sure > 0 && !scene.coarse() &&|!f2->crowded && !f2->oblique && top_sure > 5 && !scene.coarse() &&
+f_layers.cpp|            result.guessed->near_readings = true;|            result.guessed->near_readings = false;
 LIST
 )
 total=0

@@ -110,6 +110,10 @@ struct GuessedPair {
     bool near_readings = false;
     bool weakly_matched = false;
     bool between_readings = false;
+    // A measured pair that no trace leads into: a sporadic E may blanket the trace below it. The
+    // sounding's fbEs must lie just under it, and the day's nearest foF2 read near it; the
+    // transmission curve is not read off a trace hidden that way.
+    bool under_sporadic_e = false;
     // Where the pair may be an oblique copy of a lower one: that pair's foF2 (MHz). The day's
     // readings on both sides must lie near the guess and away from it.
     std::optional<double> copy_of = std::nullopt;
