@@ -271,6 +271,26 @@ void add_layer_cases(std::vector<Case>& all) {
                        {want(C::foE, 3.3, 0.1), want(C::foF2, 8.0, 0.1),
                         lost < 5 ? nothing(C::hF) : want(C::hF, lowest_height(f2, 3.32, 8.0), 5)}});
     }
+    // Twins 0.75 MHz apart (a high-latitude field). Where absorption takes the ordinary trace
+    // from foE to 4.3 MHz, its base with it, the extraordinary trace is first seen coming down
+    // from the E cusp's twin (4.05 MHz): that descent is the twin's, and the lowest height seen
+    // is no h'F. With the ordinary trace seen from foE, its base is read.
+    for (const double from : {3.32, 4.3}) {
+        const Curve f2 = layer_curve(250, 8.0, 80, 3.3, 12);
+        const Curve twin = [f2](double f) { return f2(f - 0.75); };
+        all.push_back({"twins 0.75 MHz apart, the ordinary trace seen from " +
+                           std::to_string(from).substr(0, 4) + " MHz",
+                       [from, f2, twin] {
+                           SoundingBuilder builder;
+                           builder.noise(15)
+                               .trace(2.0, 3.3, day_e, 230, 0.8)
+                               .trace(from, 8.0, f2, 230, 0)
+                               .trace(4.07, 8.75, twin, 115, 0);
+                           return builder.build();
+                       },
+                       {want(C::foE, 3.3, 0.1), want(C::foF2, 8.0, 0.1),
+                        from > 4 ? nothing(C::hF) : want(C::hF, lowest_height(f2, 3.32, 8.0), 5)}});
+    }
     all.push_back({"a few specks at the E heights",
                    [] {
                        SoundingBuilder builder = night();

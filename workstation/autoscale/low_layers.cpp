@@ -25,6 +25,11 @@ constexpr double shortest_e_trace = 0.3;
 // The F trace shows from just beyond foE: first seen this far (MHz) beyond it, its start was
 // hidden.
 constexpr double hidden_f_start = 0.5;
+// Coming down where first seen, from this far (MHz) below to this far beyond where the
+// extraordinary twin of the E cusp lies, the trace seen is that twin's, coming down from it: the
+// ordinary trace's base lies hidden below.
+constexpr double twin_start_below = 0.1;
+constexpr double twin_start_beyond = 0.15;
 
 std::vector<const Trace*> low_traces(const Scene& scene) {
     std::vector<const Trace*> traces;
@@ -380,11 +385,18 @@ LowLayers read_low_layers(const Scene& scene, const FLayers& f_layers) {
     // lower part was hidden (a sporadic E blanketing it or its multiples lying on the trace,
     // absorption near the E layer's peak): the lowest height seen is no h'F. Without a sporadic
     // E, a trace coming down where first seen shows its base. The E trace showing beside a
-    // sporadic E does not tell which hid it, so fbEs is left as read.
-    if (result.foE && f_layers.seen_from && !f_layers.seen_flat &&
-        (result.foEs || !f_layers.seen_descending))
-        result.f_start_hidden =
-            scene.frequency(*f_layers.seen_from) > result.foE->value + hidden_f_start + 1e-9;
+    // sporadic E does not tell which hid it, so fbEs is left as read. Coming down from where the
+    // E cusp's extraordinary twin lies, the trace seen is the twin's.
+    if (result.foE && f_layers.seen_from && !f_layers.seen_flat) {
+        const double seen = scene.frequency(*f_layers.seen_from);
+        const double twin_start = result.foE->value + f_layers.separation_at(result.foE->value);
+        const bool twin_seen = f_layers.seen_descending && f_layers.gyrofrequency &&
+                               seen >= twin_start - twin_start_below - 1e-9 &&
+                               seen <= twin_start + twin_start_beyond + 1e-9;
+        const bool base_seen = f_layers.seen_descending && !twin_seen;
+        if (result.foEs || !base_seen)
+            result.f_start_hidden = seen > result.foE->value + hidden_f_start + 1e-9;
+    }
     // A lone cusp where the sporadic E ends is its own end, not an E layer's twin.
     if (e.guessed && result.foE && result.foEs && !scene.too_coarse() &&
         std::fabs(scene.frequency(e.extraordinary) - result.foEs->value) <=

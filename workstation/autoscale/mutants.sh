@@ -210,8 +210,8 @@ low_layers.cpp|constexpr double hidden_f_start = 0.5;|constexpr double hidden_f_
 autoscale.cpp|    if (low.f_start_hidden)|    if (low.f_start_hidden && false)
 f_layers.cpp|constexpr double flat_start = 0.3;|constexpr double flat_start = 0.0;
 f_layers.cpp|result.seen_flat = high - low <= 1 &&|result.seen_flat = high - low <= 100 &&
-low_layers.cpp|!f_layers.seen_descending))|false))
-low_layers.cpp|!f_layers.seen_descending))|true))
+low_layers.cpp|const bool base_seen = f_layers.seen_descending && !twin_seen;|const bool base_seen = true || twin_seen;
+low_layers.cpp|const bool base_seen = f_layers.seen_descending && !twin_seen;|const bool base_seen = false && twin_seen;
 f_layers.cpp|constexpr int base_descent = 2;|constexpr int base_descent = 5;
 f_layers.cpp|constexpr double came_down_over = 0.3;|constexpr double came_down_over = 0.0;
 f_layers.cpp|constexpr double carried_within = 0.15;|constexpr double carried_within = 0.6;
@@ -313,6 +313,9 @@ day_series.cpp|if (guess->under_sporadic_e && !sporadic_e_just_under(t, guess->f
 f_layers.cpp|under_sporadic_e ? std::nullopt : result.muf,|result.muf,
 f_layers.cpp|!f2->crowded && !f2->oblique && top_sure > 0 && !scene.coarse() &&|!f2->crowded && !f2->oblique && top_sure > 5 && !scene.coarse() &&
 f_layers.cpp|            result.guessed->near_readings = true;|            result.guessed->near_readings = false;
+low_layers.cpp|const bool twin_seen = f_layers.seen_descending && f_layers.gyrofrequency &&|const bool twin_seen = false && f_layers.gyrofrequency &&
+low_layers.cpp|constexpr double twin_start_below = 0.1;|constexpr double twin_start_below = -0.1;
+low_layers.cpp|constexpr double twin_start_beyond = 0.15;|constexpr double twin_start_beyond = -0.05;
 LIST
 )
 total=0
